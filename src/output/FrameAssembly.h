@@ -1,0 +1,30 @@
+#pragma once
+// Building one DMX frame from the show and the live controls. Called by the
+// output tick; plain functions of the engine state, so tests call them too.
+
+#include "core/Engine.h"
+
+namespace korvanel {
+
+// Slots 1..255 from the current scene in the selected fade mode, then the
+// effect generators.
+void SborDmxStroki(Engine &engine);
+
+// Effect generator outputs over the frame; generator 2 after generator 1.
+void OutJobAvtomats(Engine &engine);
+
+// Live overrides in order: pictures, manual faders, hand-scan pad, blackout,
+// macros picture, recoding.
+void ManualDmx(Engine &engine);
+
+// The checked manual faders over their channels.
+void CheckBoxManualScrollBar(Engine &engine);
+
+// One whole frame: SborDmxStroki, then ManualDmx.
+inline void buildFrame(Engine &engine)
+{
+    SborDmxStroki(engine);
+    ManualDmx(engine);
+}
+
+} // namespace korvanel
