@@ -8,7 +8,7 @@ namespace {
 
 // Bytes 0..55: what the file is; 56..97: 42 characters of contact text;
 // 98..127: zero. Readers never look at any of it.
-constexpr std::string_view Title = "Korvanel DMX512 show: 256 scenes x 255 channels.     \r\n";
+constexpr std::string_view Title = "Korvanel DMX512 show: 256 scenes x 255 channels.      \r\n";
 constexpr std::string_view Contact = "Contact: the lighting desk of this venue. ";
 
 static_assert(Title.size() == 56);

@@ -1,0 +1,52 @@
+// Runs the real output ticker, building real frames, and reports how far each
+// period strays from 50 ms: median, p99 and max of |period - 50 ms|.
+// Usage: bench_ticker_period [seconds]   (default 20)
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "core/Engine.h"
+#include "output/FrameAssembly.h"
+#include "output/OutputTicker.h"
+
+using namespace korvanel;
+using Clock = std::chrono::steady_clock;
+
+int main(int argc, char **argv)
+{
+    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    auto engine = std::make_unique<Engine>();
+    initialiseAtStart(*engine);
+    ClearAll(*engine);
+
+    std::vector<Clock::time_point> stamps;
+    stamps.reserve(static_cast<std::size_t>(seconds) * 20 + 100);
+    OutputTicker ticker;
+    ticker.start([&] {
+        if (stamps.size() < stamps.capacity())
+            stamps.push_back(Clock::now());
+        buildFrame(*engine);
+    });
+    std::this_thread::sleep_for(std::chrono::seconds(seconds) + std::chrono::milliseconds(25));
+    ticker.stop();
+
+    std::vector<double> error;
+    for (std::size_t i = 1; i < stamps.size(); ++i) {
+        const double period = std::chrono::duration<double, std::milli>(stamps[i] - stamps[i - 1]).count();
+        error.push_back(std::abs(period - 50.0));
+    }
+    if (error.empty()) {
+        std::puts("no ticks");
+        return 1;
+    }
+    std::sort(error.begin(), error.end());
+    const auto at = [&](double q) { return error[std::min(error.size() - 1, static_cast<std::size_t>(q * error.size()))]; };
+    std::printf("ticks %zu, priority %s\n", stamps.size(),
+                ticker.priority() == OutputTicker::Priority::RealTime ? "real-time (SCHED_FIFO)" : "normal");
+    std::printf("|period - 50 ms|: median %.3f ms, p99 %.3f ms, max %.3f ms\n", at(0.5), at(0.99), error.back());
+    return 0;
+}
