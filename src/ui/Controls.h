@@ -1,0 +1,43 @@
+#pragma once
+// Makers for the plain controls of the windows: each gets its name as
+// objectName and the settings it starts with.
+
+#include <QStyle>
+
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+class QToolButton;
+class QWidget;
+
+namespace korvanel {
+
+struct SpeedButtonSpec {
+    const char *name;
+    QString hint;
+    QStyle::StandardPixmap icon = QStyle::SP_CustomBase;   // SP_CustomBase: no picture
+    QString caption = {};
+    bool checkable = false;
+};
+
+// Speed buttons never take the keyboard focus, so the live keys keep working after a click.
+QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSpec &spec);
+
+struct ScrollBarSpec {
+    const char *name;
+    Qt::Orientation orientation;
+    int minimum;
+    int maximum;
+    int pageStep;
+    int value;
+    QString hint = {};
+};
+
+QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSpec &spec);
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QString &hint = {});
+
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint,
+                        bool checked);
+
+} // namespace korvanel
