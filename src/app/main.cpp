@@ -1,7 +1,22 @@
 #include <QApplication>
+#include <QStandardPaths>
+#include <memory>
+
+#include "app/AppShell.h"
+#include "core/Engine.h"
+#include "ui/BaseForm.h"
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("korvanel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Korvanel WIN10"));
+
+    auto engine = std::make_unique<korvanel::Engine>();
+    TBaseForm form(*engine);
+    AppShell shell(*engine, form, QCoreApplication::applicationFilePath(),
+                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    shell.FormCreate();
+    form.show();
+    return app.exec();
 }

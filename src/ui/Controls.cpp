@@ -54,3 +54,17 @@ QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &captio
 }
 
 } // namespace korvanel
+
+namespace korvanel {
+
+SnapshotPair makeSnapshotPair(QWidget *parent, int n, const QString &memHint, const QString &undoHint)
+{
+    const QByteArray mem = "SpeedButtonMem" + QByteArray::number(n);
+    const QByteArray undo = "SpeedButtonUndo" + QByteArray::number(n);
+    SnapshotPair pair{makeSpeedButton(parent, {mem.constData(), memHint, QStyle::SP_DriveHDIcon}),
+                      makeSpeedButton(parent, {undo.constData(), undoHint, QStyle::SP_BrowserReload})};
+    pair.undo->setEnabled(false);
+    return pair;
+}
+
+} // namespace korvanel

@@ -41,3 +41,15 @@ QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &captio
                         bool checked);
 
 } // namespace korvanel
+
+namespace korvanel {
+
+// The snapshot and undo buttons of an editing page: SpeedButtonMem<n> and
+// SpeedButtonUndo<n>. Undo starts disabled, as there is nothing to bring back.
+struct SnapshotPair {
+    QToolButton *mem;
+    QToolButton *undo;
+};
+SnapshotPair makeSnapshotPair(QWidget *parent, int n, const QString &memHint, const QString &undoHint);
+
+} // namespace korvanel

@@ -1,0 +1,28 @@
+#pragma once
+// The fader page: 27 channel rows paged over the scene by ScrolbarVertPos,
+// the output mode buttons and the snapshot pair.
+
+#include <QWidget>
+
+class QGridLayout;
+
+namespace korvanel {
+
+struct Engine;
+class OutputModeButtons;
+
+class FaderTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit FaderTab(Engine &engine, QWidget *parent = nullptr);
+
+    OutputModeButtons *outputModes() const { return m_outputModes; }
+    // Where the 27 channel rows go, one grid row each.
+    QGridLayout *faderRowsLayout() const { return m_rows; }
+
+private:
+    OutputModeButtons *m_outputModes = nullptr;
+    QGridLayout *m_rows = nullptr;
+};
+
+} // namespace korvanel

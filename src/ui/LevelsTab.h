@@ -1,0 +1,24 @@
+#pragma once
+// The levels tab of the channel settings: blackout and manual control.
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace korvanel {
+
+struct Engine;
+
+class LevelsTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit LevelsTab(Engine &engine, QWidget *parent = nullptr);
+
+    // Where the level slider for the selected channels goes, under its label.
+    QVBoxLayout *levelSliderArea() const { return m_levelArea; }
+
+private:
+    QVBoxLayout *m_levelArea = nullptr;
+};
+
+} // namespace korvanel

@@ -1,0 +1,24 @@
+#pragma once
+// Short messages in status panel 0: texts that come close together are shown
+// one after another, and the panel empties 5 s after the first of them.
+
+#include <QObject>
+#include <QTimer>
+
+class QLabel;
+
+class StatusLine : public QObject {
+    Q_OBJECT
+public:
+    explicit StatusLine(QLabel *panel, QObject *parent = nullptr);
+
+    void OutStatus(const QString &text);
+    QTimer &TimerStatus() { return m_timer; }
+
+public slots:
+    void TimerStatusTimer();
+
+private:
+    QLabel *m_panel;
+    QTimer m_timer;
+};
