@@ -9,6 +9,9 @@
 #include "core/Engine.h"
 #include "output/FrameAssembly.h"
 
+// The replacement pairs malloc with free on purpose.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 namespace {
 std::atomic<bool> counting{false};
 std::atomic<long> allocations{0};
