@@ -33,7 +33,7 @@ QWidget *ChannelSettingsGroup::buildSmoothnessTab(Engine &engine)
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("TabSheetPlavno"));
     auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 2, 2, 2);
     m_rateMode = new RateModeGroup(engine, page);
     layout->addWidget(m_rateMode);
     layout->addStretch();
@@ -45,7 +45,7 @@ QWidget *ChannelSettingsGroup::buildStaticPicturesTab(Engine &engine)
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("TabSheetSttica"));
     auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 2, 2, 2);
     m_pictures = new StaticPicturesGroup(engine, page);
     layout->addWidget(m_pictures);
     layout->addWidget(makeCheckBox(page, "CheckBoxFlashOn", tr("Включить клавиатуру"),

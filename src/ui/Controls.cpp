@@ -7,31 +7,31 @@
 
 namespace korvanel {
 
-QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSpec &spec)
+QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &settings)
 {
     auto *button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(spec.name));
+    button->setObjectName(QString::fromLatin1(settings.name));
     button->setFocusPolicy(Qt::NoFocus);
-    button->setCheckable(spec.checkable);
-    button->setToolTip(spec.hint);
-    const bool hasIcon = spec.icon != QStyle::SP_CustomBase;
+    button->setCheckable(settings.checkable);
+    button->setToolTip(settings.hint);
+    const bool hasIcon = settings.icon != QStyle::SP_CustomBase;
     if (hasIcon)
-        button->setIcon(button->style()->standardIcon(spec.icon, nullptr, button));
-    if (!spec.caption.isEmpty()) {
-        button->setText(spec.caption);
+        button->setIcon(button->style()->standardIcon(settings.icon, nullptr, button));
+    if (!settings.caption.isEmpty()) {
+        button->setText(settings.caption);
         button->setToolButtonStyle(hasIcon ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
     }
     return button;
 }
 
-QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSpec &spec)
+QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSettings &settings)
 {
-    auto *bar = new QScrollBar(spec.orientation, parent);
-    bar->setObjectName(QString::fromLatin1(spec.name));
-    bar->setRange(spec.minimum, spec.maximum);
-    bar->setPageStep(spec.pageStep);
-    bar->setValue(spec.value);
-    bar->setToolTip(spec.hint);
+    auto *bar = new QScrollBar(settings.orientation, parent);
+    bar->setObjectName(QString::fromLatin1(settings.name));
+    bar->setRange(settings.minimum, settings.maximum);
+    bar->setPageStep(settings.pageStep);
+    bar->setValue(settings.value);
+    bar->setToolTip(settings.hint);
     return bar;
 }
 

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace korvanel {
 
-struct SpeedButtonSpec {
+struct SpeedButtonSettings {
     const char *name;
     QString hint;
     QStyle::StandardPixmap icon = QStyle::SP_CustomBase;   // SP_CustomBase: no picture
@@ -21,9 +21,9 @@ struct SpeedButtonSpec {
 };
 
 // Speed buttons never take the keyboard focus, so the live keys keep working after a click.
-QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSpec &spec);
+QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &settings);
 
-struct ScrollBarSpec {
+struct ScrollBarSettings {
     const char *name;
     Qt::Orientation orientation;
     int minimum;
@@ -33,7 +33,7 @@ struct ScrollBarSpec {
     QString hint = {};
 };
 
-QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSpec &spec);
+QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSettings &settings);
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QString &hint = {});
 

@@ -16,16 +16,15 @@ ConveyorGroup::ConveyorGroup(QWidget *parent)
     setObjectName(QStringLiteral("GroupBoxKonveyr"));
 
     auto *keys = new QHBoxLayout;
+    keys->addWidget(makeLabel(this, "LabelKonveyr", QStringLiteral("No job")), 1);
     keys->addWidget(new QLabel(tr("Клавиатура"), this));
     keys->addWidget(makeCheckBox(this, "CheckBoxKeyKonveyr", tr("Вкл"), tr("Включить горячие кнопки клавиатуру"), true));
-    keys->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(1);
     layout->addLayout(buildSlots());
     layout->addLayout(buildModes());
-    layout->addWidget(makeLabel(this, "LabelKonveyr", QStringLiteral("No job")));
     layout->addLayout(keys);
 }
 
@@ -39,6 +38,7 @@ QLayout *ConveyorGroup::buildSlots()
         // Each slot is a toggle of its own: down marks it active for the list modes.
         QToolButton *button = makeSpeedButton(this, {name.constData(), hint, QStyle::SP_CustomBase, tr("(пусто)"), true});
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setFixedHeight(16);   // twenty slots share the bottom of the right column
         // Red caption: the slot holds no show file.
         QPalette palette = button->palette();
         palette.setColor(QPalette::ButtonText, Qt::red);
@@ -51,7 +51,7 @@ QLayout *ConveyorGroup::buildSlots()
 
 QLayout *ConveyorGroup::buildModes()
 {
-    const SpeedButtonSpec modes[] = {
+    const SpeedButtonSettings modes[] = {
         {"SpeedButtonKonvHand", tr("Остановить Шоу   и  разрешить проигрывание выбранного Шоу"),
          QStyle::SP_MediaPause, {}, true},
         {"SpeedButtonKonvOff", tr("Остановить конвейр и разрешить набор конвейра Шоу"), QStyle::SP_MediaStop, {}, true},
@@ -62,8 +62,8 @@ QLayout *ConveyorGroup::buildModes()
     m_modes = new QButtonGroup(this);
     m_modes->setExclusive(true);
     auto *row = new QHBoxLayout;
-    for (const SpeedButtonSpec &spec : modes) {
-        QToolButton *button = makeSpeedButton(this, spec);
+    for (const SpeedButtonSettings &settings : modes) {
+        QToolButton *button = makeSpeedButton(this, settings);
         m_modes->addButton(button);
         row->addWidget(button);
     }

@@ -15,7 +15,7 @@ LevelsTab::LevelsTab(Engine &engine, QWidget *parent)
     setObjectName(QStringLiteral("TabSheetUroven"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     layout->addWidget(new QLabel(tr("Изменение выделенных уровней"), this));
     m_levelArea = new QVBoxLayout;

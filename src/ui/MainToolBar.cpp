@@ -1,6 +1,7 @@
 #include "ui/MainToolBar.h"
 
 #include <QAction>
+#include <QToolButton>
 
 #include "ui/MainMenu.h"
 #include "ui/Controls.h"

@@ -18,8 +18,8 @@ SequencerTab::SequencerTab(QWidget *parent)
     setObjectName(QStringLiteral("TabSheetAvtomat"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(2);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(1);
     layout->addLayout(buildTempoRow());
     layout->addWidget(makeScrollBar(this, {"ScrollBarTemp", Qt::Horizontal, 10, 170, 10, 44,
                                            tr("Установка времени перехода на следующую сцену")}));
@@ -77,7 +77,7 @@ QLayout *SequencerTab::buildStepRow()
 
 QLayout *SequencerTab::buildSceneButtons()
 {
-    const SpeedButtonSpec specs[] = {
+    const SpeedButtonSettings buttons[] = {
         {"SpeedButtonNewScena", tr("Создать новую сцену после текущей"), QStyle::SP_FileDialogNewFolder},
         {"SpeedButtonScenaCopy", tr("Копировать текущую сцену в буфер"), QStyle::SP_FileLinkIcon},
         {"SpeedButtonNewScenaPaste",
@@ -86,8 +86,8 @@ QLayout *SequencerTab::buildSceneButtons()
         {"SpeedButtonScenaDelete", tr("Удалить текущую сцену"), QStyle::SP_TrashIcon},
     };
     auto *row = new QHBoxLayout;
-    for (const SpeedButtonSpec &spec : specs)
-        row->addWidget(makeSpeedButton(this, spec));
+    for (const SpeedButtonSettings &settings : buttons)
+        row->addWidget(makeSpeedButton(this, settings));
     row->addStretch();
 
     // Nothing to paste until a scene has been copied.

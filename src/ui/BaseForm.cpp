@@ -1,0 +1,167 @@
+#include "ui/BaseForm.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "core/Engine.h"
+#include "ui/BeamEditorTab.h"
+#include "ui/BlackoutLink.h"
+#include "ui/BlockCopyTab.h"
+#include "ui/ChannelSettingsGroup.h"
+#include "ui/ConveyorGroup.h"
+#include "ui/FaderTab.h"
+#include "ui/GraphTab.h"
+#include "ui/LevelsTab.h"
+#include "ui/MainMenu.h"
+#include "ui/MainToolBar.h"
+#include "ui/OptionsTab.h"
+#include "ui/OutputModeButtons.h"
+#include "ui/RateModeGroup.h"
+#include "ui/SequencerTab.h"
+
+using namespace korvanel;
+
+namespace {
+QWidget *emptyPage(QWidget *parent, const char *name)
+{
+    auto *page = new QWidget(parent);
+    page->setObjectName(QString::fromLatin1(name));
+    return page;
+}
+} // namespace
+
+TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
+    : QMainWindow(parent), m_engine(engine)
+{
+    setObjectName(QStringLiteral("BaseForm"));
+    setWindowTitle(QStringLiteral("KORVANEL"));
+
+    // Silver until the show's own window colour is applied.
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silver);
+
+    m_menu = new MainMenu(this);
+    setMenuBar(m_menu);
+    addToolBar(Qt::TopToolBarArea, new MainToolBar(*m_menu, this));
+
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(4);
+    layout->addWidget(buildInputPages(), 1);
+    layout->addWidget(buildRightColumn());
+    setCentralWidget(central);
+    buildStatusBar();
+
+    findNamedControls();
+    m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
+                                      *control<QToolButton>("SpeedButtonStop"), this);
+
+    connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
+
+    resize(895, 658);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QWidget *TBaseForm::buildInputPages()
+{
+    auto *pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("PageControlInput"));
+    // The order is the page number that the page refresh dispatches on.
+    m_faderTab = new FaderTab(m_engine, pages);
+    pages->addTab(m_faderTab, tr("Фэйдера"));
+    pages->addTab(new GraphTab(pages), tr("График Канала"));
+    pages->addTab(new BeamEditorTab(pages), tr("Редактор луча"));
+    pages->addTab(new BlockCopyTab(pages), tr("Копирование"));
+    pages->addTab(emptyPage(pages, "TabSheetVisual"), tr("Автоматы"));
+    pages->addTab(new OptionsTab(pages), tr("Опции"));
+    pages->addTab(emptyPage(pages, "TabSheet3"), tr("DMX coder"));
+    pages->setCurrentIndex(0);
+    return pages;
+}
+
+QWidget *TBaseForm::buildRightColumn()
+{
+    auto *column = new QWidget(this);
+    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    column->setMinimumWidth(225);
+
+    auto *play = new QGroupBox(tr("Управление сценами"), column);
+    play->setObjectName(QStringLiteral("GroupBoxPlay"));
+    auto *temp = new QTabWidget(play);
+    temp->setObjectName(QStringLiteral("PageControlTemp"));
+    m_sequencer = new SequencerTab(temp);
+    temp->addTab(m_sequencer, tr("Секвенсер"));
+    temp->addTab(emptyPage(temp, "TabSheet2"), tr("Цвет канала"));
+    auto *playLayout = new QVBoxLayout(play);
+    playLayout->setContentsMargins(2, 2, 2, 2);
+    playLayout->addWidget(temp);
+
+    m_settings = new ChannelSettingsGroup(m_engine, column);
+    m_conveyor = new ConveyorGroup(column);
+
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(play);
+    layout->addWidget(m_settings);
+    layout->addWidget(m_conveyor);
+    return column;
+}
+
+void TBaseForm::buildStatusBar()
+{
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    m_statusPanel0 = new QLabel(QStringLiteral("empty"), bar);
+    m_statusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    m_statusPanel0->setFixedWidth(200);
+    bar->addWidget(m_statusPanel0);
+    setStatusBar(bar);
+}
+
+void TBaseForm::findNamedControls()
+{
+    bind(PageControlInput, "PageControlInput");
+    bind(PageControlTemp, "PageControlTemp");
+    bind(PageControlUst, "PageControlUst");
+    bind(ScrollBarTemp, "ScrollBarTemp");
+    bind(ScrollBarStep, "ScrollBarStep");
+    bind(ScrolbarVertPos, "ScrolbarVertPos");
+    bind(LabelTemp, "LabelTemp");
+    bind(LabelStep, "LabelStep");
+    bind(LabelCoda, "LabelCoda");
+    bind(LabelDiskFree, "LabelDiskFree");
+    bind(LabelDiskSize, "LabelDiskSize");
+    bind(LabelKolvoUSB, "LabelKolvoUSB");
+    bind(LabelTipFtdi, "LabelTipFtdi");
+    bind(LabelUSBnomber, "LabelUSBnomber");
+    bind(SpeedButtonUndo1, "SpeedButtonUndo1");
+    bind(SpeedButtonUndo3, "SpeedButtonUndo3");
+    bind(SpeedButtonUndo4, "SpeedButtonUndo4");
+    bind(SpeedButtonUndo5, "SpeedButtonUndo5");
+    bind(CheckBoxFlashOn, "CheckBoxFlashOn");
+    bind(CheckBoxBlackOut, "CheckBoxBlackOut");
+    RadioGroupRate = m_settings->rateMode();
+}
+
+void TBaseForm::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program; the shutdown hooked here runs once.
+    if (!m_closingSent) {
+        m_closingSent = true;
+        emit closing();
+    }
+    event->accept();
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The main window: tool bar and menus, the seven main pages on the left, the
+// scene control, channel settings and conveyor groups on the right, and the
+// status line.
+
+#include <QMainWindow>
+
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+class QTabWidget;
+class QToolButton;
+
+namespace korvanel {
+struct Engine;
+class BlackoutLink;
+class ChannelSettingsGroup;
+class ConveyorGroup;
+class FaderTab;
+class MainMenu;
+class RateModeGroup;
+class SequencerTab;
+} // namespace korvanel
+
+// The window class keeps the system's name, outside the engine's namespace.
+class TBaseForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TBaseForm(korvanel::Engine &engine, QWidget *parent = nullptr);
+
+    // Any named control or menu item of the window, or nullptr.
+    template <class T>
+    T *control(const char *name) const
+    {
+        return findChild<T *>(QString::fromLatin1(name));
+    }
+
+    QLabel *StatusPanel0() const { return m_statusPanel0; }
+
+    korvanel::MainMenu *mainMenu() const { return m_menu; }
+    korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }
+    korvanel::FaderTab *faderTab() const { return m_faderTab; }
+    korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
+    korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
+    korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
+
+    // The controls that the program's own operations use most; set once by the constructor.
+    QTabWidget *PageControlInput = nullptr;
+    QTabWidget *PageControlTemp = nullptr;
+    QTabWidget *PageControlUst = nullptr;
+    QScrollBar *ScrollBarTemp = nullptr;
+    QScrollBar *ScrollBarStep = nullptr;
+    QScrollBar *ScrolbarVertPos = nullptr;
+    QLabel *LabelTemp = nullptr;
+    QLabel *LabelStep = nullptr;
+    QLabel *LabelCoda = nullptr;
+    QLabel *LabelDiskFree = nullptr;
+    QLabel *LabelDiskSize = nullptr;
+    QLabel *LabelKolvoUSB = nullptr;
+    QLabel *LabelTipFtdi = nullptr;
+    QLabel *LabelUSBnomber = nullptr;
+    QToolButton *SpeedButtonUndo1 = nullptr;
+    QToolButton *SpeedButtonUndo3 = nullptr;
+    QToolButton *SpeedButtonUndo4 = nullptr;
+    QToolButton *SpeedButtonUndo5 = nullptr;
+    QCheckBox *CheckBoxFlashOn = nullptr;
+    QCheckBox *CheckBoxBlackOut = nullptr;
+    korvanel::RateModeGroup *RadioGroupRate = nullptr;
+
+signals:
+    // The shown page of PageControlInput changed (PageControlInputChange).
+    void pageChanged(int index);
+    // The window is about to close; sent once.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *buildInputPages();
+    QWidget *buildRightColumn();
+    void buildStatusBar();
+    void findNamedControls();
+
+    template <class T>
+    void bind(T *&member, const char *name)
+    {
+        member = control<T>(name);
+        Q_ASSERT_X(member, "TBaseForm", name);
+    }
+
+    korvanel::Engine &m_engine;
+    korvanel::MainMenu *m_menu = nullptr;
+    korvanel::SequencerTab *m_sequencer = nullptr;
+    korvanel::FaderTab *m_faderTab = nullptr;
+    korvanel::ChannelSettingsGroup *m_settings = nullptr;
+    korvanel::ConveyorGroup *m_conveyor = nullptr;
+    korvanel::BlackoutLink *m_blackoutLink = nullptr;
+    QLabel *m_statusPanel0 = nullptr;
+    bool m_closingSent = false;
+};
