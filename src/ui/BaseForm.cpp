@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -78,6 +79,10 @@ QWidget *TBaseForm::buildInputPages()
 {
     auto *pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControlInput"));
+    // All seven captions stay in sight at the design width, without scroll arrows.
+    pages->tabBar()->setUsesScrollButtons(false);
+    pages->tabBar()->setExpanding(false);
+    pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     // The order is the page number that the page refresh dispatches on.
     m_faderTab = new FaderTab(m_engine, pages);
     pages->addTab(m_faderTab, tr("Фэйдера"));

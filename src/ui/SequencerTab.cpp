@@ -40,9 +40,9 @@ SequencerTab::SequencerTab(QWidget *parent)
 QLayout *SequencerTab::buildTempoRow()
 {
     // The hot keys named here are the ones the key map really uses: "=/+" plays, "-" stops.
-    QToolButton *play = makeSpeedButton(this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /+/ "),
+    QToolButton *play = makeSpeedButton(this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /-/ "),
                                                QStyle::SP_MediaPlay, {}, true});
-    QToolButton *stop = makeSpeedButton(this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /-/ "),
+    QToolButton *stop = makeSpeedButton(this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /+/ "),
                                                QStyle::SP_MediaStop, {}, true});
     m_playStop = new QButtonGroup(this);
     m_playStop->setExclusive(true);

@@ -126,10 +126,11 @@ TEST_F(Shell, OutStatusJoinsTextsAndEmptiesFiveSecondsAfterTheFirst)
     QTimer &timer = shell->statusLine().TimerStatus();
     EXPECT_TRUE(timer.isActive());
     EXPECT_EQ(timer.interval(), 5000);
+    const int firstRun = timer.timerId();
     QTest::qWait(60);
     shell->OutStatus(" two");
     EXPECT_EQ(panel->text(), "empty one two");
-    EXPECT_LT(timer.remainingTime(), 4960) << "the second text does not restart the timer";
+    EXPECT_EQ(timer.timerId(), firstRun) << "the second text does not restart the timer";
     shell->statusLine().TimerStatusTimer();
     EXPECT_EQ(panel->text(), "");
     EXPECT_FALSE(timer.isActive());
