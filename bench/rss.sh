@@ -3,7 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${1:-build/release/bin/korvanel}
-QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$bin" &
+platform=offscreen
+[ -n "${DISPLAY:-}" ] && platform=xcb
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-$platform} "$bin" &
 pid=$!
 sleep 4
 grep -E 'VmRSS|VmHWM' "/proc/$pid/status"
