@@ -50,17 +50,31 @@ void AppShell::setPageRefresh(int page, std::function<void()> refresh)
 
 void AppShell::FormCreate()
 {
+    // 1. USB link: enumerate the devices and start polling.
+    // 2. Companion file names.
     m_engine.files = locateCompanionFiles(m_programPath, m_dataFolder);
+    // 3. USB enumeration texts.
+    // 4. Name-field colour tables.
+    // 5-7. Identity recoding, empty names, generator tempos.
     initialiseAtStart(m_engine);
+    // 8. Names on the fader page.
+    // 9. Disk texts.
     showDiskLabels();
+    // 10. Clear the show, so the first frame is all zeros.
     ClearAll();
+    // 11. From here on frames flow.
     armOutput();
+    // 12. Settings file.
+    // 13. The show last saved.
+    // 14. Page refresh.
     ReturnPageControlAll();
-
+    // 15. The link's status text; whether the output runs without real-time priority.
     QString first;
     if (m_ticker.priority() == OutputTicker::Priority::Normal)
         first = tr(" Вывод DMX без приоритета реального времени ");
     OutStatus(first);
+    // 16. Colour file.
+    // 17. Recoding table, loaded last: the first frames go out with the identity.
 }
 
 void AppShell::showDiskLabels()
@@ -129,8 +143,11 @@ void AppShell::FormClose()
     if (m_closed)
         return;
     m_closed = true;
-    // Frames stop before the device is closed and the settings are written.
+    // 1. Colour file.
+    // 2. Frames stop before the device is closed and the settings are written.
     m_ticker.stop();
+    // 3. Close the USB device.
+    // 4. Settings file, written last.
 }
 
 void AppShell::ExitItemClick() { m_form.close(); }
