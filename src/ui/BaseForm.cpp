@@ -69,6 +69,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
                                       *control<QToolButton>("SpeedButtonStop"), this);
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
+    // PageControlInputChange: a page change rereads the show into the new page.
+    connect(PageControlInput, &QTabWidget::currentChanged, this, [this] { ReturnPageControlAll(); });
 
     resize(895, 658);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -133,6 +135,7 @@ void TBaseForm::buildStatusBar()
     m_statusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
     m_statusPanel0->setFixedWidth(200);
     bar->addWidget(m_statusPanel0);
+    m_status = new StatusLine(m_statusPanel0, this);
     setStatusBar(bar);
 }
 

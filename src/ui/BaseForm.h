@@ -4,6 +4,13 @@
 // status line.
 
 #include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "ui/Dialogs.h"
+#include "ui/StatusLine.h"
 
 class QCheckBox;
 class QLabel;
@@ -36,6 +43,25 @@ public:
     }
 
     QLabel *StatusPanel0() const { return m_statusPanel0; }
+
+    korvanel::Engine &engine() const { return m_engine; }
+    Dialogs &dialogs() const { return *m_dialogs; }
+    void setDialogs(std::unique_ptr<Dialogs> dialogs) { m_dialogs = std::move(dialogs); }
+
+    // Show-level refresh of the window (BaseFormShow.cpp).
+    void ClearAll();
+    void ReturnDataSystem();
+    void ReturnPageControlAll();
+    void TempStatus();
+    void OutStatus(const QString &text) { m_status->OutStatus(text); }
+    StatusLine &statusLine() const { return *m_status; }
+    // Each page of PageControlInput registers how it rereads the show.
+    void setPageRefresh(int page, std::function<void()> refresh);
+
+    QString CaptionPrefix = QStringLiteral("KORVANEL ");
+    // File names of the open and save dialogs; the caption follows them.
+    QString OpenDialogFileName;
+    QString SaveDialogFileName;
 
     korvanel::MainMenu *mainMenu() const { return m_menu; }
     korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }
@@ -97,5 +123,8 @@ private:
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;
     QLabel *m_statusPanel0 = nullptr;
+    StatusLine *m_status = nullptr;
+    std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();
+    std::array<std::function<void()>, 7> m_pageRefresh;
     bool m_closingSent = false;
 };

@@ -87,8 +87,8 @@ TEST_F(Shell, ReturnDataSystemFollowsTheShowAndTheDialogNames)
     engine->setSys(SysCurrentScene, 9);
     engine->setSys(SysLastScene, 20);
     engine->setSys(SysTempo, 10);
-    shell->OpenDialogFileName = "/shows/a.kvl";
-    shell->ReturnDataSystem();
+    form->OpenDialogFileName = "/shows/a.kvl";
+    form->ReturnDataSystem();
     EXPECT_EQ(form->windowTitle(), "KORVANEL /shows/a.kvl");
     EXPECT_EQ(ctl<QLabel>("LabelStep")->text(), "10");
     EXPECT_EQ(ctl<QLabel>("LabelCoda")->text(), "21");
@@ -96,8 +96,8 @@ TEST_F(Shell, ReturnDataSystemFollowsTheShowAndTheDialogNames)
     EXPECT_EQ(ctl<QScrollBar>("ScrollBarStep")->maximum(), 21);
     EXPECT_EQ(ctl<QLabel>("LabelTemp")->text(), QString::fromUtf8("600  Сцен/мин "));
 
-    shell->SaveDialogFileName = "/shows/b.kvl";
-    shell->ReturnDataSystem();
+    form->SaveDialogFileName = "/shows/b.kvl";
+    form->ReturnDataSystem();
     EXPECT_EQ(form->windowTitle(), "KORVANEL /shows/b.kvl") << "the save dialog's name wins";
 }
 
@@ -106,9 +106,9 @@ TEST_F(Shell, PageRefreshRunsOnlyTheVisiblePagesRefresh)
     shell->FormCreate();
     int faders = 0;
     int graph = 0;
-    shell->setPageRefresh(0, [&] { ++faders; });
-    shell->setPageRefresh(1, [&] { ++graph; });
-    shell->ReturnPageControlAll();
+    form->setPageRefresh(0, [&] { ++faders; });
+    form->setPageRefresh(1, [&] { ++graph; });
+    form->ReturnPageControlAll();
     EXPECT_EQ(faders, 1);
     EXPECT_EQ(graph, 0);
     ctl<QTabWidget>("PageControlInput")->setCurrentIndex(1);   // the page change refreshes
@@ -122,16 +122,16 @@ TEST_F(Shell, OutStatusJoinsTextsAndEmptiesFiveSecondsAfterTheFirst)
 {
     auto *panel = ctl<QLabel>("StatusPanel0");
     EXPECT_EQ(panel->text(), "empty");
-    shell->OutStatus(" one");
-    QTimer &timer = shell->statusLine().TimerStatus();
+    form->OutStatus(" one");
+    QTimer &timer = form->statusLine().TimerStatus();
     EXPECT_TRUE(timer.isActive());
     EXPECT_EQ(timer.interval(), 5000);
     const int firstRun = timer.timerId();
     QTest::qWait(60);
-    shell->OutStatus(" two");
+    form->OutStatus(" two");
     EXPECT_EQ(panel->text(), "empty one two");
     EXPECT_EQ(timer.timerId(), firstRun) << "the second text does not restart the timer";
-    shell->statusLine().TimerStatusTimer();
+    form->statusLine().TimerStatusTimer();
     EXPECT_EQ(panel->text(), "");
     EXPECT_FALSE(timer.isActive());
 }
