@@ -20,6 +20,7 @@
 #include "ui/ChannelSettingsGroup.h"
 #include "ui/ConveyorGroup.h"
 #include "ui/FaderTab.h"
+#include "ui/GeneratorsTab.h"
 #include "ui/GraphTab.h"
 #include "ui/LevelsTab.h"
 #include "ui/MainMenu.h"
@@ -68,6 +69,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
                                       *control<QToolButton>("SpeedButtonStop"), this);
 
+    setPageRefresh(4, [this] { m_generators->refresh(); });
+
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.
     connect(PageControlInput, &QTabWidget::currentChanged, this, [this] { ReturnPageControlAll(); });
@@ -91,7 +94,8 @@ QWidget *TBaseForm::buildInputPages()
     pages->addTab(new GraphTab(pages), tr("График Канала"));
     pages->addTab(new BeamEditorTab(pages), tr("Редактор луча"));
     pages->addTab(new BlockCopyTab(pages), tr("Копирование"));
-    pages->addTab(emptyPage(pages, "TabSheetVisual"), tr("Автоматы"));
+    m_generators = new GeneratorsTab(m_engine, pages);
+    pages->addTab(m_generators, tr("Автоматы"));
     pages->addTab(new OptionsTab(pages), tr("Опции"));
     pages->addTab(emptyPage(pages, "TabSheet3"), tr("DMX coder"));
     pages->setCurrentIndex(0);

@@ -24,6 +24,7 @@ class BlackoutLink;
 class ChannelSettingsGroup;
 class ConveyorGroup;
 class FaderTab;
+class GeneratorsTab;
 class MainMenu;
 class RateModeGroup;
 class SequencerTab;
@@ -66,6 +67,7 @@ public:
     korvanel::MainMenu *mainMenu() const { return m_menu; }
     korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }
     korvanel::FaderTab *faderTab() const { return m_faderTab; }
+    korvanel::GeneratorsTab *generatorsTab() const { return m_generators; }
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
@@ -119,6 +121,7 @@ private:
     korvanel::MainMenu *m_menu = nullptr;
     korvanel::SequencerTab *m_sequencer = nullptr;
     korvanel::FaderTab *m_faderTab = nullptr;
+    korvanel::GeneratorsTab *m_generators = nullptr;
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;

@@ -1,0 +1,14 @@
+#pragma once
+// Channel names are 16 single-byte Windows-1251 characters in the show.
+
+#include <QString>
+#include <cstddef>
+
+namespace korvanel {
+
+struct Engine;
+
+// The name as stored, trailing zero bytes dropped.
+QString channelName(const Engine &engine, std::size_t channel);
+
+} // namespace korvanel
