@@ -22,6 +22,7 @@
 #include "ui/FaderTab.h"
 #include "ui/GeneratorsTab.h"
 #include "ui/GraphTab.h"
+#include "ui/SequencerControl.h"
 #include "ui/LevelsTab.h"
 #include "ui/MainMenu.h"
 #include "ui/MainToolBar.h"
@@ -69,6 +70,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
                                       *control<QToolButton>("SpeedButtonStop"), this);
 
+    m_sequencerControl = new SequencerControl(*this);
     setPageRefresh(4, [this] { m_generators->refresh(); });
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);

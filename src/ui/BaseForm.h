@@ -25,6 +25,7 @@ class ChannelSettingsGroup;
 class ConveyorGroup;
 class FaderTab;
 class GeneratorsTab;
+class SequencerControl;
 class MainMenu;
 class RateModeGroup;
 class SequencerTab;
@@ -68,6 +69,7 @@ public:
     korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }
     korvanel::FaderTab *faderTab() const { return m_faderTab; }
     korvanel::GeneratorsTab *generatorsTab() const { return m_generators; }
+    korvanel::SequencerControl *sequencer() const { return m_sequencerControl; }
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
@@ -122,6 +124,7 @@ private:
     korvanel::SequencerTab *m_sequencer = nullptr;
     korvanel::FaderTab *m_faderTab = nullptr;
     korvanel::GeneratorsTab *m_generators = nullptr;
+    korvanel::SequencerControl *m_sequencerControl = nullptr;
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;

@@ -9,6 +9,7 @@
 #include "core/Engine.h"
 #include "playback/Tempo.h"
 #include "ui/BaseForm.h"
+#include "ui/SequencerControl.h"
 
 using namespace korvanel;
 
@@ -34,6 +35,7 @@ void TBaseForm::ClearAll()
 void TBaseForm::TempStatus()
 {
     const int interval = sequencerIntervalMs(m_engine.sys(SysTempo));
+    m_sequencerControl->applyTempo(interval);
     LabelTemp->setText(QString::number(scenesPerMinute(interval)) + tr("  Сцен/мин "));
 }
 

@@ -39,7 +39,6 @@ SequencerTab::SequencerTab(QWidget *parent)
 
 QLayout *SequencerTab::buildTempoRow()
 {
-    // The hot keys named here are the ones the key map really uses: "=/+" plays, "-" stops.
     QToolButton *play = makeSpeedButton(this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /-/ "),
                                                QStyle::SP_MediaPlay, {}, true});
     QToolButton *stop = makeSpeedButton(this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /+/ "),

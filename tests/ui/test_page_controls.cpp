@@ -133,6 +133,10 @@ TEST_F(FormTest, SequencerTabStartState)
     auto *stop = get<QToolButton>("SpeedButtonStop");
     ASSERT_TRUE(play && stop);
     EXPECT_TRUE(stop->isChecked());
+    for (const char *name : {"SpeedButtonNewScena", "SpeedButtonScenaCopy", "SpeedButtonScenaDelete"})
+        EXPECT_TRUE(get<QToolButton>(name)->isEnabled()) << name;
+    for (const char *name : {"SpeedButtonNewScenaPaste", "ButtonScenaPaste"})
+        EXPECT_FALSE(get<QToolButton>(name)->isEnabled()) << name << ": nothing copied yet";
     click(play);
     EXPECT_TRUE(play->isChecked());
     EXPECT_FALSE(stop->isChecked()) << "play and stop are one group";
@@ -154,10 +158,6 @@ TEST_F(FormTest, SequencerTabStartState)
     EXPECT_EQ(form->LabelStep->text(), "1");
     EXPECT_EQ(form->LabelCoda->text(), "2");
 
-    for (const char *name : {"SpeedButtonNewScena", "SpeedButtonScenaCopy", "SpeedButtonScenaDelete"})
-        EXPECT_TRUE(get<QToolButton>(name)->isEnabled()) << name;
-    for (const char *name : {"SpeedButtonNewScenaPaste", "ButtonScenaPaste"})
-        EXPECT_FALSE(get<QToolButton>(name)->isEnabled()) << name << ": nothing copied yet";
 }
 
 TEST_F(FormTest, StartScenePresetShowsAndSetsTheScene)

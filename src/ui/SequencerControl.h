@@ -1,0 +1,68 @@
+#pragma once
+// Playing the show: play and stop, the free-running sequencer timer that steps
+// the scenes at the tempo, the tempo indicator and the show and pause clocks.
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "playback/Sequencer.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class TBaseForm;
+
+namespace korvanel {
+
+class ColorShape;
+
+class SequencerControl : public QObject {
+    Q_OBJECT
+public:
+    explicit SequencerControl(TBaseForm &form);
+
+    void ModePlay();
+    void ModeStop();
+    // Applies SysTempo to the sequencer timer.
+    void applyTempo(int intervalMs);
+
+    QTimer &TimerSeqveser() { return m_sequencer; }
+    QTimer &TimerColorLentaTempa() { return m_indicator; }
+    QTimer &TimerShouClock() { return m_clockTimer; }
+    const ShowClock &clock() const { return m_clock; }
+
+    // Called when the show wraps to scene 0 while a conveyor list mode is down.
+    std::function<void()> KonveyrJob;
+
+public slots:
+    void SpeedButtonPlayClick() { ModePlay(); }
+    void SpeedButtonPlayDblClick();
+    void SpeedButtonStopClick() { ModeStop(); }
+    void ScrollBarTempChange(int position);
+    void TimerSeqveserTimer();
+    void TimerColorLentaTempaTimer();
+    // The show-clock half of the once-a-second timer.
+    void showClockTick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void lockEditing(bool playing);
+    bool listModeDown() const;
+
+    TBaseForm &m_form;
+    QTimer m_sequencer;
+    QTimer m_indicator;
+    QTimer m_clockTimer;
+    ShowClock m_clock;
+    QAbstractButton *m_play;
+    QAbstractButton *m_stop;
+    QCheckBox *m_ring;
+    ColorShape *m_shape;
+    QLabel *m_showTime;
+    QLabel *m_pauseTime;
+};
+
+} // namespace korvanel
