@@ -24,7 +24,7 @@ LevelsTab::LevelsTab(Engine &engine, QWidget *parent)
     // The blackout box is tied to the output mode buttons by BlackoutLink; the
     // hint names the digit key 0, which is the key that really toggles it.
     layout->addWidget(makeCheckBox(this, "CheckBoxBlackOut", tr("BlackOut"),
-                                   tr("Выключает все каналы DMX  Горячая кнопка = O = "), false));
+                                   tr("Выключает все каналы DMX  Горячая кнопка = 0 = "), false));
 
     QCheckBox *manual = makeCheckBox(this, "CheckBoxManual", tr("Ручное управление"),
                                      tr("Ручное управление выделенными каналами в текущей сцене"), false);

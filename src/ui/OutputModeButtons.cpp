@@ -13,7 +13,7 @@ OutputModeButtons::OutputModeButtons(QWidget *parent)
 {
     m_onScena = makeSpeedButton(this, {"SpeedButtonOnScena", tr("Разрешить нормальную работу "),
                                        QStyle::SP_DialogYesButton, {}, true});
-    m_blackOut = makeSpeedButton(this, {"SpeedButtonBlackOut", tr("Выключает все каналы DMX  Горячая кнопка = O = "),
+    m_blackOut = makeSpeedButton(this, {"SpeedButtonBlackOut", tr("Выключает все каналы DMX  Горячая кнопка = 0 = "),
                                         QStyle::SP_DialogNoButton, {}, true});
     m_macrosOut = makeSpeedButton(this, {"SpeedButtonMacrosOut",
                                          tr("Выключает все каналы  и включает  каналы статической каркинки =M= "),

@@ -39,9 +39,10 @@ SequencerTab::SequencerTab(QWidget *parent)
 
 QLayout *SequencerTab::buildTempoRow()
 {
-    QToolButton *play = makeSpeedButton(this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /-/ "),
+    // The hints name the keys that really start and stop: "=/+" plays, "-" stops.
+    QToolButton *play = makeSpeedButton(this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /+/ "),
                                                QStyle::SP_MediaPlay, {}, true});
-    QToolButton *stop = makeSpeedButton(this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /+/ "),
+    QToolButton *stop = makeSpeedButton(this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /-/ "),
                                                QStyle::SP_MediaStop, {}, true});
     m_playStop = new QButtonGroup(this);
     m_playStop->setExclusive(true);
