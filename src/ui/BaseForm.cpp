@@ -1,5 +1,6 @@
 #include "ui/BaseForm.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -22,6 +23,8 @@
 #include "ui/FaderTab.h"
 #include "ui/GeneratorsTab.h"
 #include "ui/GraphTab.h"
+#include "ui/AboutForm.h"
+#include "ui/HelpWindow.h"
 #include "ui/SequencerControl.h"
 #include "ui/LevelsTab.h"
 #include "ui/MainMenu.h"
@@ -71,6 +74,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
                                       *control<QToolButton>("SpeedButtonStop"), this);
 
     m_sequencerControl = new SequencerControl(*this);
+    connect(control<QAction>("AboutItem"), &QAction::triggered, this, &TBaseForm::AboutItemClick);
+    connect(control<QAction>("HelpItem"), &QAction::triggered, this, &TBaseForm::HelpItemClick);
     setPageRefresh(4, [this] { m_generators->refresh(); });
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
@@ -178,4 +183,20 @@ void TBaseForm::closeEvent(QCloseEvent *event)
         emit closing();
     }
     event->accept();
+}
+
+void TBaseForm::AboutItemClick()
+{
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TBaseForm::HelpItemClick()
+{
+    // One help window, brought to the front when asked for again.
+    if (!m_help)
+        m_help = new HelpWindow(QString::fromStdString(m_engine.files.HelpFileName), this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }

@@ -25,6 +25,7 @@ class ChannelSettingsGroup;
 class ConveyorGroup;
 class FaderTab;
 class GeneratorsTab;
+class HelpWindow;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
@@ -70,6 +71,7 @@ public:
     korvanel::FaderTab *faderTab() const { return m_faderTab; }
     korvanel::GeneratorsTab *generatorsTab() const { return m_generators; }
     korvanel::SequencerControl *sequencer() const { return m_sequencerControl; }
+    korvanel::HelpWindow *helpWindow() const { return m_help; }
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
@@ -96,6 +98,10 @@ public:
     QCheckBox *CheckBoxFlashOn = nullptr;
     QCheckBox *CheckBoxBlackOut = nullptr;
     korvanel::RateModeGroup *RadioGroupRate = nullptr;
+
+public slots:
+    void AboutItemClick();
+    void HelpItemClick();
 
 signals:
     // The shown page of PageControlInput changed (PageControlInputChange).
@@ -125,6 +131,7 @@ private:
     korvanel::FaderTab *m_faderTab = nullptr;
     korvanel::GeneratorsTab *m_generators = nullptr;
     korvanel::SequencerControl *m_sequencerControl = nullptr;
+    korvanel::HelpWindow *m_help = nullptr;
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;
