@@ -95,10 +95,12 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     setAutoFillBackground(true);
 
     auto *version = new QLabel(tr("Version 4.4.5                 Июнь 2017 г."), this);
-    auto *label1 = new QLabel(tr("Korvanel — пульт управления светом DMX512"), this);
+    auto *label1 = new QLabel(tr("Korvanel: пульт света DMX512"), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    auto *label3 = new QLabel(tr("Вопросы и предложения — по адресу:"), this);
+    label1->setWordWrap(true);
+    auto *label3 = new QLabel(tr("Вопросы и предложения:"), this);
     label3->setObjectName(QStringLiteral("Label3"));
+    label3->setWordWrap(true);
     auto *login = new LinkLabel("LabelLogin", QStringLiteral("korvanel@example.org"),
                                 QUrl(QStringLiteral("mailto:korvanel@example.org")), this);
     auto *http = new LinkLabel("LabelHTTP", tr("Новая версия программы на сайте") + QStringLiteral(" https://example.org/korvanel"),
@@ -116,15 +118,17 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 8, 8);
-    grid->addWidget(version, 0, 0);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(version, 0, 0, 1, 2);
     grid->addWidget(label1, 1, 0);
     grid->addWidget(label3, 2, 0);
     grid->addWidget(login, 3, 0);
     grid->addWidget(http, 4, 0);
     grid->addWidget(update, 5, 0);
-    grid->addWidget(picture, 0, 1, 5, 1, Qt::AlignTop);
+    grid->addWidget(picture, 1, 1, 4, 1, Qt::AlignTop);
     grid->addWidget(close, 5, 1, Qt::AlignRight | Qt::AlignBottom);
     grid->setRowStretch(4, 1);
+    grid->setColumnStretch(0, 1);
 
     m_flash.setObjectName(QStringLiteral("TimerFlesh"));
     m_flash.setInterval(300);

@@ -70,6 +70,12 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     buildStatusBar();
 
     findNamedControls();
+    // Every tab caption stays in sight at the design width, without scroll arrows.
+    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    for (QTabBar *bar : findChildren<QTabBar *>()) {
+        bar->setUsesScrollButtons(false);
+        bar->setExpanding(false);
+    }
     m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
                                       *control<QToolButton>("SpeedButtonStop"), this);
 
@@ -91,10 +97,6 @@ QWidget *TBaseForm::buildInputPages()
 {
     auto *pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControlInput"));
-    // All seven captions stay in sight at the design width, without scroll arrows.
-    pages->tabBar()->setUsesScrollButtons(false);
-    pages->tabBar()->setExpanding(false);
-    pages->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     // The order is the page number that the page refresh dispatches on.
     m_faderTab = new FaderTab(m_engine, pages);
     pages->addTab(m_faderTab, tr("Фэйдера"));
