@@ -18,6 +18,7 @@
 #include "ui/BlackoutLink.h"
 #include "ui/BlockCopyTab.h"
 #include "ui/ChannelSettingsGroup.h"
+#include "ui/CoderTab.h"
 #include "ui/ConveyorGroup.h"
 #include "ui/FaderTab.h"
 #include "ui/GraphTab.h"
@@ -93,7 +94,7 @@ QWidget *TBaseForm::buildInputPages()
     pages->addTab(new BlockCopyTab(pages), tr("Копирование"));
     pages->addTab(emptyPage(pages, "TabSheetVisual"), tr("Автоматы"));
     pages->addTab(new OptionsTab(pages), tr("Опции"));
-    pages->addTab(emptyPage(pages, "TabSheet3"), tr("DMX coder"));
+    pages->addTab(new CoderTab(m_engine, *this, pages), tr("DMX coder"));
     pages->setCurrentIndex(0);
     return pages;
 }
