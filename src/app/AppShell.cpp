@@ -8,7 +8,11 @@
 #include "app/CompanionLocation.h"
 #include "app/DiskLabels.h"
 #include "output/FrameAssembly.h"
+#include "output/FtdiBackends.h"
+#include "output/UsbLink.h"
 #include "ui/BaseForm.h"
+#include "ui/CoderTab.h"
+#include "ui/UsbLinkPanel.h"
 
 using namespace korvanel;
 
@@ -24,9 +28,11 @@ AppShell::~AppShell() { m_ticker.stop(); }
 void AppShell::FormCreate()
 {
     // 1. USB link: enumerate the devices and start polling.
+    InitUsbDevise();
     // 2. Companion file names.
     m_engine.files = locateCompanionFiles(m_programPath, m_dataFolder);
     // 3. USB enumeration texts.
+    m_usbPanel->showEnumerationTexts();
     // 4. Name-field colour tables.
     // 5-7. Identity recoding, empty names, generator tempos.
     initialiseAtStart(m_engine);
@@ -42,12 +48,13 @@ void AppShell::FormCreate()
     // 14. Page refresh.
     m_form.ReturnPageControlAll();
     // 15. The link's status text; whether the output runs without real-time priority.
-    QString first;
+    QString first = m_usbPanel->UsbStatusText();
     if (m_ticker.priority() == OutputTicker::Priority::Normal)
-        first = tr(" Вывод DMX без приоритета реального времени ");
+        first += tr(" Вывод DMX без приоритета реального времени ");
     m_form.OutStatus(first);
     // 16. Colour file.
     // 17. Recoding table, loaded last: the first frames go out with the identity.
+    m_form.control<CoderTab>("TabSheet3")->loadAtStart(QString::fromStdString(m_engine.files.CoderFileName));
 }
 
 void AppShell::showDiskLabels()
@@ -57,10 +64,28 @@ void AppShell::showDiskLabels()
     m_form.LabelDiskSize->setText(diskSizeText(disk.bytesTotal()));
 }
 
+void AppShell::InitUsbDevise()
+{
+    FtdiBackendChoice backend = chooseFtdiBackend(executableFolder());
+    m_usbLibrary = std::move(backend.api);
+    m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
+    m_usb->InitUsbDevise();
+    m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_usb, QString::fromStdString(backend.name),
+                                                QString::fromStdString(backend.notes));
+    // A library that is there but refused is worth a word at start-up.
+    if (!backend.notes.empty())
+        m_form.OutStatus(QString::fromStdString(backend.notes));
+}
+
 void AppShell::armOutput()
 {
     Engine &engine = m_engine;
-    m_ticker.start([&engine] { buildFrame(engine); });
+    UsbLink &usb = *m_usb;
+    // The link's poll runs here too, after the send: the device is used by this thread only.
+    m_ticker.start([&engine, &usb] {
+        buildFrame(engine);
+        usb.outputTick(engine.DmxOut);
+    });
 }
 
 void AppShell::FormClose()
@@ -72,6 +97,8 @@ void AppShell::FormClose()
     // 2. Frames stop before the device is closed and the settings are written.
     m_ticker.stop();
     // 3. Close the USB device.
+    if (m_usb)
+        m_usb->CloseUsbDevise();
     // 4. Settings file, written last.
 }
 

@@ -5,11 +5,18 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 #include "core/Engine.h"
 #include "output/OutputTicker.h"
 
 class TBaseForm;
+
+namespace korvanel {
+class FtdiApi;
+class UsbLink;
+class UsbLinkPanel;
+} // namespace korvanel
 
 class AppShell : public QObject {
     Q_OBJECT
@@ -23,6 +30,9 @@ public:
     void FormClose();
 
     korvanel::OutputTicker &ticker() { return m_ticker; }
+    // Null before FormCreate.
+    korvanel::UsbLink *usbLink() const { return m_usb.get(); }
+    korvanel::UsbLinkPanel *usbLinkPanel() const { return m_usbPanel.get(); }
 
 public slots:
     void ExitItemClick();
@@ -30,11 +40,16 @@ public slots:
 private:
     void showDiskLabels();
     void armOutput();
+    void InitUsbDevise();
 
     korvanel::Engine &m_engine;
     TBaseForm &m_form;
     QString m_programPath;
     QString m_dataFolder;
+    // Declared before the ticker, so they outlive the thread that uses them.
+    std::unique_ptr<korvanel::FtdiApi> m_usbLibrary;
+    std::unique_ptr<korvanel::UsbLink> m_usb;
+    std::unique_ptr<korvanel::UsbLinkPanel> m_usbPanel;
     korvanel::OutputTicker m_ticker;
     bool m_closed = false;
 };

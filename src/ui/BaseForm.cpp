@@ -19,6 +19,7 @@
 #include "ui/BlackoutLink.h"
 #include "ui/BlockCopyTab.h"
 #include "ui/ChannelSettingsGroup.h"
+#include "ui/CoderTab.h"
 #include "ui/ConveyorGroup.h"
 #include "ui/FaderTab.h"
 #include "ui/GeneratorsTab.h"
@@ -106,7 +107,7 @@ QWidget *TBaseForm::buildInputPages()
     m_generators = new GeneratorsTab(m_engine, pages);
     pages->addTab(m_generators, tr("Автоматы"));
     pages->addTab(new OptionsTab(pages), tr("Опции"));
-    pages->addTab(emptyPage(pages, "TabSheet3"), tr("DMX coder"));
+    pages->addTab(new CoderTab(m_engine, *this, pages), tr("DMX coder"));
     pages->setCurrentIndex(0);
     return pages;
 }

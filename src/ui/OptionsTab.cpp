@@ -24,8 +24,11 @@ OptionsTab::OptionsTab(QWidget *parent)
     // labels from the drive the program runs from.
     auto *usb = new QGroupBox(tr("Состояние шины USB "), this);
     auto *usbLayout = new QVBoxLayout(usb);
-    for (const char *name : {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelDiskFree", "LabelDiskSize"})
+    for (const char *name : {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelUsbLibrary", "LabelDiskFree",
+                             "LabelDiskSize"})
         usbLayout->addWidget(makeLabel(usb, name, {}));
+    // Which library drives the interface, and any that was found but refused.
+    usb->findChild<QLabel *>(QStringLiteral("LabelUsbLibrary"))->setWordWrap(true);
     usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
 
     auto *layout = new QVBoxLayout(this);

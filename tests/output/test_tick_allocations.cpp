@@ -7,7 +7,10 @@
 #include <new>
 
 #include "core/Engine.h"
+#include "output/D2xxLibrary.h"
 #include "output/FrameAssembly.h"
+#include "output/UsbLink.h"
+#include "support/FakeD2xx.h"
 
 // The replacement pairs malloc with free on purpose.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
@@ -61,4 +64,29 @@ TEST(TickAllocations, AFrameWithEveryOverlayOnAllocatesNothing)
         buildFrame(e);
     counting = false;
     EXPECT_EQ(allocations.load(), 0);
+}
+
+TEST(TickAllocations, SendingAFrameAllocatesNothingEvenWhenTheWriteFails)
+{
+    FakeD2xx fake;
+    auto loaded = D2xxLibrary::load(FakeD2xx::besideProgram());
+    ASSERT_NE(loaded.library, nullptr);
+    auto link = std::make_unique<UsbLink>(*loaded.library);
+    auto engine = std::make_unique<Engine>();
+    engine->DmxOut.fill(255);
+    fake.plug(1);
+    link->InitUsbDevise();
+    link->TimerPollingTimer();
+    ASSERT_EQ(link->state(), LinkState::Sending);
+
+    allocations = 0;
+    counting = true;
+    for (int i = 0; i < 100; ++i)
+        link->SendToUsb(engine->DmxOut);
+    fake.failNext("FT_Write", ft::IoError);
+    link->SendToUsb(engine->DmxOut);
+    counting = false;
+    EXPECT_EQ(allocations.load(), 0);
+    EXPECT_EQ(fake.writeCount(), 100u);
+    EXPECT_EQ(link->state(), LinkState::Stalled);
 }

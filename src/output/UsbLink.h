@@ -1,0 +1,127 @@
+#pragma once
+// The link to the USB-to-DMX interface: it opens the first device, watches it
+// once a second, and writes the wire frame on every output tick.
+//
+// The library is used by one thread at a time. InitUsbDevise (start-up) and
+// CloseUsbDevise (shutdown) run on the UI thread while the output thread is
+// not running; in between the output thread alone calls the library: the
+// send on every tick, the poll after the send once a second, so a write and
+// a poll never overlap. The window reads the flags (relaxed atomics) and the
+// texts, which reach it through a mailbox that the output thread fills only
+// when it can do so without waiting.
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <span>
+#include <string_view>
+
+#include "core/AtomicBytes.h"
+#include "core/ShowLayout.h"
+#include "output/FixedText.h"
+#include "output/FtdiApi.h"
+#include "output/WireFrame.h"
+
+namespace korvanel {
+
+struct UsbLinkTexts {
+    FixedText<192> UsbStatusText;
+    FixedText<192> UsbCountText;
+    FixedText<192> UsbSerialText;
+    FixedText<192> UsbDescriptionText;
+};
+
+// " - Ошибка Handle..." and the like for statuses 1..6; empty above.
+std::string_view usbStatusText(FtStatus status);
+
+enum class LinkState : std::uint8_t { Closed, Sending, Stalled };
+
+class UsbLink {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds PollingInterval{1000};
+    static constexpr std::uint32_t ReadTimeoutMs = 500;
+    static constexpr std::uint32_t WriteTimeoutMs = 500;
+    // Of a serial number or description only this many characters are kept.
+    static constexpr std::size_t DeviceStringLimit = 49;
+    // More devices than a USB bus can carry is a library fault, not a list.
+    static constexpr std::uint32_t MaxListedDevices = 127;
+
+    // The interval is shortened only by tests.
+    explicit UsbLink(FtdiApi &api, std::chrono::milliseconds pollingInterval = PollingInterval);
+    UsbLink(const UsbLink &) = delete;
+    UsbLink &operator=(const UsbLink &) = delete;
+
+    // Start-up: enumerate the devices and start polling.
+    void InitUsbDevise();
+    void GetListAllDevise();
+    // Once a second: reopen a closed link, or check that the open device is still there.
+    void TimerPollingTimer();
+    // Every tick: the frame goes out while a device is open, the link is
+    // healthy and demo mode is off. Allocates nothing.
+    void SendToUsb(const AtomicBytes<DmxFrameSize> &DmxOut);
+    // Shutdown, after the output thread has stopped.
+    void CloseUsbDevise();
+    // One output tick: the send, then the poll once the polling interval has passed.
+    void outputTick(const AtomicBytes<DmxFrameSize> &DmxOut, Clock::time_point now = Clock::now());
+
+    // The library wrappers: each calls once and reports a failure under its name.
+    FtStatus GetFTDeviceCount();
+    FtStatus GetFTDeviceSerialNo(std::uint32_t index);
+    FtStatus GetFTDeviceDescription(std::uint32_t index);
+    FtStatus Open();
+    FtStatus Close();
+    FtStatus ResetDevice();
+    FtStatus SetTimeouts(std::uint32_t readMs, std::uint32_t writeMs);
+    FtStatus GetQueueStatus();
+    // Returns the number of bytes written; the status is kept in writeStatus().
+    std::uint32_t Write(std::uint32_t count);
+
+    void ReportStatus(std::string_view name, FtStatus status);
+
+    // The thread that drives the link reads these directly.
+    const UsbLinkTexts &texts() const { return m_texts; }
+    std::span<const std::uint8_t> txFrame() const { return {m_txBuffer.data(), m_txLength}; }
+    std::uint32_t deviceCount() const { return m_deviceCount; }
+    std::string_view deviceString() const { return m_deviceString.view(); }
+    FtStatus writeStatus() const { return m_writeStatus; }
+
+    // Any thread.
+    UsbLinkTexts publishedTexts() const;
+    LinkState state() const;
+    void setDemoMode(bool on) { store(NoUsbConnect, on ? 1 : 0); }
+
+    AtomicByte LinkOk{1};
+    AtomicByte ReportEnabled{1};
+    AtomicByte DeviceOpen{0};
+    AtomicByte DeviceListChanged{0};
+    AtomicByte NoUsbConnect{0};   // CheckBoxNoUSBconnect: demo mode
+
+private:
+    FtStatus listString(std::string_view name, std::uint32_t index, bool serial);
+    void publishTexts();
+
+    FtdiApi &m_api;
+    FtHandle m_ftHandle = nullptr;
+    std::uint32_t m_deviceIndex = 0;   // always the first device
+    std::uint32_t m_deviceCount = 0;
+    FixedText<DeviceStringLimit> m_deviceString;
+    // Larger than the longest text (64), so an unterminated one stays inside.
+    std::array<char, 128> m_deviceStringBuffer{};
+    std::uint32_t m_rxQueueBytes = 0;
+    WireBuffer m_txBuffer{};
+    std::uint32_t m_txLength = 0;
+    FtStatus m_writeStatus = ft::Ok;
+
+    std::chrono::milliseconds m_pollingInterval;
+    bool m_pollingEnabled = false;
+    Clock::time_point m_nextPoll{};
+
+    UsbLinkTexts m_texts;
+    bool m_textsChanged = false;
+    mutable std::mutex m_mailboxLock;
+    UsbLinkTexts m_mailbox;
+};
+
+} // namespace korvanel
