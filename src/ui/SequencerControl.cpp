@@ -48,7 +48,7 @@ SequencerControl::SequencerControl(TBaseForm &form)
     connect(&m_sequencer, &QTimer::timeout, this, &SequencerControl::TimerSeqveserTimer);
     connect(&m_indicator, &QTimer::timeout, this, &SequencerControl::TimerColorLentaTempaTimer);
     m_clockTimer.setObjectName(QStringLiteral("TimerShouClock"));
-    connect(&m_clockTimer, &QTimer::timeout, this, &SequencerControl::showClockTick);
+    connect(&m_clockTimer, &QTimer::timeout, this, &SequencerControl::TimerShouClockTimer);
     m_clockTimer.start(1000);
     // The sequencer timer runs free from start to exit; playback only decides whether a tick steps.
     m_sequencer.start(sequencerIntervalMs(form.engine().sys(SysTempo)));
@@ -165,6 +165,13 @@ void SequencerControl::TimerColorLentaTempaTimer()
 {
     m_indicator.stop();
     m_shape->setBrushColor(m_shape->palette().color(QPalette::Button));
+}
+
+void SequencerControl::TimerShouClockTimer()
+{
+    if (linkStatusRefresh)
+        linkStatusRefresh();
+    showClockTick();
 }
 
 void SequencerControl::showClockTick()

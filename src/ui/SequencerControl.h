@@ -34,6 +34,8 @@ public:
 
     // Called when the show wraps to scene 0 while a conveyor list mode is down.
     std::function<void()> KonveyrJob;
+    // The link-status half of the once-a-second timer, run before the show clock.
+    std::function<void()> linkStatusRefresh;
 
 public slots:
     void SpeedButtonPlayClick() { ModePlay(); }
@@ -42,6 +44,7 @@ public slots:
     void ScrollBarTempChange(int position);
     void TimerSeqveserTimer();
     void TimerColorLentaTempaTimer();
+    void TimerShouClockTimer();
     // The show-clock half of the once-a-second timer.
     void showClockTick();
 

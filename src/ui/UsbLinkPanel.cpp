@@ -1,5 +1,7 @@
 #include "ui/UsbLinkPanel.h"
 
+#include "ui/SequencerControl.h"
+
 #include <QCheckBox>
 #include <QLabel>
 
@@ -31,11 +33,10 @@ UsbLinkPanel::UsbLinkPanel(TBaseForm &form, UsbLink &link, const QString &librar
         label->setText(text);
     }
 
-    m_timer.setObjectName(QStringLiteral("TimerShouClock"));
-    m_timer.setInterval(1000);
-    connect(&m_timer, &QTimer::timeout, this, &UsbLinkPanel::ShowLinkStatus);
-    m_timer.start();
+    form.sequencer()->linkStatusRefresh = [this] { ShowLinkStatus(); };
 }
+
+QTimer &UsbLinkPanel::TimerShouClock() { return m_form.sequencer()->TimerShouClock(); }
 
 void UsbLinkPanel::showEnumerationTexts()
 {

@@ -22,9 +22,8 @@ public:
     // Start-up: the enumeration texts into the three labels, once.
     void showEnumerationTexts();
     QString UsbStatusText() const;
-    // The interval timer whose tick starts with ShowLinkStatus; the show
-    // clock joins it later.
-    QTimer &TimerShouClock() { return m_timer; }
+    // The once-a-second timer whose tick starts with ShowLinkStatus, then the show clock.
+    QTimer &TimerShouClock();
 
 public slots:
     // The link half of the once-a-second refresh.
@@ -34,7 +33,6 @@ private:
     TBaseForm &m_form;
     UsbLink &m_link;
     QCheckBox *m_demo = nullptr;
-    QTimer m_timer;
 };
 
 } // namespace korvanel

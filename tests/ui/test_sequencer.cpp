@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QStringList>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
@@ -146,4 +147,17 @@ TEST_F(Sequencer, AStoredTempoOutsideTheSliderFollowsTheSlider)
     form->ReturnDataSystem();
     EXPECT_EQ(engine->sys(SysTempo), 170);
     EXPECT_EQ(seq().TimerSeqveser().interval(), 28900);
+}
+
+TEST_F(Sequencer, OnceASecondTheLinkStatusComesBeforeTheClock)
+{
+    QStringList order;
+    seq().linkStatusRefresh = [&] { order << "link:" + get<QLabel>("LabelTimePause")->text(); };
+    seq().ModeStop();
+    EXPECT_EQ(seq().TimerShouClock().interval(), 1000);
+    EXPECT_TRUE(seq().TimerShouClock().isActive());
+    seq().TimerShouClockTimer();
+    ASSERT_EQ(order.size(), 1);
+    EXPECT_EQ(order[0], QString::fromUtf8("link:Время  Паузы  ")) << "the clock text follows the link refresh";
+    EXPECT_EQ(get<QLabel>("LabelTimePause")->text(), QString::fromUtf8("Паузa = 0ч 0м 1с "));
 }
