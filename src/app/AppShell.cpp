@@ -9,6 +9,8 @@
 #include "app/DiskLabels.h"
 #include "output/FrameAssembly.h"
 #include "ui/BaseForm.h"
+#include "ui/SettingsCommands.h"
+#include "ui/ShowFileCommands.h"
 
 using namespace korvanel;
 
@@ -38,7 +40,11 @@ void AppShell::FormCreate()
     // 11. From here on frames flow.
     armOutput();
     // 12. Settings file.
-    // 13. The show last saved.
+    ReadIniFile(m_form);
+    // 13. The show last saved; the autosave runs from here to exit.
+    if (!m_form.OpenDialogFileName.isEmpty())
+        m_form.showFiles()->BlocOpenFile();
+    m_form.showFiles()->TimerAvtoSave().start();
     // 14. Page refresh.
     m_form.ReturnPageControlAll();
     // 15. The link's status text; whether the output runs without real-time priority.
@@ -73,6 +79,7 @@ void AppShell::FormClose()
     m_ticker.stop();
     // 3. Close the USB device.
     // 4. Settings file, written last.
+    WriteIniFile(m_form);
 }
 
 void AppShell::ExitItemClick() { m_form.close(); }

@@ -28,6 +28,7 @@
 #include "ui/OutputModeButtons.h"
 #include "ui/RateModeGroup.h"
 #include "ui/SequencerTab.h"
+#include "ui/ShowFileCommands.h"
 
 using namespace korvanel;
 
@@ -67,6 +68,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     findNamedControls();
     m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
                                       *control<QToolButton>("SpeedButtonStop"), this);
+    m_showFiles = new ShowFileCommands(*this);
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

@@ -14,7 +14,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <QTemporaryDir>
 #include <vector>
+
+#include "support/ScriptedDialogs.h"
 
 #include "ui/RateModeGroup.h"
 
@@ -250,6 +253,10 @@ TEST_F(FormTest, ToolBarButtonsInOrderWithHintsAndTheirMenuCommands)
     };
     auto *bar = get<QToolBar>("ToolBar1");
     ASSERT_NE(bar, nullptr);
+    // The file commands run for real: no boxes, and Save writes into a folder of the test's own.
+    form->setDialogs(std::make_unique<ScriptedDialogs>());
+    QTemporaryDir files;
+    form->SaveDialogFileName = files.filePath("show.kvl");
     form->show();
     const QList<QAction *> actions = bar->actions();
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
