@@ -129,23 +129,6 @@ TEST_F(Run, AShowThatIsGoneIsReportedAndTheNextRunStartsFromUnit001)
     EXPECT_TRUE(readFile(ini).contains("Path=Unit_001\n"));
 }
 
-TEST_F(Run, GarbageSettingsStartCleanlyAndSurviveTheExit)
-{
-    const QByteArray garbage = QByteArray("\x01\x02 not a settings file\n[Konveir\nFile01=/s/a.kvl\n", 48) +
-                               QByteArray("[Konveir]\nFile04=/s/\xff\xfe.kvl\nrandom words\n") +
-                               QByteArray(5000, 'x') + "\n";
-    writeFile(ini, garbage);
-    shell->FormCreate();
-    EXPECT_EQ(engine->ConveyorFiles[3], "/s/\xff\xfe.kvl");
-    EXPECT_EQ(key(4)->text().left(2), "R=");
-    exit();
-    const QByteArray text = readFile(ini);
-    EXPECT_TRUE(text.contains("\x01\x02 not a settings file\n"));
-    EXPECT_TRUE(text.contains("random words\n"));
-    EXPECT_TRUE(text.contains(QByteArray(5000, 'x')));
-    EXPECT_TRUE(text.contains("File04=/s/\xff\xfe.kvl\n"));
-}
-
 TEST_F(Run, SettingsThatCannotBeWrittenGiveTheErrorBox)
 {
     shell->FormCreate();

@@ -76,20 +76,6 @@ TEST_F(ShowFiles, OpenLoadsTheShowAndRefreshesCaptionScenesTempoAndGraphZoom)
     EXPECT_EQ(engine->graph.GraphScenesPerView, 64);
 }
 
-TEST_F(ShowFiles, OpenSetsTheGraphZoomFromTheShowsLength)
-{
-    const std::pair<int, int> cases[] = {{100, 2}, {50, 3}, {1, 3}, {0, 3}, {200, 1}};
-    for (const auto &[last, zoom] : cases) {
-        const QString name = dir.filePath(QString("len%1.kvl").arg(last));
-        writeFile(name, showBytes(0, static_cast<unsigned char>(last), 44));
-        dialogs->fileNames = {name};
-        engine->graph = GraphView{0, 1, 256};
-        trigger("OpenItem");
-        EXPECT_EQ(engine->graph.zoom, zoom) << last;
-        EXPECT_EQ(engine->graph.GraphColumnScale * engine->graph.GraphScenesPerView, 256) << last;
-    }
-}
-
 TEST_F(ShowFiles, OpenCancelledMissingOrShortChangesNothingInTheShow)
 {
     engine->SceneMemory.set(sceneByte(0, 1), 55);
