@@ -13,6 +13,8 @@
 #include "ui/BaseForm.h"
 #include "ui/CoderTab.h"
 #include "ui/UsbLinkPanel.h"
+#include "ui/SettingsCommands.h"
+#include "ui/ShowFileCommands.h"
 
 using namespace korvanel;
 
@@ -44,7 +46,11 @@ void AppShell::FormCreate()
     // 11. From here on frames flow.
     armOutput();
     // 12. Settings file.
-    // 13. The show last saved.
+    ReadIniFile(m_form);
+    // 13. The show last saved; the autosave runs from here to exit.
+    if (!m_form.OpenDialogFileName.isEmpty())
+        m_form.showFiles()->BlocOpenFile();
+    m_form.showFiles()->TimerAvtoSave().start();
     // 14. Page refresh.
     m_form.ReturnPageControlAll();
     // 15. The link's status text; whether the output runs without real-time priority.
@@ -100,6 +106,7 @@ void AppShell::FormClose()
     if (m_usb)
         m_usb->CloseUsbDevise();
     // 4. Settings file, written last.
+    WriteIniFile(m_form);
 }
 
 void AppShell::ExitItemClick() { m_form.close(); }

@@ -24,6 +24,7 @@ void ClearAll(Engine &engine)
     engine.setSys(SysTempo, 44);
     engine.setSys(SysCurrentScene, 0);
     engine.setSys(SysLastScene, 1);
+    engine.graph = GraphView{};
 }
 
 void initialiseAtStart(Engine &engine)

@@ -22,6 +22,16 @@ struct CompanionFiles {
     std::string HelpFileName;
 };
 
+inline constexpr std::size_t ConveyorSlotCount = 20;
+
+// How the graph editor shows the scenes: the zoom slider position 0..3 and
+// what it gives. A cleared show starts at the closest zoom.
+struct GraphView {
+    int zoom = 3;
+    std::int32_t GraphColumnScale = 8;     // half the width of one scene column, pixels
+    std::int32_t GraphScenesPerView = 32;
+};
+
 struct Engine {
     // Shared with the output tick: relaxed atomics only.
     AtomicBytes<SceneMemorySize> SceneMemory;
@@ -43,6 +53,9 @@ struct Engine {
     std::array<std::uint8_t, SceneMemorySize> UndoMemory{};
     std::array<std::uint8_t, RowSize> PasteBuffer{};
     CompanionFiles files;
+    // Show files on the conveyor keys (index 0 = key 1); empty: no file on the key.
+    std::array<std::string, ConveyorSlotCount> ConveyorFiles;
+    GraphView graph;
 
     std::uint8_t sys(std::size_t position) const { return SceneMemory.get(position); }
     void setSys(std::size_t position, std::uint8_t value) { SceneMemory.set(position, value); }

@@ -34,6 +34,7 @@
 #include "ui/OutputModeButtons.h"
 #include "ui/RateModeGroup.h"
 #include "ui/SequencerTab.h"
+#include "ui/ShowFileCommands.h"
 
 using namespace korvanel;
 
@@ -79,6 +80,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     }
     m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
                                       *control<QToolButton>("SpeedButtonStop"), this);
+    m_showFiles = new ShowFileCommands(*this);
 
     m_sequencerControl = new SequencerControl(*this);
     connect(control<QAction>("AboutItem"), &QAction::triggered, this, &TBaseForm::AboutItemClick);

@@ -30,6 +30,7 @@ class SequencerControl;
 class MainMenu;
 class RateModeGroup;
 class SequencerTab;
+class ShowFileCommands;
 } // namespace korvanel
 
 // The window class keeps the system's name, outside the engine's namespace.
@@ -64,7 +65,7 @@ public:
     QString CaptionPrefix = QStringLiteral("KORVANEL ");
     // File names of the open and save dialogs; the caption follows them.
     QString OpenDialogFileName;
-    QString SaveDialogFileName;
+    QString SaveDialogFileName = QStringLiteral("Unit_001");   // no folder: Save writes to the working folder
 
     korvanel::MainMenu *mainMenu() const { return m_menu; }
     korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }
@@ -75,6 +76,7 @@ public:
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
+    korvanel::ShowFileCommands *showFiles() const { return m_showFiles; }
 
     // The controls that the program's own operations use most; set once by the constructor.
     QTabWidget *PageControlInput = nullptr;
@@ -135,6 +137,7 @@ private:
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;
+    korvanel::ShowFileCommands *m_showFiles = nullptr;
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();

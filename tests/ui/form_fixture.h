@@ -13,10 +13,14 @@
 #include <memory>
 
 #include "core/Engine.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/BaseForm.h"
 
 class FormTest : public ::testing::Test {
 protected:
+    // No test waits on a real message box: every box gets a scripted answer (No, cancelled).
+    FormTest() { form->setDialogs(std::unique_ptr<Dialogs>(dialogs)); }
+
     template <class T>
     T *get(const char *name)
     {
@@ -48,4 +52,5 @@ protected:
 
     std::unique_ptr<korvanel::Engine> engine = std::make_unique<korvanel::Engine>();
     std::unique_ptr<TBaseForm> form = std::make_unique<TBaseForm>(*engine);
+    ScriptedDialogs *dialogs = new ScriptedDialogs;   // owned by the form
 };

@@ -1,8 +1,8 @@
 // The frame of the main window: pages, menus, tool bar, status line, start state.
-#include "support/ScriptedDialogs.h"
+#include "ui/form_fixture.h"
+
 #include <QApplication>
 #include <QTimer>
-#include "ui/form_fixture.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -17,7 +17,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <QTemporaryDir>
 #include <vector>
+
+#include "support/ScriptedDialogs.h"
 
 #include "ui/RateModeGroup.h"
 
@@ -253,8 +256,11 @@ TEST_F(FormTest, ToolBarButtonsInOrderWithHintsAndTheirMenuCommands)
     };
     auto *bar = get<QToolBar>("ToolBar1");
     ASSERT_NE(bar, nullptr);
-    // Commands that ask or open a window get no answer and are closed at once.
+    // Commands that ask or open a window get no answer and are closed at once;
+    // Save writes into a folder of the test's own.
     form->setDialogs(std::make_unique<ScriptedDialogs>());
+    QTemporaryDir files;
+    form->SaveDialogFileName = files.filePath("show.kvl");
     form->show();
     const QList<QAction *> actions = bar->actions();
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));

@@ -1,0 +1,106 @@
+#include "files/SafeWrite.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvanel {
+
+namespace {
+
+FileResult failed(int error) { return {FileError::WriteFailed, error}; }
+
+// A link is followed, so the file it points to is replaced, not the link.
+std::string resolvedTarget(const std::string &path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        const auto target = std::filesystem::canonical(path, ec);
+        if (!ec)
+            return target.string();
+    }
+    return path;
+}
+
+std::string folderOf(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+int createTemporaryBeside(const std::string &folder, std::string &name)
+{
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + "/.korvanel-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+FileResult replaceFileContents(const std::string &path, std::span<const std::uint8_t> bytes)
+{
+    if (path.empty())
+        return failed(ENOENT);
+    const std::string target = resolvedTarget(path);
+
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists) {
+        if (S_ISDIR(existing.st_mode))
+            return failed(EISDIR);
+        // A file the operator made read-only stays as it is.
+        if (::access(target.c_str(), W_OK) != 0)
+            return failed(errno);
+    }
+
+    std::string temporary;
+    const int fd = createTemporaryBeside(folderOf(target), temporary);
+    if (fd < 0)
+        return failed(errno);
+
+    int error = 0;
+    if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0)
+        error = errno;
+    if (error == 0 && !writeAll(fd, bytes))
+        error = errno;
+    // Disk full shows up here at the latest, while the old file is still whole.
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return failed(error);
+    }
+    return {};
+}
+
+} // namespace korvanel

@@ -1,0 +1,16 @@
+#pragma once
+// Replacing a file's contents so that a failure at any point leaves the old
+// file as it was: the bytes go to a temporary file beside it, which is flushed
+// to disk and then renamed over the target.
+
+#include <span>
+#include <string>
+#include <cstdint>
+
+#include "files/FileResult.h"
+
+namespace korvanel {
+
+FileResult replaceFileContents(const std::string &path, std::span<const std::uint8_t> bytes);
+
+} // namespace korvanel

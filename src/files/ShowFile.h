@@ -1,0 +1,33 @@
+#pragma once
+// The show file: the show memory byte for byte, 640 blocks of 128 bytes,
+// without magic number, version or checksum. Any header loads.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/Engine.h"
+#include "files/FileResult.h"
+
+namespace korvanel {
+
+using ShowImage = std::array<std::uint8_t, SceneMemorySize>;
+
+// The first SceneMemorySize bytes of the file into image; a longer file is
+// read only that far. On failure image holds no meaning.
+FileResult readShowImage(const std::string &path, ShowImage &image);
+
+// Reads into a buffer of its own and copies into SceneMemory only when the
+// whole show was read: a short or unreadable file changes nothing.
+FileResult loadShowFile(Engine &engine, const std::string &path);
+
+// Bytes 0..127 of the show become ShowHeader.
+void stampShowHeader(Engine &engine);
+
+// SceneMemory as it is, with whatever header it holds (the autosave).
+FileResult writeShowFile(const Engine &engine, const std::string &path);
+
+// Stamps ShowHeader, then writes. A failed write leaves the previous file intact.
+FileResult saveShowFile(Engine &engine, const std::string &path);
+
+} // namespace korvanel

@@ -1,0 +1,65 @@
+#pragma once
+// The show file commands of the "Шоу" menu: New, Open, Save, Save As; the
+// load that start-up and the conveyor use; the autosave every three minutes.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include "files/FileResult.h"
+
+class TBaseForm;
+
+namespace korvanel {
+
+class ShowFileCommands : public QObject {
+    Q_OBJECT
+public:
+    enum class Load { Loaded, NotFound, Failed };
+    enum class Save { Saved, Cancelled, Failed };
+
+    static constexpr int AutoSaveIntervalMs = 180000;
+
+    explicit ShowFileCommands(TBaseForm &form);
+
+    // Loads the file of the open name into the show; does not refresh the window.
+    Load BlocOpenFile();
+    // Stamps the header and writes the show to the save name.
+    bool SaveFile();
+    // Asks for a save name, then writes to it.
+    Save SaveFileAs();
+    // The show a conveyor key names (set as the open name first), from scene 0.
+    void ManualLoad();
+    // KonveyrShowName from the open name.
+    void ConvertorFileName();
+
+    // Short name of the show last loaded or chosen for the conveyor.
+    QString KonveyrShowName;
+
+    // Runs from start-up to exit; start-up starts it.
+    QTimer &TimerAvtoSave() { return m_timerAvtoSave; }
+
+    // The message for a failed read or write of `fileName`.
+    static QString errorText(const FileResult &result, const QString &fileName);
+    static const QString &showFileFilter();
+
+public slots:
+    void NewItemClick();
+    void OpenItemClick();
+    void SaveItemClick();
+    void SaveAsItemClick();
+    void TimerAvtoSaveTimer();
+
+signals:
+    // Save As moved the window colour in the show; whoever paints the window applies it.
+    void windowColourChanged();
+
+private:
+    QString dialogFolder() const;
+
+    TBaseForm &m_form;
+    QTimer m_timerAvtoSave;
+    bool m_autoSaveErrorOpen = false;
+};
+
+} // namespace korvanel

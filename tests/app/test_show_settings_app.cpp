@@ -1,0 +1,147 @@
+// The settings file and the last show across start-up and exit.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <memory>
+
+#include "app/AppShell.h"
+#include "support/ScriptedDialogs.h"
+#include "ui/CoderTab.h"
+#include "support/ShowBytes.h"
+#include "ui/BaseForm.h"
+#include "ui/CoderTab.h"
+#include "ui/ConveyorGroup.h"
+#include "ui/ShowFileCommands.h"
+
+using namespace korvanel;
+
+namespace {
+
+class Run : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        form = std::make_unique<TBaseForm>(*engine);
+        auto owned = std::make_unique<ScriptedDialogs>();
+        dialogs = owned.get();
+        form->setDialogs(std::move(owned));
+        shell = std::make_unique<AppShell>(*engine, *form, dir.filePath("light.exe"), dir.filePath("data"));
+        ini = dir.filePath("light.ini");
+    }
+
+    QToolButton *key(int n) const { return form->conveyor()->slotButton(n); }
+    void exit() { form->close(); }
+
+    QTemporaryDir dir;
+    QString ini;
+    std::unique_ptr<Engine> engine = std::make_unique<Engine>();
+    std::unique_ptr<TBaseForm> form;
+    ScriptedDialogs *dialogs = nullptr;
+    std::unique_ptr<AppShell> shell;
+};
+
+} // namespace
+
+TEST_F(Run, SaveRightAfterStartWritesUnit001InTheWorkingFolder)
+{
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    shell->FormCreate();
+    form->control<QAction>("SaveItem")->trigger();
+    QDir::setCurrent(previous);
+
+    EXPECT_EQ(readFile(dir.filePath("Unit_001")).size(), 81920);
+    EXPECT_EQ(form->windowTitle(), "KORVANEL Unit_001");
+    EXPECT_TRUE(dialogs->shown.isEmpty()) << "Save asks nothing";
+}
+
+TEST_F(Run, ARunThatOpenedNothingLeavesUnit001AsThePathAndEveryKeyEmpty)
+{
+    shell->FormCreate();
+    EXPECT_TRUE(form->showFiles()->TimerAvtoSave().isActive());
+    EXPECT_EQ(key(1)->text(), QString::fromUtf8("Q пусто"));
+    EXPECT_EQ(key(19)->text(), QString::fromUtf8("L пусто"));
+    EXPECT_EQ(key(20)->text(), QString::fromUtf8("пусто"));
+    EXPECT_EQ(key(1)->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+    EXPECT_FALSE(key(1)->font().bold());
+    exit();
+
+    const QByteArray text = readFile(ini);
+    EXPECT_TRUE(text.contains("[Konveir]\nFile01=\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("File20=\n"));
+    // No table was named: the default one was made beside the program and is remembered.
+    EXPECT_TRUE(text.contains(("[LastFile]\nPath=Unit_001\nCoder=" + dir.filePath("light.kvr") + "\n").toUtf8()))
+        << text.toStdString();
+}
+
+TEST_F(Run, KeyCaptionsFromTheSettingsTakeEightCharacters)
+{
+    const QString table = dir.filePath("hall.kvr");
+    writeFile(table, QByteArray(512, '\0'));
+    writeFile(ini, "[Konveir]\n"
+                   "File03=C:\\Shows\\Holiday2024.kvl\n"
+                   "File10=C:\\Shows\\Tenth-show.kvl\n"
+                   "File15=C:\\Shows\\Fifteen-show.kvl\n"
+                   "File20=C:\\Shows\\End.kvl\n"
+                   "[LastFile]\nCoder=" + table.toUtf8() + "\n");
+    shell->FormCreate();
+
+    EXPECT_EQ(key(3)->text(), "E=Holiday2");
+    EXPECT_EQ(key(10)->text(), "P=Tenth-sh");
+    EXPECT_EQ(key(15)->text(), "G=Fifteen-");
+    EXPECT_EQ(key(20)->text(), " End");
+    EXPECT_EQ(key(1)->text(), QString::fromUtf8("Q пусто"));
+    for (int n : {3, 10, 15, 20}) {
+        EXPECT_EQ(key(n)->palette().color(QPalette::ButtonText), QColor(0, 0, 128)) << n;
+        EXPECT_TRUE(key(n)->font().bold()) << n;
+    }
+    EXPECT_EQ(engine->ConveyorFiles[14], "C:\\Shows\\Fifteen-show.kvl");
+    EXPECT_EQ(form->control<CoderTab>("TabSheet3")->SaveDialogCoderFileName, table);
+    EXPECT_EQ(form->OpenDialogFileName, "") << "no Path: no show is loaded";
+}
+
+TEST_F(Run, StartUpReopensTheLastShowAndExitKeepsForeignSettings)
+{
+    const QString show = dir.filePath("last.kvl");
+    writeFile(show, showBytes(5, 30, 44));
+    const QString table = dir.filePath("a.kvr");
+    writeFile(table, QByteArray(512, '\0'));
+    writeFile(ini, QString("; the operator's notes\n[Screen]\nZoom=2\n[Konveir]\nFile02=/s/two.kvl\n"
+                           "[LastFile]\nPath=%1\nCoder=%2\n[Other]\nk=v\n").arg(show, table).toUtf8());
+    shell->FormCreate();
+
+    EXPECT_EQ(engine->level(5, 3), 77);
+    EXPECT_EQ(form->windowTitle(), "KORVANEL " + show);
+    EXPECT_EQ(form->LabelStep->text(), "6");
+    exit();
+
+    const QByteArray text = readFile(ini);
+    for (const char *kept : {"; the operator's notes", "[Screen]\nZoom=2", "File02=/s/two.kvl", "[Other]\nk=v"})
+        EXPECT_TRUE(text.contains(kept)) << kept << "\n" << text.toStdString();
+    EXPECT_TRUE(text.contains(("Coder=" + table).toUtf8()));
+    EXPECT_TRUE(text.contains(("Path=" + show).toUtf8()));
+}
+
+TEST_F(Run, AShowThatIsGoneIsReportedAndTheNextRunStartsFromUnit001)
+{
+    writeFile(ini, "[LastFile]\nPath=/nowhere/gone.kvl\n");
+    shell->FormCreate();
+    EXPECT_TRUE(form->StatusPanel0()->text().contains(QString::fromUtf8("Файл ШОУ не найден ")));
+    EXPECT_EQ(form->windowTitle(), "KORVANEL Unit_001");
+    exit();
+    EXPECT_TRUE(readFile(ini).contains("Path=Unit_001\n"));
+}
+
+TEST_F(Run, SettingsThatCannotBeWrittenGiveTheErrorBox)
+{
+    shell->FormCreate();
+    ASSERT_TRUE(QDir().mkpath(ini));   // a folder where the settings file should go
+    exit();
+    ASSERT_FALSE(dialogs->shown.isEmpty());
+    EXPECT_EQ(dialogs->shown.last(), "error: Unable to write to " + ini);
+}

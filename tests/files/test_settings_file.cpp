@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "files/SettingsFile.h"
+
+using namespace korvanel;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("korvanel-ini-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        ini = (dir / "light.ini").string();
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void write(const std::string &text)
+    {
+        std::ofstream(ini, std::ios::binary) << text;
+    }
+    std::string read() const
+    {
+        std::ifstream in(ini, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path dir;
+    std::string ini;
+};
+
+IniSettings sample()
+{
+    IniSettings s;
+    s.ConveyorFiles[0] = "/shows/Concert.kvl";
+    s.ConveyorFiles[9] = "/shows/Ten.kvl";
+    s.ConveyorFiles[19] = "/shows/End.kvl";
+    s.Path = "/shows/Current.kvl";
+    s.Coder = "/tables/hall.kvr";
+    return s;
+}
+
+} // namespace
+
+TEST(SettingsKeys, TwoDigitNames)
+{
+    EXPECT_EQ(conveyorKeyName(1), "File01");
+    EXPECT_EQ(conveyorKeyName(9), "File09");
+    EXPECT_EQ(conveyorKeyName(10), "File10");
+    EXPECT_EQ(conveyorKeyName(20), "File20");
+}
+
+TEST_F(SettingsFileTest, MissingFileReadsEmptyAndIsCreatedWithEveryKey)
+{
+    const IniSettings empty = ReadIniFile(ini);
+    for (const auto &file : empty.ConveyorFiles)
+        EXPECT_EQ(file, "");
+    EXPECT_EQ(empty.Path, "");
+    EXPECT_EQ(empty.Coder, "");
+
+    IniSettings s;
+    s.Path = "Unit_001";
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    const std::string text = read();
+    EXPECT_NE(text.find("[Konveir]\nFile01=\nFile02=\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("File20=\n"), std::string::npos) << "empty values are written, not removed";
+    EXPECT_NE(text.find("[LastFile]\nPath=Unit_001\nCoder=\n"), std::string::npos) << text;
+}
+
+TEST_F(SettingsFileTest, RoundTripKeepsForeignSectionsKeysAndComments)
+{
+    write("; written by the operator\n"
+          "[Window]\nLeft=10\nTop=20\n\n"
+          "[Konveir]\n; my favourite\nFile01=/old/one.kvl\nExtra=keep me\nFile15=/old/fifteen.kvl\n\n"
+          "[LastFile]\nPath=/old/current.kvl\nCoder=/old/table.kvr\nRecent=/x\n\n"
+          "[Zzz]\nmulti=a\nmulti=b\n");
+    const IniSettings before = ReadIniFile(ini);
+    EXPECT_EQ(before.ConveyorFiles[0], "/old/one.kvl");
+    EXPECT_EQ(before.ConveyorFiles[14], "/old/fifteen.kvl");
+    EXPECT_EQ(before.Path, "/old/current.kvl");
+    EXPECT_EQ(before.Coder, "/old/table.kvr");
+
+    ASSERT_TRUE(WriteIniFile(ini, sample()).ok());
+    const IniSettings after = ReadIniFile(ini);
+    EXPECT_EQ(after.ConveyorFiles, sample().ConveyorFiles);
+    EXPECT_EQ(after.Path, "/shows/Current.kvl");
+    EXPECT_EQ(after.Coder, "/tables/hall.kvr");
+
+    const std::string text = read();
+    for (const char *kept : {"; written by the operator", "[Window]", "Left=10", "Top=20", "; my favourite",
+                             "Extra=keep me", "Recent=/x", "[Zzz]", "multi=a\nmulti=b"})
+        EXPECT_NE(text.find(kept), std::string::npos) << kept << "\n" << text;
+    EXPECT_EQ(text.find("/old/fifteen.kvl"), std::string::npos) << "File15 was emptied";
+    EXPECT_NE(text.find("File15=\n"), std::string::npos);
+    EXPECT_LT(text.find("[Window]"), text.find("[Konveir]")) << "sections keep their order";
+}
+
+TEST_F(SettingsFileTest, GarbageNulAndForeignEncodingsReadWhatIsValidAndKeepTheRest)
+{
+    const std::string hugeValue(300000, 'x');
+    const std::string text = std::string("garbage before any section\n") +
+                             "[Konveir]\n" +
+                             "File02=/shows/\xC0\xE1\xE2\xFF.kvl\n" +    // not UTF-8
+                             "this line means nothing\n" +
+                             "=no key\n" +
+                             "[broken section\n" +
+                             "File03  =  /shows/spaced.kvl  \n" +
+                             std::string("bad\0byte line\n", 14) +
+                             "File04=" + hugeValue + "\n" +
+                             "File05=/first.kvl\nFile05=/second.kvl\n" +
+                             "[Other]\nx=1\n" +
+                             "; trailing comment\ntrailing garbage";
+    write(text);
+
+    const IniSettings s = ReadIniFile(ini);
+    EXPECT_EQ(s.ConveyorFiles[1], "/shows/\xC0\xE1\xE2\xFF.kvl");
+    EXPECT_EQ(s.ConveyorFiles[2], "/shows/spaced.kvl");
+    EXPECT_EQ(s.ConveyorFiles[3], hugeValue) << "a NUL byte does not hide the lines after it";
+    EXPECT_EQ(s.ConveyorFiles[4], "/first.kvl") << "the first of repeated keys";
+    EXPECT_EQ(s.Path, "") << "missing section";
+
+    IniSettings next = s;
+    next.Path = "Unit_001";
+    ASSERT_TRUE(WriteIniFile(ini, next).ok());
+    const std::string written = read();
+    for (const std::string &kept : {std::string("garbage before any section\n"), std::string("this line means nothing\n"),
+                                   std::string("=no key\n"), std::string("[broken section\n"),
+                                   std::string("bad\0byte line\n", 14), std::string("[Other]\nx=1\n"),
+                                   std::string("; trailing comment\ntrailing garbage")})
+        EXPECT_NE(written.find(kept), std::string::npos) << kept;
+    EXPECT_NE(written.find("File02=/shows/\xC0\xE1\xE2\xFF.kvl\n"), std::string::npos);
+    EXPECT_NE(written.find("File04=" + hugeValue + "\n"), std::string::npos);
+    EXPECT_NE(written.find("Path=Unit_001"), std::string::npos);
+    EXPECT_EQ(written.find("/second.kvl"), std::string::npos) << "our repeated key becomes one";
+    // And it reads back the same.
+    const IniSettings again = ReadIniFile(ini);
+    EXPECT_EQ(again.ConveyorFiles, s.ConveyorFiles);
+    EXPECT_EQ(again.Path, "Unit_001");
+}
+
+TEST_F(SettingsFileTest, ByteOrderMarkAndWindowsLineEndsStay)
+{
+    write("\xEF\xBB\xBF[Konveir]\r\nFile01=C:\\Shows\\a.kvl\r\n[Keep]\r\nk=v\r\n");
+    EXPECT_EQ(ReadIniFile(ini).ConveyorFiles[0], "C:\\Shows\\a.kvl");
+    ASSERT_TRUE(WriteIniFile(ini, sample()).ok());
+    const std::string text = read();
+    EXPECT_TRUE(text.starts_with("\xEF\xBB\xBF[Konveir]\r\n")) << text;
+    EXPECT_NE(text.find("[Keep]\r\nk=v\r\n"), std::string::npos);
+    EXPECT_EQ(ReadIniFile(ini).ConveyorFiles[0], "/shows/Concert.kvl");
+}
+
+TEST_F(SettingsFileTest, ValuesWithLineBreaksCannotAddLines)
+{
+    IniSettings s;
+    s.Path = "/shows/a.kvl\n[Konveir]\nFile01=/evil.kvl";
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    const IniSettings back = ReadIniFile(ini);
+    EXPECT_EQ(back.Path, "/shows/a.kvl");
+    EXPECT_EQ(back.ConveyorFiles[0], "");
+}
+
+TEST_F(SettingsFileTest, UnwritableFolderFailsAndUnreadableFileIsNotReplaced)
+{
+    const std::string gone = (dir / "gone" / "light.ini").string();
+    const FileResult result = WriteIniFile(gone, sample());
+    EXPECT_EQ(result.error, FileError::WriteFailed);
+    EXPECT_FALSE(fs::exists(gone));
+
+    // A folder where the settings file should be: nothing is written over it.
+    fs::create_directory(ini);
+    EXPECT_EQ(WriteIniFile(ini, sample()).error, FileError::WriteFailed);
+    EXPECT_TRUE(fs::is_directory(ini));
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Show files made byte by byte for tests, at plain offsets.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+inline QByteArray showBytes(unsigned char current, unsigned char last, unsigned char tempo)
+{
+    QByteArray show(81920, '\0');
+    show.replace(0, 14, "foreign header");
+    show[131] = static_cast<char>(current);
+    show[132] = static_cast<char>(last);
+    show[133] = static_cast<char>(tempo);
+    show[16384 + 256 * current + 3] = static_cast<char>(77);   // channel 3 of the current scene
+    return show;
+}
+
+inline void writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile file(name);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+inline QByteArray readFile(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
