@@ -16,9 +16,11 @@
 #include "core/Engine.h"
 #include "ui/BeamEditorTab.h"
 #include "ui/BlackoutLink.h"
+#include "ui/BlockCopyGroups.h"
 #include "ui/BlockCopyTab.h"
 #include "ui/ChannelSettingsGroup.h"
 #include "ui/ConveyorGroup.h"
+#include "ui/FaderPage.h"
 #include "ui/FaderTab.h"
 #include "ui/GraphTab.h"
 #include "ui/LevelsTab.h"
@@ -27,6 +29,7 @@
 #include "ui/OptionsTab.h"
 #include "ui/OutputModeButtons.h"
 #include "ui/RateModeGroup.h"
+#include "ui/SceneCommands.h"
 #include "ui/SequencerTab.h"
 
 using namespace korvanel;
@@ -67,6 +70,11 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     findNamedControls();
     m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
                                       *control<QToolButton>("SpeedButtonStop"), this);
+    m_faderPage = new FaderPage(*this, *m_faderTab);
+    m_sceneCommands = new SceneCommands(*this);
+    auto *blockCopyTab = findChild<BlockCopyTab *>();
+    m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
+    blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

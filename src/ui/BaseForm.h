@@ -21,11 +21,14 @@ class QToolButton;
 namespace korvanel {
 struct Engine;
 class BlackoutLink;
+class BlockCopyGroups;
 class ChannelSettingsGroup;
 class ConveyorGroup;
+class FaderPage;
 class FaderTab;
 class MainMenu;
 class RateModeGroup;
+class SceneCommands;
 class SequencerTab;
 } // namespace korvanel
 
@@ -69,6 +72,9 @@ public:
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
+    korvanel::FaderPage *faderPage() const { return m_faderPage; }
+    korvanel::SceneCommands *sceneCommands() const { return m_sceneCommands; }
+    korvanel::BlockCopyGroups *blockCopyGroups() const { return m_blockCopyGroups; }
 
     // The controls that the program's own operations use most; set once by the constructor.
     QTabWidget *PageControlInput = nullptr;
@@ -122,6 +128,9 @@ private:
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;
+    korvanel::FaderPage *m_faderPage = nullptr;
+    korvanel::SceneCommands *m_sceneCommands = nullptr;
+    korvanel::BlockCopyGroups *m_blockCopyGroups = nullptr;
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();
