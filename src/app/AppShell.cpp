@@ -9,6 +9,7 @@
 #include "app/DiskLabels.h"
 #include "output/FrameAssembly.h"
 #include "ui/BaseForm.h"
+#include "ui/FaderPage.h"
 
 using namespace korvanel;
 
@@ -31,6 +32,7 @@ void AppShell::FormCreate()
     // 5-7. Identity recoding, empty names, generator tempos.
     initialiseAtStart(m_engine);
     // 8. Names on the fader page.
+    m_form.faderPage()->ReturnName();
     // 9. Disk texts.
     showDiskLabels();
     // 10. Clear the show, so the first frame is all zeros.

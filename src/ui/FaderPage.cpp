@@ -277,6 +277,10 @@ void FaderPage::keysOffForTyping()
 
 bool FaderPage::eventFilter(QObject *watched, QEvent *event)
 {
+    // A field losing the focus while the window is torn down is no longer a
+    // line edit by then, and its siblings may be gone: nothing to store.
+    if (!qobject_cast<QLineEdit *>(watched))
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         keysOffForTyping();

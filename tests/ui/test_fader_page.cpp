@@ -314,3 +314,22 @@ TEST_F(FaderPageTest, ClickingANameFieldTurnsTheLiveKeysOff)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FaderPageTest, NameBeingTypedWhenTheWindowGoesIsStoredOnce)
+{
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QLineEdit *field = edit(6);
+    field->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(field->hasFocus());
+    type(field, QStringLiteral("Strobe"));
+    form.reset();
+    NameBytes stored{};
+    engine->SceneMemory.copyTo(stored, nameOffset(6));
+    EXPECT_EQ(stored, (NameBytes{'S', 't', 'r', 'o', 'b', 'e'}));
+}
+
+} // namespace
