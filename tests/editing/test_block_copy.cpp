@@ -124,14 +124,6 @@ TEST(BlockCopy, AllScenesGroupRefusesAlready256)
     expectOnlyChanged(*e, all, 246, 255);
 }
 
-TEST(BlockCopy, AllScenesIgnoreTheEndOfTheShow)
-{
-    auto e = markedShow(0);
-    e->setSys(SysLastScene, 1);
-    copyChannelsInAllScenes(*e, {1, 10, 11});
-    EXPECT_EQ(levels(*e, 200, 11, 20), levels(*e, 200, 1, 10));
-}
-
 TEST(BlockCopy, SceneRangeWorksOnEachSceneWithinItself)
 {
     auto e = markedShow(0);

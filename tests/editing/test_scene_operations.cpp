@@ -213,20 +213,6 @@ TEST(PasteBuffer, UndoAfterNewAndPasteKeepsTheInsertedDuplicate)
     EXPECT_EQ(row(*e, 5), markedRow(4));
 }
 
-TEST(Undo, BringsBackEveryRegionOfTheShow)
-{
-    auto e = markedShow(2, 9);
-    e->setSys(SysTempo, 77);
-    e->SceneMemory.set(rateByte(9), 4);
-    e->SceneMemory.set(nameOffset(3), 'A');
-    e->SceneMemory.set(selectionByte(0), 1);
-    ToMemoryUndo(*e);
-    const auto snapshot = memory(*e);
-    e->SceneMemory.fill(0x5C);
-    FromMemoryUndo(*e);
-    EXPECT_EQ(memory(*e), snapshot);
-}
-
 TEST(PlaybackLock, RefusedCommandsChangeNothing)
 {
     auto e = markedShow(4, 8);
