@@ -15,6 +15,7 @@
 #include "ui/UsbLinkPanel.h"
 #include "ui/SettingsCommands.h"
 #include "ui/ShowFileCommands.h"
+#include "ui/FaderPage.h"
 
 using namespace korvanel;
 
@@ -39,6 +40,7 @@ void AppShell::FormCreate()
     // 5-7. Identity recoding, empty names, generator tempos.
     initialiseAtStart(m_engine);
     // 8. Names on the fader page.
+    m_form.faderPage()->ReturnName();
     // 9. Disk texts.
     showDiskLabels();
     // 10. Clear the show, so the first frame is all zeros.

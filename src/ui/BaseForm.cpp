@@ -17,10 +17,12 @@
 #include "core/Engine.h"
 #include "ui/BeamEditorTab.h"
 #include "ui/BlackoutLink.h"
+#include "ui/BlockCopyGroups.h"
 #include "ui/BlockCopyTab.h"
 #include "ui/ChannelSettingsGroup.h"
 #include "ui/CoderTab.h"
 #include "ui/ConveyorGroup.h"
+#include "ui/FaderPage.h"
 #include "ui/FaderTab.h"
 #include "ui/GeneratorsTab.h"
 #include "ui/GraphTab.h"
@@ -33,6 +35,7 @@
 #include "ui/OptionsTab.h"
 #include "ui/OutputModeButtons.h"
 #include "ui/RateModeGroup.h"
+#include "ui/SceneCommands.h"
 #include "ui/SequencerTab.h"
 #include "ui/ShowFileCommands.h"
 
@@ -86,6 +89,11 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     connect(control<QAction>("AboutItem"), &QAction::triggered, this, &TBaseForm::AboutItemClick);
     connect(control<QAction>("HelpItem"), &QAction::triggered, this, &TBaseForm::HelpItemClick);
     setPageRefresh(4, [this] { m_generators->refresh(); });
+    m_faderPage = new FaderPage(*this, *m_faderTab);
+    m_sceneCommands = new SceneCommands(*this);
+    auto *blockCopyTab = findChild<BlockCopyTab *>();
+    m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
+    blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

@@ -21,14 +21,17 @@ class QToolButton;
 namespace korvanel {
 struct Engine;
 class BlackoutLink;
+class BlockCopyGroups;
 class ChannelSettingsGroup;
 class ConveyorGroup;
+class FaderPage;
 class FaderTab;
 class GeneratorsTab;
 class HelpWindow;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
+class SceneCommands;
 class SequencerTab;
 class ShowFileCommands;
 } // namespace korvanel
@@ -77,6 +80,9 @@ public:
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
     korvanel::ShowFileCommands *showFiles() const { return m_showFiles; }
+    korvanel::FaderPage *faderPage() const { return m_faderPage; }
+    korvanel::SceneCommands *sceneCommands() const { return m_sceneCommands; }
+    korvanel::BlockCopyGroups *blockCopyGroups() const { return m_blockCopyGroups; }
 
     // The controls that the program's own operations use most; set once by the constructor.
     QTabWidget *PageControlInput = nullptr;
@@ -138,6 +144,9 @@ private:
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;
     korvanel::ShowFileCommands *m_showFiles = nullptr;
+    korvanel::FaderPage *m_faderPage = nullptr;
+    korvanel::SceneCommands *m_sceneCommands = nullptr;
+    korvanel::BlockCopyGroups *m_blockCopyGroups = nullptr;
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();

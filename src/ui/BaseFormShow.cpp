@@ -1,8 +1,11 @@
 // The show-level refresh of the main window: clearing a show, the caption,
 // tempo and scene read-outs, and the page refresh that every change of the
 // show ends with.
+#include <algorithm>
+
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -10,6 +13,7 @@
 #include "playback/Tempo.h"
 #include "ui/BaseForm.h"
 #include "ui/SequencerControl.h"
+#include "ui/FaderPage.h"
 
 using namespace korvanel;
 
@@ -25,6 +29,7 @@ void TBaseForm::ClearAll()
     for (QToolButton *undo : {SpeedButtonUndo1, SpeedButtonUndo3, SpeedButtonUndo4, SpeedButtonUndo5})
         undo->setEnabled(false);
     setWindowTitle(CaptionPrefix + tr(" Нет имени файла "));
+    m_faderPage->CheckBoxFromMemory();
     ScrolbarVertPos->setValue(0);
     PageControlInput->setCurrentIndex(0);
     PageControlUst->setCurrentIndex(2);
@@ -52,8 +57,13 @@ void TBaseForm::ReturnDataSystem()
     const int current = m_engine.sys(SysCurrentScene);
     const int last = m_engine.sys(SysLastScene);
     LabelStep->setText(QString::number(current + 1));
-    ScrollBarStep->setMaximum(last + 1);
-    ScrollBarStep->setValue(current);
+    {
+        // The slider only mirrors the show here: a range that clamps its old
+        // position must not step the show to that scene. Scene 255 is the end.
+        const QSignalBlocker mirrorOnly(ScrollBarStep);
+        ScrollBarStep->setMaximum(std::min(last + 1, 255));
+        ScrollBarStep->setValue(current);
+    }
     LabelCoda->setText(QString::number(last + 1));
 }
 

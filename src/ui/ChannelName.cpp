@@ -1,23 +1,25 @@
 #include "ui/ChannelName.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
-
 #include "core/Engine.h"
+#include "files/ChannelNames.h"
+#include "ui/NameCodec.h"
 
 namespace korvanel {
 
 QString channelName(const Engine &engine, std::size_t channel)
 {
-    QByteArray bytes;
-    for (std::size_t i = 0; i < NameSize && channel <= ChannelCount; ++i) {
+    if (channel > ChannelCount)
+        return {};
+    // Zero bytes and blanks read the same; trailing ones are not part of the name.
+    NameBytes bytes{};
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < NameSize; ++i) {
         const std::uint8_t b = engine.SceneMemory.get(nameOffset(channel) + i);
-        if (b == 0)
-            break;
-        bytes.append(static_cast<char>(b));
+        bytes[i] = b == 0 ? ' ' : b;
+        if (bytes[i] != ' ')
+            length = i + 1;
     }
-    QStringDecoder decode("windows-1251");
-    return decode(bytes);
+    return NameCodec::instance().decode(std::span<const std::uint8_t>(bytes.data(), length));
 }
 
 } // namespace korvanel

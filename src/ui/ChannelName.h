@@ -8,7 +8,7 @@ namespace korvanel {
 
 struct Engine;
 
-// The name as stored, trailing zero bytes dropped.
+// The name as shown: zero bytes read as blanks, trailing blanks dropped.
 QString channelName(const Engine &engine, std::size_t channel);
 
 } // namespace korvanel

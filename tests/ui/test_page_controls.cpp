@@ -172,11 +172,14 @@ TEST_F(FormTest, StartScenePresetShowsAndSetsTheScene)
     EXPECT_EQ(label->text(), "Уст 1");
     EXPECT_EQ(set->text(), "Уст");
 
-    form->ScrollBarStep->setMaximum(100);
+    engine->setSys(korvanel::SysLastScene, 99);
+    form->ReturnPageControlAll();
+    ASSERT_EQ(form->ScrollBarStep->maximum(), 100);
     preset->setValue(41);
     EXPECT_EQ(label->text(), "Уст 42");
     click(set);
     EXPECT_EQ(form->ScrollBarStep->value(), 41);
+    EXPECT_EQ(engine->currentScene(), 41);
 
     preset->setValue(255);
     EXPECT_EQ(label->text(), "Уст 256");

@@ -1,0 +1,100 @@
+#pragma once
+// The 27 channel rows of the fader page and the buttons that act on them.
+// Every fader move is written into the current scene at once; the positions
+// and check marks are mirrored into LiveControls for the manual override.
+
+#include <QObject>
+#include <array>
+
+#include "core/ShowLayout.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class QToolButton;
+class TBaseForm;
+
+namespace korvanel {
+
+struct Engine;
+class ColorShape;
+class FaderTab;
+
+class FaderPage : public QObject {
+    Q_OBJECT
+public:
+    FaderPage(TBaseForm &form, FaderTab &tab);
+
+    // Row k = 1..27.
+    QScrollBar *scrollBar(int k) const { return m_rows.at(index(k)).fader; }
+    QCheckBox *checkBox(int k) const { return m_rows.at(index(k)).check; }
+    QLineEdit *edit(int k) const { return m_rows.at(index(k)).name; }
+    QScrollBar *rateBar(int k) const { return m_rows.at(index(k)).rate; }
+    QLabel *levelLabel(int k) const { return m_rows.at(index(k)).level; }
+    QLabel *numberLabel(int k) const { return m_rows.at(index(k)).number; }
+    ColorShape *shape(int k) const { return m_rows.at(index(k)).shape; }
+    QLabel *image(int k) const { return m_rows.at(index(k)).image; }
+
+    // The fader page's part of the page refresh, in its order.
+    void refresh();
+
+public slots:
+    void ReturnScrollBars();
+    void CheckBoxFromMemory();
+    void CheckBoxToMemory();
+    void ReturnName();
+    void SaveEditAll();
+    void NamberDmx();
+    void ScrolbarVertPosChange(int position);
+
+    void ScrollBarChange(int k, int position);
+    void CheckBoxClick(int k, bool checked);
+
+    void SpeedButtonAllScrl0Click();
+    void SpeedButtonVis0Click();
+    void SpeedButtonVis127Click();
+    void SpeedButtonVis255Click();
+    void SpeedButtonOnVisCheckClick();
+    void ButtonResetFlagVyborClick();
+    void SpeedButtonOffAllCheckClick();
+    // Inverts rows first..first + 4 (first = 1, 6, 11, 16, 21).
+    void SpeedButtonInvClick(int first);
+
+signals:
+    // The channel of the fader last moved, by hand or by a refresh.
+    void faderTouched(int channel);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Row {
+        QLabel *number = nullptr;
+        QScrollBar *fader = nullptr;
+        QLabel *level = nullptr;
+        ColorShape *shape = nullptr;
+        QLabel *image = nullptr;
+        QLineEdit *name = nullptr;
+        QScrollBar *rate = nullptr;
+        QCheckBox *check = nullptr;
+    };
+    static std::size_t index(int k) { return static_cast<std::size_t>(k - 1); }
+
+    void buildRows(FaderTab &tab);
+    void buildButtons(FaderTab &tab);
+    void setVisibleLevels(std::uint8_t level, const QString &status);
+    void setVisibleSelection(std::uint8_t value);
+    void keysOffForTyping();
+    bool playing() const;
+    std::size_t offset() const;
+
+    TBaseForm &m_form;
+    Engine &m_engine;
+    std::array<Row, FaderCount> m_rows{};
+    QCheckBox *m_manual = nullptr;
+    // The page offset whose names the name fields show.
+    std::size_t m_namesOffset = 0;
+};
+
+} // namespace korvanel
