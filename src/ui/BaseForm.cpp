@@ -26,6 +26,8 @@
 #include "ui/FaderTab.h"
 #include "ui/GeneratorsTab.h"
 #include "ui/GraphTab.h"
+#include "ui/MouseWheel.h"
+#include "ui/RateControls.h"
 #include "ui/AboutForm.h"
 #include "ui/HelpWindow.h"
 #include "ui/SequencerControl.h"
@@ -91,6 +93,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     setPageRefresh(4, [this] { m_generators->refresh(); });
     m_faderPage = new FaderPage(*this, *m_faderTab);
     m_sceneCommands = new SceneCommands(*this);
+    m_rates = new RateControls(*this);
+    m_wheel = new MouseWheel(*this);
     auto *blockCopyTab = findChild<BlockCopyTab *>();
     m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
     blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);

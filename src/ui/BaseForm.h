@@ -28,6 +28,8 @@ class FaderPage;
 class FaderTab;
 class GeneratorsTab;
 class HelpWindow;
+class MouseWheel;
+class RateControls;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
@@ -76,6 +78,8 @@ public:
     korvanel::GeneratorsTab *generatorsTab() const { return m_generators; }
     korvanel::SequencerControl *sequencer() const { return m_sequencerControl; }
     korvanel::HelpWindow *helpWindow() const { return m_help; }
+    korvanel::RateControls *rates() const { return m_rates; }
+    korvanel::MouseWheel *mouseWheel() const { return m_wheel; }
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
@@ -140,6 +144,8 @@ private:
     korvanel::GeneratorsTab *m_generators = nullptr;
     korvanel::SequencerControl *m_sequencerControl = nullptr;
     korvanel::HelpWindow *m_help = nullptr;
+    korvanel::RateControls *m_rates = nullptr;
+    korvanel::MouseWheel *m_wheel = nullptr;
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;

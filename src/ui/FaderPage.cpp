@@ -166,7 +166,8 @@ std::size_t FaderPage::offset() const { return std::min(load(m_engine.FaderPageO
 void FaderPage::refresh()
 {
     ReturnScrollBars();
-    // The rate sliders are reread here.
+    if (ReturnRate)
+        ReturnRate();
     ReturnName();
     CheckBoxFromMemory();
     // The name colours are reapplied here.

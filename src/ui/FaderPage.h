@@ -4,6 +4,7 @@
 // and check marks are mirrored into LiveControls for the manual override.
 
 #include <QObject>
+#include <functional>
 #include <array>
 
 #include "core/ShowLayout.h"
@@ -38,6 +39,8 @@ public:
 
     // The fader page's part of the page refresh, in its order.
     void refresh();
+    // The rate sliders reread from RateRow, between the faders and the names.
+    std::function<void()> ReturnRate;
 
 public slots:
     void ReturnScrollBars();
