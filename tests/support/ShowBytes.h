@@ -9,6 +9,8 @@ inline QByteArray showBytes(unsigned char current, unsigned char last, unsigned 
 {
     QByteArray show(81920, '\0');
     show.replace(0, 14, "foreign header");
+    // Rates as every saved show has them after New: the fader page shows them unchanged.
+    show.replace(256, 256, QByteArray(256, static_cast<char>(255)));
     show[131] = static_cast<char>(current);
     show[132] = static_cast<char>(last);
     show[133] = static_cast<char>(tempo);

@@ -55,7 +55,7 @@ TEST_F(FaderPageTest, RowsCarryTheirNamesRangesAndHints)
         auto *rate = get<QScrollBar>(("ScrollBarRate" + two).toLatin1().constData());
         ASSERT_NE(rate, nullptr);
         EXPECT_EQ(rate->maximum(), 7);
-        EXPECT_EQ(rate->value(), 5);
+        EXPECT_EQ(rate->value(), 7) << "a new show's rates (255) show as no fade";
         EXPECT_EQ(edit(k)->maxLength(), 16);
         EXPECT_NE(get<QWidget>(("Shape" + std::to_string(k)).c_str()), nullptr);
         EXPECT_NE(get<QWidget>(("Image" + std::to_string(k)).c_str()), nullptr);
