@@ -105,3 +105,21 @@ TEST(Generators, TempoIntervalNeverZero)
     EXPECT_EQ(generatorIntervalMs(3), 25);
     EXPECT_EQ(generatorIntervalMs(255), 2500);
 }
+
+TEST(Generators, EveryPatternOverEightStepsAsTheTableGivesIt)
+{
+    // Rows: steps 0..7; columns: patterns 1..4; "B" bright, "D" dark, outputs 0..3.
+    const char *table[8][4] = {
+        {"BDDD", "BBDD", "BBDD", "BDDD"}, {"DBDD", "DBBD", "DDBB", "BBDD"},
+        {"DDBD", "DDBB", "BBDD", "BBBD"}, {"DDDB", "BDDB", "DDBB", "BBBB"},
+        {"BDDD", "BBDD", "DBBD", "DBBB"}, {"DBDD", "DBBD", "BDDB", "DDBB"},
+        {"DDBD", "DDBB", "DBBD", "DDDB"}, {"DDDB", "BDDB", "BDDB", "DDDD"},
+    };
+    for (int step = 0; step < 8; ++step)
+        for (int pattern = 1; pattern <= 4; ++pattern) {
+            const auto levels = patternLevels(pattern, step, 200, 7);
+            for (int i = 0; i < 4; ++i)
+                EXPECT_EQ(levels[static_cast<std::size_t>(i)], table[step][pattern - 1][i] == 'B' ? 200 : 7)
+                    << "step " << step << " pattern " << pattern << " output " << i;
+        }
+}

@@ -161,3 +161,20 @@ TEST_F(Sequencer, OnceASecondTheLinkStatusComesBeforeTheClock)
     EXPECT_EQ(order[0], QString::fromUtf8("link:Время  Паузы  ")) << "the clock text follows the link refresh";
     EXPECT_EQ(get<QLabel>("LabelTimePause")->text(), QString::fromUtf8("Паузa = 0ч 0м 1с "));
 }
+
+TEST_F(Sequencer, BlackoutWhilePlayingClearsOnlyThePlayMode)
+{
+    engine->setSys(SysLastScene, 5);
+    seq().ModePlay();
+    seq().showClockTick();
+    seq().showClockTick();
+    click(get<QAbstractButton>("SpeedButtonBlackOut"));
+    EXPECT_EQ(load(engine->PlayMode), 0);
+    EXPECT_FALSE(get<QToolButton>("SpeedButtonScenaDelete")->isEnabled()) << "the editing locks stay";
+    EXPECT_EQ(seq().clock().seconds, 2) << "the clock is not reset";
+    seq().TimerSeqveserTimer();
+    EXPECT_EQ(engine->sys(SysCurrentScene), 0) << "the sequencer no longer steps";
+    seq().showClockTick();
+    EXPECT_EQ(get<QLabel>("LabelTimePause")->text(), QString::fromUtf8("Паузa = 0ч 0м 3с "))
+        << "the pause label goes on from the show time reached";
+}
