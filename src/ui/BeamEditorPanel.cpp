@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -120,9 +121,11 @@ BeamEditorPanel::BeamEditorPanel(TBaseForm &form, QWidget *parent)
 
 QWidget *BeamEditorPanel::buildPlane()
 {
-    auto *shape = new QWidget(this);
+    auto *shape = new QFrame(this);
     shape->setObjectName(QStringLiteral("ShapeEditScaner"));
-    shape->setFixedSize(PlaneSide, PlaneSide);
+    shape->setFrameShape(QFrame::Box);
+    shape->setLineWidth(1);
+    shape->setFixedSize(PlaneSide + 2, PlaneSide + 2);
     shape->setAutoFillBackground(true);
     QPalette white = shape->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -134,6 +137,8 @@ QWidget *BeamEditorPanel::buildPlane()
     // The path lies over the grid and takes the mouse.
     m_path = new PaintBox("PaintBoxXY", {PlaneSide, PlaneSide}, shape);
     m_path->setPainter([this](QPainter &painter) { VisibleXY(painter); });
+    m_grid->move(1, 1);
+    m_path->move(1, 1);
     m_path->raise();
     connect(m_path, &PaintBox::mouseDown, this, &BeamEditorPanel::PaintBoxXYMouseDown);
     connect(m_path, &PaintBox::mouseMove, this, &BeamEditorPanel::PaintBoxXYMouseMove);

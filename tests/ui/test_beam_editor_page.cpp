@@ -65,10 +65,10 @@ protected:
     }
     static QPoint pointer(Point p) { return {p.first, 255 - p.second}; }
 
-    // The plane's pixel at point p, moved by (dx, dy) pixels on the screen.
+    // The plane's pixel at point p, moved by (dx, dy) pixels on the screen; the plane lies inside a 1-pixel frame.
     QColor pixel(Point p, int dx = 0, int dy = 0)
     {
-        return get<QWidget>("ShapeEditScaner")->grab().toImage().pixelColor(pointer(p) + QPoint(dx, dy));
+        return get<QWidget>("ShapeEditScaner")->grab().toImage().pixelColor(pointer(p) + QPoint(1 + dx, 1 + dy));
     }
 
     BeamEditorPanel *panel = nullptr;
