@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "core/Engine.h"
+#include "ui/BeamEditorPanel.h"
 #include "ui/BeamEditorTab.h"
 #include "ui/BlackoutLink.h"
 #include "ui/BlockCopyGroups.h"
@@ -25,6 +26,7 @@
 #include "ui/FaderPage.h"
 #include "ui/FaderTab.h"
 #include "ui/GeneratorsTab.h"
+#include "ui/GraphEditorPanel.h"
 #include "ui/GraphTab.h"
 #include "ui/MouseWheel.h"
 #include "ui/RateControls.h"
@@ -98,6 +100,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     auto *blockCopyTab = findChild<BlockCopyTab *>();
     m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
     blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
+    findChild<GraphTab *>()->editorArea()->addWidget(new GraphEditorPanel(*this));
+    findChild<BeamEditorTab *>()->editorArea()->addWidget(new BeamEditorPanel(*this));
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

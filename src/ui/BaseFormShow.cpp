@@ -35,6 +35,9 @@ void TBaseForm::ClearAll()
     PageControlUst->setCurrentIndex(2);
     PageControlTemp->setCurrentIndex(0);
     TempStatus();
+    // The graph's closest zoom; the engine has reset the view to match.
+    if (auto *zoom = control<QScrollBar>("ScrollBarGrafikZoom"))
+        zoom->setValue(3);
 }
 
 void TBaseForm::TempStatus()
