@@ -46,6 +46,7 @@ WindowColorGroup::WindowColorGroup(TBaseForm &form, OptionsTab &tab)
     m_avto = makeCheckBox(m_group, "CheckBoxColorAvto", tr("Менять цвет авто"), {}, false);
     grid->addWidget(m_lock, 3, 0, 1, 2);
     grid->addWidget(m_avto, 4, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
     area->addLayout(grid);
     connect(m_lock, &QCheckBox::toggled, this, &WindowColorGroup::CheckBoxColorZamokClick);
 

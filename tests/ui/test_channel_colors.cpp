@@ -169,32 +169,4 @@ TEST_F(ChannelColors, ClearCommandsOnYes)
     EXPECT_EQ(groupColor(255), QColor(11, 22, 33));
 }
 
-TEST_F(ChannelColors, CyrillicNameRoundTripsAsTheSameCodePageBytes)
-{
-    // Every letter of the Russian alphabet and both forms of Ё, in 16-byte slices.
-    std::vector<std::uint8_t> letters;
-    for (int b = 0xC0; b <= 0xFF; ++b)
-        letters.push_back(static_cast<std::uint8_t>(b));
-    letters.push_back(0xA8);
-    letters.push_back(0xB8);
-    for (std::size_t slice = 0; slice * NameSize < letters.size(); ++slice) {
-        NameBytes bytes{};
-        for (std::size_t i = 0; i < NameSize && slice * NameSize + i < letters.size(); ++i)
-            bytes[i] = letters[slice * NameSize + i];
-        SaveEdit(*engine, slice + 1, bytes);
-    }
-    form->ReturnPageControlAll();
-    EXPECT_EQ(edit(1)->text(), "АБВГДЕЖЗИЙКЛМНОП");
-    EXPECT_EQ(edit(5)->text(), "Ёё");
-    // Wipe the memory, then store the fields back.
-    engine->SceneMemory.fill(NamesOffset, StaticOffset, 0);
-    form->faderPage()->SaveEditAll();
-    for (std::size_t slice = 0; slice * NameSize < letters.size(); ++slice) {
-        NameBytes stored{};
-        engine->SceneMemory.copyTo(stored, nameOffset(slice + 1));
-        for (std::size_t i = 0; i < NameSize && slice * NameSize + i < letters.size(); ++i)
-            ASSERT_EQ(stored[i], letters[slice * NameSize + i]) << slice << " " << i;
-    }
-}
-
 } // namespace
