@@ -4,11 +4,13 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QToolButton>
 #include <memory>
 
 #include "core/Engine.h"
 #include "files/ChannelNames.h"
 #include "ui/BaseForm.h"
+#include "ui/LiveDisplay.h"
 #include "ui/NameCodec.h"
 
 using namespace korvanel;
@@ -77,6 +79,29 @@ void BM_PageSliderMove(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PageSliderMove)->Unit(benchmark::kMicrosecond)->Iterations(400)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// The 100 ms live display with every level changing, in both refresh speeds.
+void BM_LiveDisplayTick(benchmark::State &state)
+{
+    Window w;
+    LiveDisplay &display = *w.form->liveDisplay();
+    w.form->control<QToolButton>("SpeedButtonLevel255")->setChecked(state.range(0) != 0);
+    for (std::size_t c = 1; c <= ChannelCount; ++c) {
+        w.engine->colors.GraphHint[c] = static_cast<std::uint8_t>(c % 150);
+        w.engine->colors.SplitColorRed[c] = static_cast<std::uint8_t>(c);
+    }
+    std::uint8_t level = 0;
+    for (auto _ : state) {
+        ++level;
+        for (std::size_t c = 1; c <= FaderCount; ++c)
+            w.engine->DmxOut.set(c, static_cast<std::uint8_t>(level + c));
+        display.TimerDataDmxToDspTimer();
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LiveDisplayTick)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->Iterations(400)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
 

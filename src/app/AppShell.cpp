@@ -11,6 +11,8 @@
 #include "output/FtdiBackends.h"
 #include "output/UsbLink.h"
 #include "ui/BaseForm.h"
+#include "ui/ChannelColorCommands.h"
+#include "ui/ChannelColorTab.h"
 #include "ui/CoderTab.h"
 #include "ui/UsbLinkPanel.h"
 #include "ui/SettingsCommands.h"
@@ -37,6 +39,7 @@ void AppShell::FormCreate()
     // 3. USB enumeration texts.
     m_usbPanel->showEnumerationTexts();
     // 4. Name-field colour tables.
+    m_engine.colors.setStartNameColors();
     // 5-7. Identity recoding, empty names, generator tempos.
     initialiseAtStart(m_engine);
     // 8. Names on the fader page.
@@ -61,6 +64,8 @@ void AppShell::FormCreate()
         first += tr(" Вывод DMX без приоритета реального времени ");
     m_form.OutStatus(first);
     // 16. Colour file.
+    m_form.channelColorCommands()->LoadColorEdit(QString::fromStdString(m_engine.files.ColFileName));
+    m_form.channelColorTab()->UpdateColorEditAll();
     // 17. Recoding table, loaded last: the first frames go out with the identity.
     m_form.control<CoderTab>("TabSheet3")->loadAtStart(QString::fromStdString(m_engine.files.CoderFileName));
 }
@@ -102,6 +107,7 @@ void AppShell::FormClose()
         return;
     m_closed = true;
     // 1. Colour file.
+    m_form.channelColorCommands()->SaveColorEdit(QString::fromStdString(m_engine.files.ColFileName));
     // 2. Frames stop before the device is closed and the settings are written.
     m_ticker.stop();
     // 3. Close the USB device.

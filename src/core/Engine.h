@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/AtomicBytes.h"
+#include "core/ChannelColors.h"
 #include "core/LiveControls.h"
 #include "core/ShowLayout.h"
 
@@ -56,6 +57,8 @@ struct Engine {
     // Show files on the conveyor keys (index 0 = key 1); empty: no file on the key.
     std::array<std::string, ConveyorSlotCount> ConveyorFiles;
     GraphView graph;
+    // Name-field colours, group colours and pictures of the channels (the colour file).
+    ChannelColors colors;
 
     std::uint8_t sys(std::size_t position) const { return SceneMemory.get(position); }
     void setSys(std::size_t position, std::uint8_t value) { SceneMemory.set(position, value); }

@@ -20,6 +20,8 @@
 #include "ui/BlackoutLink.h"
 #include "ui/BlockCopyGroups.h"
 #include "ui/BlockCopyTab.h"
+#include "ui/ChannelColorCommands.h"
+#include "ui/ChannelColorTab.h"
 #include "ui/ChannelSettingsGroup.h"
 #include "ui/CoderTab.h"
 #include "ui/ConveyorGroup.h"
@@ -34,14 +36,17 @@
 #include "ui/HelpWindow.h"
 #include "ui/SequencerControl.h"
 #include "ui/LevelsTab.h"
+#include "ui/LiveDisplay.h"
 #include "ui/MainMenu.h"
 #include "ui/MainToolBar.h"
+#include "ui/NameBlockCopyGroup.h"
 #include "ui/OptionsTab.h"
 #include "ui/OutputModeButtons.h"
 #include "ui/RateModeGroup.h"
 #include "ui/SceneCommands.h"
 #include "ui/SequencerTab.h"
 #include "ui/ShowFileCommands.h"
+#include "ui/WindowColorGroup.h"
 
 using namespace korvanel;
 
@@ -102,6 +107,13 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
     findChild<GraphTab *>()->editorArea()->addWidget(new GraphEditorPanel(*this));
     findChild<BeamEditorTab *>()->editorArea()->addWidget(new BeamEditorPanel(*this));
+    // Channel names, colours and pictures; the window colour; the live levels.
+    m_windowColor = new WindowColorGroup(*this, *findChild<OptionsTab *>());
+    m_channelColorTab = new ChannelColorTab(*this);
+    m_channelColorCommands = new ChannelColorCommands(*this);
+    m_nameBlockCopy = new NameBlockCopyGroup(*this, *m_sceneCommands, m_blockCopyGroups);
+    m_blockCopyGroups->nameBlockArea()->addWidget(m_nameBlockCopy);
+    m_liveDisplay = new LiveDisplay(*this, *m_faderTab);
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

@@ -22,6 +22,8 @@ namespace korvanel {
 struct Engine;
 class BlackoutLink;
 class BlockCopyGroups;
+class ChannelColorCommands;
+class ChannelColorTab;
 class ChannelSettingsGroup;
 class ConveyorGroup;
 class FaderPage;
@@ -30,6 +32,9 @@ class GeneratorsTab;
 class HelpWindow;
 class MouseWheel;
 class RateControls;
+class LiveDisplay;
+class NameBlockCopyGroup;
+class WindowColorGroup;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
@@ -87,6 +92,11 @@ public:
     korvanel::FaderPage *faderPage() const { return m_faderPage; }
     korvanel::SceneCommands *sceneCommands() const { return m_sceneCommands; }
     korvanel::BlockCopyGroups *blockCopyGroups() const { return m_blockCopyGroups; }
+    korvanel::WindowColorGroup *windowColor() const { return m_windowColor; }
+    korvanel::ChannelColorTab *channelColorTab() const { return m_channelColorTab; }
+    korvanel::ChannelColorCommands *channelColorCommands() const { return m_channelColorCommands; }
+    korvanel::NameBlockCopyGroup *nameBlockCopy() const { return m_nameBlockCopy; }
+    korvanel::LiveDisplay *liveDisplay() const { return m_liveDisplay; }
 
     // The controls that the program's own operations use most; set once by the constructor.
     QTabWidget *PageControlInput = nullptr;
@@ -153,6 +163,11 @@ private:
     korvanel::FaderPage *m_faderPage = nullptr;
     korvanel::SceneCommands *m_sceneCommands = nullptr;
     korvanel::BlockCopyGroups *m_blockCopyGroups = nullptr;
+    korvanel::WindowColorGroup *m_windowColor = nullptr;
+    korvanel::ChannelColorTab *m_channelColorTab = nullptr;
+    korvanel::ChannelColorCommands *m_channelColorCommands = nullptr;
+    korvanel::NameBlockCopyGroup *m_nameBlockCopy = nullptr;
+    korvanel::LiveDisplay *m_liveDisplay = nullptr;
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();

@@ -14,6 +14,7 @@
 #include "ui/BaseForm.h"
 #include "ui/SequencerControl.h"
 #include "ui/FaderPage.h"
+#include "ui/WindowColorGroup.h"
 
 using namespace korvanel;
 
@@ -73,7 +74,8 @@ void TBaseForm::ReturnDataSystem()
 void TBaseForm::ReturnPageControlAll()
 {
     ReturnDataSystem();
-    // The window colour is applied between the two passes.
+    if (m_windowColor)
+        m_windowColor->SetColorAll();
     ReturnDataSystem();
     const int page = PageControlInput->currentIndex();
     if (page >= 0 && page < static_cast<int>(m_pageRefresh.size()) && m_pageRefresh[static_cast<std::size_t>(page)])

@@ -170,7 +170,8 @@ void FaderPage::refresh()
         ReturnRate();
     ReturnName();
     CheckBoxFromMemory();
-    // The name colours are reapplied here.
+    if (UpdateColorEditAll)
+        UpdateColorEditAll();
 }
 
 void FaderPage::ScrolbarVertPosChange(int position)

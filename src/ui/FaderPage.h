@@ -41,6 +41,8 @@ public:
     void refresh();
     // The rate sliders reread from RateRow, between the faders and the names.
     std::function<void()> ReturnRate;
+    // The name fields' colours, last.
+    std::function<void()> UpdateColorEditAll;
 
 public slots:
     void ReturnScrollBars();

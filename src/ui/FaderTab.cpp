@@ -35,6 +35,9 @@ FaderTab::FaderTab(Engine &engine, QWidget *parent)
 
     auto *lower = new QHBoxLayout;
     lower->addWidget(m_outputModes);
+    m_displayButtons = new QHBoxLayout;
+    lower->addSpacing(12);
+    lower->addLayout(m_displayButtons);
     lower->addStretch();
     lower->addWidget(snapshot.mem);
     lower->addWidget(snapshot.undo);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QGridLayout;
+class QHBoxLayout;
 
 namespace korvanel {
 
@@ -19,10 +20,13 @@ public:
     OutputModeButtons *outputModes() const { return m_outputModes; }
     // Where the 27 channel rows go, one grid row each.
     QGridLayout *faderRowsLayout() const { return m_rows; }
+    // Beside the output mode buttons: the units and speed of the live levels.
+    QHBoxLayout *displayButtonsArea() const { return m_displayButtons; }
 
 private:
     OutputModeButtons *m_outputModes = nullptr;
     QGridLayout *m_rows = nullptr;
+    QHBoxLayout *m_displayButtons = nullptr;
 };
 
 } // namespace korvanel

@@ -15,6 +15,7 @@ OptionsTab::OptionsTab(QWidget *parent)
     setObjectName(QStringLiteral("TabSheet1"));
 
     auto *color = new QGroupBox(tr("Цвет формы"), this);
+    color->setObjectName(QStringLiteral("GroupBoxColor"));
     auto *colorLayout = new QVBoxLayout(color);
     m_colorArea = new QVBoxLayout;
     colorLayout->addLayout(m_colorArea);

@@ -1,0 +1,40 @@
+#pragma once
+// The clear commands of the "Установки" menu (names, name colours, pictures,
+// group colours) and the colour file that keeps the colours and pictures of
+// the installation from one run to the next.
+
+#include <QObject>
+#include <QString>
+
+class TBaseForm;
+
+namespace korvanel {
+
+struct FileResult;
+
+class ChannelColorCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit ChannelColorCommands(TBaseForm &form);
+
+    // Reads the colour file; a missing one is written from the tables as they
+    // are. A short or unreadable file leaves the tables unchanged.
+    void LoadColorEdit(const QString &fileName);
+    bool SaveColorEdit(const QString &fileName);
+
+    // The message for a failed read or write of the colour file.
+    static QString errorText(const FileResult &result, const QString &fileName);
+
+public slots:
+    void ClearNameChannelItemClick();
+    void itemColorClick();
+    void itemGrafHintClick();
+    void itemColSplitClick();
+
+private:
+    bool ask(const QString &question);
+
+    TBaseForm &m_form;
+};
+
+} // namespace korvanel

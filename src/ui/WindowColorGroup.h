@@ -1,0 +1,39 @@
+#pragma once
+// The window colour of the show: three sliders and the lock on the options
+// page. The colour lives in the show's system row, so each show file brings
+// its own; SetColorAll mirrors it into the controls and paints the window.
+
+#include <QObject>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QScrollBar;
+class TBaseForm;
+
+namespace korvanel {
+
+class OptionsTab;
+
+class WindowColorGroup : public QObject {
+    Q_OBJECT
+public:
+    WindowColorGroup(TBaseForm &form, OptionsTab &tab);
+
+    QScrollBar *slider(int component) const { return m_sliders.at(static_cast<std::size_t>(component)); }
+
+public slots:
+    void SetColorAll();
+    // Red = 0, green = 1, blue = 2.
+    void ScrollBarColorChange(int component, int position);
+    void CheckBoxColorZamokClick(bool checked);
+
+private:
+    TBaseForm &m_form;
+    QGroupBox *m_group = nullptr;
+    std::array<QScrollBar *, 3> m_sliders{};
+    QCheckBox *m_lock = nullptr;
+    QCheckBox *m_avto = nullptr;
+};
+
+} // namespace korvanel
