@@ -28,9 +28,11 @@ StaticPicturesGroup::StaticPicturesGroup(Engine &engine, QWidget *parent)
     : QGroupBox(tr(" Статические картинки "), parent), m_engine(engine)
 {
     auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setHorizontalSpacing(2);
+    // Sixteen boxes in two rows must fit the narrow right column.
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(0);
+    setStyleSheet(QStringLiteral("QCheckBox { spacing: 1px; }"));
     constexpr int columns = 8;
     for (std::size_t k = 0; k < StaticPictureCount; ++k) {
         const PictureKey &key = pictureKeys[k];
