@@ -21,6 +21,7 @@
 #include "ui/BlockCopyTab.h"
 #include "ui/ChannelSettingsGroup.h"
 #include "ui/CoderTab.h"
+#include "ui/ConveyorControl.h"
 #include "ui/ConveyorGroup.h"
 #include "ui/FaderPage.h"
 #include "ui/FaderTab.h"
@@ -28,6 +29,7 @@
 #include "ui/GraphTab.h"
 #include "ui/AboutForm.h"
 #include "ui/HelpWindow.h"
+#include "ui/KeyboardControl.h"
 #include "ui/SequencerControl.h"
 #include "ui/LevelsTab.h"
 #include "ui/MainMenu.h"
@@ -94,6 +96,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     auto *blockCopyTab = findChild<BlockCopyTab *>();
     m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
     blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
+    m_conveyorControl = new ConveyorControl(*this);
+    m_keyboard = new KeyboardControl(*this);
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

@@ -23,11 +23,13 @@ struct Engine;
 class BlackoutLink;
 class BlockCopyGroups;
 class ChannelSettingsGroup;
+class ConveyorControl;
 class ConveyorGroup;
 class FaderPage;
 class FaderTab;
 class GeneratorsTab;
 class HelpWindow;
+class KeyboardControl;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
@@ -78,6 +80,8 @@ public:
     korvanel::HelpWindow *helpWindow() const { return m_help; }
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
+    korvanel::ConveyorControl *conveyorControl() const { return m_conveyorControl; }
+    korvanel::KeyboardControl *keyboard() const { return m_keyboard; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
     korvanel::ShowFileCommands *showFiles() const { return m_showFiles; }
     korvanel::FaderPage *faderPage() const { return m_faderPage; }
@@ -142,6 +146,8 @@ private:
     korvanel::HelpWindow *m_help = nullptr;
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
+    korvanel::ConveyorControl *m_conveyorControl = nullptr;
+    korvanel::KeyboardControl *m_keyboard = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;
     korvanel::ShowFileCommands *m_showFiles = nullptr;
     korvanel::FaderPage *m_faderPage = nullptr;
