@@ -196,11 +196,9 @@ KeyCommand LiveKeyboard::keyUp(std::uint16_t virtualKey)
 std::uint16_t LiveKeyboard::releaseAll()
 {
     std::uint16_t off = 0;
-    if (!m_ctrlHeld) {
-        for (std::size_t k = 0; k < PictureKeys.size(); ++k) {
-            if (m_held.test(PictureKeys[k]))
-                off = static_cast<std::uint16_t>(off | (1u << k));
-        }
+    for (std::size_t k = 0; k < PictureKeys.size(); ++k) {
+        if (m_held.test(PictureKeys[k]))
+            off = static_cast<std::uint16_t>(off | (1u << k));
     }
     m_held.reset();
     m_ctrlHeld = false;

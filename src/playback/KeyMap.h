@@ -60,8 +60,9 @@ public:
     // The picture to switch off, if any (none while Ctrl is held).
     KeyCommand keyUp(std::uint16_t virtualKey);
     // The window lost the keyboard: the key-ups that will not come. Returns
-    // the pictures to switch off, one bit each, as their key-ups would have
-    // done; Ctrl counts as released afterwards.
+    // the pictures whose keys were still held, one bit each, to switch off
+    // even under Ctrl (only a key released under Ctrl latches); Ctrl counts
+    // as released too.
     std::uint16_t releaseAll();
 
     bool CtrlHeld() const { return m_ctrlHeld; }
