@@ -71,31 +71,6 @@ TEST(KeyMap, CyrillicLettersSitOnTheirUsKeys)
     EXPECT_EQ(virtualKeyFromCyrillic(U'Ѐ'), 0);
 }
 
-TEST(LiveKeyboard, AFlashLastsWhileHeldAndCtrlLatchesIt)
-{
-    LiveKeyboard keys;
-    EXPECT_EQ(keys.keyDown('5', true), (KeyCommand{KeyAction::Picture, 4}));
-    EXPECT_EQ(keys.keyDown(17, true).action, KeyAction::Ctrl);
-    EXPECT_EQ(keys.keyUp('5').action, KeyAction::None) << "released under Ctrl: stays on";
-    EXPECT_EQ(keys.keyUp(17).action, KeyAction::None);
-    EXPECT_FALSE(keys.CtrlHeld());
-    keys.keyDown('5', true);
-    EXPECT_EQ(keys.keyUp('5'), (KeyCommand{KeyAction::Picture, 4})) << "pressed again alone: goes off";
-}
-
-TEST(LiveKeyboard, RepeatsOfAHeldKeyNeverToggle)
-{
-    LiveKeyboard keys;
-    EXPECT_EQ(keys.keyDown('0', true).action, KeyAction::Blackout);
-    EXPECT_EQ(keys.keyDown('0', true).action, KeyAction::None);
-    EXPECT_EQ(keys.keyDown(187, true, true).action, KeyAction::None) << "marked as the system's repeat";
-    EXPECT_EQ(keys.keyDown('Q', true).action, KeyAction::Conveyor);
-    EXPECT_EQ(keys.keyDown('Q', true).action, KeyAction::None);
-    EXPECT_EQ(keys.keyDown('1', true).action, KeyAction::Picture) << "a picture is only re-asserted";
-    keys.keyUp('0');
-    EXPECT_EQ(keys.keyDown('0', true).action, KeyAction::Blackout);
-}
-
 TEST(LiveKeyboard, LosingTheKeyboardReleasesHeldFlashesAndCtrl)
 {
     LiveKeyboard keys;

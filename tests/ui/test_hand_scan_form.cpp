@@ -45,18 +45,9 @@ protected:
 
 } // namespace
 
-TEST_F(HandScan, OpeningPaintsTheWindowAndShowsThePad)
-{
-    EXPECT_EQ(handScan->palette().color(QPalette::Window), QColor(200, 200, 255));
-    EXPECT_TRUE(handScan->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(handScan->pad()->size(), QSize(256, 256));
-    EXPECT_EQ(handScan->findChild<QWidget *>("GroupBoxXY")->toolTip(),
-              "Положение курсора на поле воздействует на два канала, начиная с первой отметки в столбце =Выбор = ");
-    EXPECT_FALSE(handScan->PadPressed);
-}
-
 TEST_F(HandScan, CornersInversionsAndSwap)
 {
+    EXPECT_EQ(handScan->palette().color(QPalette::Window), QColor(200, 200, 255));
     pressAt(0, 0);
     EXPECT_EQ(xCaption(), "X=0");
     EXPECT_EQ(yCaption(), "Y=255");
