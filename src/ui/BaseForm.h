@@ -120,6 +120,8 @@ signals:
     void pageChanged(int index);
     // The window is about to close; sent once.
     void closing();
+    // Another show replaced the one in memory (loaded or cleared).
+    void showReplaced();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -68,6 +68,18 @@ TStaticForm::TStaticForm(TBaseForm &form)
     connect(form.control<QAction>("ChaserItem"), &QAction::triggered, this, &TStaticForm::ChaserItemClick);
     // Leaving the program gives the show back what recording borrowed.
     connect(&form, &TBaseForm::closing, this, &QWidget::close);
+    connect(&form, &TBaseForm::showReplaced, this, &TStaticForm::showReplaced);
+}
+
+void TStaticForm::showReplaced()
+{
+    if (!m_recording)
+        return;
+    // Putting the old show's rows back would overwrite the new show's scene 0,
+    // rates, current scene and selection: recording ends here without them.
+    m_recording = false;
+    m_form.control<QAbstractButton>("SpeedButtonPlay")->show();
+    close();
 }
 
 QWidget *TStaticForm::buildButtonGroup(const QString &title, const QString &hint, bool write)

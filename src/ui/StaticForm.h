@@ -40,6 +40,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // What recording borrowed belongs to a show no longer in memory.
+    void showReplaced();
     QWidget *buildButtonGroup(const QString &title, const QString &hint, bool write);
     QWidget *buildSceneChoice();
     QWidget *buildErase();

@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 
+#include "support/ShowBytes.h"
 #include "ui/FaderPage.h"
 #include "ui/RateModeGroup.h"
 
@@ -218,4 +220,30 @@ TEST_F(StaticPictures, LeavingTheProgramWhileRecordingRestoresTheShowFirst)
     EXPECT_FALSE(staticForm->isVisible());
     EXPECT_EQ(engine->level(0, 1), 11);
     EXPECT_EQ(engine->currentScene(), 3);
+}
+
+TEST_F(StaticPictures, AShowLoadedWhileRecordingKeepsItsOwnSceneZero)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("other.kvl");
+    writeFile(path, liveShow(150, 2));
+    engine->ConveyorFiles[0] = path.toStdString();
+    open();
+    activate(form.get());
+    tap(Qt::Key_Q);   // hand mode: slot 1's show is loaded
+    ASSERT_EQ(engine->level(0, 1), 150);
+    EXPECT_FALSE(staticForm->isVisible());
+    EXPECT_FALSE(get<QToolButton>("SpeedButtonPlay")->isHidden());
+    staticForm->close();
+    EXPECT_EQ(engine->level(0, 1), 150);
+    EXPECT_EQ(engine->SceneMemory.get(rateByte(1)), 255);
+
+    open();
+    get<QAction>("NewItem")->trigger();   // answered No: nothing happens
+    dialogs->yesNoAnswers = {true};
+    dialogs->fileNames = {dir.filePath("saved.kvl")};
+    get<QAction>("NewItem")->trigger();
+    EXPECT_FALSE(staticForm->isVisible());
+    EXPECT_EQ(engine->level(0, 1), 0) << "the new show stays empty";
 }
