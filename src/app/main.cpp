@@ -5,6 +5,8 @@
 #include "app/AppShell.h"
 #include "core/Engine.h"
 #include "ui/BaseForm.h"
+#include "ui/HandScanForm.h"
+#include "ui/StaticForm.h"
 
 int main(int argc, char **argv)
 {
@@ -14,6 +16,8 @@ int main(int argc, char **argv)
 
     auto engine = std::make_unique<korvanel::Engine>();
     TBaseForm form(*engine);
+    THandScanForm handScan(form);
+    TStaticForm staticPictures(form);
     AppShell shell(*engine, form, QCoreApplication::applicationFilePath(),
                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     shell.FormCreate();

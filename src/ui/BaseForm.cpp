@@ -24,6 +24,7 @@
 #include "ui/ChannelColorTab.h"
 #include "ui/ChannelSettingsGroup.h"
 #include "ui/CoderTab.h"
+#include "ui/ConveyorControl.h"
 #include "ui/ConveyorGroup.h"
 #include "ui/FaderPage.h"
 #include "ui/FaderTab.h"
@@ -34,6 +35,7 @@
 #include "ui/RateControls.h"
 #include "ui/AboutForm.h"
 #include "ui/HelpWindow.h"
+#include "ui/KeyboardControl.h"
 #include "ui/SequencerControl.h"
 #include "ui/LevelsTab.h"
 #include "ui/LiveDisplay.h"
@@ -114,6 +116,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     m_nameBlockCopy = new NameBlockCopyGroup(*this, *m_sceneCommands, m_blockCopyGroups);
     m_blockCopyGroups->nameBlockArea()->addWidget(m_nameBlockCopy);
     m_liveDisplay = new LiveDisplay(*this, *m_faderTab);
+    m_conveyorControl = new ConveyorControl(*this);
+    m_keyboard = new KeyboardControl(*this);
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

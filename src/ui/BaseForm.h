@@ -25,6 +25,7 @@ class BlockCopyGroups;
 class ChannelColorCommands;
 class ChannelColorTab;
 class ChannelSettingsGroup;
+class ConveyorControl;
 class ConveyorGroup;
 class FaderPage;
 class FaderTab;
@@ -35,6 +36,7 @@ class RateControls;
 class LiveDisplay;
 class NameBlockCopyGroup;
 class WindowColorGroup;
+class KeyboardControl;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
@@ -87,6 +89,8 @@ public:
     korvanel::MouseWheel *mouseWheel() const { return m_wheel; }
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
+    korvanel::ConveyorControl *conveyorControl() const { return m_conveyorControl; }
+    korvanel::KeyboardControl *keyboard() const { return m_keyboard; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
     korvanel::ShowFileCommands *showFiles() const { return m_showFiles; }
     korvanel::FaderPage *faderPage() const { return m_faderPage; }
@@ -130,6 +134,8 @@ signals:
     void pageChanged(int index);
     // The window is about to close; sent once.
     void closing();
+    // Another show replaced the one in memory (loaded or cleared).
+    void showReplaced();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -158,6 +164,8 @@ private:
     korvanel::MouseWheel *m_wheel = nullptr;
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
+    korvanel::ConveyorControl *m_conveyorControl = nullptr;
+    korvanel::KeyboardControl *m_keyboard = nullptr;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;
     korvanel::ShowFileCommands *m_showFiles = nullptr;
     korvanel::FaderPage *m_faderPage = nullptr;

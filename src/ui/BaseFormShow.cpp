@@ -27,6 +27,7 @@ void TBaseForm::setPageRefresh(int page, std::function<void()> refresh)
 void TBaseForm::ClearAll()
 {
     korvanel::ClearAll(m_engine);
+    emit showReplaced();
     for (QToolButton *undo : {SpeedButtonUndo1, SpeedButtonUndo3, SpeedButtonUndo4, SpeedButtonUndo5})
         undo->setEnabled(false);
     setWindowTitle(CaptionPrefix + tr(" Нет имени файла "));

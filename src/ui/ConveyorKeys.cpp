@@ -41,4 +41,11 @@ void showConveyorKeyEmpty(QToolButton &button, int n)
     button.setText(n >= 1 && n <= 19 ? QString(QLatin1Char(Letters[n - 1])) + QLatin1Char(' ') + empty : empty);
 }
 
+void showConveyorKeyCleared(QToolButton &button, int n)
+{
+    paint(button, QColor(255, 0, 0), false);
+    const QString empty = QCoreApplication::translate("ConveyorKeys", "(пусто)");
+    button.setText(n >= 1 && n <= 19 ? QString(QLatin1Char(Letters[n - 1])) + QLatin1Char(' ') + empty : empty);
+}
+
 } // namespace korvanel

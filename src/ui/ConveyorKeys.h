@@ -14,5 +14,7 @@ QString conveyorKeyPrefix(int n);
 
 void showConveyorKeyFile(QToolButton &button, int n, const QString &shortName);
 void showConveyorKeyEmpty(QToolButton &button, int n);
+// After the conveyor was cleared: "Q (пусто)" .. "(пусто)".
+void showConveyorKeyCleared(QToolButton &button, int n);
 
 } // namespace korvanel

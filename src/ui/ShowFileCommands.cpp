@@ -89,6 +89,7 @@ ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
     }
     // The output follows the loaded show's current scene at once.
     RaschetAdr(engine, engine.currentScene());
+    emit m_form.showReplaced();
     m_form.setWindowTitle(m_form.CaptionPrefix + name);
     m_form.SaveDialogFileName = name;
     disableUndo(m_form);

@@ -204,15 +204,16 @@ TEST_F(FormTest, ConveyorSlotsAndModes)
             EXPECT_GT(slot->y(), get<QToolButton>(("SpeedButton" + std::to_string(n - 1)).c_str())->y()) << n;
         }
     }
-    // Slots are toggles of their own: several can be active for a list run.
+    auto *hand = get<QToolButton>("SpeedButtonKonvHand");
+    auto *list = get<QToolButton>("SpeedButtonKonvSpis");
+    EXPECT_TRUE(hand->isChecked());
+    // Out of hand mode slots are toggles of their own: several can be active for a list run.
+    click(get<QToolButton>("SpeedButtonKonvOff"));
     click(get<QToolButton>("SpeedButton2"));
     click(get<QToolButton>("SpeedButton5"));
     EXPECT_TRUE(get<QToolButton>("SpeedButton2")->isChecked());
     EXPECT_TRUE(get<QToolButton>("SpeedButton5")->isChecked());
 
-    auto *hand = get<QToolButton>("SpeedButtonKonvHand");
-    auto *list = get<QToolButton>("SpeedButtonKonvSpis");
-    EXPECT_TRUE(hand->isChecked());
     click(list);
     EXPECT_TRUE(list->isChecked());
     for (const char *name : {"SpeedButtonKonvHand", "SpeedButtonKonvOff", "SpeedButtonKonvSpisBegin"})
