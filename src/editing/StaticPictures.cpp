@@ -1,5 +1,7 @@
 #include "editing/StaticPictures.h"
 
+#include <algorithm>
+
 namespace korvanel {
 
 namespace {
@@ -84,6 +86,18 @@ void eraseAllPictures(Engine &engine)
 {
     engine.SceneMemory.fill(StaticOffset, StaticOffset + StaticPictureCount * StaticPictureSize, 0);
     eraseSceneBuffer(engine);
+}
+
+} // namespace korvanel
+
+namespace korvanel {
+
+void putBorrowedRows(const PictureSave &save, ShowImage &image)
+{
+    std::copy(save.scene0.begin(), save.scene0.end(), image.begin() + static_cast<std::ptrdiff_t>(sceneRow(0)));
+    std::copy(save.rates.begin(), save.rates.end(), image.begin() + static_cast<std::ptrdiff_t>(RateRowOffset));
+    std::copy(save.selection.begin(), save.selection.end(), image.begin() + static_cast<std::ptrdiff_t>(SelectionOffset));
+    image[SysCurrentScene] = save.currentScene;
 }
 
 } // namespace korvanel

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/Engine.h"
+#include "files/ShowFile.h"
 
 namespace korvanel {
 
@@ -27,6 +28,9 @@ void beginPictureRecording(Engine &engine, PictureSave &save);
 void keepSelection(Engine &engine, PictureSave &save);
 // Puts all four back.
 void endPictureRecording(Engine &engine, const PictureSave &save);
+// The same four into a show image being saved, so that a file written during
+// recording holds the show and not the picture buffer.
+void putBorrowedRows(const PictureSave &save, ShowImage &image);
 
 // Buffer := picture k: its flags into the selection, its levels into scene 0
 // for member channels, 0 elsewhere.

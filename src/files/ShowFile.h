@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/Engine.h"
@@ -25,7 +26,9 @@ FileResult loadShowFile(Engine &engine, const std::string &path);
 void stampShowHeader(Engine &engine);
 
 // SceneMemory as it is, with whatever header it holds (the autosave).
-FileResult writeShowFile(const Engine &engine, const std::string &path);
+// `adjust` may put back into the image rows that a window has borrowed.
+FileResult writeShowFile(const Engine &engine, const std::string &path,
+                         const std::function<void(ShowImage &)> &adjust = {});
 
 // Stamps ShowHeader, then writes. A failed write leaves the previous file intact.
 FileResult saveShowFile(Engine &engine, const std::string &path);

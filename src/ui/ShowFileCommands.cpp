@@ -102,7 +102,7 @@ bool ShowFileCommands::SaveFile()
     const QString name = m_form.SaveDialogFileName;
     stampShowHeader(engine);
     m_form.setWindowTitle(m_form.CaptionPrefix + name);
-    const FileResult result = writeShowFile(engine, localPath(name));
+    const FileResult result = writeShowFile(engine, localPath(name), borrowedRows);
     if (!result.ok()) {
         m_form.dialogs().error(&m_form, errorText(result, name));
         return false;
@@ -192,7 +192,7 @@ void ShowFileCommands::TimerAvtoSaveTimer()
     const std::string &target = m_form.engine().files.AutoSaveFileName;
     if (target.empty())
         return;
-    const FileResult result = writeShowFile(m_form.engine(), target);
+    const FileResult result = writeShowFile(m_form.engine(), target, borrowedRows);
     if (!result.ok()) {
         m_autoSaveErrorOpen = true;
         m_form.dialogs().error(&m_form, errorText(result, QFile::decodeName(target.c_str())));

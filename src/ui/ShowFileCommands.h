@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 #include "files/FileResult.h"
+#include "files/ShowFile.h"
 
 class TBaseForm;
 
@@ -16,6 +18,10 @@ class ShowFileCommands : public QObject {
     Q_OBJECT
 public:
     enum class Load { Loaded, NotFound, Failed };
+
+    // While a window borrows rows of the show, this puts them back into every
+    // image written, so no file ever holds the borrowed contents.
+    std::function<void(ShowImage &)> borrowedRows;
     enum class Save { Saved, Cancelled, Failed };
 
     static constexpr int AutoSaveIntervalMs = 180000;

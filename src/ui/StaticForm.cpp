@@ -16,6 +16,7 @@
 #include "core/Engine.h"
 #include "editing/Undo.h"
 #include "ui/BaseForm.h"
+#include "ui/ShowFileCommands.h"
 #include "ui/Controls.h"
 #include "ui/FaderPage.h"
 #include "ui/RateModeGroup.h"
@@ -78,6 +79,7 @@ void TStaticForm::showReplaced()
     // Putting the old show's rows back would overwrite the new show's scene 0,
     // rates, current scene and selection: recording ends here without them.
     m_recording = false;
+    m_form.showFiles()->borrowedRows = nullptr;
     m_form.control<QAbstractButton>("SpeedButtonPlay")->show();
     close();
 }
@@ -180,6 +182,7 @@ void TStaticForm::ChaserItemClick()
     keepSelection(engine, m_pictureSave);
     m_form.faderPage()->CheckBoxFromMemory();
     m_recording = true;
+    m_form.showFiles()->borrowedRows = [this](ShowImage &image) { putBorrowedRows(m_pictureSave, image); };
     m_form.control<QAbstractButton>("SpeedButtonPlay")->hide();
     m_form.ReturnPageControlAll();
     m_form.RadioGroupRate->setItemIndex(OffItem);
@@ -249,6 +252,7 @@ void TStaticForm::closeEvent(QCloseEvent *event)
 {
     if (m_recording) {
         m_recording = false;
+        m_form.showFiles()->borrowedRows = nullptr;
         endPictureRecording(m_form.engine(), m_pictureSave);
         m_form.faderPage()->CheckBoxFromMemory();
         m_form.control<QAbstractButton>("SpeedButtonPlay")->show();

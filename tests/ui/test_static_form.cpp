@@ -3,6 +3,7 @@
 #include "ui/live_fixture.h"
 
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include "support/ShowBytes.h"
 #include "ui/FaderPage.h"
 #include "ui/RateModeGroup.h"
+#include "ui/ShowFileCommands.h"
 
 using namespace korvanel;
 
@@ -246,4 +248,32 @@ TEST_F(StaticPictures, AShowLoadedWhileRecordingKeepsItsOwnSceneZero)
     get<QAction>("NewItem")->trigger();
     EXPECT_FALSE(staticForm->isVisible());
     EXPECT_EQ(engine->level(0, 1), 0) << "the new show stays empty";
+}
+
+TEST_F(StaticPictures, SavingWhileRecordingWritesTheShowNotTheBuffer)
+{
+    QTemporaryDir dir;
+    open();
+    sceneChoice()->setValue(2);   // scene 3 into the buffer
+    ASSERT_EQ(engine->level(0, 1), 77);
+    form->SaveDialogFileName = dir.filePath("show.kvl");
+    form->control<QAction>("SaveItem")->trigger();
+    engine->files.AutoSaveFileName = dir.filePath("backup.kvl").toStdString();
+    form->showFiles()->TimerAvtoSaveTimer();
+
+    for (const char *name : {"show.kvl", "backup.kvl"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        ASSERT_EQ(bytes.size(), 81920) << name;
+        EXPECT_EQ(static_cast<std::uint8_t>(bytes[int(sceneByte(0, 1))]), 11) << name << ": the show's own scene 0";
+        EXPECT_EQ(static_cast<std::uint8_t>(bytes[int(sceneByte(0, 2))]), 22) << name;
+        EXPECT_EQ(static_cast<std::uint8_t>(bytes[int(rateByte(1))]), 8) << name;
+        EXPECT_EQ(static_cast<std::uint8_t>(bytes[int(SysCurrentScene)]), 3) << name;
+        EXPECT_EQ(static_cast<std::uint8_t>(bytes[int(selectionByte(6))]), 1) << name;
+    }
+    EXPECT_EQ(engine->level(0, 1), 77) << "the buffer stays in memory while recording goes on";
+
+    staticForm->close();
+    EXPECT_FALSE(form->showFiles()->borrowedRows) << "after recording, saves write memory as it is";
 }
