@@ -1,12 +1,9 @@
 #include "files/ColorFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "files/ReadPrefix.h"
 #include "files/SafeWrite.h"
 
 namespace korvanel {
@@ -24,46 +21,6 @@ constexpr Area Areas[] = {
     {SplitGreenAt, &ChannelColors::SplitColorGreen}, {SplitBlueAt, &ChannelColors::SplitColorBlue},
     {GraphHintAt, &ChannelColors::GraphHint},
 };
-
-FileResult readWhole(const std::string &path, ColorFileImage &image)
-{
-    struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0) {
-        const int error = path.empty() ? ENOENT : errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return {FileError::NotFound, error};
-        return {FileError::OpenFailed, error};
-    }
-    if (S_ISDIR(info.st_mode))
-        return {FileError::NotAFile, EISDIR};
-    // A pipe or a device could keep the start-up waiting.
-    if (!S_ISREG(info.st_mode))
-        return {FileError::NotAFile, 0};
-
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return {FileError::OpenFailed, errno};
-    std::size_t done = 0;
-    int error = 0;
-    while (done < image.size()) {
-        const ssize_t n = ::read(fd, image.data() + done, image.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            break;
-        }
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (error != 0)
-        return {FileError::ReadFailed, error};
-    if (done < image.size())
-        return {FileError::ShortFile, 0};
-    return {};
-}
 
 } // namespace
 
@@ -88,7 +45,7 @@ void applyColorFileImage(const ColorFileImage &image, ChannelColors &colors)
 FileResult readColorFile(const std::string &path, ChannelColors &colors)
 {
     const auto image = std::make_unique<ColorFileImage>();
-    const FileResult result = readWhole(path, *image);
+    const FileResult result = readFilePrefix(path, *image);
     if (result.ok())
         applyColorFileImage(*image, colors);
     return result;
