@@ -56,6 +56,19 @@ public:
         store(scene, m_pair + yOffset, y);
     }
 
+    // One side of a polygon: scenes from..to get the point, which moves by
+    // (dx, dy) after each; the corner scene `to` is also the next side's first.
+    void side(int from, int to, int &x, int &y, int dx, int dy)
+    {
+        for (int s = from; s <= to; ++s) {
+            clamped(s, x, y);
+            x += dx;
+            y += dy;
+        }
+        x -= dx;
+        y -= dy;
+    }
+
     int layout() const { return m_layout; }
     // A step that divides by the number of steps; none when F = T.
     int perStep(int total) const { return N > 0 ? total / N : 0; }
@@ -137,20 +150,8 @@ void figureTriangle(Engine &engine, const FigureSettings &settings)
     const int k = f.N <= 3 ? 1 : f.N / 3 + 1;
     int x = 127 - k * h;
     int y = (256 - k * c) / 2;
-    for (int s = f.first; s <= f.first + k; ++s) {
-        f.clamped(s, x, y);
-        x += h;
-        y += c;
-    }
-    x -= h;
-    y -= c;
-    for (int s = f.first + k; s <= f.first + 2 * k; ++s) {
-        f.clamped(s, x, y);
-        x += h;
-        y -= c;
-    }
-    x -= h;
-    y += c;
+    f.side(f.first, f.first + k, x, y, h, c);
+    f.side(f.first + k, f.first + 2 * k, x, y, h, -c);
     for (int s = f.first + 2 * k; s <= f.last; ++s) {
         f.clamped(s, x, y);
         x -= c + f.W;
@@ -165,21 +166,9 @@ void figureSquare(Engine &engine, const FigureSettings &settings)
     const auto [c, k, start] = squareSides(f);
     int x = start;
     int y = start;
-    for (int s = f.first; s <= f.first + k; ++s) {
-        f.clamped(s, x, y);
-        y += c;
-    }
-    y -= c;
-    for (int s = f.first + k; s <= f.first + 2 * k; ++s) {
-        f.clamped(s, x, y);
-        x += c;
-    }
-    x -= c;
-    for (int s = f.first + 2 * k; s <= f.first + 3 * k; ++s) {
-        f.clamped(s, x, y);
-        y -= c;
-    }
-    y += c;
+    f.side(f.first, f.first + k, x, y, 0, c);
+    f.side(f.first + k, f.first + 2 * k, x, y, c, 0);
+    f.side(f.first + 2 * k, f.first + 3 * k, x, y, 0, -c);
     for (int s = f.first + 3 * k; s <= f.last; ++s) {
         f.clamped(s, x, y);
         x -= c + f.W;
@@ -194,23 +183,9 @@ void figureZigzag(Engine &engine, const FigureSettings &settings)
     const auto [c, k, start] = squareSides(f);
     int x = start;
     int y = start;
-    for (int s = f.first; s <= f.first + k; ++s) {
-        f.clamped(s, x, y);
-        y += c;
-    }
-    y -= c;
-    for (int s = f.first + k; s <= f.first + 2 * k; ++s) {
-        f.clamped(s, x, y);
-        x += c;
-        y -= c;
-    }
-    x -= c;
-    y += c;
-    for (int s = f.first + 2 * k; s <= f.first + 3 * k; ++s) {
-        f.clamped(s, x, y);
-        y += c;
-    }
-    y -= c;
+    f.side(f.first, f.first + k, x, y, 0, c);
+    f.side(f.first + k, f.first + 2 * k, x, y, c, -c);
+    f.side(f.first + 2 * k, f.first + 3 * k, x, y, 0, c);
     for (int s = f.first + 3 * k; s <= f.last; ++s) {
         f.clamped(s, x, y);
         x -= c + f.W;
