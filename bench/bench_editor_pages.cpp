@@ -90,16 +90,3 @@ void BM_BeamPage_DragMove(benchmark::State &state)
 BENCHMARK(BM_BeamPage_DragMove)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

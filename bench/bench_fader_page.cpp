@@ -104,16 +104,3 @@ void BM_LiveDisplayTick(benchmark::State &state)
 BENCHMARK(BM_LiveDisplayTick)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->Iterations(400)->Repetitions(9)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
