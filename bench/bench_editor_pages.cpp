@@ -11,9 +11,9 @@
 
 #include "core/Engine.h"
 #include "editing/FigureGenerators.h"
-#include "ui/BaseForm.h"
-#include "ui/BeamEditorPanel.h"
-#include "ui/PaintBox.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/pages/beam/BeamEditorPanel.h"
+#include "ui/widgets/PaintBox.h"
 
 using namespace korvanel;
 

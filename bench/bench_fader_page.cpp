@@ -9,9 +9,9 @@
 
 #include "core/Engine.h"
 #include "files/ChannelNames.h"
-#include "ui/BaseForm.h"
-#include "ui/LiveDisplay.h"
-#include "ui/NameCodec.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/pages/faders/LiveDisplay.h"
+#include "ui/widgets/NameCodec.h"
 
 using namespace korvanel;
 

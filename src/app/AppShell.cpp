@@ -10,14 +10,14 @@
 #include "output/FrameAssembly.h"
 #include "output/FtdiBackends.h"
 #include "output/UsbLink.h"
-#include "ui/BaseForm.h"
-#include "ui/ChannelColorCommands.h"
-#include "ui/ChannelColorTab.h"
-#include "ui/CoderTab.h"
-#include "ui/UsbLinkPanel.h"
-#include "ui/SettingsCommands.h"
-#include "ui/ShowFileCommands.h"
-#include "ui/FaderPage.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/ChannelColorCommands.h"
+#include "ui/rightcolumn/ChannelColorTab.h"
+#include "ui/pages/coder/CoderTab.h"
+#include "ui/mainwindow/UsbLinkPanel.h"
+#include "ui/mainwindow/SettingsCommands.h"
+#include "ui/mainwindow/ShowFileCommands.h"
+#include "ui/pages/faders/FaderPage.h"
 
 using namespace korvanel;
 

@@ -4,9 +4,9 @@
 
 #include "app/AppShell.h"
 #include "core/Engine.h"
-#include "ui/BaseForm.h"
-#include "ui/HandScanForm.h"
-#include "ui/StaticForm.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/windows/HandScanForm.h"
+#include "ui/windows/StaticForm.h"
 
 int main(int argc, char **argv)
 {

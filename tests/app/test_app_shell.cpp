@@ -12,7 +12,7 @@
 #include "app/AppShell.h"
 #include "app/CompanionLocation.h"
 #include "app/DiskLabels.h"
-#include "ui/BaseForm.h"
+#include "ui/mainwindow/BaseForm.h"
 
 using namespace korvanel;
 

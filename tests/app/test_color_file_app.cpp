@@ -9,9 +9,9 @@
 #include "app/AppShell.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ShowBytes.h"
-#include "ui/BaseForm.h"
-#include "ui/ChannelColorTab.h"
-#include "ui/FaderPage.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/rightcolumn/ChannelColorTab.h"
+#include "ui/pages/faders/FaderPage.h"
 
 using namespace korvanel;
 

@@ -10,12 +10,12 @@
 
 #include "app/AppShell.h"
 #include "support/ScriptedDialogs.h"
-#include "ui/CoderTab.h"
+#include "ui/pages/coder/CoderTab.h"
 #include "support/ShowBytes.h"
-#include "ui/BaseForm.h"
-#include "ui/CoderTab.h"
-#include "ui/ConveyorGroup.h"
-#include "ui/ShowFileCommands.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/pages/coder/CoderTab.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/mainwindow/ShowFileCommands.h"
 
 using namespace korvanel;
 

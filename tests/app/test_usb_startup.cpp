@@ -14,8 +14,8 @@
 #include "output/D2xxLibrary.h"
 #include "output/UsbLink.h"
 #include "support/FakeD2xx.h"
-#include "ui/BaseForm.h"
-#include "ui/UsbLinkPanel.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/UsbLinkPanel.h"
 
 using namespace korvanel;
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "ui/Dialogs.h"
+#include "ui/mainwindow/Dialogs.h"
 
 class ScriptedDialogs : public Dialogs {
 public:

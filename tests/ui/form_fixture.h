@@ -14,7 +14,7 @@
 
 #include "core/Engine.h"
 #include "support/ScriptedDialogs.h"
-#include "ui/BaseForm.h"
+#include "ui/mainwindow/BaseForm.h"
 
 class FormTest : public ::testing::Test {
 protected:

@@ -12,11 +12,11 @@
 
 #include "core/Engine.h"
 #include "output/FrameAssembly.h"
-#include "ui/ConveyorGroup.h"
-#include "ui/HandScanForm.h"
-#include "ui/SequencerControl.h"
-#include "ui/StaticForm.h"
-#include "ui/StaticPicturesGroup.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/windows/HandScanForm.h"
+#include "ui/rightcolumn/SequencerControl.h"
+#include "ui/windows/StaticForm.h"
+#include "ui/rightcolumn/StaticPicturesGroup.h"
 
 class LiveTest : public FormTest {
 protected:

@@ -1,0 +1,239 @@
+#include "ui/mainwindow/BaseForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "core/Engine.h"
+#include "ui/pages/beam/BeamEditorPanel.h"
+#include "ui/pages/beam/BeamEditorTab.h"
+#include "ui/pages/faders/BlackoutLink.h"
+#include "ui/pages/copy/BlockCopyGroups.h"
+#include "ui/pages/copy/BlockCopyTab.h"
+#include "ui/mainwindow/ChannelColorCommands.h"
+#include "ui/rightcolumn/ChannelColorTab.h"
+#include "ui/rightcolumn/ChannelSettingsGroup.h"
+#include "ui/pages/coder/CoderTab.h"
+#include "ui/rightcolumn/ConveyorControl.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/pages/faders/FaderPage.h"
+#include "ui/pages/faders/FaderTab.h"
+#include "ui/pages/generators/GeneratorsTab.h"
+#include "ui/pages/graph/GraphEditorPanel.h"
+#include "ui/pages/graph/GraphTab.h"
+#include "ui/mainwindow/MouseWheel.h"
+#include "ui/pages/faders/RateControls.h"
+#include "ui/windows/AboutForm.h"
+#include "ui/windows/HelpWindow.h"
+#include "ui/mainwindow/KeyboardControl.h"
+#include "ui/rightcolumn/SequencerControl.h"
+#include "ui/rightcolumn/LevelsTab.h"
+#include "ui/pages/faders/LiveDisplay.h"
+#include "ui/mainwindow/MainMenu.h"
+#include "ui/mainwindow/MainToolBar.h"
+#include "ui/pages/copy/NameBlockCopyGroup.h"
+#include "ui/pages/options/OptionsTab.h"
+#include "ui/pages/faders/OutputModeButtons.h"
+#include "ui/rightcolumn/RateModeGroup.h"
+#include "ui/mainwindow/SceneCommands.h"
+#include "ui/rightcolumn/SequencerTab.h"
+#include "ui/mainwindow/ShowFileCommands.h"
+#include "ui/pages/options/WindowColorGroup.h"
+
+using namespace korvanel;
+
+namespace {
+QWidget *emptyPage(QWidget *parent, const char *name)
+{
+    auto *page = new QWidget(parent);
+    page->setObjectName(QString::fromLatin1(name));
+    return page;
+}
+} // namespace
+
+TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
+    : QMainWindow(parent), m_engine(engine)
+{
+    setObjectName(QStringLiteral("BaseForm"));
+    setWindowTitle(QStringLiteral("KORVANEL"));
+
+    // Silver until the show's own window colour is applied.
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silver);
+
+    m_menu = new MainMenu(this);
+    setMenuBar(m_menu);
+    addToolBar(Qt::TopToolBarArea, new MainToolBar(*m_menu, this));
+
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(4);
+    layout->addWidget(buildInputPages(), 1);
+    layout->addWidget(buildRightColumn());
+    setCentralWidget(central);
+    buildStatusBar();
+
+    findNamedControls();
+    // Every tab caption stays in sight at the design width, without scroll arrows.
+    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    for (QTabBar *bar : findChildren<QTabBar *>()) {
+        bar->setUsesScrollButtons(false);
+        bar->setExpanding(false);
+    }
+    m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
+                                      *control<QToolButton>("SpeedButtonStop"), this);
+    m_showFiles = new ShowFileCommands(*this);
+
+    m_sequencerControl = new SequencerControl(*this);
+    connect(control<QAction>("AboutItem"), &QAction::triggered, this, &TBaseForm::AboutItemClick);
+    connect(control<QAction>("HelpItem"), &QAction::triggered, this, &TBaseForm::HelpItemClick);
+    setPageRefresh(4, [this] { m_generators->refresh(); });
+    m_faderPage = new FaderPage(*this, *m_faderTab);
+    m_sceneCommands = new SceneCommands(*this);
+    m_rates = new RateControls(*this);
+    m_wheel = new MouseWheel(*this);
+    auto *blockCopyTab = findChild<BlockCopyTab *>();
+    m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
+    blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
+    findChild<GraphTab *>()->editorArea()->addWidget(new GraphEditorPanel(*this));
+    findChild<BeamEditorTab *>()->editorArea()->addWidget(new BeamEditorPanel(*this));
+    // Channel names, colours and pictures; the window colour; the live levels.
+    m_windowColor = new WindowColorGroup(*this, *findChild<OptionsTab *>());
+    m_channelColorTab = new ChannelColorTab(*this);
+    m_channelColorCommands = new ChannelColorCommands(*this);
+    m_nameBlockCopy = new NameBlockCopyGroup(*this, *m_sceneCommands, m_blockCopyGroups);
+    m_blockCopyGroups->nameBlockArea()->addWidget(m_nameBlockCopy);
+    m_liveDisplay = new LiveDisplay(*this, *m_faderTab);
+    m_conveyorControl = new ConveyorControl(*this);
+    m_keyboard = new KeyboardControl(*this);
+
+    connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
+    // PageControlInputChange: a page change rereads the show into the new page.
+    connect(PageControlInput, &QTabWidget::currentChanged, this, [this] { ReturnPageControlAll(); });
+
+    resize(895, 658);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QWidget *TBaseForm::buildInputPages()
+{
+    auto *pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("PageControlInput"));
+    // The order is the page number that the page refresh dispatches on.
+    m_faderTab = new FaderTab(m_engine, pages);
+    pages->addTab(m_faderTab, tr("Фэйдера"));
+    pages->addTab(new GraphTab(pages), tr("График Канала"));
+    pages->addTab(new BeamEditorTab(pages), tr("Редактор луча"));
+    pages->addTab(new BlockCopyTab(pages), tr("Копирование"));
+    m_generators = new GeneratorsTab(m_engine, pages);
+    pages->addTab(m_generators, tr("Автоматы"));
+    pages->addTab(new OptionsTab(pages), tr("Опции"));
+    pages->addTab(new CoderTab(m_engine, *this, pages), tr("DMX coder"));
+    pages->setCurrentIndex(0);
+    return pages;
+}
+
+QWidget *TBaseForm::buildRightColumn()
+{
+    auto *column = new QWidget(this);
+    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    column->setMinimumWidth(225);
+
+    auto *play = new QGroupBox(tr("Управление сценами"), column);
+    play->setObjectName(QStringLiteral("GroupBoxPlay"));
+    auto *temp = new QTabWidget(play);
+    temp->setObjectName(QStringLiteral("PageControlTemp"));
+    m_sequencer = new SequencerTab(temp);
+    temp->addTab(m_sequencer, tr("Секвенсер"));
+    temp->addTab(emptyPage(temp, "TabSheet2"), tr("Цвет канала"));
+    auto *playLayout = new QVBoxLayout(play);
+    playLayout->setContentsMargins(2, 2, 2, 2);
+    playLayout->addWidget(temp);
+
+    m_settings = new ChannelSettingsGroup(m_engine, column);
+    m_conveyor = new ConveyorGroup(column);
+
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(play);
+    layout->addWidget(m_settings);
+    layout->addWidget(m_conveyor);
+    return column;
+}
+
+void TBaseForm::buildStatusBar()
+{
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    m_statusPanel0 = new QLabel(QStringLiteral("empty"), bar);
+    m_statusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    m_statusPanel0->setFixedWidth(200);
+    bar->addWidget(m_statusPanel0);
+    m_status = new StatusLine(m_statusPanel0, this);
+    setStatusBar(bar);
+}
+
+void TBaseForm::findNamedControls()
+{
+    bind(PageControlInput, "PageControlInput");
+    bind(PageControlTemp, "PageControlTemp");
+    bind(PageControlUst, "PageControlUst");
+    bind(ScrollBarTemp, "ScrollBarTemp");
+    bind(ScrollBarStep, "ScrollBarStep");
+    bind(ScrolbarVertPos, "ScrolbarVertPos");
+    bind(LabelTemp, "LabelTemp");
+    bind(LabelStep, "LabelStep");
+    bind(LabelCoda, "LabelCoda");
+    bind(LabelDiskFree, "LabelDiskFree");
+    bind(LabelDiskSize, "LabelDiskSize");
+    bind(LabelKolvoUSB, "LabelKolvoUSB");
+    bind(LabelTipFtdi, "LabelTipFtdi");
+    bind(LabelUSBnomber, "LabelUSBnomber");
+    bind(SpeedButtonUndo1, "SpeedButtonUndo1");
+    bind(SpeedButtonUndo3, "SpeedButtonUndo3");
+    bind(SpeedButtonUndo4, "SpeedButtonUndo4");
+    bind(SpeedButtonUndo5, "SpeedButtonUndo5");
+    bind(CheckBoxFlashOn, "CheckBoxFlashOn");
+    bind(CheckBoxBlackOut, "CheckBoxBlackOut");
+    RadioGroupRate = m_settings->rateMode();
+}
+
+void TBaseForm::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program; the shutdown hooked here runs once.
+    if (!m_closingSent) {
+        m_closingSent = true;
+        emit closing();
+    }
+    event->accept();
+}
+
+void TBaseForm::AboutItemClick()
+{
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TBaseForm::HelpItemClick()
+{
+    // One help window, brought to the front when asked for again.
+    if (!m_help)
+        m_help = new HelpWindow(QString::fromStdString(m_engine.files.HelpFileName), this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}

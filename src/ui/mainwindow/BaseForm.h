@@ -1,0 +1,184 @@
+#pragma once
+// The main window: tool bar and menus, the seven main pages on the left, the
+// scene control, channel settings and conveyor groups on the right, and the
+// status line.
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/StatusLine.h"
+
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+class QTabWidget;
+class QToolButton;
+
+namespace korvanel {
+struct Engine;
+class BlackoutLink;
+class BlockCopyGroups;
+class ChannelColorCommands;
+class ChannelColorTab;
+class ChannelSettingsGroup;
+class ConveyorControl;
+class ConveyorGroup;
+class FaderPage;
+class FaderTab;
+class GeneratorsTab;
+class HelpWindow;
+class MouseWheel;
+class RateControls;
+class LiveDisplay;
+class NameBlockCopyGroup;
+class WindowColorGroup;
+class KeyboardControl;
+class SequencerControl;
+class MainMenu;
+class RateModeGroup;
+class SceneCommands;
+class SequencerTab;
+class ShowFileCommands;
+} // namespace korvanel
+
+// The window class keeps the system's name, outside the engine's namespace.
+class TBaseForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TBaseForm(korvanel::Engine &engine, QWidget *parent = nullptr);
+
+    // Any named control or menu item of the window, or nullptr.
+    template <class T>
+    T *control(const char *name) const
+    {
+        return findChild<T *>(QString::fromLatin1(name));
+    }
+
+    QLabel *StatusPanel0() const { return m_statusPanel0; }
+
+    korvanel::Engine &engine() const { return m_engine; }
+    Dialogs &dialogs() const { return *m_dialogs; }
+    void setDialogs(std::unique_ptr<Dialogs> dialogs) { m_dialogs = std::move(dialogs); }
+
+    // Show-level refresh of the window (BaseFormShow.cpp).
+    void ClearAll();
+    void ReturnDataSystem();
+    void ReturnPageControlAll();
+    void TempStatus();
+    void OutStatus(const QString &text) { m_status->OutStatus(text); }
+    StatusLine &statusLine() const { return *m_status; }
+    // Each page of PageControlInput registers how it rereads the show.
+    void setPageRefresh(int page, std::function<void()> refresh);
+
+    QString CaptionPrefix = QStringLiteral("KORVANEL ");
+    // File names of the open and save dialogs; the caption follows them.
+    QString OpenDialogFileName;
+    QString SaveDialogFileName = QStringLiteral("Unit_001");   // no folder: Save writes to the working folder
+
+    korvanel::MainMenu *mainMenu() const { return m_menu; }
+    korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }
+    korvanel::FaderTab *faderTab() const { return m_faderTab; }
+    korvanel::GeneratorsTab *generatorsTab() const { return m_generators; }
+    korvanel::SequencerControl *sequencer() const { return m_sequencerControl; }
+    korvanel::HelpWindow *helpWindow() const { return m_help; }
+    korvanel::RateControls *rates() const { return m_rates; }
+    korvanel::MouseWheel *mouseWheel() const { return m_wheel; }
+    korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
+    korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
+    korvanel::ConveyorControl *conveyorControl() const { return m_conveyorControl; }
+    korvanel::KeyboardControl *keyboard() const { return m_keyboard; }
+    korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
+    korvanel::ShowFileCommands *showFiles() const { return m_showFiles; }
+    korvanel::FaderPage *faderPage() const { return m_faderPage; }
+    korvanel::SceneCommands *sceneCommands() const { return m_sceneCommands; }
+    korvanel::BlockCopyGroups *blockCopyGroups() const { return m_blockCopyGroups; }
+    korvanel::WindowColorGroup *windowColor() const { return m_windowColor; }
+    korvanel::ChannelColorTab *channelColorTab() const { return m_channelColorTab; }
+    korvanel::ChannelColorCommands *channelColorCommands() const { return m_channelColorCommands; }
+    korvanel::NameBlockCopyGroup *nameBlockCopy() const { return m_nameBlockCopy; }
+    korvanel::LiveDisplay *liveDisplay() const { return m_liveDisplay; }
+
+    // The controls that the program's own operations use most; set once by the constructor.
+    QTabWidget *PageControlInput = nullptr;
+    QTabWidget *PageControlTemp = nullptr;
+    QTabWidget *PageControlUst = nullptr;
+    QScrollBar *ScrollBarTemp = nullptr;
+    QScrollBar *ScrollBarStep = nullptr;
+    QScrollBar *ScrolbarVertPos = nullptr;
+    QLabel *LabelTemp = nullptr;
+    QLabel *LabelStep = nullptr;
+    QLabel *LabelCoda = nullptr;
+    QLabel *LabelDiskFree = nullptr;
+    QLabel *LabelDiskSize = nullptr;
+    QLabel *LabelKolvoUSB = nullptr;
+    QLabel *LabelTipFtdi = nullptr;
+    QLabel *LabelUSBnomber = nullptr;
+    QToolButton *SpeedButtonUndo1 = nullptr;
+    QToolButton *SpeedButtonUndo3 = nullptr;
+    QToolButton *SpeedButtonUndo4 = nullptr;
+    QToolButton *SpeedButtonUndo5 = nullptr;
+    QCheckBox *CheckBoxFlashOn = nullptr;
+    QCheckBox *CheckBoxBlackOut = nullptr;
+    korvanel::RateModeGroup *RadioGroupRate = nullptr;
+
+public slots:
+    void AboutItemClick();
+    void HelpItemClick();
+
+signals:
+    // The shown page of PageControlInput changed (PageControlInputChange).
+    void pageChanged(int index);
+    // The window is about to close; sent once.
+    void closing();
+    // Another show replaced the one in memory (loaded or cleared).
+    void showReplaced();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *buildInputPages();
+    QWidget *buildRightColumn();
+    void buildStatusBar();
+    void findNamedControls();
+
+    template <class T>
+    void bind(T *&member, const char *name)
+    {
+        member = control<T>(name);
+        Q_ASSERT_X(member, "TBaseForm", name);
+    }
+
+    korvanel::Engine &m_engine;
+    korvanel::MainMenu *m_menu = nullptr;
+    korvanel::SequencerTab *m_sequencer = nullptr;
+    korvanel::FaderTab *m_faderTab = nullptr;
+    korvanel::GeneratorsTab *m_generators = nullptr;
+    korvanel::SequencerControl *m_sequencerControl = nullptr;
+    korvanel::HelpWindow *m_help = nullptr;
+    korvanel::RateControls *m_rates = nullptr;
+    korvanel::MouseWheel *m_wheel = nullptr;
+    korvanel::ChannelSettingsGroup *m_settings = nullptr;
+    korvanel::ConveyorGroup *m_conveyor = nullptr;
+    korvanel::ConveyorControl *m_conveyorControl = nullptr;
+    korvanel::KeyboardControl *m_keyboard = nullptr;
+    korvanel::BlackoutLink *m_blackoutLink = nullptr;
+    korvanel::ShowFileCommands *m_showFiles = nullptr;
+    korvanel::FaderPage *m_faderPage = nullptr;
+    korvanel::SceneCommands *m_sceneCommands = nullptr;
+    korvanel::BlockCopyGroups *m_blockCopyGroups = nullptr;
+    korvanel::WindowColorGroup *m_windowColor = nullptr;
+    korvanel::ChannelColorTab *m_channelColorTab = nullptr;
+    korvanel::ChannelColorCommands *m_channelColorCommands = nullptr;
+    korvanel::NameBlockCopyGroup *m_nameBlockCopy = nullptr;
+    korvanel::LiveDisplay *m_liveDisplay = nullptr;
+    QLabel *m_statusPanel0 = nullptr;
+    StatusLine *m_status = nullptr;
+    std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();
+    std::array<std::function<void()>, 7> m_pageRefresh;
+    bool m_closingSent = false;
+};

@@ -1,0 +1,84 @@
+// The show-level refresh of the main window: clearing a show, the caption,
+// tempo and scene read-outs, and the page refresh that every change of the
+// show ends with.
+#include <algorithm>
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "core/Engine.h"
+#include "playback/Tempo.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/rightcolumn/SequencerControl.h"
+#include "ui/pages/faders/FaderPage.h"
+#include "ui/pages/options/WindowColorGroup.h"
+
+using namespace korvanel;
+
+void TBaseForm::setPageRefresh(int page, std::function<void()> refresh)
+{
+    if (page >= 0 && page < static_cast<int>(m_pageRefresh.size()))
+        m_pageRefresh[static_cast<std::size_t>(page)] = std::move(refresh);
+}
+
+void TBaseForm::ClearAll()
+{
+    korvanel::ClearAll(m_engine);
+    emit showReplaced();
+    for (QToolButton *undo : {SpeedButtonUndo1, SpeedButtonUndo3, SpeedButtonUndo4, SpeedButtonUndo5})
+        undo->setEnabled(false);
+    setWindowTitle(CaptionPrefix + tr(" Нет имени файла "));
+    m_faderPage->CheckBoxFromMemory();
+    ScrolbarVertPos->setValue(0);
+    PageControlInput->setCurrentIndex(0);
+    PageControlUst->setCurrentIndex(2);
+    PageControlTemp->setCurrentIndex(0);
+    TempStatus();
+    // The graph's closest zoom; the engine has reset the view to match.
+    if (auto *zoom = control<QScrollBar>("ScrollBarGrafikZoom"))
+        zoom->setValue(3);
+}
+
+void TBaseForm::TempStatus()
+{
+    const int interval = sequencerIntervalMs(m_engine.sys(SysTempo));
+    m_sequencerControl->applyTempo(interval);
+    LabelTemp->setText(QString::number(scenesPerMinute(interval)) + tr("  Сцен/мин "));
+}
+
+void TBaseForm::ReturnDataSystem()
+{
+    if (!SaveDialogFileName.isEmpty())
+        setWindowTitle(CaptionPrefix + SaveDialogFileName);
+    else if (!OpenDialogFileName.isEmpty())
+        setWindowTitle(CaptionPrefix + OpenDialogFileName);
+
+    ScrollBarTemp->setValue(m_engine.sys(SysTempo));
+    TempStatus();
+
+    const int current = m_engine.sys(SysCurrentScene);
+    const int last = m_engine.sys(SysLastScene);
+    LabelStep->setText(QString::number(current + 1));
+    {
+        // The slider only mirrors the show here: a range that clamps its old
+        // position must not step the show to that scene. Scene 255 is the end.
+        const QSignalBlocker mirrorOnly(ScrollBarStep);
+        ScrollBarStep->setMaximum(std::min(last + 1, 255));
+        ScrollBarStep->setValue(current);
+    }
+    LabelCoda->setText(QString::number(last + 1));
+}
+
+void TBaseForm::ReturnPageControlAll()
+{
+    ReturnDataSystem();
+    if (m_windowColor)
+        m_windowColor->SetColorAll();
+    ReturnDataSystem();
+    const int page = PageControlInput->currentIndex();
+    if (page >= 0 && page < static_cast<int>(m_pageRefresh.size()) && m_pageRefresh[static_cast<std::size_t>(page)])
+        m_pageRefresh[static_cast<std::size_t>(page)]();
+}

@@ -1,0 +1,127 @@
+#include "ui/mainwindow/ChannelColorCommands.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QScrollBar>
+
+#include "core/Engine.h"
+#include "editing/NameBlockCopy.h"
+#include "files/ColorFile.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/pages/faders/FaderPage.h"
+
+namespace korvanel {
+
+ChannelColorCommands::ChannelColorCommands(TBaseForm &form)
+    : QObject(&form), m_form(form)
+{
+    setObjectName(QStringLiteral("ChannelColorCommands"));
+    const std::pair<const char *, void (ChannelColorCommands::*)()> items[] = {
+        {"ClearNameChannelItem", &ChannelColorCommands::ClearNameChannelItemClick},
+        {"itemColor", &ChannelColorCommands::itemColorClick},
+        {"itemGrafHint", &ChannelColorCommands::itemGrafHintClick},
+        {"itemColSplit", &ChannelColorCommands::itemColSplitClick},
+    };
+    for (const auto &[name, handler] : items) {
+        auto *item = form.control<QAction>(name);
+        Q_ASSERT_X(item, "ChannelColorCommands", name);
+        connect(item, &QAction::triggered, this, handler);
+    }
+}
+
+bool ChannelColorCommands::ask(const QString &question)
+{
+    return m_form.dialogs().askYesNo(&m_form, QApplication::applicationDisplayName(), question);
+}
+
+void ChannelColorCommands::ClearNameChannelItemClick()
+{
+    if (ask(tr("Очистить имена каналов?")))
+        clearChannelNames(m_form.engine());
+    m_form.faderPage()->ReturnName();
+}
+
+void ChannelColorCommands::itemColorClick()
+{
+    if (!ask(tr("Очистить цвета имен каналов?")))
+        return;
+    ChannelColors &colors = m_form.engine().colors;
+    colors.NameColorRed.fill(255);
+    colors.NameColorGreen.fill(255);
+    colors.NameColorBlue.fill(255);
+    m_form.ReturnPageControlAll();
+}
+
+void ChannelColorCommands::itemGrafHintClick()
+{
+    if (!ask(tr("Очистить графическую подсказку каналов?")))
+        return;
+    m_form.engine().colors.GraphHint.fill(NoGraphHint);
+    m_form.ReturnPageControlAll();
+}
+
+void ChannelColorCommands::itemColSplitClick()
+{
+    if (!ask(tr("Очистить цветовые границы каналов?")))
+        return;
+    // The window colour of the sliders, so that the cells blend into the window.
+    const auto component = [this](const char *name) {
+        const auto *bar = m_form.control<QScrollBar>(name);
+        return static_cast<std::uint8_t>(bar ? bar->value() : 0);
+    };
+    ChannelColors &colors = m_form.engine().colors;
+    colors.SplitColorRed.fill(component("ScrollBarRed"));
+    colors.SplitColorGreen.fill(component("ScrollBarGreen"));
+    colors.SplitColorBlue.fill(component("ScrollBarBlue"));
+    m_form.ReturnPageControlAll();
+}
+
+QString ChannelColorCommands::errorText(const FileResult &result, const QString &fileName)
+{
+    const QString system =
+        result.systemError != 0 ? QString::fromLocal8Bit(std::strerror(result.systemError)) : QString();
+    switch (result.error) {
+    case FileError::None:
+        return {};
+    case FileError::ShortFile:
+        return tr("Файл цветов каналов %1 короче 16384 байт и не прочитан.\nЦвета и картинки каналов не изменены.")
+            .arg(fileName);
+    case FileError::NotAFile:
+        return tr("%1 — не файл, его нельзя прочитать как файл цветов каналов.").arg(fileName);
+    case FileError::NotFound:
+    case FileError::OpenFailed:
+    case FileError::ReadFailed:
+        return tr("Не удалось прочитать файл цветов каналов %1\n%2\nЦвета и картинки каналов не изменены.")
+            .arg(fileName, system);
+    case FileError::WriteFailed:
+        return tr("Не удалось записать файл цветов каналов %1\n%2").arg(fileName, system);
+    }
+    return {};
+}
+
+void ChannelColorCommands::LoadColorEdit(const QString &fileName)
+{
+    Engine &engine = m_form.engine();
+    const FileResult result = readColorFile(QFile::encodeName(fileName).toStdString(), engine.colors);
+    if (result.error == FileError::NotFound) {
+        SaveColorEdit(fileName);
+        m_form.OutStatus(tr("Файл -Color- не найден  "));
+        return;
+    }
+    if (!result.ok())
+        m_form.dialogs().error(&m_form, errorText(result, fileName));
+}
+
+bool ChannelColorCommands::SaveColorEdit(const QString &fileName)
+{
+    const FileResult result = writeColorFile(QFile::encodeName(fileName).toStdString(), m_form.engine().colors);
+    if (!result.ok())
+        m_form.dialogs().error(&m_form, errorText(result, fileName));
+    return result.ok();
+}
+
+} // namespace korvanel

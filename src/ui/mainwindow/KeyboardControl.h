@@ -1,0 +1,57 @@
+#pragma once
+// The live keyboard of the main window: picture flashes, blackout, start and
+// stop, and the conveyor keys. While CheckBoxFlashOn is checked the window
+// sees every key before the focused control does (key preview); keys the map
+// uses then stay with the map, unless the focused control takes typed text.
+
+#include <QObject>
+#include <cstdint>
+
+#include "playback/KeyMap.h"
+#include "ui/mainwindow/VirtualKeys.h"
+
+class QCheckBox;
+class QKeyEvent;
+class QLabel;
+class TBaseForm;
+
+namespace korvanel {
+
+class StaticPicturesGroup;
+
+class KeyboardControl : public QObject {
+    Q_OBJECT
+public:
+    explicit KeyboardControl(TBaseForm &form);
+
+    bool keyPreview() const { return m_preview; }
+    const LiveKeyboard &keys() const { return m_keys; }
+    // Tests drive the X key codes and the Windows numbers through this.
+    void setNativeKeys(NativeKeys native) { m_native = native; }
+
+public slots:
+    void CheckBoxFlashOnClick(bool checked);
+    void FormKeyDown(std::uint16_t key, bool autoRepeat = false);
+    void FormKeyUp(std::uint16_t key);
+    // The window lost the keyboard while keys were held: their key-ups go elsewhere.
+    void releaseHeldKeys();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool keyEvent(QKeyEvent &event);
+    bool controlHasFocus() const;
+    bool conveyorKeysOn() const;
+    void run(const KeyCommand &command, bool down);
+
+    TBaseForm &m_form;
+    StaticPicturesGroup *m_pictures;
+    QCheckBox *m_conveyorKeys;
+    QLabel *m_label;
+    LiveKeyboard m_keys;
+    NativeKeys m_native;
+    bool m_preview = true;
+};
+
+} // namespace korvanel

@@ -1,0 +1,135 @@
+#include "ui/mainwindow/SceneCommands.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "core/Engine.h"
+#include "editing/SceneOperations.h"
+#include "editing/Undo.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/MainMenu.h"
+
+namespace korvanel {
+
+SceneCommands::SceneCommands(TBaseForm &form)
+    : QObject(&form), m_form(form), m_engine(form.engine())
+{
+    setObjectName(QStringLiteral("SceneCommands"));
+    m_undo = {form.SpeedButtonUndo1, form.SpeedButtonUndo3, form.SpeedButtonUndo4, form.SpeedButtonUndo5};
+    for (int n : {1, 3, 4, 5}) {
+        const QByteArray mem = "SpeedButtonMem" + QByteArray::number(n);
+        connect(button(mem.constData()), &QToolButton::clicked, this, &SceneCommands::ToMemoryUndo);
+    }
+    for (QToolButton *undo : m_undo)
+        connect(undo, &QToolButton::clicked, this, &SceneCommands::SpeedButtonUndo1Click);
+
+    connectCommand("SpeedButtonNewScena", "InsertScenaItem", &SceneCommands::InsertScenaItemClick);
+    connectCommand("SpeedButtonScenaCopy", "CopyToBufferItem", &SceneCommands::CopyToBufferItemClick);
+    // The item's caption promises what the button does, so Ctrl+V does it too.
+    connectCommand("SpeedButtonNewScenaPaste", "NewPasteItem", &SceneCommands::SpeedButtonNewScenaPasteClick);
+    connectCommand("ButtonScenaPaste", "PasteFromBufferItem", &SceneCommands::PasteFromBufferItemClick);
+    connectCommand("SpeedButtonScenaDelete", "DeleteScenaItem", &SceneCommands::DeleteScenaItemClick);
+    connectCommand(nullptr, "ClearScenaItem", &SceneCommands::ClearScenaItemClick);
+    connectCommand(nullptr, "CopyPredScena", &SceneCommands::CopyPredScenaClick);
+
+    m_autoAdd = form.mainMenu()->action("AvtoDobScenaItem");
+    Q_ASSERT(m_autoAdd && m_autoAdd->isCheckable());
+    // A checkable item flips its own mark before it reports the trigger.
+    connect(m_autoAdd, &QAction::triggered, this, &SceneCommands::AvtoDobScenaItemClick);
+
+    connect(form.ScrollBarStep, &QScrollBar::valueChanged, this, &SceneCommands::ScrollBarStepChange);
+}
+
+QToolButton *SceneCommands::button(const char *name) const
+{
+    auto *found = m_form.control<QToolButton>(name);
+    Q_ASSERT_X(found, "SceneCommands", name);
+    return found;
+}
+
+void SceneCommands::connectCommand(const char *buttonName, const char *itemName, void (SceneCommands::*handler)())
+{
+    if (buttonName)
+        connect(button(buttonName), &QToolButton::clicked, this, handler);
+    QAction *item = m_form.mainMenu()->action(itemName);
+    Q_ASSERT_X(item, "SceneCommands", itemName);
+    connect(item, &QAction::triggered, this, handler);
+}
+
+bool SceneCommands::autoAddOn() const { return m_autoAdd->isChecked(); }
+
+void SceneCommands::reportSnapshots(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        m_form.OutStatus(tr("  данные сохранены "));
+        for (QToolButton *undo : m_undo)
+            undo->setEnabled(true);
+    }
+}
+
+void SceneCommands::ToMemoryUndo()
+{
+    reportSnapshots(1);
+    korvanel::ToMemoryUndo(m_engine);
+}
+
+void SceneCommands::SpeedButtonUndo1Click()
+{
+    m_form.OutStatus(tr(" данные возвращены "));
+    for (QToolButton *undo : m_undo)
+        undo->setEnabled(false);
+    FromMemoryUndo(m_engine);
+    m_form.ReturnPageControlAll();
+}
+
+void SceneCommands::finish(const EditOutcome &outcome)
+{
+    // Refused while the show plays: nothing to show.
+    if (!outcome.done)
+        return;
+    reportSnapshots(outcome.snapshots);
+    m_form.ReturnPageControlAll();
+}
+
+void SceneCommands::InsertScenaItemClick() { finish(insertScene(m_engine)); }
+void SceneCommands::SpeedButtonNewScenaPasteClick() { finish(insertSceneAndPaste(m_engine)); }
+void SceneCommands::PasteFromBufferItemClick() { finish(replaceWithBuffer(m_engine)); }
+void SceneCommands::DeleteScenaItemClick() { finish(deleteScene(m_engine)); }
+void SceneCommands::ClearScenaItemClick() { finish(clearScene(m_engine)); }
+void SceneCommands::CopyPredScenaClick() { finish(copyPreviousScene(m_engine)); }
+
+void SceneCommands::CopyToBufferItemClick()
+{
+    const QString shown = QString::number(m_engine.currentScene() + 1);
+    button("SpeedButtonNewScenaPaste")
+        ->setToolTip(tr("Создать новую сцену после текущей и скопировать в нее сцену ") + shown + tr(" из буфера"));
+    button("ButtonScenaPaste")->setToolTip(tr("Заменить текущую сцену Сценой ") + shown + tr(" из буфера"));
+
+    const EditOutcome outcome = copySceneToBuffer(m_engine);
+    if (!outcome.done)
+        return;
+    m_form.mainMenu()->action("NewPasteItem")->setEnabled(true);
+    m_form.mainMenu()->action("PasteFromBufferItem")->setEnabled(true);
+    button("SpeedButtonNewScenaPaste")->setEnabled(true);
+    button("ButtonScenaPaste")->setEnabled(true);
+    m_form.OutStatus(tr(" Записать в буфер "));
+    m_form.ReturnPageControlAll();
+}
+
+void SceneCommands::AvtoDobScenaItemClick() { m_form.OutStatus(tr(" Автодобавление сцен ")); }
+
+void SceneCommands::ScrollBarStepChange(int position)
+{
+    const StepOutcome outcome = stepToScene(m_engine, position, autoAddOn());
+    if (outcome.appended) {
+        const int last = m_engine.sys(SysLastScene);
+        m_form.LabelCoda->setText(QString::number(last + 1));
+        if (last <= 254)
+            m_form.ScrollBarStep->setMaximum(last + 1);
+    }
+    m_form.ReturnPageControlAll();
+}
+
+} // namespace korvanel

@@ -1,0 +1,213 @@
+#include "ui/mainwindow/ShowFileCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QToolButton>
+#include <cstring>
+
+#include "core/Engine.h"
+#include "editing/GraphZoom.h"
+#include "files/ShowFile.h"
+#include "files/ShowNames.h"
+#include "ui/mainwindow/BaseForm.h"
+
+namespace korvanel {
+
+namespace {
+
+std::string localPath(const QString &name) { return QFile::encodeName(name).toStdString(); }
+
+void disableUndo(TBaseForm &form)
+{
+    for (QToolButton *undo : {form.SpeedButtonUndo1, form.SpeedButtonUndo3, form.SpeedButtonUndo4, form.SpeedButtonUndo5})
+        undo->setEnabled(false);
+}
+
+} // namespace
+
+ShowFileCommands::ShowFileCommands(TBaseForm &form)
+    : QObject(&form), m_form(form)
+{
+    setObjectName(QStringLiteral("ShowFileCommands"));
+    m_timerAvtoSave.setObjectName(QStringLiteral("TimerAvtoSave"));
+    m_timerAvtoSave.setInterval(AutoSaveIntervalMs);
+    connect(&m_timerAvtoSave, &QTimer::timeout, this, &ShowFileCommands::TimerAvtoSaveTimer);
+
+    connect(form.control<QAction>("NewItem"), &QAction::triggered, this, &ShowFileCommands::NewItemClick);
+    connect(form.control<QAction>("OpenItem"), &QAction::triggered, this, &ShowFileCommands::OpenItemClick);
+    connect(form.control<QAction>("SaveItem"), &QAction::triggered, this, &ShowFileCommands::SaveItemClick);
+    connect(form.control<QAction>("SaveAsItem"), &QAction::triggered, this, &ShowFileCommands::SaveAsItemClick);
+}
+
+const QString &ShowFileCommands::showFileFilter()
+{
+    static const QString filter = tr("Файлы DMX Korvanel  (*.kvl)");
+    return filter;
+}
+
+QString ShowFileCommands::errorText(const FileResult &result, const QString &fileName)
+{
+    const QString system = result.systemError != 0 ? QString::fromLocal8Bit(std::strerror(result.systemError)) : QString();
+    switch (result.error) {
+    case FileError::None:
+        return {};
+    case FileError::ShortFile:
+        return QStringLiteral("Read beyond end of file");
+    case FileError::NotFound:
+        return tr("Файл ШОУ не найден ");
+    case FileError::NotAFile:
+        return tr("%1 — не файл, его нельзя открыть как Шоу").arg(fileName);
+    case FileError::OpenFailed:
+        return tr("Не удалось открыть файл %1\n%2").arg(fileName, system);
+    case FileError::ReadFailed:
+        return tr("Ошибка чтения файла %1\n%2").arg(fileName, system);
+    case FileError::WriteFailed:
+        return tr("Не удалось записать файл %1\n%2").arg(fileName, system);
+    }
+    return {};
+}
+
+ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
+{
+    const QString name = m_form.OpenDialogFileName;
+    Engine &engine = m_form.engine();
+    const FileResult result = loadShowFile(engine, localPath(name));
+    if (result.error == FileError::NotFound) {
+        m_form.OutStatus(tr("Файл ШОУ не найден "));
+        disableUndo(m_form);
+        return Load::NotFound;
+    }
+    if (!result.ok()) {
+        // Caption, save name and undo stay as they were: the show did not change.
+        m_form.dialogs().error(&m_form, errorText(result, name));
+        return Load::Failed;
+    }
+    // The output follows the loaded show's current scene at once.
+    RaschetAdr(engine, engine.currentScene());
+    emit m_form.showReplaced();
+    m_form.setWindowTitle(m_form.CaptionPrefix + name);
+    m_form.SaveDialogFileName = name;
+    disableUndo(m_form);
+    return Load::Loaded;
+}
+
+bool ShowFileCommands::SaveFile()
+{
+    Engine &engine = m_form.engine();
+    const QString name = m_form.SaveDialogFileName;
+    stampShowHeader(engine);
+    m_form.setWindowTitle(m_form.CaptionPrefix + name);
+    const FileResult result = writeShowFile(engine, localPath(name), borrowedRows);
+    if (!result.ok()) {
+        m_form.dialogs().error(&m_form, errorText(result, name));
+        return false;
+    }
+    return true;
+}
+
+ShowFileCommands::Save ShowFileCommands::SaveFileAs()
+{
+    QString name = m_form.dialogs().saveFileName(&m_form, tr("Сохранить Шоу как ..."), dialogFolder(), showFileFilter());
+    if (name.isEmpty())
+        return Save::Cancelled;
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".kvl");
+    m_form.SaveDialogFileName = name;
+    return SaveFile() ? Save::Saved : Save::Failed;
+}
+
+void ShowFileCommands::ManualLoad()
+{
+    if (BlocOpenFile() == Load::Failed)
+        return;
+    Engine &engine = m_form.engine();
+    engine.setSys(SysCurrentScene, 0);
+    RaschetAdr(engine, 0);
+    ConvertorFileName();
+    m_form.control<QLabel>("LabelKonveyr")->setText(KonveyrShowName);
+    m_form.ReturnPageControlAll();
+}
+
+void ShowFileCommands::ConvertorFileName()
+{
+    KonveyrShowName = QString::fromUtf8(korvanel::ConvertorFileName(localPath(m_form.OpenDialogFileName)));
+}
+
+void ShowFileCommands::NewItemClick()
+{
+    if (!m_form.dialogs().askYesNo(&m_form, QApplication::applicationDisplayName(), tr("Создать новое ШОУ?")))
+        return;
+    // The old show is not wiped when the operator wanted it saved and that failed.
+    if (SaveFileAs() == Save::Failed)
+        return;
+    m_form.ClearAll();
+    m_form.setWindowTitle(m_form.CaptionPrefix + tr(" Нет имени файла "));
+    m_form.ReturnPageControlAll();
+}
+
+void ShowFileCommands::OpenItemClick()
+{
+    const QString name = m_form.dialogs().openFileName(&m_form, tr("Открыть Шоу"), dialogFolder(), showFileFilter());
+    if (name.isEmpty())
+        return;
+    m_form.OpenDialogFileName = name;
+    if (BlocOpenFile() == Load::Failed)
+        return;
+    m_form.TempStatus();
+    Engine &engine = m_form.engine();
+    engine.graph = graphViewForZoom(graphZoomForLastScene(engine.sys(SysLastScene)));
+    m_form.ReturnPageControlAll();
+}
+
+void ShowFileCommands::SaveItemClick() { SaveFile(); }
+
+void ShowFileCommands::SaveAsItemClick()
+{
+    if (SaveFileAs() == Save::Failed)
+        return;
+    // A cancelled dialog shifts the colour too: each Save As gives the window another colour.
+    const auto *avto = m_form.control<QCheckBox>("CheckBoxColorAvto");
+    if (avto == nullptr || !avto->isChecked())
+        return;
+    Engine &engine = m_form.engine();
+    engine.setSys(SysRed, static_cast<std::uint8_t>(engine.sys(SysRed) + 103));
+    engine.setSys(SysGreen, static_cast<std::uint8_t>(engine.sys(SysGreen) + 43));
+    engine.setSys(SysBlue, static_cast<std::uint8_t>(engine.sys(SysBlue) + 223));
+    emit windowColourChanged();
+}
+
+void ShowFileCommands::TimerAvtoSaveTimer()
+{
+    // While the box about the last failure is open, the next tick does not stack another.
+    if (m_autoSaveErrorOpen)
+        return;
+    const QString saveName = m_form.SaveDialogFileName;
+    if (!saveName.isEmpty())
+        m_form.OutStatus(tr("Автосохранение файла ") + QFileInfo(saveName).fileName());
+    const std::string &target = m_form.engine().files.AutoSaveFileName;
+    if (target.empty())
+        return;
+    const FileResult result = writeShowFile(m_form.engine(), target, borrowedRows);
+    if (!result.ok()) {
+        m_autoSaveErrorOpen = true;
+        m_form.dialogs().error(&m_form, errorText(result, QFile::decodeName(target.c_str())));
+        m_autoSaveErrorOpen = false;
+    }
+}
+
+QString ShowFileCommands::dialogFolder() const
+{
+    for (const QString &name : {m_form.SaveDialogFileName, m_form.OpenDialogFileName}) {
+        const QFileInfo info(name);
+        if (!name.isEmpty() && info.absoluteDir().exists())
+            return info.absolutePath();
+    }
+    return {};
+}
+
+} // namespace korvanel

@@ -1,0 +1,29 @@
+#include "ui/pages/copy/BlockCopyTab.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+#include "ui/widgets/Controls.h"
+
+namespace korvanel {
+
+BlockCopyTab::BlockCopyTab(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheetBlocCopy"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(new QLabel(tr("Копирование данных блоками "), this));
+    m_area = new QVBoxLayout;
+    layout->addLayout(m_area, 1);
+
+    const SnapshotPair snapshot = makeSnapshotPair(this, 5, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(snapshot.mem);
+    buttons->addWidget(snapshot.undo);
+    layout->addLayout(buttons);
+}
+
+} // namespace korvanel

@@ -1,0 +1,358 @@
+#include "ui/pages/faders/FaderPage.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "core/Engine.h"
+#include "files/ChannelNames.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/widgets/ColorShape.h"
+#include "ui/widgets/Controls.h"
+#include "ui/pages/faders/FaderTab.h"
+#include "ui/widgets/NameCodec.h"
+
+namespace korvanel {
+
+namespace {
+constexpr int RowHeight = 16;
+constexpr int InvertRows = 5;
+constexpr int InvertGroups = 5;   // rows 26 and 27 have no invert button
+
+QByteArray numbered(const char *stem, int k, bool twoDigits = false, const char *suffix = "")
+{
+    QByteArray number = QByteArray::number(k);
+    if (twoDigits && k < 10)
+        number.prepend('0');
+    return stem + number + suffix;
+}
+} // namespace
+
+FaderPage::FaderPage(TBaseForm &form, FaderTab &tab)
+    : QObject(&tab), m_form(form), m_engine(form.engine())
+{
+    setObjectName(QStringLiteral("FaderPage"));
+    m_manual = form.control<QCheckBox>("CheckBoxManual");
+    Q_ASSERT(m_manual);
+    buildRows(tab);
+    buildButtons(tab);
+
+    // After the tab's own handler has stored the offset.
+    connect(form.ScrolbarVertPos, &QScrollBar::valueChanged, this, &FaderPage::ScrolbarVertPosChange);
+    form.setPageRefresh(0, [this] { refresh(); });
+}
+
+void FaderPage::buildRows(FaderTab &tab)
+{
+    QGridLayout *grid = tab.faderRowsLayout();
+    QWidget *area = grid->parentWidget();
+    grid->setHorizontalSpacing(3);
+
+    QLabel *header = makeLabel(area, "LabelOpis", tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала              Время изменения     Выбор"));
+    // The heading spells out the columns; at a narrow width it is cut, not the rows.
+    header->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    grid->addWidget(header, 0, 0, 1, 9);
+
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
+        Row &row = m_rows[index(k)];
+        const QString numberText = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+        row.number = makeLabel(area, numbered("Label", k, true, "c").constData(), numberText,
+                               tr("Номер канала в строке DMX"));
+        row.number->setFixedWidth(24);
+        row.fader = makeScrollBar(area, {numbered("ScrollBar", k).constData(), Qt::Horizontal, 0, 255, 10, 0});
+        row.fader->setFixedHeight(RowHeight - 2);
+        row.level = makeLabel(area, numbered("Label", k).constData(), QStringLiteral("255"),
+                              tr("Реальный уровень канала DMX на выходе"));
+        row.level->setFixedWidth(26);
+        row.level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row.shape = new ColorShape(area->palette().color(QPalette::Window), area);
+        row.shape->setObjectName(QString::fromLatin1(numbered("Shape", k)));
+        row.shape->setFixedSize(12, 12);
+        row.image = new QLabel(area);
+        row.image->setObjectName(QString::fromLatin1(numbered("Image", k)));
+        row.image->setFixedSize(16, 16);
+        row.name = new QLineEdit(area);
+        row.name->setObjectName(QString::fromLatin1(numbered("Edit", k)));
+        row.name->setMaxLength(static_cast<int>(NameSize));
+        row.name->setValidator(new NameValidator(row.name));
+        row.name->setToolTip(tr("Имя канала. Максимальное число символов - 16. Для изменения цвета дабл-клик"));
+        row.name->setFixedSize(112, RowHeight);
+        row.name->installEventFilter(this);
+        row.rate = makeScrollBar(area, {numbered("ScrollBarRate", k, true).constData(), Qt::Horizontal, 0, 7, 2, 5,
+                                        tr("Время изменения уровня DMX канала")});
+        row.rate->setFixedSize(56, RowHeight - 2);
+        row.check = makeCheckBox(area, numbered("CheckBox", k).constData(), {},
+                                 k == 1 ? tr("Индивидуальный выбор канала для режимов и блоков: Флэш, Ручной, "
+                                             "Уровни, Время")
+                                        : tr("Индивидуальный выбор канала "),
+                                 false);
+        row.check->setFixedHeight(RowHeight);
+
+        int column = 0;
+        for (QWidget *w : std::initializer_list<QWidget *>{row.number, row.fader, row.level, row.shape, row.image,
+                                                            row.name, row.rate, row.check})
+            grid->addWidget(w, k, column++, Qt::AlignVCenter);
+        grid->setRowMinimumHeight(k, RowHeight);
+
+        connect(row.fader, &QScrollBar::valueChanged, this, [this, k](int position) { ScrollBarChange(k, position); });
+        connect(row.check, &QCheckBox::toggled, this, [this, k](bool checked) { CheckBoxClick(k, checked); });
+        m_engine.live.faderPosition.set(static_cast<std::size_t>(k), 0);
+        m_engine.live.faderChecked.set(static_cast<std::size_t>(k), 0);
+    }
+    grid->setColumnStretch(1, 1);
+
+    for (int g = 0; g < InvertGroups; ++g) {
+        const int first = 1 + g * InvertRows;
+        QToolButton *invert =
+            makeSpeedButton(area, {numbered("SpeedButtonInv", first).constData(),
+                                   tr("Инвертирует состояние флажков в поле  Выбор "), QStyle::SP_CustomBase,
+                                   QStringLiteral("~")});
+        invert->setFixedWidth(18);
+        grid->addWidget(invert, first, 8, InvertRows, 1);
+        connect(invert, &QToolButton::clicked, this, [this, first] { SpeedButtonInvClick(first); });
+    }
+}
+
+void FaderPage::buildButtons(FaderTab &tab)
+{
+    QGridLayout *grid = tab.faderRowsLayout();
+    QWidget *area = grid->parentWidget();
+    struct Button {
+        const char *name;
+        QString hint;
+        QString caption;
+        void (FaderPage::*handler)();
+    };
+    const Button buttons[] = {
+        {"SpeedButtonAllScrl0", tr("Установить уровни все каналов сцены  в '0'"), tr("Все 0"),
+         &FaderPage::SpeedButtonAllScrl0Click},
+        {"SpeedButtonVis0", tr("Установить уровни видимых каналов в '0' "), QStringLiteral("0"),
+         &FaderPage::SpeedButtonVis0Click},
+        {"SpeedButtonVis127", tr("Установить уровни видимых каналов в '127' "), QStringLiteral("127"),
+         &FaderPage::SpeedButtonVis127Click},
+        {"SpeedButtonVis255", tr("Установить уровни видимых каналов в '255' "), QStringLiteral("255"),
+         &FaderPage::SpeedButtonVis255Click},
+        {"SpeedButtonOnVisCheck", tr("Включить все видимые флажки в столбце Выбор "), QStringLiteral("+"),
+         &FaderPage::SpeedButtonOnVisCheckClick},
+        {"SpeedButtonOffVisCheck", tr("Сбросить все видимые флажки в столбце Выбор "), QStringLiteral("-"),
+         &FaderPage::ButtonResetFlagVyborClick},
+        {"SpeedButtonOffAllCheck", tr("Сбросить все флажки в столбце Выбор "), QStringLiteral("--"),
+         &FaderPage::SpeedButtonOffAllCheckClick},
+    };
+    auto *bar = new QHBoxLayout;
+    bar->setSpacing(2);
+    for (const Button &b : buttons) {
+        QToolButton *button = makeSpeedButton(area, {b.name, b.hint, QStyle::SP_CustomBase, b.caption});
+        button->setFixedHeight(20);
+        bar->addWidget(button);
+        connect(button, &QToolButton::clicked, this, b.handler);
+    }
+    bar->addStretch();
+    grid->addLayout(bar, static_cast<int>(FaderCount) + 1, 0, 1, 9);
+}
+
+bool FaderPage::playing() const { return load(m_engine.PlayMode) == 1; }
+
+std::size_t FaderPage::offset() const { return std::min(load(m_engine.FaderPageOffset), MaxFaderPageOffset); }
+
+void FaderPage::refresh()
+{
+    ReturnScrollBars();
+    if (ReturnRate)
+        ReturnRate();
+    ReturnName();
+    CheckBoxFromMemory();
+    if (UpdateColorEditAll)
+        UpdateColorEditAll();
+}
+
+void FaderPage::ScrolbarVertPosChange(int position)
+{
+    store(m_engine.FaderPageOffset, static_cast<std::uint8_t>(std::clamp(position, 0, int{MaxFaderPageOffset})));
+    m_form.ReturnPageControlAll();
+    NamberDmx();
+}
+
+void FaderPage::NamberDmx()
+{
+    const std::size_t first = offset();
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
+        numberLabel(k)->setText(QString::number(first + static_cast<std::size_t>(k)));
+}
+
+void FaderPage::ScrollBarChange(int k, int position)
+{
+    const std::size_t channel = offset() + static_cast<std::size_t>(k);
+    const auto level = static_cast<std::uint8_t>(position);
+    m_engine.live.faderPosition.set(static_cast<std::size_t>(k), level);
+    emit faderTouched(static_cast<int>(channel));
+    if (playing())
+        return;
+    m_engine.SceneMemory.set(sceneByte(m_engine.currentScene(), channel), level);
+}
+
+void FaderPage::CheckBoxClick(int k, bool checked)
+{
+    m_engine.live.faderChecked.set(static_cast<std::size_t>(k), checked ? 1 : 0);
+    m_engine.SceneMemory.set(selectionByte(offset() + static_cast<std::size_t>(k)), checked ? 1 : 0);
+}
+
+void FaderPage::ReturnScrollBars()
+{
+    const bool manual = m_manual->isChecked();
+    const std::size_t first = offset();
+    const std::uint8_t scene = m_engine.currentScene();
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
+        // Under manual control the checked rows hold their manual levels.
+        if (manual && checkBox(k)->isChecked())
+            continue;
+        scrollBar(k)->setValue(m_engine.level(scene, first + static_cast<std::size_t>(k)));
+    }
+}
+
+void FaderPage::CheckBoxFromMemory()
+{
+    const std::size_t first = offset();
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
+        checkBox(k)->setChecked(m_engine.SceneMemory.get(selectionByte(first + static_cast<std::size_t>(k))) == 1);
+}
+
+void FaderPage::CheckBoxToMemory()
+{
+    const std::size_t first = offset();
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
+        m_engine.SceneMemory.set(selectionByte(first + static_cast<std::size_t>(k)), checkBox(k)->isChecked() ? 1 : 0);
+}
+
+void FaderPage::ReturnName()
+{
+    const std::size_t first = offset();
+    if (first != m_namesOffset) {
+        // Text typed for the page that is being left belongs to that page's channels.
+        for (const Row &row : m_rows) {
+            if (row.name->isModified()) {
+                SaveEditAll();
+                break;
+            }
+        }
+    }
+    const bool samePage = first == m_namesOffset;
+    m_namesOffset = first;
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
+        const NameBytes bytes = LoadEdit(m_engine, first + static_cast<std::size_t>(k));
+        QLineEdit *field = edit(k);
+        // A name being typed is stored when the field is left, not overwritten by a scene step.
+        if (samePage && field->hasFocus() && field->isModified())
+            continue;
+        const QString text = NameCodec::instance().decode(bytes);
+        if (field->text() != text)
+            field->setText(text);
+    }
+}
+
+void FaderPage::SaveEditAll()
+{
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
+        QLineEdit *field = edit(k);
+        const std::string bytes = NameCodec::instance().encode(field->text().left(static_cast<qsizetype>(NameSize)));
+        SaveEdit(m_engine, m_namesOffset + static_cast<std::size_t>(k), padName(bytes));
+        field->setModified(false);
+    }
+    zeroNameBlanks(m_engine);
+}
+
+void FaderPage::keysOffForTyping()
+{
+    // Typing a name must not fire the live keys.
+    m_form.CheckBoxFlashOn->setChecked(false);
+    if (auto *conveyorKeys = m_form.control<QCheckBox>("CheckBoxKeyKonveyr"))
+        conveyorKeys->setChecked(false);
+}
+
+bool FaderPage::eventFilter(QObject *watched, QEvent *event)
+{
+    // A field losing the focus while the window is torn down is no longer a
+    // line edit by then, and its siblings may be gone: nothing to store.
+    if (!qobject_cast<QLineEdit *>(watched))
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        keysOffForTyping();
+        break;
+    case QEvent::FocusIn: {
+        // Reaching the field by the Tab key is as good as a click; the window
+        // coming back to the front is not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            keysOffForTyping();
+        break;
+    }
+    case QEvent::FocusOut:
+        SaveEditAll();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FaderPage::setVisibleLevels(std::uint8_t level, const QString &status)
+{
+    if (playing())
+        return;
+    m_form.OutStatus(status);
+    const std::size_t first = offset();
+    const std::uint8_t scene = m_engine.currentScene();
+    for (std::size_t k = 1; k <= FaderCount; ++k)
+        m_engine.SceneMemory.set(sceneByte(scene, first + k), level);
+    ReturnScrollBars();
+}
+
+void FaderPage::SpeedButtonAllScrl0Click()
+{
+    if (playing())
+        return;
+    m_form.OutStatus(tr(" Вся сцена установлена в 0"));
+    const std::size_t row = sceneRow(m_engine.currentScene());
+    m_engine.SceneMemory.fill(row, row + RowSize, 0);
+    ReturnScrollBars();
+}
+
+void FaderPage::SpeedButtonVis0Click() { setVisibleLevels(0, tr(" Установлено в 0 ")); }
+void FaderPage::SpeedButtonVis127Click() { setVisibleLevels(127, tr(" Установлено в 127")); }
+void FaderPage::SpeedButtonVis255Click() { setVisibleLevels(255, tr(" Установлено в 255")); }
+
+void FaderPage::setVisibleSelection(std::uint8_t value)
+{
+    const std::size_t first = offset();
+    for (std::size_t k = 1; k <= FaderCount; ++k)
+        m_engine.SceneMemory.set(selectionByte(first + k), value);
+    CheckBoxFromMemory();
+}
+
+void FaderPage::SpeedButtonOnVisCheckClick() { setVisibleSelection(1); }
+void FaderPage::ButtonResetFlagVyborClick() { setVisibleSelection(0); }
+
+void FaderPage::SpeedButtonOffAllCheckClick()
+{
+    m_form.OutStatus(tr(" Все флажки Установлены "));
+    m_engine.SceneMemory.fill(SelectionOffset, SelectionOffset + RowSize, 0);
+    CheckBoxFromMemory();
+}
+
+void FaderPage::SpeedButtonInvClick(int first)
+{
+    for (int k = first; k < first + InvertRows && k <= static_cast<int>(FaderCount); ++k)
+        checkBox(k)->setChecked(!checkBox(k)->isChecked());
+    CheckBoxToMemory();
+}
+
+} // namespace korvanel

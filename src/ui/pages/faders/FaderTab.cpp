@@ -1,0 +1,51 @@
+#include "ui/pages/faders/FaderTab.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "core/Engine.h"
+#include "ui/widgets/Controls.h"
+#include "ui/pages/faders/OutputModeButtons.h"
+
+namespace korvanel {
+
+FaderTab::FaderTab(Engine &engine, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheetScroll"));
+
+    auto *rowsArea = new QWidget(this);
+    m_rows = new QGridLayout(rowsArea);
+    m_rows->setContentsMargins(0, 0, 0, 0);
+    m_rows->setVerticalSpacing(0);
+
+    QScrollBar *page = makeScrollBar(this, {"ScrolbarVertPos", Qt::Vertical, 0, MaxFaderPageOffset, 20, 0});
+    store(engine.FaderPageOffset, 0);
+    connect(page, &QScrollBar::valueChanged, this,
+            [&engine](int offset) { store(engine.FaderPageOffset, static_cast<std::uint8_t>(offset)); });
+
+    auto *upper = new QHBoxLayout;
+    upper->addWidget(rowsArea, 1);
+    upper->addWidget(page);
+
+    m_outputModes = new OutputModeButtons(this);
+    const SnapshotPair snapshot = makeSnapshotPair(this, 1, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
+
+    auto *lower = new QHBoxLayout;
+    lower->addWidget(m_outputModes);
+    m_displayButtons = new QHBoxLayout;
+    lower->addSpacing(12);
+    lower->addLayout(m_displayButtons);
+    lower->addStretch();
+    lower->addWidget(snapshot.mem);
+    lower->addWidget(snapshot.undo);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(upper, 1);
+    layout->addLayout(lower);
+}
+
+} // namespace korvanel

@@ -1,0 +1,27 @@
+#include "ui/pages/graph/GraphTab.h"
+
+#include <QHBoxLayout>
+#include <QToolButton>
+
+#include "ui/widgets/Controls.h"
+
+namespace korvanel {
+
+GraphTab::GraphTab(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheetGrafik"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    m_area = new QVBoxLayout;
+    layout->addLayout(m_area, 1);
+
+    const SnapshotPair snapshot = makeSnapshotPair(this, 3, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(snapshot.mem);
+    buttons->addWidget(snapshot.undo);
+    layout->addLayout(buttons);
+}
+
+} // namespace korvanel

@@ -1,0 +1,42 @@
+#include "ui/pages/options/OptionsTab.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/widgets/Controls.h"
+
+namespace korvanel {
+
+OptionsTab::OptionsTab(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheet1"));
+
+    auto *color = new QGroupBox(tr("Цвет формы"), this);
+    color->setObjectName(QStringLiteral("GroupBoxColor"));
+    auto *colorLayout = new QVBoxLayout(color);
+    m_colorArea = new QVBoxLayout;
+    colorLayout->addLayout(m_colorArea);
+    colorLayout->addWidget(makeLabel(color, "LabelKeySp", tr("Клавиатура ?")));
+
+    // The link labels are filled from the enumeration at start-up, the disk
+    // labels from the drive the program runs from.
+    auto *usb = new QGroupBox(tr("Состояние шины USB "), this);
+    auto *usbLayout = new QVBoxLayout(usb);
+    for (const char *name : {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelUsbLibrary", "LabelDiskFree",
+                             "LabelDiskSize"})
+        usbLayout->addWidget(makeLabel(usb, name, {}));
+    // Which library drives the interface, and any that was found but refused.
+    usb->findChild<QLabel *>(QStringLiteral("LabelUsbLibrary"))->setWordWrap(true);
+    usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(color);
+    layout->addWidget(usb);
+    layout->addStretch();
+}
+
+} // namespace korvanel

@@ -1,0 +1,160 @@
+#include "ui/rightcolumn/ConveyorControl.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include "core/Engine.h"
+#include "playback/Conveyor.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/rightcolumn/ConveyorKeys.h"
+#include "ui/rightcolumn/SequencerControl.h"
+#include "ui/mainwindow/ShowFileCommands.h"
+
+namespace korvanel {
+
+namespace {
+std::size_t slotIndex(int n) { return static_cast<std::size_t>(n - 1); }
+} // namespace
+
+ConveyorControl::ConveyorControl(TBaseForm &form)
+    : QObject(&form), m_form(form), m_group(*form.conveyor()),
+      m_hand(form.control<QAbstractButton>("SpeedButtonKonvHand")), m_label(form.control<QLabel>("LabelKonveyr"))
+{
+    setObjectName(QStringLiteral("ConveyorControl"));
+    for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
+        QToolButton *button = slot(n);
+        connect(button, &QToolButton::clicked, this, [this, n] { SpeedButtonJob(n); });
+        button->installEventFilter(this);
+    }
+    connect(m_hand, &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvHandClick);
+    connect(form.control<QAbstractButton>("SpeedButtonKonvOff"), &QAbstractButton::clicked, this,
+            &ConveyorControl::SpeedButtonKonvHandClick);
+    connect(form.control<QAbstractButton>("SpeedButtonKonvSpisBegin"), &QAbstractButton::clicked, this,
+            &ConveyorControl::SpeedButtonKonvSpisBeginClick);
+    connect(form.control<QAbstractButton>("SpeedButtonKonvSpis"), &QAbstractButton::clicked, this,
+            &ConveyorControl::SpeedButtonKonvSpisClick);
+    connect(form.control<QAbstractButton>("SpeedButtonKonvNew"), &QAbstractButton::clicked, this,
+            &ConveyorControl::SpeedButtonKonvNewClick);
+    form.sequencer()->KonveyrJob = [this] { KonveyrJob(); };
+}
+
+QToolButton *ConveyorControl::slot(int n) const { return m_group.slotButton(n); }
+
+bool ConveyorControl::assigned(int n) const
+{
+    return n >= 1 && n <= ConveyorGroup::SlotCount && !m_form.engine().ConveyorFiles[slotIndex(n)].empty();
+}
+
+bool ConveyorControl::active(int n) const
+{
+    return n >= 1 && n <= ConveyorGroup::SlotCount && slot(n)->isChecked();
+}
+
+bool ConveyorControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+        for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
+            if (watched == slot(n)) {
+                SpeedButtonMouseDown(n);
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ConveyorControl::SpeedButtonMouseDown(int n)
+{
+    if (n < 1 || n > ConveyorGroup::SlotCount)
+        return;
+    std::string &file = m_form.engine().ConveyorFiles[slotIndex(n)];
+    // The dialog opens where the slot's show is, or else where the last show was opened.
+    const QString current = QFile::decodeName(file.c_str());
+    const QFileInfo start(current.isEmpty() ? m_form.OpenDialogFileName : current);
+    const QString folder = start.fileName().isEmpty() ? QString() : start.absolutePath();
+    const QString chosen =
+        m_form.dialogs().openFileName(&m_form, tr("Открыть Шоу"), folder, ShowFileCommands::showFileFilter());
+    if (chosen.isEmpty())
+        return;
+    file = QFile::encodeName(chosen).toStdString();
+    // The open dialog remembers the file it gave, as for any other open.
+    m_form.OpenDialogFileName = chosen;
+    ShowFileCommands &files = *m_form.showFiles();
+    files.ConvertorFileName();
+    showConveyorKeyFile(*slot(n), n, files.KonveyrShowName);
+}
+
+void ConveyorControl::SpeedButtonJob(int n)
+{
+    if (n < 1 || n > ConveyorGroup::SlotCount || !m_hand->isChecked())
+        return;
+    KonveyrButtonOff();
+    slot(n)->setChecked(true);
+    if (!assigned(n))
+        return;
+    m_form.OpenDialogFileName = QFile::decodeName(m_form.engine().ConveyorFiles[slotIndex(n)].c_str());
+    m_form.showFiles()->ManualLoad();
+}
+
+void ConveyorControl::KonveyrButtonOff()
+{
+    for (int n = 1; n <= ConveyorGroup::SlotCount; ++n)
+        slot(n)->setChecked(false);
+}
+
+void ConveyorControl::KonveyrJob()
+{
+    ConveyorSlots activeSlots{};
+    ConveyorSlots assignedSlots{};
+    for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
+        activeSlots[slotIndex(n)] = active(n);
+        assignedSlots[slotIndex(n)] = assigned(n);
+    }
+    const ConveyorStep step = konveyrStep(KonveyrPosition, activeSlots, assignedSlots);
+    ShowFileCommands &files = *m_form.showFiles();
+    Engine &engine = m_form.engine();
+    if (step.load != 0) {
+        m_form.OpenDialogFileName = QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str());
+        // A show that is gone or unreadable is reported; the list goes on with the show in memory.
+        files.BlocOpenFile();
+    }
+    engine.setSys(SysCurrentScene, 0);
+    RaschetAdr(engine, 0);
+    files.ConvertorFileName();
+    if (step.labelPosition != 0)
+        m_label->setText(QString::number(step.labelPosition) + QLatin1Char(' ') + files.KonveyrShowName);
+    KonveyrPosition = step.nextPosition;
+}
+
+void ConveyorControl::SpeedButtonKonvHandClick() { m_form.sequencer()->ModeStop(); }
+
+void ConveyorControl::SpeedButtonKonvSpisBeginClick()
+{
+    KonveyrPosition = 1;
+    KonveyrJob();
+    m_form.sequencer()->ModePlay();
+}
+
+void ConveyorControl::SpeedButtonKonvSpisClick()
+{
+    KonveyrJob();
+    m_form.sequencer()->ModePlay();
+}
+
+void ConveyorControl::SpeedButtonKonvNewClick()
+{
+    if (!m_form.dialogs().askYesNo(&m_form, QApplication::applicationDisplayName(), tr("Удалить все файлы конвейра ? ")))
+        return;
+    for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
+        m_form.engine().ConveyorFiles[slotIndex(n)].clear();
+        showConveyorKeyCleared(*slot(n), n);
+        slot(n)->setChecked(false);
+    }
+}
+
+} // namespace korvanel

@@ -1,0 +1,186 @@
+#include "ui/rightcolumn/SequencerControl.h"
+
+#include <QAbstractButton>
+#include <algorithm>
+#include <iterator>
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+
+#include "core/Engine.h"
+#include "playback/Tempo.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/widgets/ColorShape.h"
+
+namespace korvanel {
+
+namespace {
+
+// Scene editing that playback locks; the two paste buttons are only locked,
+// their unlocking belongs to copying a scene.
+constexpr const char *LockedWhilePlaying[] = {"SpeedButtonNewScena", "SpeedButtonScenaCopy", "SpeedButtonScenaDelete"};
+constexpr const char *PasteButtons[] = {"SpeedButtonNewScenaPaste", "ButtonScenaPaste"};
+constexpr const char *PasteItems[] = {"NewPasteItem", "PasteFromBufferItem"};
+
+const QColor TempoFlash(255, 200, 0);
+
+QString clockText(const QString &prefix, const ShowClock &c)
+{
+    return prefix + QString::number(c.hours) + QObject::tr("ч ") + QString::number(c.minutes) + QObject::tr("м ") +
+           QString::number(c.seconds) + QObject::tr("с ");
+}
+
+} // namespace
+
+SequencerControl::SequencerControl(TBaseForm &form)
+    : QObject(&form), m_form(form), m_play(form.control<QAbstractButton>("SpeedButtonPlay")),
+      m_stop(form.control<QAbstractButton>("SpeedButtonStop")), m_ring(form.control<QCheckBox>("CheckBoxRepeat")),
+      m_shape(form.control<ColorShape>("shpTempClikc1")), m_showTime(form.control<QLabel>("LabelTimeShou")),
+      m_pauseTime(form.control<QLabel>("LabelTimePause"))
+{
+    m_sequencer.setObjectName(QStringLiteral("TimerSeqveser"));
+    m_indicator.setObjectName(QStringLiteral("TimerColorLentaTempa"));
+    m_indicator.setSingleShot(true);
+    m_indicator.setInterval(100);
+    connect(&m_sequencer, &QTimer::timeout, this, &SequencerControl::TimerSeqveserTimer);
+    connect(&m_indicator, &QTimer::timeout, this, &SequencerControl::TimerColorLentaTempaTimer);
+    m_clockTimer.setObjectName(QStringLiteral("TimerShouClock"));
+    connect(&m_clockTimer, &QTimer::timeout, this, &SequencerControl::TimerShouClockTimer);
+    m_clockTimer.start(1000);
+    // The sequencer timer runs free from start to exit; playback only decides whether a tick steps.
+    m_sequencer.start(sequencerIntervalMs(form.engine().sys(SysTempo)));
+
+    connect(m_play, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonPlayClick);
+    connect(m_stop, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonStopClick);
+    m_play->installEventFilter(this);
+    connect(form.ScrollBarTemp, &QScrollBar::valueChanged, this, &SequencerControl::ScrollBarTempChange);
+}
+
+bool SequencerControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_play && event->type() == QEvent::MouseButtonDblClick)
+        SpeedButtonPlayDblClick();
+    return QObject::eventFilter(watched, event);
+}
+
+void SequencerControl::lockEditing(bool playing)
+{
+    for (const char *name : LockedWhilePlaying)
+        m_form.control<QWidget>(name)->setEnabled(!playing);
+    if (playing) {
+        for (const char *name : PasteButtons)
+            m_form.control<QWidget>(name)->setEnabled(false);
+    }
+    // The menu's own items are locked too, so that their shortcuts and the
+    // tool buttons that fire them cannot edit a playing show.
+    auto *edit = m_form.control<QMenu>("EditItem");
+    edit->menuAction()->setEnabled(!playing);
+    for (QAction *item : edit->actions()) {
+        if (item->isSeparator())
+            continue;
+        const bool paste = std::find_if(std::begin(PasteItems), std::end(PasteItems), [item](const char *name) {
+                               return item->objectName() == QLatin1String(name);
+                           }) != std::end(PasteItems);
+        if (playing || !paste)
+            item->setEnabled(!playing);
+    }
+}
+
+void SequencerControl::ModePlay()
+{
+    store(m_form.engine().PlayMode, 1);
+    m_clock.reset();
+    m_play->setChecked(true);
+    lockEditing(true);
+}
+
+void SequencerControl::ModeStop()
+{
+    store(m_form.engine().PlayMode, 0);
+    m_clock.reset();
+    m_stop->setChecked(true);
+    lockEditing(false);
+}
+
+void SequencerControl::SpeedButtonPlayDblClick()
+{
+    ModePlay();
+    m_form.engine().setSys(SysCurrentScene, 0);
+    m_form.ReturnPageControlAll();
+}
+
+void SequencerControl::ScrollBarTempChange(int position)
+{
+    m_form.engine().setSys(SysTempo, static_cast<std::uint8_t>(position));
+    m_form.TempStatus();
+}
+
+void SequencerControl::applyTempo(int intervalMs)
+{
+    // A new interval restarts the period, as moving the tempo slider should;
+    // the same interval (every page refresh applies it) leaves the period running.
+    if (intervalMs != m_sequencer.interval() || !m_sequencer.isActive())
+        m_sequencer.start(intervalMs);
+}
+
+bool SequencerControl::listModeDown() const
+{
+    for (const char *name : {"SpeedButtonKonvSpisBegin", "SpeedButtonKonvSpis"}) {
+        if (auto *button = m_form.control<QAbstractButton>(name); button && button->isChecked())
+            return true;
+    }
+    return false;
+}
+
+void SequencerControl::TimerSeqveserTimer()
+{
+    m_shape->setBrushColor(TempoFlash);
+    m_indicator.start();
+
+    Engine &engine = m_form.engine();
+    // A conveyor list needs the wrap to reach its next show, ring or not.
+    const bool ring = m_ring->isChecked() || listModeDown();
+    switch (advanceScene(engine, ring)) {
+    case SceneAdvance::Stopped:
+        return;
+    case SceneAdvance::Ended:
+        ModeStop();
+        m_form.ReturnPageControlAll();
+        return;
+    case SceneAdvance::Wrapped:
+        if (listModeDown() && KonveyrJob)
+            KonveyrJob();
+        break;
+    case SceneAdvance::Advanced:
+        break;
+    }
+    computeCrossfadeSteps(engine, m_sequencer.interval());
+    m_form.ReturnPageControlAll();
+}
+
+void SequencerControl::TimerColorLentaTempaTimer()
+{
+    m_indicator.stop();
+    m_shape->setBrushColor(m_shape->palette().color(QPalette::Button));
+}
+
+void SequencerControl::TimerShouClockTimer()
+{
+    if (linkStatusRefresh)
+        linkStatusRefresh();
+    showClockTick();
+}
+
+void SequencerControl::showClockTick()
+{
+    m_clock.tick();
+    if (load(m_form.engine().PlayMode) == 1)
+        m_showTime->setText(clockText(tr("Шоу   = "), m_clock));
+    else
+        m_pauseTime->setText(clockText(tr("Паузa = "), m_clock));
+}
+
+} // namespace korvanel

@@ -1,0 +1,127 @@
+#include "ui/rightcolumn/SequencerTab.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "ui/widgets/ColorShape.h"
+#include "ui/widgets/Controls.h"
+
+namespace korvanel {
+
+SequencerTab::SequencerTab(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheetAvtomat"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(1);
+    layout->addLayout(buildTempoRow());
+    layout->addWidget(makeScrollBar(this, {"ScrollBarTemp", Qt::Horizontal, 10, 170, 10, 44,
+                                           tr("Установка времени перехода на следующую сцену")}));
+
+    auto *clocks = new QHBoxLayout;
+    clocks->addWidget(makeLabel(this, "LabelTimeShou", tr("Время в Шоу ?")));
+    clocks->addWidget(makeLabel(this, "LabelTimePause", tr("Время  Паузы  ")));
+    layout->addLayout(clocks);
+
+    layout->addLayout(buildStepRow());
+    layout->addLayout(buildSceneButtons());
+    layout->addLayout(buildPresetRow());
+    layout->addStretch();
+
+    connect(m_scenHand, &QScrollBar::valueChanged, this, &SequencerTab::ScrollBarScenHandChange);
+}
+
+QLayout *SequencerTab::buildTempoRow()
+{
+    // The hints name the keys that really start and stop: "=/+" plays, "-" stops.
+    QToolButton *play = makeSpeedButton(this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /+/ "),
+                                               QStyle::SP_MediaPlay, {}, true});
+    QToolButton *stop = makeSpeedButton(this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /-/ "),
+                                               QStyle::SP_MediaStop, {}, true});
+    m_playStop = new QButtonGroup(this);
+    m_playStop->setExclusive(true);
+    m_playStop->addButton(play);
+    m_playStop->addButton(stop);
+    stop->setChecked(true);
+
+    auto *shape = new ColorShape(palette().color(QPalette::Button), this);
+    shape->setObjectName(QStringLiteral("shpTempClikc1"));
+    shape->setFixedSize(12, 12);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(play);
+    row->addWidget(stop);
+    row->addWidget(shape);
+    row->addWidget(makeLabel(this, "LabelTemp", tr("120 сцен/мин")), 1);
+    return row;
+}
+
+QLayout *SequencerTab::buildStepRow()
+{
+    m_step = makeScrollBar(this, {"ScrollBarStep", Qt::Horizontal, 0, 2, 1, 0, tr("Установка текущей сцены")});
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(makeCheckBox(this, "CheckBoxRepeat", tr("Кольцо"),
+                                tr("При наличии флажка сцены повторяются по кругу безконечно"), true));
+    row->addWidget(makeLabel(this, "LabelStep", QStringLiteral("1")));
+    row->addWidget(m_step, 1);
+    row->addWidget(makeLabel(this, "LabelCoda", QStringLiteral("2")));
+    return row;
+}
+
+QLayout *SequencerTab::buildSceneButtons()
+{
+    const SpeedButtonSettings buttons[] = {
+        {"SpeedButtonNewScena", tr("Создать новую сцену после текущей"), QStyle::SP_FileDialogNewFolder},
+        {"SpeedButtonScenaCopy", tr("Копировать текущую сцену в буфер"), QStyle::SP_FileLinkIcon},
+        {"SpeedButtonNewScenaPaste",
+         tr("Создать новую сцену после текущей и скопировать в нее сцену из буфера"), QStyle::SP_FileDialogStart},
+        {"ButtonScenaPaste", tr("Заменить текущую сцену Сценой  из буфера"), QStyle::SP_DialogResetButton},
+        {"SpeedButtonScenaDelete", tr("Удалить текущую сцену"), QStyle::SP_TrashIcon},
+    };
+    auto *row = new QHBoxLayout;
+    for (const SpeedButtonSettings &settings : buttons)
+        row->addWidget(makeSpeedButton(this, settings));
+    row->addStretch();
+
+    // Nothing to paste until a scene has been copied.
+    findChild<QToolButton *>(QStringLiteral("SpeedButtonNewScenaPaste"))->setEnabled(false);
+    findChild<QToolButton *>(QStringLiteral("ButtonScenaPaste"))->setEnabled(false);
+    return row;
+}
+
+QLayout *SequencerTab::buildPresetRow()
+{
+    m_scenHand = makeScrollBar(this, {"ScrollBarScenHand", Qt::Horizontal, 0, 255, 50, 1,
+                                      tr("Выбор предварительной  установка начальной сцены ")});
+    m_scenHandLabel = makeLabel(this, "LabelScenHand", tr("Уст 1"), tr("Предварительный выбор сцены"));
+    QToolButton *set = makeSpeedButton(this, {"SpeedButtonScenHand", tr("Предварительная  установка начальной сцены "),
+                                              QStyle::SP_CustomBase, tr("Уст")});
+    connect(set, &QToolButton::clicked, this, &SequencerTab::SpeedButtonScenHandClick);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_scenHand, 1);
+    row->addWidget(m_scenHandLabel);
+    row->addWidget(set);
+    return row;
+}
+
+void SequencerTab::ScrollBarScenHandChange(int position)
+{
+    m_scenHandLabel->setText(tr("Уст ") + QString::number(position + 1));
+}
+
+void SequencerTab::SpeedButtonScenHandClick()
+{
+    // A preset past the end of the show lands on the slider's last position
+    // (one past the last scene) instead of failing.
+    m_step->setValue(m_scenHand->value());
+}
+
+} // namespace korvanel

@@ -1,0 +1,55 @@
+#include "ui/rightcolumn/StaticPicturesGroup.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+
+#include "core/Engine.h"
+#include "ui/widgets/Controls.h"
+
+namespace korvanel {
+
+namespace {
+struct PictureKey {
+    const char *name;
+    const char *caption;
+    const char *hotKey;   // as the hint names it
+};
+constexpr PictureKey pictureKeys[StaticPictureCount] = {
+    {"CheckBoxChs1", "1", "1"},     {"CheckBoxChs2", "2", "2"},       {"CheckBoxChs3", "3", "3"},
+    {"CheckBoxChs4", "4", "4"},     {"CheckBoxChs5", "5", "5"},       {"CheckBoxChs6", "6", "6"},
+    {"CheckBoxChs7", "7", "7"},     {"CheckBoxChs8", "8", "8"},       {"CheckBoxChsSpace", "==", "прбел"},
+    {"CheckBoxChsZ", "Z", "Z"},     {"CheckBoxChsX", "X", "X"},       {"CheckBoxChsC", "C", "C"},
+    {"CheckBoxChsV", "V", "V"},     {"CheckBoxChsB", "B", "B"},       {"CheckBoxChsN", "N", "N"},
+    {"CheckBoxChsM", "M", "M"},
+};
+} // namespace
+
+StaticPicturesGroup::StaticPicturesGroup(Engine &engine, QWidget *parent)
+    : QGroupBox(tr(" Статические картинки "), parent), m_engine(engine)
+{
+    auto *grid = new QGridLayout(this);
+    // Sixteen boxes in two rows must fit the narrow right column.
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(0);
+    setStyleSheet(QStringLiteral("QCheckBox { spacing: 1px; }"));
+    constexpr int columns = 8;
+    for (std::size_t k = 0; k < StaticPictureCount; ++k) {
+        const PictureKey &key = pictureKeys[k];
+        const QString hint = tr("Запрограммированая статическая картинка - Горячая кнопка =%1= ")
+                                 .arg(QString::fromUtf8(key.hotKey));
+        QCheckBox *box = makeCheckBox(this, key.name, QString::fromUtf8(key.caption), hint, false);
+        m_boxes[k] = box;
+        grid->addWidget(box, static_cast<int>(k) / columns, static_cast<int>(k) % columns);
+        connect(box, &QCheckBox::toggled, this, [this, k](bool checked) { pictureToggled(k, checked); });
+    }
+    for (std::size_t k = 0; k < StaticPictureCount; ++k)
+        m_engine.live.pictures.set(k, 0);
+}
+
+void StaticPicturesGroup::pictureToggled(std::size_t k, bool checked)
+{
+    m_engine.live.pictures.set(k, checked ? 1 : 0);
+}
+
+} // namespace korvanel

@@ -1,0 +1,70 @@
+#include "ui/widgets/Controls.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace korvanel {
+
+QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &settings)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(settings.name));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCheckable(settings.checkable);
+    button->setToolTip(settings.hint);
+    const bool hasIcon = settings.icon != QStyle::SP_CustomBase;
+    if (hasIcon)
+        button->setIcon(button->style()->standardIcon(settings.icon, nullptr, button));
+    if (!settings.caption.isEmpty()) {
+        button->setText(settings.caption);
+        button->setToolButtonStyle(hasIcon ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
+    }
+    return button;
+}
+
+QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSettings &settings)
+{
+    auto *bar = new QScrollBar(settings.orientation, parent);
+    bar->setObjectName(QString::fromLatin1(settings.name));
+    bar->setRange(settings.minimum, settings.maximum);
+    bar->setPageStep(settings.pageStep);
+    bar->setValue(settings.value);
+    bar->setToolTip(settings.hint);
+    return bar;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QString &hint)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setToolTip(hint);
+    return label;
+}
+
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint,
+                        bool checked)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(hint);
+    box->setChecked(checked);
+    return box;
+}
+
+} // namespace korvanel
+
+namespace korvanel {
+
+SnapshotPair makeSnapshotPair(QWidget *parent, int n, const QString &memHint, const QString &undoHint)
+{
+    const QByteArray mem = "SpeedButtonMem" + QByteArray::number(n);
+    const QByteArray undo = "SpeedButtonUndo" + QByteArray::number(n);
+    SnapshotPair pair{makeSpeedButton(parent, {mem.constData(), memHint, QStyle::SP_DriveHDIcon}),
+                      makeSpeedButton(parent, {undo.constData(), undoHint, QStyle::SP_BrowserReload})};
+    pair.undo->setEnabled(false);
+    return pair;
+}
+
+} // namespace korvanel

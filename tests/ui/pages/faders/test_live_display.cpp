@@ -1,0 +1,113 @@
+// The live display under the faders: output levels, colour cells, pictures,
+// channel numbers and the stop button, driven by calling the timer handler.
+#include "ui/scene_fixture.h"
+
+#include "output/FrameAssembly.h"
+#include "ui/widgets/ColorShape.h"
+#include "ui/pages/faders/FaderPage.h"
+#include "ui/widgets/GoboImages.h"
+#include "ui/pages/faders/LiveDisplay.h"
+
+namespace {
+
+using namespace korvanel;
+
+class LiveDisplayTest : public SceneFormTest {
+protected:
+    LiveDisplay &display() { return *form->liveDisplay(); }
+    void tick() { display().TimerDataDmxToDspTimer(); }
+    QString level(int k) { return form->faderPage()->levelLabel(k)->text(); }
+    void setOut(std::size_t channel, std::uint8_t v) { engine->DmxOut.set(channel, v); }
+};
+
+TEST_F(LiveDisplayTest, LevelsInDmxUnitsOrPercent)
+{
+    EXPECT_TRUE(display().TimerDataDmxToDsp().isActive());
+    EXPECT_EQ(display().TimerDataDmxToDsp().interval(), 100);
+    setOut(1, 1);
+    setOut(2, 128);
+    setOut(3, 254);
+    tick();
+    EXPECT_EQ(level(2), "128");
+    click(get<QToolButton>("SpeedButtonOutLevel100"));
+    EXPECT_FALSE(get<QToolButton>("SpeedButtonOutLevel255")->isChecked());
+    tick();
+    EXPECT_EQ(level(1), "1");
+    EXPECT_EQ(level(2), "51");
+    EXPECT_EQ(level(3), "100");
+}
+
+TEST_F(LiveDisplayTest, BlackoutShowsZeroInAllLabelsWithinOneRefresh)
+{
+    buildFrame(*engine);
+    tick();
+    ASSERT_EQ(level(27), QString::number(mark(0, 27)));
+    form->CheckBoxBlackOut->setChecked(true);
+    buildFrame(*engine);
+    tick();
+    for (int k = 1; k <= 27; ++k) {
+        EXPECT_EQ(level(k), "0") << k;
+        EXPECT_EQ(fader(k)->value(), mark(0, static_cast<std::size_t>(k))) << "the faders keep their places";
+    }
+}
+
+TEST_F(LiveDisplayTest, SlowModeRefreshesLabel1OnEveryNinthTick)
+{
+    click(get<QToolButton>("SpeedButtonLevel255"));
+    setOut(4, 9);
+    tick();
+    EXPECT_EQ(level(4), "9") << "the first slow tick shows group 2";
+    int updates = 0;
+    for (int t = 1; t <= 27; ++t) {
+        setOut(1, static_cast<std::uint8_t>(t));
+        tick();
+        if (level(1) == QString::number(t))
+            ++updates;
+        if (t % 9 == 8) {
+            EXPECT_EQ(level(1), QString::number(t)) << t;
+        }
+    }
+    EXPECT_EQ(updates, 3);
+}
+
+TEST_F(LiveDisplayTest, Offset228ShowsChannels229To255WithTheirCellsAndPictures)
+{
+    for (std::size_t c = 1; c <= 255; ++c)
+        setOut(c, static_cast<std::uint8_t>(c));
+    engine->colors.SplitColorRed[255] = 90;
+    engine->colors.GraphHint[229] = 3;
+    engine->colors.GraphHint[230] = 142;   // outside the list: no picture
+    form->ScrolbarVertPos->setValue(228);
+    tick();
+    FaderPage &faders = *form->faderPage();
+    for (int k = 1; k <= 27; ++k) {
+        EXPECT_EQ(faders.numberLabel(k)->text(), QString::number(228 + k));
+        EXPECT_EQ(level(k), QString::number(228 + k));
+    }
+    EXPECT_EQ(faders.shape(27)->brushColor(), QColor(90, 0, 0));
+    EXPECT_EQ(faders.image(1)->pixmap().toImage(), goboImage(3).toImage());
+    EXPECT_TRUE(faders.image(2)->pixmap().isNull());
+    engine->colors.GraphHint[229] = 255;
+    tick();
+    EXPECT_TRUE(faders.image(1)->pixmap().isNull()) << "a picture taken away goes at the next tick";
+}
+
+TEST_F(LiveDisplayTest, OtherPagesLeaveTheLevelsButTheStopButtonFollows)
+{
+    auto *play = get<QToolButton>("SpeedButtonPlay");
+    play->setChecked(true);
+    form->PageControlInput->setCurrentIndex(3);
+    setOut(1, 33);
+    tick();
+    EXPECT_TRUE(get<QToolButton>("SpeedButtonStop")->isChecked()) << "the show is not playing";
+    EXPECT_NE(level(1), "33");
+
+    store(engine->PlayMode, 1);
+    play->setChecked(true);
+    form->PageControlInput->setCurrentIndex(0);
+    tick();
+    EXPECT_TRUE(play->isChecked());
+    EXPECT_EQ(level(1), "33");
+}
+
+} // namespace
