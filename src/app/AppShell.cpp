@@ -15,6 +15,8 @@
 #include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/pages/coder/CoderTab.h"
 #include "ui/mainwindow/UsbLinkPanel.h"
+#include "ui/pages/options/OptionsTab.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/mainwindow/SettingsCommands.h"
 #include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/pages/faders/FaderPage.h"
@@ -51,7 +53,7 @@ void AppShell::FormCreate()
     // 11. From here on frames flow.
     armOutput();
     // 12. Settings file.
-    ReadIniFile(m_form);
+    ReadIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"), *m_form.conveyor());
     // 13. The show last saved; the autosave runs from here to exit.
     if (!m_form.OpenDialogFileName.isEmpty())
         m_form.showFiles()->BlocOpenFile();
@@ -83,7 +85,8 @@ void AppShell::InitUsbDevise()
     m_usbLibrary = std::move(backend.api);
     m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
     m_usb->InitUsbDevise();
-    m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_usb, QString::fromStdString(backend.name),
+    m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_form.sequencer(), *m_form.findChild<OptionsTab *>(),
+                                                *m_form.StatusPanel0(), *m_usb, QString::fromStdString(backend.name),
                                                 QString::fromStdString(backend.notes));
     // A library that is there but refused is worth a word at start-up.
     if (!backend.notes.empty())
@@ -114,7 +117,7 @@ void AppShell::FormClose()
     if (m_usb)
         m_usb->CloseUsbDevise();
     // 4. Settings file, written last.
-    WriteIniFile(m_form);
+    WriteIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"));
 }
 
 void AppShell::ExitItemClick() { m_form.close(); }

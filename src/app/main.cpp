@@ -16,8 +16,9 @@ int main(int argc, char **argv)
 
     auto engine = std::make_unique<korvanel::Engine>();
     TBaseForm form(*engine);
-    THandScanForm handScan(form);
-    TStaticForm staticPictures(form);
+    THandScanForm handScan(form, *form.mainMenu(), *form.faderPage());
+    TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
+                               *form.RadioGroupRate);
     AppShell shell(*engine, form, QCoreApplication::applicationFilePath(),
                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     shell.FormCreate();

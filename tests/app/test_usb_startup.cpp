@@ -16,6 +16,7 @@
 #include "support/FakeD2xx.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/mainwindow/UsbLinkPanel.h"
+#include "ui/pages/options/OptionsTab.h"
 
 using namespace korvanel;
 
@@ -189,7 +190,7 @@ TEST(UsbLinkPanel, ARefusedLibraryIsNamedOnTheOptionsPage)
     auto loaded = D2xxLibrary::load(FakeD2xx::besideProgram());
     ASSERT_NE(loaded.library, nullptr);
     UsbLink link(*loaded.library);
-    UsbLinkPanel panel(form, link, "libftdi1",
+    UsbLinkPanel panel(form, *form.sequencer(), *form.findChild<OptionsTab *>(), *form.StatusPanel0(), link, "libftdi1",
                        QString::fromUtf8("Библиотека /x/libftd2xx.so не используется: в ней нет функции FT_Write "));
     const QString text = form.control<QLabel>("LabelUsbLibrary")->text();
     EXPECT_TRUE(text.startsWith(QString::fromUtf8("Библиотека USB: libftdi1"))) << text.toStdString();

@@ -48,6 +48,7 @@
 #include "ui/mainwindow/SceneCommands.h"
 #include "ui/rightcolumn/SequencerTab.h"
 #include "ui/mainwindow/ShowFileCommands.h"
+#include "ui/widgets/Controls.h"
 #include "ui/pages/options/WindowColorGroup.h"
 
 using namespace korvanel;
@@ -94,30 +95,37 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
     }
     m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
                                       *control<QToolButton>("SpeedButtonStop"), this);
-    m_showFiles = new ShowFileCommands(*this);
+    auto &options = *findChild<OptionsTab *>();
+    m_showFiles = new ShowFileCommands(*this, *m_menu, *m_conveyor, options);
 
-    m_sequencerControl = new SequencerControl(*this);
+    m_sequencerControl = new SequencerControl(*this, *m_sequencer, *m_menu, *m_conveyor);
     connect(control<QAction>("AboutItem"), &QAction::triggered, this, &TBaseForm::AboutItemClick);
     connect(control<QAction>("HelpItem"), &QAction::triggered, this, &TBaseForm::HelpItemClick);
     setPageRefresh(4, [this] { m_generators->refresh(); });
-    m_faderPage = new FaderPage(*this, *m_faderTab);
-    m_sceneCommands = new SceneCommands(*this);
-    m_rates = new RateControls(*this);
-    m_wheel = new MouseWheel(*this);
+    m_faderPage = new FaderPage(*this, *m_faderTab, *m_settings, *m_conveyor);
+    const std::array<SnapshotPair, 4> snapshots{{{control<QToolButton>("SpeedButtonMem1"), SpeedButtonUndo1},
+                                                 {control<QToolButton>("SpeedButtonMem3"), SpeedButtonUndo3},
+                                                 {control<QToolButton>("SpeedButtonMem4"), SpeedButtonUndo4},
+                                                 {control<QToolButton>("SpeedButtonMem5"), SpeedButtonUndo5}}};
+    m_sceneCommands = new SceneCommands(*this, *m_menu, *m_sequencer, snapshots);
+    m_rates = new RateControls(*this, *m_settings, *m_faderPage);
     auto *blockCopyTab = findChild<BlockCopyTab *>();
     m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
     blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
-    findChild<GraphTab *>()->editorArea()->addWidget(new GraphEditorPanel(*this));
-    findChild<BeamEditorTab *>()->editorArea()->addWidget(new BeamEditorPanel(*this));
+    findChild<GraphTab *>()->editorArea()->addWidget(new GraphEditorPanel(*this, *ScrollBarStep));
+    findChild<BeamEditorTab *>()->editorArea()->addWidget(new BeamEditorPanel(*this, *m_sceneCommands));
+    m_wheel = new MouseWheel(*this, *ScrolbarVertPos, *control<QScrollBar>("ScrollBarChanellGrafik"),
+                             *control<QScrollBar>("ScrollBarEditXYCh1"));
     // Channel names, colours and pictures; the window colour; the live levels.
-    m_windowColor = new WindowColorGroup(*this, *findChild<OptionsTab *>());
-    m_channelColorTab = new ChannelColorTab(*this);
-    m_channelColorCommands = new ChannelColorCommands(*this);
-    m_nameBlockCopy = new NameBlockCopyGroup(*this, *m_sceneCommands, m_blockCopyGroups);
+    m_windowColor = new WindowColorGroup(*this, options, *m_showFiles);
+    m_channelColorTab = new ChannelColorTab(*this, *PageControlTemp, *m_faderPage);
+    m_channelColorCommands = new ChannelColorCommands(*this, *m_menu, *m_faderPage, options);
+    m_nameBlockCopy = new NameBlockCopyGroup(*this, *m_sceneCommands, *m_faderPage, m_blockCopyGroups);
     m_blockCopyGroups->nameBlockArea()->addWidget(m_nameBlockCopy);
-    m_liveDisplay = new LiveDisplay(*this, *m_faderTab);
-    m_conveyorControl = new ConveyorControl(*this);
-    m_keyboard = new KeyboardControl(*this);
+    m_liveDisplay = new LiveDisplay(*this, *m_faderTab, *m_faderPage, *control<QToolButton>("SpeedButtonStop"));
+    m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
+    m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_conveyorControl, *m_sequencerControl,
+                                     *control<QLabel>("LabelKeySp"));
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

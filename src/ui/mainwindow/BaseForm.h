@@ -11,6 +11,7 @@
 
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/StatusLine.h"
+#include "ui/mainwindow/WindowServices.h"
 
 class QCheckBox;
 class QLabel;
@@ -45,8 +46,10 @@ class SequencerTab;
 class ShowFileCommands;
 } // namespace korvanel
 
-// The window class keeps the system's name, outside the engine's namespace.
-class TBaseForm : public QMainWindow {
+// The window class keeps the system's name, outside the engine's namespace. It
+// builds every page and group and hands each the services and the few controls
+// of other pages it uses; nothing but the program's start-up includes this header.
+class TBaseForm : public QMainWindow, public korvanel::WindowServices {
     Q_OBJECT
 public:
     explicit TBaseForm(korvanel::Engine &engine, QWidget *parent = nullptr);
@@ -60,24 +63,25 @@ public:
 
     QLabel *StatusPanel0() const { return m_statusPanel0; }
 
-    korvanel::Engine &engine() const { return m_engine; }
-    Dialogs &dialogs() const { return *m_dialogs; }
+    korvanel::Engine &engine() const override { return m_engine; }
+    Dialogs &dialogs() const override { return *m_dialogs; }
     void setDialogs(std::unique_ptr<Dialogs> dialogs) { m_dialogs = std::move(dialogs); }
+    QWidget &mainWindow() override { return *this; }
 
     // Show-level refresh of the window (BaseFormShow.cpp).
-    void ClearAll();
+    void ClearAll() override;
     void ReturnDataSystem();
-    void ReturnPageControlAll();
-    void TempStatus();
-    void OutStatus(const QString &text) { m_status->OutStatus(text); }
+    void ReturnPageControlAll() override;
+    void TempStatus() override;
+    void showSceneReadouts() override;
+    void disableUndo() override;
+    void OutStatus(const QString &text) override { m_status->OutStatus(text); }
     StatusLine &statusLine() const { return *m_status; }
-    // Each page of PageControlInput registers how it rereads the show.
-    void setPageRefresh(int page, std::function<void()> refresh);
-
-    QString CaptionPrefix = QStringLiteral("KORVANEL ");
-    // File names of the open and save dialogs; the caption follows them.
-    QString OpenDialogFileName;
-    QString SaveDialogFileName = QStringLiteral("Unit_001");   // no folder: Save writes to the working folder
+    void setPageRefresh(int page, std::function<void()> refresh) override;
+    int currentPage() const override;
+    void announceShowReplaced() override { emit showReplaced(); }
+    void onShowReplaced(QObject *receiver, std::function<void()> handler) override;
+    void onClosing(QObject *receiver, std::function<void()> handler) override;
 
     korvanel::MainMenu *mainMenu() const { return m_menu; }
     korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }

@@ -24,12 +24,29 @@ void TBaseForm::setPageRefresh(int page, std::function<void()> refresh)
         m_pageRefresh[static_cast<std::size_t>(page)] = std::move(refresh);
 }
 
+int TBaseForm::currentPage() const { return PageControlInput->currentIndex(); }
+
+void TBaseForm::onShowReplaced(QObject *receiver, std::function<void()> handler)
+{
+    connect(this, &TBaseForm::showReplaced, receiver, std::move(handler));
+}
+
+void TBaseForm::onClosing(QObject *receiver, std::function<void()> handler)
+{
+    connect(this, &TBaseForm::closing, receiver, std::move(handler));
+}
+
+void TBaseForm::disableUndo()
+{
+    for (QToolButton *undo : {SpeedButtonUndo1, SpeedButtonUndo3, SpeedButtonUndo4, SpeedButtonUndo5})
+        undo->setEnabled(false);
+}
+
 void TBaseForm::ClearAll()
 {
     korvanel::ClearAll(m_engine);
     emit showReplaced();
-    for (QToolButton *undo : {SpeedButtonUndo1, SpeedButtonUndo3, SpeedButtonUndo4, SpeedButtonUndo5})
-        undo->setEnabled(false);
+    disableUndo();
     setWindowTitle(CaptionPrefix + tr(" Нет имени файла "));
     m_faderPage->CheckBoxFromMemory();
     ScrolbarVertPos->setValue(0);
@@ -59,6 +76,11 @@ void TBaseForm::ReturnDataSystem()
     ScrollBarTemp->setValue(m_engine.sys(SysTempo));
     TempStatus();
 
+    showSceneReadouts();
+}
+
+void TBaseForm::showSceneReadouts()
+{
     const int current = m_engine.sys(SysCurrentScene);
     const int last = m_engine.sys(SysLastScene);
     LabelStep->setText(QString::number(current + 1));

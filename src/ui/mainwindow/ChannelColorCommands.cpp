@@ -11,13 +11,17 @@
 #include "core/Engine.h"
 #include "editing/NameBlockCopy.h"
 #include "files/ColorFile.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/MainMenu.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/options/OptionsTab.h"
 #include "ui/pages/faders/FaderPage.h"
 
 namespace korvanel {
 
-ChannelColorCommands::ChannelColorCommands(TBaseForm &form)
-    : QObject(&form), m_form(form)
+ChannelColorCommands::ChannelColorCommands(WindowServices &window, const MainMenu &menu, FaderPage &faders,
+                                           const OptionsTab &options)
+    : QObject(&window.mainWindow()), m_window(window), m_faders(faders), m_options(options)
 {
     setObjectName(QStringLiteral("ChannelColorCommands"));
     const std::pair<const char *, void (ChannelColorCommands::*)()> items[] = {
@@ -27,7 +31,7 @@ ChannelColorCommands::ChannelColorCommands(TBaseForm &form)
         {"itemColSplit", &ChannelColorCommands::itemColSplitClick},
     };
     for (const auto &[name, handler] : items) {
-        auto *item = form.control<QAction>(name);
+        auto *item = menu.action(name);
         Q_ASSERT_X(item, "ChannelColorCommands", name);
         connect(item, &QAction::triggered, this, handler);
     }
@@ -35,33 +39,33 @@ ChannelColorCommands::ChannelColorCommands(TBaseForm &form)
 
 bool ChannelColorCommands::ask(const QString &question)
 {
-    return m_form.dialogs().askYesNo(&m_form, QApplication::applicationDisplayName(), question);
+    return m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(), question);
 }
 
 void ChannelColorCommands::ClearNameChannelItemClick()
 {
     if (ask(tr("Очистить имена каналов?")))
-        clearChannelNames(m_form.engine());
-    m_form.faderPage()->ReturnName();
+        clearChannelNames(m_window.engine());
+    m_faders.ReturnName();
 }
 
 void ChannelColorCommands::itemColorClick()
 {
     if (!ask(tr("Очистить цвета имен каналов?")))
         return;
-    ChannelColors &colors = m_form.engine().colors;
+    ChannelColors &colors = m_window.engine().colors;
     colors.NameColorRed.fill(255);
     colors.NameColorGreen.fill(255);
     colors.NameColorBlue.fill(255);
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
 }
 
 void ChannelColorCommands::itemGrafHintClick()
 {
     if (!ask(tr("Очистить графическую подсказку каналов?")))
         return;
-    m_form.engine().colors.GraphHint.fill(NoGraphHint);
-    m_form.ReturnPageControlAll();
+    m_window.engine().colors.GraphHint.fill(NoGraphHint);
+    m_window.ReturnPageControlAll();
 }
 
 void ChannelColorCommands::itemColSplitClick()
@@ -70,14 +74,14 @@ void ChannelColorCommands::itemColSplitClick()
         return;
     // The window colour of the sliders, so that the cells blend into the window.
     const auto component = [this](const char *name) {
-        const auto *bar = m_form.control<QScrollBar>(name);
+        const auto *bar = m_options.findChild<QScrollBar *>(QString::fromLatin1(name));
         return static_cast<std::uint8_t>(bar ? bar->value() : 0);
     };
-    ChannelColors &colors = m_form.engine().colors;
+    ChannelColors &colors = m_window.engine().colors;
     colors.SplitColorRed.fill(component("ScrollBarRed"));
     colors.SplitColorGreen.fill(component("ScrollBarGreen"));
     colors.SplitColorBlue.fill(component("ScrollBarBlue"));
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
 }
 
 QString ChannelColorCommands::errorText(const FileResult &result, const QString &fileName)
@@ -105,22 +109,22 @@ QString ChannelColorCommands::errorText(const FileResult &result, const QString 
 
 void ChannelColorCommands::LoadColorEdit(const QString &fileName)
 {
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     const FileResult result = readColorFile(QFile::encodeName(fileName).toStdString(), engine.colors);
     if (result.error == FileError::NotFound) {
         SaveColorEdit(fileName);
-        m_form.OutStatus(tr("Файл -Color- не найден  "));
+        m_window.OutStatus(tr("Файл -Color- не найден  "));
         return;
     }
     if (!result.ok())
-        m_form.dialogs().error(&m_form, errorText(result, fileName));
+        m_window.dialogs().error(&m_window.mainWindow(), errorText(result, fileName));
 }
 
 bool ChannelColorCommands::SaveColorEdit(const QString &fileName)
 {
-    const FileResult result = writeColorFile(QFile::encodeName(fileName).toStdString(), m_form.engine().colors);
+    const FileResult result = writeColorFile(QFile::encodeName(fileName).toStdString(), m_window.engine().colors);
     if (!result.ok())
-        m_form.dialogs().error(&m_form, errorText(result, fileName));
+        m_window.dialogs().error(&m_window.mainWindow(), errorText(result, fileName));
     return result.ok();
 }
 

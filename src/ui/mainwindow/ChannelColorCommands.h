@@ -6,16 +6,21 @@
 #include <QObject>
 #include <QString>
 
-class TBaseForm;
 
 namespace korvanel {
+
+class FaderPage;
+class MainMenu;
+class OptionsTab;
+class WindowServices;
 
 struct FileResult;
 
 class ChannelColorCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ChannelColorCommands(TBaseForm &form);
+    // The group colours take the window colour sliders of the options page.
+    ChannelColorCommands(WindowServices &window, const MainMenu &menu, FaderPage &faders, const OptionsTab &options);
 
     // Reads the colour file; a missing one is written from the tables as they
     // are. A short or unreadable file leaves the tables unchanged.
@@ -34,7 +39,9 @@ public slots:
 private:
     bool ask(const QString &question);
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    FaderPage &m_faders;
+    const OptionsTab &m_options;
 };
 
 } // namespace korvanel

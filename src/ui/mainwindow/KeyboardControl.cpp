@@ -7,22 +7,28 @@
 #include <QWindow>
 
 #include "core/Engine.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/rightcolumn/ConveyorControl.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/SequencerControl.h"
 #include "ui/rightcolumn/StaticPicturesGroup.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
-KeyboardControl::KeyboardControl(TBaseForm &form)
-    : QObject(&form), m_form(form), m_pictures(form.findChild<StaticPicturesGroup *>()),
-      m_conveyorKeys(form.control<QCheckBox>("CheckBoxKeyKonveyr")), m_label(form.control<QLabel>("LabelKeySp")),
+KeyboardControl::KeyboardControl(WindowServices &window, ChannelSettingsGroup &settings, ConveyorGroup &conveyor,
+                                 ConveyorControl &conveyorControl, SequencerControl &sequencer, QLabel &keyLabel)
+    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_sequencer(sequencer), m_conveyorControl(conveyorControl),
+      m_pictures(settings.pictures()), m_flashOn(namedChild<QCheckBox>(settings, "CheckBoxFlashOn")),
+      m_blackOut(namedChild<QCheckBox>(settings, "CheckBoxBlackOut")),
+      m_conveyorKeys(namedChild<QCheckBox>(conveyor, "CheckBoxKeyKonveyr")), m_label(&keyLabel),
       m_native(nativeKeysOfPlatform())
 {
     setObjectName(QStringLiteral("KeyboardControl"));
     Q_ASSERT(m_pictures && m_conveyorKeys && m_label);
-    connect(form.CheckBoxFlashOn, &QCheckBox::toggled, this, &KeyboardControl::CheckBoxFlashOnClick);
-    CheckBoxFlashOnClick(form.CheckBoxFlashOn->isChecked());
+    connect(m_flashOn, &QCheckBox::toggled, this, &KeyboardControl::CheckBoxFlashOnClick);
+    CheckBoxFlashOnClick(m_flashOn->isChecked());
     // Key events reach the window's native window before any of its
     // controls, so watching there sees each key once and first.
     qApp->installEventFilter(this);
@@ -34,8 +40,8 @@ bool KeyboardControl::conveyorKeysOn() const { return m_conveyorKeys->isChecked(
 
 bool KeyboardControl::controlHasFocus() const
 {
-    const QWidget *focus = m_form.focusWidget();
-    return focus != nullptr && focus != &m_form;
+    const QWidget *focus = m_mainWindow.focusWidget();
+    return focus != nullptr && focus != &m_mainWindow;
 }
 
 bool KeyboardControl::eventFilter(QObject *watched, QEvent *event)
@@ -43,11 +49,11 @@ bool KeyboardControl::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        if (watched == m_form.windowHandle() && watched != nullptr)
+        if (watched == m_mainWindow.windowHandle() && watched != nullptr)
             return keyEvent(*static_cast<QKeyEvent *>(event));
         break;
     case QEvent::WindowDeactivate:
-        if (watched == &m_form)
+        if (watched == &m_mainWindow)
             releaseHeldKeys();
         break;
     default:
@@ -77,7 +83,7 @@ bool KeyboardControl::keyEvent(QKeyEvent &event)
         return false;
     // A key of the map does not also press a focused button or box; a text
     // field still gets its characters.
-    const QWidget *focus = m_form.focusWidget();
+    const QWidget *focus = m_mainWindow.focusWidget();
     return focus == nullptr || !focus->testAttribute(Qt::WA_InputMethodEnabled);
 }
 
@@ -105,17 +111,17 @@ void KeyboardControl::run(const KeyCommand &command, bool down)
         m_pictures->picture(static_cast<std::size_t>(command.index))->setChecked(down);
         break;
     case KeyAction::Blackout:
-        m_form.CheckBoxBlackOut->toggle();
-        store(m_form.engine().PlayMode, 0);
+        m_blackOut->toggle();
+        store(m_window.engine().PlayMode, 0);
         break;
     case KeyAction::Play:
-        m_form.sequencer()->ModePlay();
+        m_sequencer.ModePlay();
         break;
     case KeyAction::Stop:
-        m_form.sequencer()->ModeStop();
+        m_sequencer.ModeStop();
         break;
     case KeyAction::Conveyor:
-        m_form.conveyorControl()->SpeedButtonJob(command.index);
+        m_conveyorControl.SpeedButtonJob(command.index);
         break;
     case KeyAction::None:
     case KeyAction::Ctrl:

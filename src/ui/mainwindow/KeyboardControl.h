@@ -13,16 +13,23 @@
 class QCheckBox;
 class QKeyEvent;
 class QLabel;
-class TBaseForm;
 
 namespace korvanel {
 
+class WindowServices;
+
+class ChannelSettingsGroup;
+class ConveyorControl;
+class ConveyorGroup;
+class SequencerControl;
 class StaticPicturesGroup;
 
 class KeyboardControl : public QObject {
     Q_OBJECT
 public:
-    explicit KeyboardControl(TBaseForm &form);
+    // keyLabel: the options page's read-out of the last key.
+    KeyboardControl(WindowServices &window, ChannelSettingsGroup &settings, ConveyorGroup &conveyor,
+                    ConveyorControl &conveyorControl, SequencerControl &sequencer, QLabel &keyLabel);
 
     bool keyPreview() const { return m_preview; }
     const LiveKeyboard &keys() const { return m_keys; }
@@ -45,8 +52,14 @@ private:
     bool conveyorKeysOn() const;
     void run(const KeyCommand &command, bool down);
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    // Kept apart from m_window: the filter still sees events while the window is being destroyed.
+    QWidget &m_mainWindow;
+    SequencerControl &m_sequencer;
+    ConveyorControl &m_conveyorControl;
     StaticPicturesGroup *m_pictures;
+    QCheckBox *m_flashOn;
+    QCheckBox *m_blackOut;
     QCheckBox *m_conveyorKeys;
     QLabel *m_label;
     LiveKeyboard m_keys;

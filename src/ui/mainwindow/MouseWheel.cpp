@@ -5,11 +5,12 @@
 #include <QTabWidget>
 #include <QWheelEvent>
 
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
 
 namespace korvanel {
 
-MouseWheel::MouseWheel(TBaseForm &form) : QObject(&form), m_form(form)
+MouseWheel::MouseWheel(WindowServices &window, QScrollBar &faderPage, QScrollBar &graphChannel, QScrollBar &xyPair)
+    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_faderPage(faderPage), m_graphChannel(graphChannel), m_xyPair(xyPair)
 {
     qApp->installEventFilter(this);
 }
@@ -21,7 +22,7 @@ bool MouseWheel::eventFilter(QObject *watched, QEvent *event)
         auto *wheel = static_cast<QWheelEvent *>(event);
         // An ignored wheel event climbs to each parent in turn: act on it once.
         const bool repeat = wheel->timestamp() == m_lastTimestamp && wheel->angleDelta().y() == m_lastDelta;
-        if (widget && !repeat && (widget == &m_form || m_form.isAncestorOf(widget))) {
+        if (widget && !repeat && (widget == &m_mainWindow || m_mainWindow.isAncestorOf(widget))) {
             m_lastTimestamp = wheel->timestamp();
             m_lastDelta = wheel->angleDelta().y();
             FormMouseWheel(wheel->angleDelta().y());
@@ -35,9 +36,9 @@ void MouseWheel::FormMouseWheel(int delta)
     if (delta == 0)
         return;
     const int step = delta > 0 ? 1 : -1;
-    switch (m_form.PageControlInput->currentIndex()) {
+    switch (m_window.currentPage()) {
     case 0: {
-        QScrollBar *page = m_form.ScrolbarVertPos;
+        QScrollBar *page = &m_faderPage;
         page->setValue(page->value() + step);
         // A fast turn jumps to the end.
         if (delta > 250)
@@ -47,12 +48,10 @@ void MouseWheel::FormMouseWheel(int delta)
         break;
     }
     case 1:
-        if (auto *channel = m_form.control<QScrollBar>("ScrollBarChanellGrafik"))
-            channel->setValue(channel->value() + step);
+        m_graphChannel.setValue(m_graphChannel.value() + step);
         break;
     case 2:
-        if (auto *pair = m_form.control<QScrollBar>("ScrollBarEditXYCh1"))
-            pair->setValue(pair->value() + step);
+        m_xyPair.setValue(m_xyPair.value() + step);
         break;
     default:
         break;

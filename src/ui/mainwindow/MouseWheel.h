@@ -5,14 +5,18 @@
 
 #include <QObject>
 
-class TBaseForm;
+
+class QScrollBar;
 
 namespace korvanel {
+
+class WindowServices;
 
 class MouseWheel : public QObject {
     Q_OBJECT
 public:
-    explicit MouseWheel(TBaseForm &form);
+    // The sliders it steps: the fader page, the graph's channel, the XY editor's pair.
+    MouseWheel(WindowServices &window, QScrollBar &faderPage, QScrollBar &graphChannel, QScrollBar &xyPair);
 
     // delta > 0: the wheel turned away from the operator; 120 a notch.
     void FormMouseWheel(int delta);
@@ -21,7 +25,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    // Kept apart from m_window: the filter still sees events while the window is being destroyed.
+    QWidget &m_mainWindow;
+    QScrollBar &m_faderPage;
+    QScrollBar &m_graphChannel;
+    QScrollBar &m_xyPair;
     quint64 m_lastTimestamp = 0;
     int m_lastDelta = 0;
 };

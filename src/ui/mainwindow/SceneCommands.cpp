@@ -8,19 +8,21 @@
 #include "core/Engine.h"
 #include "editing/SceneOperations.h"
 #include "editing/Undo.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/mainwindow/MainMenu.h"
+#include "ui/rightcolumn/SequencerTab.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
-SceneCommands::SceneCommands(TBaseForm &form)
-    : QObject(&form), m_form(form), m_engine(form.engine())
+SceneCommands::SceneCommands(WindowServices &window, const MainMenu &menu, SequencerTab &tab,
+                             const std::array<SnapshotPair, 4> &snapshots)
+    : QObject(&window.mainWindow()), m_window(window), m_menu(menu), m_tab(tab), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("SceneCommands"));
-    m_undo = {form.SpeedButtonUndo1, form.SpeedButtonUndo3, form.SpeedButtonUndo4, form.SpeedButtonUndo5};
-    for (int n : {1, 3, 4, 5}) {
-        const QByteArray mem = "SpeedButtonMem" + QByteArray::number(n);
-        connect(button(mem.constData()), &QToolButton::clicked, this, &SceneCommands::ToMemoryUndo);
+    for (std::size_t i = 0; i < snapshots.size(); ++i) {
+        m_undo[i] = snapshots[i].undo;
+        connect(snapshots[i].mem, &QToolButton::clicked, this, &SceneCommands::ToMemoryUndo);
     }
     for (QToolButton *undo : m_undo)
         connect(undo, &QToolButton::clicked, this, &SceneCommands::SpeedButtonUndo1Click);
@@ -34,26 +36,24 @@ SceneCommands::SceneCommands(TBaseForm &form)
     connectCommand(nullptr, "ClearScenaItem", &SceneCommands::ClearScenaItemClick);
     connectCommand(nullptr, "CopyPredScena", &SceneCommands::CopyPredScenaClick);
 
-    m_autoAdd = form.mainMenu()->action("AvtoDobScenaItem");
+    m_autoAdd = menu.action("AvtoDobScenaItem");
     Q_ASSERT(m_autoAdd && m_autoAdd->isCheckable());
     // A checkable item flips its own mark before it reports the trigger.
     connect(m_autoAdd, &QAction::triggered, this, &SceneCommands::AvtoDobScenaItemClick);
 
-    connect(form.ScrollBarStep, &QScrollBar::valueChanged, this, &SceneCommands::ScrollBarStepChange);
+    connect(namedChild<QScrollBar>(tab, "ScrollBarStep"), &QScrollBar::valueChanged, this, &SceneCommands::ScrollBarStepChange);
 }
 
 QToolButton *SceneCommands::button(const char *name) const
 {
-    auto *found = m_form.control<QToolButton>(name);
-    Q_ASSERT_X(found, "SceneCommands", name);
-    return found;
+    return namedChild<QToolButton>(m_tab, name);
 }
 
 void SceneCommands::connectCommand(const char *buttonName, const char *itemName, void (SceneCommands::*handler)())
 {
     if (buttonName)
         connect(button(buttonName), &QToolButton::clicked, this, handler);
-    QAction *item = m_form.mainMenu()->action(itemName);
+    QAction *item = m_menu.action(itemName);
     Q_ASSERT_X(item, "SceneCommands", itemName);
     connect(item, &QAction::triggered, this, handler);
 }
@@ -63,7 +63,7 @@ bool SceneCommands::autoAddOn() const { return m_autoAdd->isChecked(); }
 void SceneCommands::reportSnapshots(int count)
 {
     for (int i = 0; i < count; ++i) {
-        m_form.OutStatus(tr("  данные сохранены "));
+        m_window.OutStatus(tr("  данные сохранены "));
         for (QToolButton *undo : m_undo)
             undo->setEnabled(true);
     }
@@ -77,11 +77,11 @@ void SceneCommands::ToMemoryUndo()
 
 void SceneCommands::SpeedButtonUndo1Click()
 {
-    m_form.OutStatus(tr(" данные возвращены "));
+    m_window.OutStatus(tr(" данные возвращены "));
     for (QToolButton *undo : m_undo)
         undo->setEnabled(false);
     FromMemoryUndo(m_engine);
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
 }
 
 void SceneCommands::finish(const EditOutcome &outcome)
@@ -90,7 +90,7 @@ void SceneCommands::finish(const EditOutcome &outcome)
     if (!outcome.done)
         return;
     reportSnapshots(outcome.snapshots);
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
 }
 
 void SceneCommands::InsertScenaItemClick() { finish(insertScene(m_engine)); }
@@ -110,26 +110,26 @@ void SceneCommands::CopyToBufferItemClick()
     const EditOutcome outcome = copySceneToBuffer(m_engine);
     if (!outcome.done)
         return;
-    m_form.mainMenu()->action("NewPasteItem")->setEnabled(true);
-    m_form.mainMenu()->action("PasteFromBufferItem")->setEnabled(true);
+    m_menu.action("NewPasteItem")->setEnabled(true);
+    m_menu.action("PasteFromBufferItem")->setEnabled(true);
     button("SpeedButtonNewScenaPaste")->setEnabled(true);
     button("ButtonScenaPaste")->setEnabled(true);
-    m_form.OutStatus(tr(" Записать в буфер "));
-    m_form.ReturnPageControlAll();
+    m_window.OutStatus(tr(" Записать в буфер "));
+    m_window.ReturnPageControlAll();
 }
 
-void SceneCommands::AvtoDobScenaItemClick() { m_form.OutStatus(tr(" Автодобавление сцен ")); }
+void SceneCommands::AvtoDobScenaItemClick() { m_window.OutStatus(tr(" Автодобавление сцен ")); }
 
 void SceneCommands::ScrollBarStepChange(int position)
 {
     const StepOutcome outcome = stepToScene(m_engine, position, autoAddOn());
     if (outcome.appended) {
         const int last = m_engine.sys(SysLastScene);
-        m_form.LabelCoda->setText(QString::number(last + 1));
+        namedChild<QLabel>(m_tab, "LabelCoda")->setText(QString::number(last + 1));
         if (last <= 254)
-            m_form.ScrollBarStep->setMaximum(last + 1);
+            namedChild<QScrollBar>(m_tab, "ScrollBarStep")->setMaximum(last + 1);
     }
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
 }
 
 } // namespace korvanel

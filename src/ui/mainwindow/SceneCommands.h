@@ -10,9 +10,13 @@
 class QAction;
 class QScrollBar;
 class QToolButton;
-class TBaseForm;
 
 namespace korvanel {
+
+class MainMenu;
+class SequencerTab;
+class WindowServices;
+struct SnapshotPair;
 
 struct Engine;
 struct EditOutcome;
@@ -20,7 +24,9 @@ struct EditOutcome;
 class SceneCommands : public QObject {
     Q_OBJECT
 public:
-    explicit SceneCommands(TBaseForm &form);
+    // snapshots: the memory and undo buttons of the four editing pages.
+    SceneCommands(WindowServices &window, const MainMenu &menu, SequencerTab &tab,
+                  const std::array<SnapshotPair, 4> &snapshots);
 
     bool autoAddOn() const;
     // Status text and undo buttons for `count` snapshots already taken.
@@ -46,7 +52,9 @@ private:
     QToolButton *button(const char *name) const;
     void connectCommand(const char *buttonName, const char *itemName, void (SceneCommands::*handler)());
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    const MainMenu &m_menu;
+    SequencerTab &m_tab;
     Engine &m_engine;
     std::array<QToolButton *, 4> m_undo{};
     QAction *m_autoAdd = nullptr;

@@ -6,26 +6,26 @@
 #include "core/Engine.h"
 #include "files/SettingsFile.h"
 #include "files/ShowNames.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/coder/CoderTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/ConveyorKeys.h"
 
 namespace korvanel {
 
-void ReadIniFile(TBaseForm &form)
+void ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor)
 {
-    Engine &engine = form.engine();
+    Engine &engine = window.engine();
     const IniSettings settings = korvanel::ReadIniFile(engine.files.IniFileName);
     engine.ConveyorFiles = settings.ConveyorFiles;
-    form.OpenDialogFileName = QFile::decodeName(settings.Path.c_str());
+    window.OpenDialogFileName = QFile::decodeName(settings.Path.c_str());
     // The recoding table's dialogs both start from the remembered table.
-    CoderTab &coder = *form.control<CoderTab>("TabSheet3");
     coder.OpenDialogCoderFileName = QFile::decodeName(settings.Coder.c_str());
     coder.SaveDialogCoderFileName = coder.OpenDialogCoderFileName;
 
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
-        QToolButton &button = *form.conveyor()->slotButton(n);
+        QToolButton &button = *conveyor.slotButton(n);
         const std::string &file = engine.ConveyorFiles[static_cast<std::size_t>(n - 1)];
         if (file.empty())
             showConveyorKeyEmpty(button, n);
@@ -34,16 +34,16 @@ void ReadIniFile(TBaseForm &form)
     }
 }
 
-bool WriteIniFile(TBaseForm &form)
+bool WriteIniFile(WindowServices &window, const CoderTab &coder)
 {
-    const Engine &engine = form.engine();
+    const Engine &engine = window.engine();
     IniSettings settings;
     settings.ConveyorFiles = engine.ConveyorFiles;
-    settings.Path = QFile::encodeName(form.SaveDialogFileName).toStdString();
-    settings.Coder = QFile::encodeName(form.control<CoderTab>("TabSheet3")->SaveDialogCoderFileName).toStdString();
+    settings.Path = QFile::encodeName(window.SaveDialogFileName).toStdString();
+    settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();
     if (korvanel::WriteIniFile(engine.files.IniFileName, settings).ok())
         return true;
-    form.dialogs().error(&form, QStringLiteral("Unable to write to %1").arg(QFile::decodeName(engine.files.IniFileName.c_str())));
+    window.dialogs().error(&window.mainWindow(), QStringLiteral("Unable to write to %1").arg(QFile::decodeName(engine.files.IniFileName.c_str())));
     return false;
 }
 

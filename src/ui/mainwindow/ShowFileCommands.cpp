@@ -14,7 +14,12 @@
 #include "editing/GraphZoom.h"
 #include "files/ShowFile.h"
 #include "files/ShowNames.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/MainMenu.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/options/OptionsTab.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -22,26 +27,21 @@ namespace {
 
 std::string localPath(const QString &name) { return QFile::encodeName(name).toStdString(); }
 
-void disableUndo(TBaseForm &form)
-{
-    for (QToolButton *undo : {form.SpeedButtonUndo1, form.SpeedButtonUndo3, form.SpeedButtonUndo4, form.SpeedButtonUndo5})
-        undo->setEnabled(false);
-}
-
 } // namespace
 
-ShowFileCommands::ShowFileCommands(TBaseForm &form)
-    : QObject(&form), m_form(form)
+ShowFileCommands::ShowFileCommands(WindowServices &window, const MainMenu &menu, const ConveyorGroup &conveyor,
+                                   const OptionsTab &options)
+    : QObject(&window.mainWindow()), m_window(window), m_conveyor(conveyor), m_options(options)
 {
     setObjectName(QStringLiteral("ShowFileCommands"));
     m_timerAvtoSave.setObjectName(QStringLiteral("TimerAvtoSave"));
     m_timerAvtoSave.setInterval(AutoSaveIntervalMs);
     connect(&m_timerAvtoSave, &QTimer::timeout, this, &ShowFileCommands::TimerAvtoSaveTimer);
 
-    connect(form.control<QAction>("NewItem"), &QAction::triggered, this, &ShowFileCommands::NewItemClick);
-    connect(form.control<QAction>("OpenItem"), &QAction::triggered, this, &ShowFileCommands::OpenItemClick);
-    connect(form.control<QAction>("SaveItem"), &QAction::triggered, this, &ShowFileCommands::SaveItemClick);
-    connect(form.control<QAction>("SaveAsItem"), &QAction::triggered, this, &ShowFileCommands::SaveAsItemClick);
+    connect(menu.action("NewItem"), &QAction::triggered, this, &ShowFileCommands::NewItemClick);
+    connect(menu.action("OpenItem"), &QAction::triggered, this, &ShowFileCommands::OpenItemClick);
+    connect(menu.action("SaveItem"), &QAction::triggered, this, &ShowFileCommands::SaveItemClick);
+    connect(menu.action("SaveAsItem"), &QAction::triggered, this, &ShowFileCommands::SaveAsItemClick);
 }
 
 const QString &ShowFileCommands::showFileFilter()
@@ -74,37 +74,37 @@ QString ShowFileCommands::errorText(const FileResult &result, const QString &fil
 
 ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
 {
-    const QString name = m_form.OpenDialogFileName;
-    Engine &engine = m_form.engine();
+    const QString name = m_window.OpenDialogFileName;
+    Engine &engine = m_window.engine();
     const FileResult result = loadShowFile(engine, localPath(name));
     if (result.error == FileError::NotFound) {
-        m_form.OutStatus(tr("Файл ШОУ не найден "));
-        disableUndo(m_form);
+        m_window.OutStatus(tr("Файл ШОУ не найден "));
+        m_window.disableUndo();
         return Load::NotFound;
     }
     if (!result.ok()) {
         // Caption, save name and undo stay as they were: the show did not change.
-        m_form.dialogs().error(&m_form, errorText(result, name));
+        m_window.dialogs().error(&m_window.mainWindow(), errorText(result, name));
         return Load::Failed;
     }
     // The output follows the loaded show's current scene at once.
     RaschetAdr(engine, engine.currentScene());
-    emit m_form.showReplaced();
-    m_form.setWindowTitle(m_form.CaptionPrefix + name);
-    m_form.SaveDialogFileName = name;
-    disableUndo(m_form);
+    m_window.announceShowReplaced();
+    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + name);
+    m_window.SaveDialogFileName = name;
+    m_window.disableUndo();
     return Load::Loaded;
 }
 
 bool ShowFileCommands::SaveFile()
 {
-    Engine &engine = m_form.engine();
-    const QString name = m_form.SaveDialogFileName;
+    Engine &engine = m_window.engine();
+    const QString name = m_window.SaveDialogFileName;
     stampShowHeader(engine);
-    m_form.setWindowTitle(m_form.CaptionPrefix + name);
+    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + name);
     const FileResult result = writeShowFile(engine, localPath(name), borrowedRows);
     if (!result.ok()) {
-        m_form.dialogs().error(&m_form, errorText(result, name));
+        m_window.dialogs().error(&m_window.mainWindow(), errorText(result, name));
         return false;
     }
     return true;
@@ -112,12 +112,12 @@ bool ShowFileCommands::SaveFile()
 
 ShowFileCommands::Save ShowFileCommands::SaveFileAs()
 {
-    QString name = m_form.dialogs().saveFileName(&m_form, tr("Сохранить Шоу как ..."), dialogFolder(), showFileFilter());
+    QString name = m_window.dialogs().saveFileName(&m_window.mainWindow(), tr("Сохранить Шоу как ..."), dialogFolder(), showFileFilter());
     if (name.isEmpty())
         return Save::Cancelled;
     if (QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".kvl");
-    m_form.SaveDialogFileName = name;
+    m_window.SaveDialogFileName = name;
     return SaveFile() ? Save::Saved : Save::Failed;
 }
 
@@ -125,43 +125,43 @@ void ShowFileCommands::ManualLoad()
 {
     if (BlocOpenFile() == Load::Failed)
         return;
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     engine.setSys(SysCurrentScene, 0);
     RaschetAdr(engine, 0);
     ConvertorFileName();
-    m_form.control<QLabel>("LabelKonveyr")->setText(KonveyrShowName);
-    m_form.ReturnPageControlAll();
+    namedChild<QLabel>(m_conveyor, "LabelKonveyr")->setText(KonveyrShowName);
+    m_window.ReturnPageControlAll();
 }
 
 void ShowFileCommands::ConvertorFileName()
 {
-    KonveyrShowName = QString::fromUtf8(korvanel::ConvertorFileName(localPath(m_form.OpenDialogFileName)));
+    KonveyrShowName = QString::fromUtf8(korvanel::ConvertorFileName(localPath(m_window.OpenDialogFileName)));
 }
 
 void ShowFileCommands::NewItemClick()
 {
-    if (!m_form.dialogs().askYesNo(&m_form, QApplication::applicationDisplayName(), tr("Создать новое ШОУ?")))
+    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(), tr("Создать новое ШОУ?")))
         return;
     // The old show is not wiped when the operator wanted it saved and that failed.
     if (SaveFileAs() == Save::Failed)
         return;
-    m_form.ClearAll();
-    m_form.setWindowTitle(m_form.CaptionPrefix + tr(" Нет имени файла "));
-    m_form.ReturnPageControlAll();
+    m_window.ClearAll();
+    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + tr(" Нет имени файла "));
+    m_window.ReturnPageControlAll();
 }
 
 void ShowFileCommands::OpenItemClick()
 {
-    const QString name = m_form.dialogs().openFileName(&m_form, tr("Открыть Шоу"), dialogFolder(), showFileFilter());
+    const QString name = m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), dialogFolder(), showFileFilter());
     if (name.isEmpty())
         return;
-    m_form.OpenDialogFileName = name;
+    m_window.OpenDialogFileName = name;
     if (BlocOpenFile() == Load::Failed)
         return;
-    m_form.TempStatus();
-    Engine &engine = m_form.engine();
+    m_window.TempStatus();
+    Engine &engine = m_window.engine();
     engine.graph = graphViewForZoom(graphZoomForLastScene(engine.sys(SysLastScene)));
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
 }
 
 void ShowFileCommands::SaveItemClick() { SaveFile(); }
@@ -171,10 +171,10 @@ void ShowFileCommands::SaveAsItemClick()
     if (SaveFileAs() == Save::Failed)
         return;
     // A cancelled dialog shifts the colour too: each Save As gives the window another colour.
-    const auto *avto = m_form.control<QCheckBox>("CheckBoxColorAvto");
+    const auto *avto = m_options.findChild<QCheckBox *>(QStringLiteral("CheckBoxColorAvto"));
     if (avto == nullptr || !avto->isChecked())
         return;
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     engine.setSys(SysRed, static_cast<std::uint8_t>(engine.sys(SysRed) + 103));
     engine.setSys(SysGreen, static_cast<std::uint8_t>(engine.sys(SysGreen) + 43));
     engine.setSys(SysBlue, static_cast<std::uint8_t>(engine.sys(SysBlue) + 223));
@@ -186,23 +186,23 @@ void ShowFileCommands::TimerAvtoSaveTimer()
     // While the box about the last failure is open, the next tick does not stack another.
     if (m_autoSaveErrorOpen)
         return;
-    const QString saveName = m_form.SaveDialogFileName;
+    const QString saveName = m_window.SaveDialogFileName;
     if (!saveName.isEmpty())
-        m_form.OutStatus(tr("Автосохранение файла ") + QFileInfo(saveName).fileName());
-    const std::string &target = m_form.engine().files.AutoSaveFileName;
+        m_window.OutStatus(tr("Автосохранение файла ") + QFileInfo(saveName).fileName());
+    const std::string &target = m_window.engine().files.AutoSaveFileName;
     if (target.empty())
         return;
-    const FileResult result = writeShowFile(m_form.engine(), target, borrowedRows);
+    const FileResult result = writeShowFile(m_window.engine(), target, borrowedRows);
     if (!result.ok()) {
         m_autoSaveErrorOpen = true;
-        m_form.dialogs().error(&m_form, errorText(result, QFile::decodeName(target.c_str())));
+        m_window.dialogs().error(&m_window.mainWindow(), errorText(result, QFile::decodeName(target.c_str())));
         m_autoSaveErrorOpen = false;
     }
 }
 
 QString ShowFileCommands::dialogFolder() const
 {
-    for (const QString &name : {m_form.SaveDialogFileName, m_form.OpenDialogFileName}) {
+    for (const QString &name : {m_window.SaveDialogFileName, m_window.OpenDialogFileName}) {
         const QFileInfo info(name);
         if (!name.isEmpty() && info.absoluteDir().exists())
             return info.absolutePath();

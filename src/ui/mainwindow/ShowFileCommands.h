@@ -10,9 +10,13 @@
 #include "files/FileResult.h"
 #include "files/ShowFile.h"
 
-class TBaseForm;
 
 namespace korvanel {
+
+class ConveyorGroup;
+class MainMenu;
+class OptionsTab;
+class WindowServices;
 
 class ShowFileCommands : public QObject {
     Q_OBJECT
@@ -26,7 +30,9 @@ public:
 
     static constexpr int AutoSaveIntervalMs = 180000;
 
-    explicit ShowFileCommands(TBaseForm &form);
+    // The conveyor shows the loaded show's name; the options page holds the colour switch of Save As.
+    ShowFileCommands(WindowServices &window, const MainMenu &menu, const ConveyorGroup &conveyor,
+                     const OptionsTab &options);
 
     // Loads the file of the open name into the show; does not refresh the window.
     Load BlocOpenFile();
@@ -63,7 +69,9 @@ signals:
 private:
     QString dialogFolder() const;
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    const ConveyorGroup &m_conveyor;
+    const OptionsTab &m_options;
     QTimer m_timerAvtoSave;
     bool m_autoSaveErrorOpen = false;
 };

@@ -6,7 +6,9 @@
 #include <QLabel>
 
 #include "output/UsbLink.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/options/OptionsTab.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -18,32 +20,34 @@ QString qt(const FixedText<N> &text)
 }
 } // namespace
 
-UsbLinkPanel::UsbLinkPanel(TBaseForm &form, UsbLink &link, const QString &library, const QString &notes)
-    : QObject(nullptr), m_form(form), m_link(link)
+UsbLinkPanel::UsbLinkPanel(WindowServices &window, SequencerControl &sequencer, const OptionsTab &options,
+                           QLabel &statusPanel, UsbLink &link, const QString &library, const QString &notes)
+    : QObject(nullptr), m_window(window), m_sequencer(sequencer), m_options(options), m_statusPanel(statusPanel),
+      m_link(link)
 {
-    m_demo = form.control<QCheckBox>("CheckBoxNoUSBconnect");
+    m_demo = options.findChild<QCheckBox *>(QStringLiteral("CheckBoxNoUSBconnect"));
     if (m_demo != nullptr) {
         m_link.setDemoMode(m_demo->isChecked());
         connect(m_demo, &QCheckBox::toggled, this, [this](bool on) { m_link.setDemoMode(on); });
     }
-    if (auto *label = form.control<QLabel>("LabelUsbLibrary")) {
+    if (auto *label = options.findChild<QLabel *>(QStringLiteral("LabelUsbLibrary"))) {
         QString text = tr("Библиотека USB: ") + library;
         if (!notes.isEmpty())
             text += QLatin1Char('\n') + notes.trimmed();
         label->setText(text);
     }
 
-    form.sequencer()->linkStatusRefresh = [this] { ShowLinkStatus(); };
+    sequencer.linkStatusRefresh = [this] { ShowLinkStatus(); };
 }
 
-QTimer &UsbLinkPanel::TimerShouClock() { return m_form.sequencer()->TimerShouClock(); }
+QTimer &UsbLinkPanel::TimerShouClock() { return m_sequencer.TimerShouClock(); }
 
 void UsbLinkPanel::showEnumerationTexts()
 {
     const UsbLinkTexts texts = m_link.publishedTexts();
-    m_form.LabelKolvoUSB->setText(qt(texts.UsbCountText));
-    m_form.LabelTipFtdi->setText(qt(texts.UsbDescriptionText));
-    m_form.LabelUSBnomber->setText(qt(texts.UsbSerialText));
+    namedChild<QLabel>(m_options, "LabelKolvoUSB")->setText(qt(texts.UsbCountText));
+    namedChild<QLabel>(m_options, "LabelTipFtdi")->setText(qt(texts.UsbDescriptionText));
+    namedChild<QLabel>(m_options, "LabelUSBnomber")->setText(qt(texts.UsbSerialText));
 }
 
 QString UsbLinkPanel::UsbStatusText() const { return qt(m_link.publishedTexts().UsbStatusText); }
@@ -52,15 +56,15 @@ void UsbLinkPanel::ShowLinkStatus()
 {
     QString panel;
     if (m_demo != nullptr && m_demo->isChecked()) {
-        m_form.CaptionPrefix = QStringLiteral("DEMO mode: ");
+        m_window.CaptionPrefix = QStringLiteral("DEMO mode: ");
         panel = QStringLiteral("    DEMO MODE ");
     } else if (load(m_link.DeviceOpen) != 0) {
-        m_form.CaptionPrefix = QStringLiteral("FILE: ");
+        m_window.CaptionPrefix = QStringLiteral("FILE: ");
     } else {
-        m_form.CaptionPrefix = QStringLiteral(" DEMO MODE: ");
+        m_window.CaptionPrefix = QStringLiteral(" DEMO MODE: ");
         panel = UsbStatusText();
     }
-    m_form.StatusPanel0()->setText(panel);
+    m_statusPanel.setText(panel);
 }
 
 } // namespace korvanel

@@ -7,17 +7,23 @@
 #include <QTimer>
 
 class QCheckBox;
-class TBaseForm;
+class QLabel;
 
 namespace korvanel {
 
+class WindowServices;
+
+class OptionsTab;
+class SequencerControl;
 class UsbLink;
 
 class UsbLinkPanel : public QObject {
     Q_OBJECT
 public:
     // `library`: the library in use; `notes`: libraries found but refused.
-    UsbLinkPanel(TBaseForm &form, UsbLink &link, const QString &library, const QString &notes);
+    // The labels and the demo switch are on the options page; the status panel is the window's first.
+    UsbLinkPanel(WindowServices &window, SequencerControl &sequencer, const OptionsTab &options, QLabel &statusPanel,
+                 UsbLink &link, const QString &library, const QString &notes);
 
     // Start-up: the enumeration texts into the three labels, once.
     void showEnumerationTexts();
@@ -30,7 +36,10 @@ public slots:
     void ShowLinkStatus();
 
 private:
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    SequencerControl &m_sequencer;
+    const OptionsTab &m_options;
+    QLabel &m_statusPanel;
     UsbLink &m_link;
     QCheckBox *m_demo = nullptr;
 };

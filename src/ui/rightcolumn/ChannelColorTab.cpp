@@ -12,7 +12,7 @@
 #include <QToolButton>
 
 #include "core/Engine.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
@@ -38,17 +38,15 @@ ColorTable &nameTable(ChannelColors &colors, int component)
 
 } // namespace
 
-ChannelColorTab::ChannelColorTab(TBaseForm &form)
-    : QObject(&form), m_form(form), m_engine(form.engine())
+ChannelColorTab::ChannelColorTab(WindowServices &window, QTabWidget &pageControlTemp, FaderPage &faders)
+    : QObject(&window.mainWindow()), m_window(window), m_faders(faders), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("ChannelColorTab"));
-    auto *page = form.control<QWidget>("TabSheet2");
-    Q_ASSERT(page);
+    auto *page = namedChild<QWidget>(pageControlTemp, "TabSheet2");
     buildControls(*page);
-    const int tab = form.PageControlTemp->indexOf(page);
-    form.PageControlTemp->setTabToolTip(tab, tr("Для установки цвета канала двойной клик на поле измения"));
+    const int tab = pageControlTemp.indexOf(page);
+    pageControlTemp.setTabToolTip(tab, tr("Для установки цвета канала двойной клик на поле измения"));
 
-    FaderPage &faders = *form.faderPage();
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
         faders.edit(k)->installEventFilter(this);
     // The hint panel follows the fader last touched.
@@ -116,14 +114,14 @@ std::size_t ChannelColorTab::offset() const { return std::min(load(m_engine.Fade
 
 QColor ChannelColorTab::fieldColor(int k) const
 {
-    return m_form.faderPage()->edit(k)->palette().color(QPalette::Base);
+    return m_faders.edit(k)->palette().color(QPalette::Base);
 }
 
 void ChannelColorTab::paintField(int k, std::size_t channel)
 {
     const ChannelColors &colors = m_engine.colors;
     const QColor color(colors.NameColorRed[channel], colors.NameColorGreen[channel], colors.NameColorBlue[channel]);
-    QLineEdit *field = m_form.faderPage()->edit(k);
+    QLineEdit *field = m_faders.edit(k);
     QPalette palette = field->palette();
     if (palette.color(QPalette::Base) == color && field->testAttribute(Qt::WA_SetPalette))
         return;
@@ -208,7 +206,7 @@ void ChannelColorTab::SpeedButton22Click()
 bool ChannelColorTab::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonDblClick) {
-        const FaderPage &faders = *m_form.faderPage();
+        const FaderPage &faders = m_faders;
         for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
             if (faders.edit(k) == watched) {
                 UpdateScrollRGBtxt(k);

@@ -11,10 +11,13 @@
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+class QTabWidget;
 class QToolButton;
-class TBaseForm;
 
 namespace korvanel {
+
+class FaderPage;
+class WindowServices;
 
 struct Engine;
 class ColorShape;
@@ -24,7 +27,7 @@ class ChannelColorTab : public QObject {
 public:
     static constexpr int NoColorEditChannel = 1000;
 
-    explicit ChannelColorTab(TBaseForm &form);
+    ChannelColorTab(WindowServices &window, QTabWidget &pageControlTemp, FaderPage &faders);
 
     // The channel whose name colour the sliders edit; above 512: none.
     int ColorEditChannel() const { return m_colorEditChannel; }
@@ -55,7 +58,8 @@ private:
     void paintField(int k, std::size_t channel);
     std::size_t offset() const;
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    FaderPage &m_faders;
     Engine &m_engine;
     int m_colorEditChannel = 0;
     std::array<QScrollBar *, 3> m_rgb{};

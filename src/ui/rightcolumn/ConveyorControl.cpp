@@ -9,11 +9,13 @@
 
 #include "core/Engine.h"
 #include "playback/Conveyor.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/ConveyorKeys.h"
 #include "ui/rightcolumn/SequencerControl.h"
 #include "ui/mainwindow/ShowFileCommands.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -21,9 +23,10 @@ namespace {
 std::size_t slotIndex(int n) { return static_cast<std::size_t>(n - 1); }
 } // namespace
 
-ConveyorControl::ConveyorControl(TBaseForm &form)
-    : QObject(&form), m_form(form), m_group(*form.conveyor()),
-      m_hand(form.control<QAbstractButton>("SpeedButtonKonvHand")), m_label(form.control<QLabel>("LabelKonveyr"))
+ConveyorControl::ConveyorControl(WindowServices &window, ConveyorGroup &group, SequencerControl &sequencer,
+                                 ShowFileCommands &files)
+    : QObject(&window.mainWindow()), m_window(window), m_group(group), m_sequencer(sequencer), m_files(files),
+      m_hand(namedChild<QAbstractButton>(group, "SpeedButtonKonvHand")), m_label(namedChild<QLabel>(group, "LabelKonveyr"))
 {
     setObjectName(QStringLiteral("ConveyorControl"));
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
@@ -32,22 +35,22 @@ ConveyorControl::ConveyorControl(TBaseForm &form)
         button->installEventFilter(this);
     }
     connect(m_hand, &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvHandClick);
-    connect(form.control<QAbstractButton>("SpeedButtonKonvOff"), &QAbstractButton::clicked, this,
+    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvOff"), &QAbstractButton::clicked, this,
             &ConveyorControl::SpeedButtonKonvHandClick);
-    connect(form.control<QAbstractButton>("SpeedButtonKonvSpisBegin"), &QAbstractButton::clicked, this,
+    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvSpisBegin"), &QAbstractButton::clicked, this,
             &ConveyorControl::SpeedButtonKonvSpisBeginClick);
-    connect(form.control<QAbstractButton>("SpeedButtonKonvSpis"), &QAbstractButton::clicked, this,
+    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvSpis"), &QAbstractButton::clicked, this,
             &ConveyorControl::SpeedButtonKonvSpisClick);
-    connect(form.control<QAbstractButton>("SpeedButtonKonvNew"), &QAbstractButton::clicked, this,
+    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvNew"), &QAbstractButton::clicked, this,
             &ConveyorControl::SpeedButtonKonvNewClick);
-    form.sequencer()->KonveyrJob = [this] { KonveyrJob(); };
+    sequencer.KonveyrJob = [this] { KonveyrJob(); };
 }
 
 QToolButton *ConveyorControl::slot(int n) const { return m_group.slotButton(n); }
 
 bool ConveyorControl::assigned(int n) const
 {
-    return n >= 1 && n <= ConveyorGroup::SlotCount && !m_form.engine().ConveyorFiles[slotIndex(n)].empty();
+    return n >= 1 && n <= ConveyorGroup::SlotCount && !m_window.engine().ConveyorFiles[slotIndex(n)].empty();
 }
 
 bool ConveyorControl::active(int n) const
@@ -72,19 +75,19 @@ void ConveyorControl::SpeedButtonMouseDown(int n)
 {
     if (n < 1 || n > ConveyorGroup::SlotCount)
         return;
-    std::string &file = m_form.engine().ConveyorFiles[slotIndex(n)];
+    std::string &file = m_window.engine().ConveyorFiles[slotIndex(n)];
     // The dialog opens where the slot's show is, or else where the last show was opened.
     const QString current = QFile::decodeName(file.c_str());
-    const QFileInfo start(current.isEmpty() ? m_form.OpenDialogFileName : current);
+    const QFileInfo start(current.isEmpty() ? m_window.OpenDialogFileName : current);
     const QString folder = start.fileName().isEmpty() ? QString() : start.absolutePath();
     const QString chosen =
-        m_form.dialogs().openFileName(&m_form, tr("Открыть Шоу"), folder, ShowFileCommands::showFileFilter());
+        m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), folder, ShowFileCommands::showFileFilter());
     if (chosen.isEmpty())
         return;
     file = QFile::encodeName(chosen).toStdString();
     // The open dialog remembers the file it gave, as for any other open.
-    m_form.OpenDialogFileName = chosen;
-    ShowFileCommands &files = *m_form.showFiles();
+    m_window.OpenDialogFileName = chosen;
+    ShowFileCommands &files = m_files;
     files.ConvertorFileName();
     showConveyorKeyFile(*slot(n), n, files.KonveyrShowName);
 }
@@ -97,8 +100,8 @@ void ConveyorControl::SpeedButtonJob(int n)
     slot(n)->setChecked(true);
     if (!assigned(n))
         return;
-    m_form.OpenDialogFileName = QFile::decodeName(m_form.engine().ConveyorFiles[slotIndex(n)].c_str());
-    m_form.showFiles()->ManualLoad();
+    m_window.OpenDialogFileName = QFile::decodeName(m_window.engine().ConveyorFiles[slotIndex(n)].c_str());
+    m_files.ManualLoad();
 }
 
 void ConveyorControl::KonveyrButtonOff()
@@ -116,10 +119,10 @@ void ConveyorControl::KonveyrJob()
         assignedSlots[slotIndex(n)] = assigned(n);
     }
     const ConveyorStep step = konveyrStep(KonveyrPosition, activeSlots, assignedSlots);
-    ShowFileCommands &files = *m_form.showFiles();
-    Engine &engine = m_form.engine();
+    ShowFileCommands &files = m_files;
+    Engine &engine = m_window.engine();
     if (step.load != 0) {
-        m_form.OpenDialogFileName = QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str());
+        m_window.OpenDialogFileName = QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str());
         // A show that is gone or unreadable is reported; the list goes on with the show in memory.
         files.BlocOpenFile();
     }
@@ -131,27 +134,27 @@ void ConveyorControl::KonveyrJob()
     KonveyrPosition = step.nextPosition;
 }
 
-void ConveyorControl::SpeedButtonKonvHandClick() { m_form.sequencer()->ModeStop(); }
+void ConveyorControl::SpeedButtonKonvHandClick() { m_sequencer.ModeStop(); }
 
 void ConveyorControl::SpeedButtonKonvSpisBeginClick()
 {
     KonveyrPosition = 1;
     KonveyrJob();
-    m_form.sequencer()->ModePlay();
+    m_sequencer.ModePlay();
 }
 
 void ConveyorControl::SpeedButtonKonvSpisClick()
 {
     KonveyrJob();
-    m_form.sequencer()->ModePlay();
+    m_sequencer.ModePlay();
 }
 
 void ConveyorControl::SpeedButtonKonvNewClick()
 {
-    if (!m_form.dialogs().askYesNo(&m_form, QApplication::applicationDisplayName(), tr("Удалить все файлы конвейра ? ")))
+    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(), tr("Удалить все файлы конвейра ? ")))
         return;
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
-        m_form.engine().ConveyorFiles[slotIndex(n)].clear();
+        m_window.engine().ConveyorFiles[slotIndex(n)].clear();
         showConveyorKeyCleared(*slot(n), n);
         slot(n)->setChecked(false);
     }

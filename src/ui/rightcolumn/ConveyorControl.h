@@ -8,16 +8,19 @@
 class QAbstractButton;
 class QLabel;
 class QToolButton;
-class TBaseForm;
 
 namespace korvanel {
 
+class WindowServices;
+
 class ConveyorGroup;
+class SequencerControl;
+class ShowFileCommands;
 
 class ConveyorControl : public QObject {
     Q_OBJECT
 public:
-    explicit ConveyorControl(TBaseForm &form);
+    ConveyorControl(WindowServices &window, ConveyorGroup &group, SequencerControl &sequencer, ShowFileCommands &files);
 
     // The slot at which the next list step starts looking, 1..20.
     int KonveyrPosition = 1;
@@ -46,8 +49,10 @@ protected:
 private:
     QToolButton *slot(int n) const;
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
     ConveyorGroup &m_group;
+    SequencerControl &m_sequencer;
+    ShowFileCommands &m_files;
     QAbstractButton *m_hand;
     QLabel *m_label;
 };

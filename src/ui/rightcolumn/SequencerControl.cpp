@@ -12,8 +12,12 @@
 
 #include "core/Engine.h"
 #include "playback/Tempo.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/mainwindow/MainMenu.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/rightcolumn/SequencerTab.h"
 #include "ui/widgets/ColorShape.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -35,11 +39,12 @@ QString clockText(const QString &prefix, const ShowClock &c)
 
 } // namespace
 
-SequencerControl::SequencerControl(TBaseForm &form)
-    : QObject(&form), m_form(form), m_play(form.control<QAbstractButton>("SpeedButtonPlay")),
-      m_stop(form.control<QAbstractButton>("SpeedButtonStop")), m_ring(form.control<QCheckBox>("CheckBoxRepeat")),
-      m_shape(form.control<ColorShape>("shpTempClikc1")), m_showTime(form.control<QLabel>("LabelTimeShou")),
-      m_pauseTime(form.control<QLabel>("LabelTimePause"))
+SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, const MainMenu &menu,
+                                   const ConveyorGroup &conveyor)
+    : QObject(&window.mainWindow()), m_window(window), m_tab(tab), m_menu(menu), m_conveyor(conveyor),
+      m_play(namedChild<QAbstractButton>(tab, "SpeedButtonPlay")), m_stop(namedChild<QAbstractButton>(tab, "SpeedButtonStop")),
+      m_ring(namedChild<QCheckBox>(tab, "CheckBoxRepeat")), m_shape(namedChild<ColorShape>(tab, "shpTempClikc1")),
+      m_showTime(namedChild<QLabel>(tab, "LabelTimeShou")), m_pauseTime(namedChild<QLabel>(tab, "LabelTimePause"))
 {
     m_sequencer.setObjectName(QStringLiteral("TimerSeqveser"));
     m_indicator.setObjectName(QStringLiteral("TimerColorLentaTempa"));
@@ -51,12 +56,12 @@ SequencerControl::SequencerControl(TBaseForm &form)
     connect(&m_clockTimer, &QTimer::timeout, this, &SequencerControl::TimerShouClockTimer);
     m_clockTimer.start(1000);
     // The sequencer timer runs free from start to exit; playback only decides whether a tick steps.
-    m_sequencer.start(sequencerIntervalMs(form.engine().sys(SysTempo)));
+    m_sequencer.start(sequencerIntervalMs(window.engine().sys(SysTempo)));
 
     connect(m_play, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonPlayClick);
     connect(m_stop, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonStopClick);
     m_play->installEventFilter(this);
-    connect(form.ScrollBarTemp, &QScrollBar::valueChanged, this, &SequencerControl::ScrollBarTempChange);
+    connect(namedChild<QScrollBar>(tab, "ScrollBarTemp"), &QScrollBar::valueChanged, this, &SequencerControl::ScrollBarTempChange);
 }
 
 bool SequencerControl::eventFilter(QObject *watched, QEvent *event)
@@ -69,14 +74,14 @@ bool SequencerControl::eventFilter(QObject *watched, QEvent *event)
 void SequencerControl::lockEditing(bool playing)
 {
     for (const char *name : LockedWhilePlaying)
-        m_form.control<QWidget>(name)->setEnabled(!playing);
+        namedChild<QWidget>(m_tab, name)->setEnabled(!playing);
     if (playing) {
         for (const char *name : PasteButtons)
-            m_form.control<QWidget>(name)->setEnabled(false);
+            namedChild<QWidget>(m_tab, name)->setEnabled(false);
     }
     // The menu's own items are locked too, so that their shortcuts and the
     // tool buttons that fire them cannot edit a playing show.
-    auto *edit = m_form.control<QMenu>("EditItem");
+    auto *edit = namedChild<QMenu>(m_menu, "EditItem");
     edit->menuAction()->setEnabled(!playing);
     for (QAction *item : edit->actions()) {
         if (item->isSeparator())
@@ -91,7 +96,7 @@ void SequencerControl::lockEditing(bool playing)
 
 void SequencerControl::ModePlay()
 {
-    store(m_form.engine().PlayMode, 1);
+    store(m_window.engine().PlayMode, 1);
     m_clock.reset();
     m_play->setChecked(true);
     lockEditing(true);
@@ -99,7 +104,7 @@ void SequencerControl::ModePlay()
 
 void SequencerControl::ModeStop()
 {
-    store(m_form.engine().PlayMode, 0);
+    store(m_window.engine().PlayMode, 0);
     m_clock.reset();
     m_stop->setChecked(true);
     lockEditing(false);
@@ -108,14 +113,14 @@ void SequencerControl::ModeStop()
 void SequencerControl::SpeedButtonPlayDblClick()
 {
     ModePlay();
-    m_form.engine().setSys(SysCurrentScene, 0);
-    m_form.ReturnPageControlAll();
+    m_window.engine().setSys(SysCurrentScene, 0);
+    m_window.ReturnPageControlAll();
 }
 
 void SequencerControl::ScrollBarTempChange(int position)
 {
-    m_form.engine().setSys(SysTempo, static_cast<std::uint8_t>(position));
-    m_form.TempStatus();
+    m_window.engine().setSys(SysTempo, static_cast<std::uint8_t>(position));
+    m_window.TempStatus();
 }
 
 void SequencerControl::applyTempo(int intervalMs)
@@ -129,7 +134,7 @@ void SequencerControl::applyTempo(int intervalMs)
 bool SequencerControl::listModeDown() const
 {
     for (const char *name : {"SpeedButtonKonvSpisBegin", "SpeedButtonKonvSpis"}) {
-        if (auto *button = m_form.control<QAbstractButton>(name); button && button->isChecked())
+        if (auto *button = m_conveyor.findChild<QAbstractButton *>(QString::fromLatin1(name)); button && button->isChecked())
             return true;
     }
     return false;
@@ -140,7 +145,7 @@ void SequencerControl::TimerSeqveserTimer()
     m_shape->setBrushColor(TempoFlash);
     m_indicator.start();
 
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     // A conveyor list needs the wrap to reach its next show, ring or not.
     const bool ring = m_ring->isChecked() || listModeDown();
     switch (advanceScene(engine, ring)) {
@@ -148,7 +153,7 @@ void SequencerControl::TimerSeqveserTimer()
         return;
     case SceneAdvance::Ended:
         ModeStop();
-        m_form.ReturnPageControlAll();
+        m_window.ReturnPageControlAll();
         return;
     case SceneAdvance::Wrapped:
         if (listModeDown() && KonveyrJob)
@@ -158,7 +163,7 @@ void SequencerControl::TimerSeqveserTimer()
         break;
     }
     computeCrossfadeSteps(engine, m_sequencer.interval());
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
 }
 
 void SequencerControl::TimerColorLentaTempaTimer()
@@ -177,7 +182,7 @@ void SequencerControl::TimerShouClockTimer()
 void SequencerControl::showClockTick()
 {
     m_clock.tick();
-    if (load(m_form.engine().PlayMode) == 1)
+    if (load(m_window.engine().PlayMode) == 1)
         m_showTime->setText(clockText(tr("Шоу   = "), m_clock));
     else
         m_pauseTime->setText(clockText(tr("Паузa = "), m_clock));

@@ -11,16 +11,20 @@
 class QAbstractButton;
 class QCheckBox;
 class QLabel;
-class TBaseForm;
 
 namespace korvanel {
 
+class WindowServices;
+
 class ColorShape;
+class ConveyorGroup;
+class MainMenu;
+class SequencerTab;
 
 class SequencerControl : public QObject {
     Q_OBJECT
 public:
-    explicit SequencerControl(TBaseForm &form);
+    SequencerControl(WindowServices &window, SequencerTab &tab, const MainMenu &menu, const ConveyorGroup &conveyor);
 
     void ModePlay();
     void ModeStop();
@@ -55,7 +59,10 @@ private:
     void lockEditing(bool playing);
     bool listModeDown() const;
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    SequencerTab &m_tab;
+    const MainMenu &m_menu;
+    const ConveyorGroup &m_conveyor;
     QTimer m_sequencer;
     QTimer m_indicator;
     QTimer m_clockTimer;

@@ -2,6 +2,8 @@
 // Makers for the plain controls of the windows: each gets its name as
 // objectName and the settings it starts with.
 
+#include <QObject>
+#include <QString>
 #include <QStyle>
 
 class QCheckBox;
@@ -39,6 +41,15 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint,
                         bool checked);
+
+// A named control inside the page or group that holds it.
+template <class T>
+T *namedChild(const QObject &owner, const char *name)
+{
+    T *found = owner.findChild<T *>(QString::fromLatin1(name));
+    Q_ASSERT_X(found, "namedChild", name);
+    return found;
+}
 
 } // namespace korvanel
 

@@ -12,7 +12,8 @@
 #include <QVBoxLayout>
 
 #include "core/Engine.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/MainMenu.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
 
@@ -77,8 +78,8 @@ void paintWindow(QWidget &window, const QColor &colour)
 
 } // namespace
 
-THandScanForm::THandScanForm(TBaseForm &form)
-    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), m_form(form)
+THandScanForm::THandScanForm(WindowServices &window, const MainMenu &menu, FaderPage &faders)
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), m_window(window), m_faders(faders)
 {
     setObjectName(QStringLiteral("HandScanForm"));
     setWindowTitle(tr("Поле для ручного управления лучем сканера"));
@@ -114,9 +115,9 @@ THandScanForm::THandScanForm(TBaseForm &form)
     setFixedSize(sizeHint());
 
     connect(m_priority, &QCheckBox::toggled, this, &THandScanForm::CheckBoxManualAreaClick);
-    connect(form.control<QAction>("AreaItem"), &QAction::triggered, this, &THandScanForm::AreaItemClick);
-    connect(&form, &TBaseForm::closing, this, &QWidget::close);
-    store(form.engine().live.HandScanActive, 0);
+    connect(menu.action("AreaItem"), &QAction::triggered, this, &THandScanForm::AreaItemClick);
+    window.onClosing(this, [this] { close(); });
+    store(window.engine().live.HandScanActive, 0);
     PadX = PadY = PadSize / 2;
 }
 
@@ -189,22 +190,22 @@ void THandScanForm::calcMouse()
     if (!PadPressed)
         return;
     placeMarker();
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     store(engine.live.HandScanX, levels.x);
     store(engine.live.HandScanY, levels.y);
     if (writeHandScanPairs(engine, levels, load(engine.PlayMode) == 0))
-        m_form.faderPage()->CheckBoxFromMemory();
-    m_form.ReturnPageControlAll();
+        m_faders.CheckBoxFromMemory();
+    m_window.ReturnPageControlAll();
 }
 
 void THandScanForm::CheckBoxManualAreaClick(bool checked)
 {
-    store(m_form.engine().live.HandScanActive, checked ? 1 : 0);
+    store(m_window.engine().live.HandScanActive, checked ? 1 : 0);
 }
 
 void THandScanForm::FormActivate()
 {
-    store(m_form.engine().live.HandScanActive, 0);
+    store(m_window.engine().live.HandScanActive, 0);
     m_priority->setChecked(false);
     m_group->show();
 }
@@ -212,7 +213,7 @@ void THandScanForm::FormActivate()
 void THandScanForm::FormDeactivate()
 {
     // Priority holds only while the pad is the active window.
-    store(m_form.engine().live.HandScanActive, 0);
+    store(m_window.engine().live.HandScanActive, 0);
     m_priority->setChecked(false);
 }
 

@@ -13,13 +13,18 @@
 
 class QCheckBox;
 class QGroupBox;
-class TBaseForm;
+
+namespace korvanel {
+class FaderPage;
+class MainMenu;
+class WindowServices;
+} // namespace korvanel
 
 // The window class keeps the system's name, outside the engine's namespace.
 class THandScanForm : public QWidget {
     Q_OBJECT
 public:
-    explicit THandScanForm(TBaseForm &form);
+    THandScanForm(korvanel::WindowServices &window, const korvanel::MainMenu &menu, korvanel::FaderPage &faders);
 
     QWidget *pad() const { return m_pad; }          // ShapeXY
     QWidget *marker() const { return m_marker; }    // ShapeCentr
@@ -46,7 +51,8 @@ protected:
 private:
     void placeMarker();
 
-    TBaseForm &m_form;
+    korvanel::WindowServices &m_window;
+    korvanel::FaderPage &m_faders;
     QGroupBox *m_group = nullptr;
     QWidget *m_pad = nullptr;
     QWidget *m_marker = nullptr;

@@ -15,7 +15,10 @@
 
 #include "core/Engine.h"
 #include "editing/Undo.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/MainMenu.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/rightcolumn/SequencerTab.h"
 #include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
@@ -47,8 +50,10 @@ constexpr int OffItem = 2;   // RadioGroupRate "Выкл": levels reach the outp
 
 } // namespace
 
-TStaticForm::TStaticForm(TBaseForm &form)
-    : QWidget(nullptr, Qt::Tool), m_form(form)
+TStaticForm::TStaticForm(WindowServices &window, const MainMenu &menu, FaderPage &faders, ShowFileCommands &files,
+                         SequencerTab &sequencer, RateModeGroup &rateMode)
+    : QWidget(nullptr, Qt::Tool), m_window(window), m_faders(faders), m_files(files),
+      m_play(namedChild<QWidget>(sequencer, "SpeedButtonPlay")), m_rateMode(rateMode)
 {
     setObjectName(QStringLiteral("StaticForm"));
     setWindowTitle(tr("Статические картинки"));
@@ -66,10 +71,10 @@ TStaticForm::TStaticForm(TBaseForm &form)
     layout->addLayout(bottom);
     setFixedSize(sizeHint());
 
-    connect(form.control<QAction>("ChaserItem"), &QAction::triggered, this, &TStaticForm::ChaserItemClick);
+    connect(menu.action("ChaserItem"), &QAction::triggered, this, &TStaticForm::ChaserItemClick);
     // Leaving the program gives the show back what recording borrowed.
-    connect(&form, &TBaseForm::closing, this, &QWidget::close);
-    connect(&form, &TBaseForm::showReplaced, this, &TStaticForm::showReplaced);
+    window.onClosing(this, [this] { close(); });
+    window.onShowReplaced(this, [this] { showReplaced(); });
 }
 
 void TStaticForm::showReplaced()
@@ -79,8 +84,8 @@ void TStaticForm::showReplaced()
     // Putting the old show's rows back would overwrite the new show's scene 0,
     // rates, current scene and selection: recording ends here without them.
     m_recording = false;
-    m_form.showFiles()->borrowedRows = nullptr;
-    m_form.control<QAbstractButton>("SpeedButtonPlay")->show();
+    m_files.borrowedRows = nullptr;
+    m_play->show();
     close();
 }
 
@@ -153,16 +158,16 @@ void TStaticForm::keepAboveMainWindow()
     // A tool window of the main window stays above it without being above every program.
     winId();
     if (QWindow *own = windowHandle()) {
-        m_form.winId();
-        own->setTransientParent(m_form.windowHandle());
+        m_window.mainWindow().winId();
+        own->setTransientParent(m_window.mainWindow().windowHandle());
     }
 }
 
 void TStaticForm::showBuffer()
 {
-    m_form.faderPage()->CheckBoxFromMemory();
-    m_form.ReturnPageControlAll();
-    m_form.faderPage()->ReturnScrollBars();
+    m_faders.CheckBoxFromMemory();
+    m_window.ReturnPageControlAll();
+    m_faders.ReturnScrollBars();
 }
 
 void TStaticForm::ChaserItemClick()
@@ -175,17 +180,17 @@ void TStaticForm::ChaserItemClick()
         activateWindow();
         return;
     }
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     store(engine.PlayMode, 0);
     beginPictureRecording(engine, m_pictureSave);
-    m_form.faderPage()->CheckBoxToMemory();
+    m_faders.CheckBoxToMemory();
     keepSelection(engine, m_pictureSave);
-    m_form.faderPage()->CheckBoxFromMemory();
+    m_faders.CheckBoxFromMemory();
     m_recording = true;
-    m_form.showFiles()->borrowedRows = [this](ShowImage &image) { putBorrowedRows(m_pictureSave, image); };
-    m_form.control<QAbstractButton>("SpeedButtonPlay")->hide();
-    m_form.ReturnPageControlAll();
-    m_form.RadioGroupRate->setItemIndex(OffItem);
+    m_files.borrowedRows = [this](ShowImage &image) { putBorrowedRows(m_pictureSave, image); };
+    m_play->hide();
+    m_window.ReturnPageControlAll();
+    m_rateMode.setItemIndex(OffItem);
     keepAboveMainWindow();
     show();
     raise();
@@ -194,22 +199,22 @@ void TStaticForm::ChaserItemClick()
 
 void TStaticForm::ReadChaser(std::size_t k)
 {
-    korvanel::ReadChaser(m_form.engine(), k);
+    korvanel::ReadChaser(m_window.engine(), k);
     showBuffer();
     m_writeNone->setChecked(true);
 }
 
 void TStaticForm::SaveChaser(std::size_t k)
 {
-    m_form.faderPage()->CheckBoxToMemory();
-    korvanel::SaveChaser(m_form.engine(), k);
+    m_faders.CheckBoxToMemory();
+    korvanel::SaveChaser(m_window.engine(), k);
     m_readNone->setChecked(true);
 }
 
 void TStaticForm::ScrollBar1Change(int position)
 {
     m_sceneLabel->setText(QString::number(position + 1));
-    copySceneToPictureBuffer(m_form.engine(), position);
+    copySceneToPictureBuffer(m_window.engine(), position);
     m_readNone->setChecked(true);
     m_writeNone->setChecked(true);
     showBuffer();
@@ -217,46 +222,46 @@ void TStaticForm::ScrollBar1Change(int position)
 
 void TStaticForm::SpeedButtonDelAllClick()
 {
-    if (!m_form.dialogs().askYesNo(this, QApplication::applicationDisplayName(), tr("Удалить все Статические картинки?")))
+    if (!m_window.dialogs().askYesNo(this, QApplication::applicationDisplayName(), tr("Удалить все Статические картинки?")))
         return;
     m_undo->setEnabled(true);
-    ToMemoryUndo(m_form.engine());
+    ToMemoryUndo(m_window.engine());
     m_readNone->setChecked(true);
     m_writeNone->setChecked(true);
-    eraseAllPictures(m_form.engine());
+    eraseAllPictures(m_window.engine());
     showBuffer();
 }
 
 void TStaticForm::SpeedButtonDel1Click()
 {
-    if (!m_form.dialogs().askYesNo(this, QApplication::applicationDisplayName(), tr("Удалить статическую картинку?")))
+    if (!m_window.dialogs().askYesNo(this, QApplication::applicationDisplayName(), tr("Удалить статическую картинку?")))
         return;
     m_undo->setEnabled(true);
-    ToMemoryUndo(m_form.engine());
+    ToMemoryUndo(m_window.engine());
     m_writeNone->setChecked(true);
-    eraseSceneBuffer(m_form.engine());
+    eraseSceneBuffer(m_window.engine());
     showBuffer();
 }
 
 void TStaticForm::SpeedButtonUndoStClick()
 {
     m_undo->setEnabled(false);
-    FromMemoryUndo(m_form.engine());
-    m_form.ReturnPageControlAll();
+    FromMemoryUndo(m_window.engine());
+    m_window.ReturnPageControlAll();
     // The selection boxes follow the selection brought back even when another
     // page is shown, so the next write does not store stale boxes.
-    m_form.faderPage()->CheckBoxFromMemory();
+    m_faders.CheckBoxFromMemory();
 }
 
 void TStaticForm::closeEvent(QCloseEvent *event)
 {
     if (m_recording) {
         m_recording = false;
-        m_form.showFiles()->borrowedRows = nullptr;
-        endPictureRecording(m_form.engine(), m_pictureSave);
-        m_form.faderPage()->CheckBoxFromMemory();
-        m_form.control<QAbstractButton>("SpeedButtonPlay")->show();
-        m_form.ReturnPageControlAll();
+        m_files.borrowedRows = nullptr;
+        endPictureRecording(m_window.engine(), m_pictureSave);
+        m_faders.CheckBoxFromMemory();
+        m_play->show();
+        m_window.ReturnPageControlAll();
     }
     event->accept();
 }

@@ -15,13 +15,24 @@ class QButtonGroup;
 class QLabel;
 class QScrollBar;
 class QToolButton;
-class TBaseForm;
+
+namespace korvanel {
+class FaderPage;
+class MainMenu;
+class RateModeGroup;
+class SequencerTab;
+class ShowFileCommands;
+class WindowServices;
+} // namespace korvanel
 
 // The window class keeps the system's name, outside the engine's namespace.
 class TStaticForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TStaticForm(TBaseForm &form);
+    // Recording stops the sequencer and the crossfades and hides the play button;
+    // the save path puts back what recording borrowed from the show.
+    TStaticForm(korvanel::WindowServices &window, const korvanel::MainMenu &menu, korvanel::FaderPage &faders,
+                korvanel::ShowFileCommands &files, korvanel::SequencerTab &sequencer, korvanel::RateModeGroup &rateMode);
 
     QToolButton *readButton(std::size_t k) const { return m_read.at(k); }
     QToolButton *writeButton(std::size_t k) const { return m_write.at(k); }
@@ -49,7 +60,11 @@ private:
     // CheckBoxFromMemory, the page refresh and the faders, after the buffer changed.
     void showBuffer();
 
-    TBaseForm &m_form;
+    korvanel::WindowServices &m_window;
+    korvanel::FaderPage &m_faders;
+    korvanel::ShowFileCommands &m_files;
+    QWidget *m_play;
+    korvanel::RateModeGroup &m_rateMode;
     korvanel::PictureSave m_pictureSave;
     bool m_recording = false;
     std::array<QToolButton *, korvanel::StaticPictureCount> m_read{};

@@ -222,8 +222,7 @@ TEST_F(ShowFiles, NewOffersToSaveTheOldShowFirst)
 
 TEST_F(ShowFiles, SaveAsWithColourChangeShiftsTheColourEvenWhenCancelled)
 {
-    auto *avto = new QCheckBox(form.get());
-    avto->setObjectName("CheckBoxColorAvto");
+    auto *avto = get<QCheckBox>("CheckBoxColorAvto");
     QSignalSpy colour(&files(), &ShowFileCommands::windowColourChanged);
     engine->setSys(SysRed, 200);
     engine->setSys(SysGreen, 250);

@@ -14,7 +14,7 @@
 #include <QToolButton>
 
 #include "core/Engine.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/ChannelName.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/EditorIcons.h"
@@ -50,8 +50,8 @@ QString nameReadout(const Engine &engine, int channel)
 
 } // namespace
 
-BeamEditorPanel::BeamEditorPanel(TBaseForm &form, QWidget *parent)
-    : QWidget(parent), m_form(form), m_engine(form.engine())
+BeamEditorPanel::BeamEditorPanel(WindowServices &window, SceneCommands &commands, QWidget *parent)
+    : QWidget(parent), m_window(window), m_commands(commands), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("BeamEditor"));
 
@@ -108,7 +108,7 @@ BeamEditorPanel::BeamEditorPanel(TBaseForm &form, QWidget *parent)
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
 
-    form.setPageRefresh(2, [this] {
+    window.setPageRefresh(2, [this] {
         ReLabelEdiXY();
         // While the show plays the refresh comes with every step; a drag goes on through it.
         if (load(m_engine.PlayMode) == 0) {
@@ -448,12 +448,7 @@ void BeamEditorPanel::PaintBoxXYMouseDown(Qt::MouseButton button, QPoint at)
     m_engine.setSys(SysCurrentScene, scene);
     if (scene > m_engine.sys(SysLastScene))
         m_engine.setSys(SysLastScene, scene);
-    const int last = m_engine.sys(SysLastScene);
-    m_form.LabelStep->setText(QString::number(scene + 1));
-    m_form.LabelCoda->setText(QString::number(last + 1));
-    const QSignalBlocker mirrorOnly(m_form.ScrollBarStep);
-    m_form.ScrollBarStep->setMaximum(std::min(last + 1, 255));
-    m_form.ScrollBarStep->setValue(scene);
+    m_window.showSceneReadouts();
 }
 
 void BeamEditorPanel::PaintBoxXYMouseMove(QPoint at)
@@ -519,7 +514,7 @@ void BeamEditorPanel::SpeedButtonRotateLeftClick()
 
 void BeamEditorPanel::SpeedButtonEditXYcopyClick()
 {
-    m_form.sceneCommands()->ToMemoryUndo();
+    m_commands.ToMemoryUndo();
     const XYRange r = range();
     if (r.last < r.first)
         return;

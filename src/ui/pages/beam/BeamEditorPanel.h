@@ -17,9 +17,11 @@ class QPainter;
 class QScrollBar;
 class QSpinBox;
 class QToolButton;
-class TBaseForm;
 
 namespace korvanel {
+
+class SceneCommands;
+class WindowServices;
 
 struct Engine;
 class FigureGroup;
@@ -28,7 +30,7 @@ class PaintBox;
 class BeamEditorPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit BeamEditorPanel(TBaseForm &form, QWidget *parent = nullptr);
+    BeamEditorPanel(WindowServices &window, SceneCommands &commands, QWidget *parent = nullptr);
 
     void ReLabelEdiXY();
     void ReturnEditXY();
@@ -68,7 +70,8 @@ private:
     void buttonUp();
     void makeFigure(int index);
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    SceneCommands &m_commands;
     Engine &m_engine;
     std::uint8_t m_layoutOffset = 2;   // XYLayoutOffset
     int m_dragMode = 0;                // XYDragMode

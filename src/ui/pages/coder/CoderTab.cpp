@@ -16,7 +16,8 @@
 #include "core/Engine.h"
 #include "files/CoderTableFile.h"
 #include "output/CoderTable.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
@@ -37,8 +38,8 @@ QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(erro
 
 } // namespace
 
-CoderTab::CoderTab(Engine &engine, TBaseForm &form, QWidget *parent)
-    : QWidget(parent), m_engine(engine), m_form(form)
+CoderTab::CoderTab(Engine &engine, WindowServices &window, QWidget *parent)
+    : QWidget(parent), m_engine(engine), m_window(window)
 {
     setObjectName(QStringLiteral("TabSheet3"));
 
@@ -185,7 +186,7 @@ QString CoderTab::filter() { return tr("Файлы перекодировки Ko
 
 void CoderTab::SpeedButtonOpenCoderTabClick()
 {
-    const QString name = m_form.dialogs().openFileName(&m_form, tr("Загрузить таблицу"),
+    const QString name = m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Загрузить таблицу"),
                                                        folderOf(OpenDialogCoderFileName), filter());
     if (name.isEmpty())
         return;
@@ -196,7 +197,7 @@ void CoderTab::SpeedButtonOpenCoderTabClick()
 
 void CoderTab::SpeedButtonSaveCoderTabClick()
 {
-    QString name = m_form.dialogs().saveFileName(&m_form, tr("Сохранить таблицу"),
+    QString name = m_window.dialogs().saveFileName(&m_window.mainWindow(), tr("Сохранить таблицу"),
                                                  folderOf(SaveDialogCoderFileName), filter());
     if (name.isEmpty())
         return;
@@ -214,7 +215,7 @@ void CoderTab::loadAtStart(const QString &coderFileName)
         loaded = readTable(OpenDialogCoderFileName);
     } else {
         coderIdentityFill(m_engine);
-        m_form.OutStatus(tr("Нет файла кодера"));
+        m_window.OutStatus(tr("Нет файла кодера"));
         writeTable(coderFileName);
         OpenDialogCoderFileName = coderFileName;
         SaveDialogCoderFileName = coderFileName;
@@ -245,7 +246,7 @@ bool CoderTab::readTable(const QString &path)
         problem = tr("Не удалось прочитать файл %1: %2.").arg(QDir::toNativeSeparators(path), systemText(result.systemError));
         break;
     }
-    m_form.dialogs().error(&m_form, problem + tr(" Таблица перекодировки не изменена."));
+    m_window.dialogs().error(&m_window.mainWindow(), problem + tr(" Таблица перекодировки не изменена."));
     return false;
 }
 
@@ -254,7 +255,7 @@ bool CoderTab::writeTable(const QString &path)
     const CoderFileResult result = writeCoderTableFile(localPath(path), coderEntries(m_engine));
     if (result.ok())
         return true;
-    m_form.dialogs().error(&m_form, tr("Не удалось записать файл %1: %2.")
+    m_window.dialogs().error(&m_window.mainWindow(), tr("Не удалось записать файл %1: %2.")
                                         .arg(QDir::toNativeSeparators(path), systemText(result.systemError)));
     return false;
 }

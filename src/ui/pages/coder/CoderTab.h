@@ -11,9 +11,10 @@ class QButtonGroup;
 class QLabel;
 class QScrollBar;
 class QToolButton;
-class TBaseForm;
 
 namespace korvanel {
+
+class WindowServices;
 
 struct Engine;
 
@@ -22,7 +23,7 @@ class CoderTab : public QWidget {
 public:
     static constexpr int SliderCount = 30;
 
-    CoderTab(Engine &engine, TBaseForm &form, QWidget *parent = nullptr);
+    CoderTab(Engine &engine, WindowServices &window, QWidget *parent = nullptr);
 
     // File names of the open and save dialogs; the settings file sets both at
     // start-up and keeps the save dialog's.
@@ -53,7 +54,7 @@ private:
     bool writeTable(const QString &path);
 
     Engine &m_engine;
-    TBaseForm &m_form;
+    WindowServices &m_window;
     QScrollBar *m_position = nullptr;
     std::array<QScrollBar *, SliderCount + 1> m_sliders{};   // index 1..30
     std::array<QLabel *, SliderCount + 1> m_labels{};

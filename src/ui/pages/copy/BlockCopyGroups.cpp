@@ -8,7 +8,8 @@
 #include <QToolButton>
 
 #include "editing/BlockCopy.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/Controls.h"
 #include "ui/mainwindow/SceneCommands.h"
 
@@ -53,8 +54,8 @@ QGroupBox *makeGroup(QWidget *parent, const char *name, const QString &title, st
 
 } // namespace
 
-BlockCopyGroups::BlockCopyGroups(TBaseForm &form, SceneCommands &commands, QWidget *parent)
-    : QWidget(parent), m_form(form), m_commands(commands)
+BlockCopyGroups::BlockCopyGroups(WindowServices &window, SceneCommands &commands, QWidget *parent)
+    : QWidget(parent), m_window(window), m_commands(commands)
 {
     setObjectName(QStringLiteral("BlockCopyGroups"));
 
@@ -113,34 +114,34 @@ void BlockCopyGroups::finish(BlockCopyResult result)
     m_commands.reportSnapshots(1);
     const QString title = QApplication::applicationDisplayName();
     if (result == BlockCopyResult::TooManyChannels)
-        m_form.dialogs().warning(&m_form, title, tr(" Копирование не выполнено:Максимальное число каналов > 256 ! "));
+        m_window.dialogs().warning(&m_window.mainWindow(), title, tr(" Копирование не выполнено:Максимальное число каналов > 256 ! "));
     else if (result == BlockCopyResult::TooManyScenes)
-        m_form.dialogs().warning(&m_form, title, tr(" Копирование не выполнено:Максимальное число сцен > 256 ! "));
-    m_form.ReturnPageControlAll();
+        m_window.dialogs().warning(&m_window.mainWindow(), title, tr(" Копирование не выполнено:Максимальное число сцен > 256 ! "));
+    m_window.ReturnPageControlAll();
 }
 
 void BlockCopyGroups::ButtonLevelBlocCopyClick()
 {
     finish(copyChannelsInCurrentScene(
-        m_form.engine(),
+        m_window.engine(),
         {spin("SpinEditLevelFirst")->value(), spin("SpinEditLevelLast")->value(), spin("SpinEditLevelFrom")->value()}));
 }
 
 void BlockCopyGroups::SpeedButtonLevelJobScensClick()
 {
     finish(copyChannelsInAllScenes(
-        m_form.engine(), {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
+        m_window.engine(), {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
 }
 
 void BlockCopyGroups::SpeedButtonScenAllCopyClick()
 {
     finish(copyChannelsInAllScenesWide(
-        m_form.engine(), {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
+        m_window.engine(), {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
 }
 
 void BlockCopyGroups::ButtonScenaBlocCopyClick()
 {
-    finish(copyChannelsInSceneRange(m_form.engine(),
+    finish(copyChannelsInSceneRange(m_window.engine(),
                                     {spin("SpinEditAllScChbeg")->value(), spin("SpinEditAllScChFin")->value(),
                                      spin("SpinEditAllScChTo")->value()},
                                     {spin("SpinEditAllScChbegSc")->value(), spin("SpinEditAllScChFinSc")->value(),

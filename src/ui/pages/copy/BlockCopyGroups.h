@@ -6,9 +6,10 @@
 
 class QSpinBox;
 class QVBoxLayout;
-class TBaseForm;
 
 namespace korvanel {
+
+class WindowServices;
 
 class SceneCommands;
 enum class BlockCopyResult;
@@ -16,7 +17,7 @@ enum class BlockCopyResult;
 class BlockCopyGroups : public QWidget {
     Q_OBJECT
 public:
-    BlockCopyGroups(TBaseForm &form, SceneCommands &commands, QWidget *parent = nullptr);
+    BlockCopyGroups(WindowServices &window, SceneCommands &commands, QWidget *parent = nullptr);
 
     // Where the name block copy group goes.
     QVBoxLayout *nameBlockArea() const { return m_nameArea; }
@@ -31,7 +32,7 @@ private:
     QSpinBox *spin(const char *name) const;
     void finish(BlockCopyResult result);
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
     SceneCommands &m_commands;
     QVBoxLayout *m_nameArea = nullptr;
 };

@@ -11,15 +11,17 @@
 
 #include "core/Engine.h"
 #include "editing/NameBlockCopy.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/mainwindow/SceneCommands.h"
 
 namespace korvanel {
 
-NameBlockCopyGroup::NameBlockCopyGroup(TBaseForm &form, SceneCommands &commands, QWidget *parent)
-    : QGroupBox(tr("Имен "), parent), m_form(form), m_commands(commands)
+NameBlockCopyGroup::NameBlockCopyGroup(WindowServices &window, SceneCommands &commands, FaderPage &faders,
+                                       QWidget *parent)
+    : QGroupBox(tr("Имен "), parent), m_window(window), m_faders(faders), m_commands(commands)
 {
     setObjectName(QStringLiteral("GroupBoxNameBloc"));
     auto *grid = new QGridLayout(this);
@@ -90,9 +92,9 @@ void NameBlockCopyGroup::SpeedButtonNameBlocCopyClick()
     m_commands.ToMemoryUndo();
     const auto fits = [](const NameBlock &block) { return block.last - block.first + block.to <= 255; };
     if (!fits({m_first->value(), m_last->value(), m_from->value()})) {
-        m_form.dialogs().warning(&m_form, QApplication::applicationDisplayName(),
+        m_window.dialogs().warning(&m_window.mainWindow(), QApplication::applicationDisplayName(),
                                  tr(" Копирование не выполнено: Максимальное число имен > 256 ! "));
-        m_form.faderPage()->ReturnName();
+        m_faders.ReturnName();
         return;
     }
 
@@ -103,10 +105,10 @@ void NameBlockCopyGroup::SpeedButtonNameBlocCopyClick()
         const NameBlock block{m_first->value(), m_last->value(), to};
         // A later fixture that would reach past channel 255 ends the run.
         if (!fits(block)) {
-            m_form.OutStatus(tr(" Копирование имен остановлено: нет каналов после 255 "));
+            m_window.OutStatus(tr(" Копирование имен остановлено: нет каналов после 255 "));
             break;
         }
-        if (!copyNameBlock(m_form.engine(), block,
+        if (!copyNameBlock(m_window.engine(), block,
                            {r, m_numberPlus->isChecked(), m_digit->value(), m_markFirst->isChecked()}))
             break;
         const int next = to + block.last - block.first + 1;
@@ -114,7 +116,7 @@ void NameBlockCopyGroup::SpeedButtonNameBlocCopyClick()
         m_digit->setValue(m_digit->value() + 1);
         to = std::max(m_from->value(), next);
     }
-    m_form.faderPage()->ReturnName();
+    m_faders.ReturnName();
 }
 
 } // namespace korvanel

@@ -7,16 +7,18 @@
 
 class QCheckBox;
 class QSpinBox;
-class TBaseForm;
 
 namespace korvanel {
+
+class FaderPage;
+class WindowServices;
 
 class SceneCommands;
 
 class NameBlockCopyGroup : public QGroupBox {
     Q_OBJECT
 public:
-    NameBlockCopyGroup(TBaseForm &form, SceneCommands &commands, QWidget *parent = nullptr);
+    NameBlockCopyGroup(WindowServices &window, SceneCommands &commands, FaderPage &faders, QWidget *parent = nullptr);
 
 public slots:
     void SpeedButtonNameBlocCopyClick();
@@ -28,7 +30,8 @@ private:
     QSpinBox *addSpin(const char *name, const QString &caption, int minimum, int maximum, int value);
     void raiseTargetAboveLast();
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    FaderPage &m_faders;
     SceneCommands &m_commands;
     QSpinBox *m_first = nullptr;
     QSpinBox *m_last = nullptr;

@@ -14,7 +14,10 @@
 
 #include "core/Engine.h"
 #include "files/ChannelNames.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/rightcolumn/ChannelSettingsGroup.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/rightcolumn/LevelsTab.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderTab.h"
@@ -36,18 +39,19 @@ QByteArray numbered(const char *stem, int k, bool twoDigits = false, const char 
 }
 } // namespace
 
-FaderPage::FaderPage(TBaseForm &form, FaderTab &tab)
-    : QObject(&tab), m_form(form), m_engine(form.engine())
+FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings, ConveyorGroup &conveyor)
+    : QObject(&tab), m_window(window), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("FaderPage"));
-    m_manual = form.control<QCheckBox>("CheckBoxManual");
-    Q_ASSERT(m_manual);
+    m_manual = namedChild<QCheckBox>(*settings.levels(), "CheckBoxManual");
+    m_flashOn = namedChild<QCheckBox>(settings, "CheckBoxFlashOn");
+    m_conveyorKeys = namedChild<QCheckBox>(conveyor, "CheckBoxKeyKonveyr");
     buildRows(tab);
     buildButtons(tab);
 
     // After the tab's own handler has stored the offset.
-    connect(form.ScrolbarVertPos, &QScrollBar::valueChanged, this, &FaderPage::ScrolbarVertPosChange);
-    form.setPageRefresh(0, [this] { refresh(); });
+    connect(namedChild<QScrollBar>(tab, "ScrolbarVertPos"), &QScrollBar::valueChanged, this, &FaderPage::ScrolbarVertPosChange);
+    window.setPageRefresh(0, [this] { refresh(); });
 }
 
 void FaderPage::buildRows(FaderTab &tab)
@@ -177,7 +181,7 @@ void FaderPage::refresh()
 void FaderPage::ScrolbarVertPosChange(int position)
 {
     store(m_engine.FaderPageOffset, static_cast<std::uint8_t>(std::clamp(position, 0, int{MaxFaderPageOffset})));
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
     NamberDmx();
 }
 
@@ -272,9 +276,8 @@ void FaderPage::SaveEditAll()
 void FaderPage::keysOffForTyping()
 {
     // Typing a name must not fire the live keys.
-    m_form.CheckBoxFlashOn->setChecked(false);
-    if (auto *conveyorKeys = m_form.control<QCheckBox>("CheckBoxKeyKonveyr"))
-        conveyorKeys->setChecked(false);
+    m_flashOn->setChecked(false);
+    m_conveyorKeys->setChecked(false);
 }
 
 bool FaderPage::eventFilter(QObject *watched, QEvent *event)
@@ -308,7 +311,7 @@ void FaderPage::setVisibleLevels(std::uint8_t level, const QString &status)
 {
     if (playing())
         return;
-    m_form.OutStatus(status);
+    m_window.OutStatus(status);
     const std::size_t first = offset();
     const std::uint8_t scene = m_engine.currentScene();
     for (std::size_t k = 1; k <= FaderCount; ++k)
@@ -320,7 +323,7 @@ void FaderPage::SpeedButtonAllScrl0Click()
 {
     if (playing())
         return;
-    m_form.OutStatus(tr(" Вся сцена установлена в 0"));
+    m_window.OutStatus(tr(" Вся сцена установлена в 0"));
     const std::size_t row = sceneRow(m_engine.currentScene());
     m_engine.SceneMemory.fill(row, row + RowSize, 0);
     ReturnScrollBars();
@@ -343,7 +346,7 @@ void FaderPage::ButtonResetFlagVyborClick() { setVisibleSelection(0); }
 
 void FaderPage::SpeedButtonOffAllCheckClick()
 {
-    m_form.OutStatus(tr(" Все флажки Установлены "));
+    m_window.OutStatus(tr(" Все флажки Установлены "));
     m_engine.SceneMemory.fill(SelectionOffset, SelectionOffset + RowSize, 0);
     CheckBoxFromMemory();
 }

@@ -14,18 +14,21 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 class QToolButton;
-class TBaseForm;
 
 namespace korvanel {
 
+class WindowServices;
+
 struct Engine;
 class ColorShape;
+class ChannelSettingsGroup;
+class ConveyorGroup;
 class FaderTab;
 
 class FaderPage : public QObject {
     Q_OBJECT
 public:
-    FaderPage(TBaseForm &form, FaderTab &tab);
+    FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings, ConveyorGroup &conveyor);
 
     // Row k = 1..27.
     QScrollBar *scrollBar(int k) const { return m_rows.at(index(k)).fader; }
@@ -94,10 +97,12 @@ private:
     bool playing() const;
     std::size_t offset() const;
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
     Engine &m_engine;
     std::array<Row, FaderCount> m_rows{};
     QCheckBox *m_manual = nullptr;
+    QCheckBox *m_flashOn = nullptr;
+    QCheckBox *m_conveyorKeys = nullptr;
     // The page offset whose names the name fields show.
     std::size_t m_namesOffset = 0;
 };

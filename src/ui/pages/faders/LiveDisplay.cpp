@@ -11,7 +11,7 @@
 
 #include "core/Engine.h"
 #include "output/LiveLevels.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
@@ -25,9 +25,8 @@ constexpr int NothingShown = -1;
 std::size_t cell(int k) { return static_cast<std::size_t>(k - 1); }
 } // namespace
 
-LiveDisplay::LiveDisplay(TBaseForm &form, FaderTab &tab)
-    : QObject(&form), m_form(form), m_engine(form.engine()), m_faders(*form.faderPage()),
-      m_stop(form.control<QAbstractButton>("SpeedButtonStop"))
+LiveDisplay::LiveDisplay(WindowServices &window, FaderTab &tab, FaderPage &faders, QAbstractButton &stop)
+    : QObject(&window.mainWindow()), m_window(window), m_engine(window.engine()), m_faders(faders), m_stop(&stop)
 {
     setObjectName(QStringLiteral("LiveDisplay"));
     Q_ASSERT(m_stop);
@@ -103,7 +102,7 @@ void LiveDisplay::TimerDataDmxToDspTimer()
 {
     if (load(m_engine.PlayMode) == 0)
         m_stop->setChecked(true);
-    if (m_form.PageControlInput->currentIndex() != 0)
+    if (m_window.currentPage() != 0)
         return;
 
     const std::size_t first = std::min(load(m_engine.FaderPageOffset), MaxFaderPageOffset);

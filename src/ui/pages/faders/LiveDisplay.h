@@ -12,11 +12,13 @@
 
 class QAbstractButton;
 class QToolButton;
-class TBaseForm;
 
 namespace korvanel {
 
+class WindowServices;
+
 struct Engine;
+class FaderPage;
 class FaderPage;
 class FaderTab;
 
@@ -25,7 +27,7 @@ class LiveDisplay : public QObject {
 public:
     static constexpr int IntervalMs = 100;
 
-    LiveDisplay(TBaseForm &form, FaderTab &tab);
+    LiveDisplay(WindowServices &window, FaderTab &tab, FaderPage &faders, QAbstractButton &stop);
 
     QTimer &TimerDataDmxToDsp() { return m_timer; }
     // 1..9: the three labels the slow refresh updated last.
@@ -45,7 +47,7 @@ private:
     void buildButtons(FaderTab &tab);
     void showLevel(int k, std::size_t channel, bool percent);
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
     Engine &m_engine;
     FaderPage &m_faders;
     QAbstractButton *m_stop = nullptr;

@@ -6,7 +6,7 @@
 
 #include "core/Engine.h"
 #include "playback/Rates.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
@@ -14,9 +14,10 @@
 
 namespace korvanel {
 
-RateControls::RateControls(TBaseForm &form) : QObject(&form), m_form(form)
+RateControls::RateControls(WindowServices &window, ChannelSettingsGroup &settings, FaderPage &faders)
+    : QObject(&window.mainWindow()), m_window(window), m_faders(faders)
 {
-    QWidget *smoothness = form.control<QWidget>("TabSheetPlavno");
+    QWidget *smoothness = namedChild<QWidget>(settings, "TabSheetPlavno");
     m_rateLevel = makeScrollBar(smoothness, {"ScrollBarRateLeuel", Qt::Horizontal, 0, 7, 1, 7,
                                              tr("Время изменения уровня выбранных каналов DMX ")});
     m_rateLabel = makeLabel(smoothness, "LabelRate", tr("2 sec"), tr("Время изменения уровня всех каналов DMX  в секундах"));
@@ -25,12 +26,12 @@ RateControls::RateControls(TBaseForm &form) : QObject(&form), m_form(form)
     row->addWidget(m_rateLabel);
     static_cast<QBoxLayout *>(smoothness->layout())->insertLayout(0, row);
 
-    LevelsTab *levels = form.channelSettings()->levels();
+    LevelsTab *levels = settings.levels();
     m_levelAll = makeScrollBar(levels, {"ScrollBarLevelAll", Qt::Horizontal, 0, 255, 16, 127,
                                         tr("Общий абсолютный уровень каналов")});
     levels->levelSliderArea()->addWidget(m_levelAll);
 
-    FaderPage &page = *form.faderPage();
+    FaderPage &page = m_faders;
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
         page.rateBar(k)->setToolTip(tr("Время изменения уровня DMX канала"));
         connect(page.rateBar(k), &QScrollBar::valueChanged, this,
@@ -50,7 +51,7 @@ void RateControls::TabRate()
 
 void RateControls::ScrollBarRateChange(int k, int position)
 {
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     RateIndex = position;
     TabRate();
     engine.SceneMemory.set(rateByte(load(engine.FaderPageOffset) + static_cast<std::size_t>(k)), RateValue);
@@ -58,11 +59,11 @@ void RateControls::ScrollBarRateChange(int k, int position)
 
 void RateControls::ScrollBarRateLeuelChange(int position)
 {
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     RateIndex = position;
     TabRate();
     engine.setSys(SysRateLevel, RateValue);
-    m_form.faderPage()->CheckBoxToMemory();
+    m_faders.CheckBoxToMemory();
     for (std::size_t c = 1; c <= ChannelCount; ++c) {
         if (engine.SceneMemory.get(selectionByte(c)) != 0)
             engine.SceneMemory.set(rateByte(c), RateValue);
@@ -73,22 +74,22 @@ void RateControls::ScrollBarRateLeuelChange(int position)
 void RateControls::ScrollBarLevelAllChange(int position)
 {
     // It edits the current scene, also while the show plays; it is not a master dimmer.
-    Engine &engine = m_form.engine();
+    Engine &engine = m_window.engine();
     RaschetAdr(engine, engine.currentScene());
-    m_form.faderPage()->CheckBoxToMemory();
+    m_faders.CheckBoxToMemory();
     const std::size_t scene = engine.currentScene();
     for (std::size_t c = 1; c <= ChannelCount; ++c) {
         if (engine.SceneMemory.get(selectionByte(c)) != 0)
             engine.SceneMemory.set(sceneByte(scene, c), static_cast<std::uint8_t>(position));
     }
-    m_form.faderPage()->ReturnScrollBars();
+    m_faders.ReturnScrollBars();
 }
 
 void RateControls::ReturnRate()
 {
-    const Engine &engine = m_form.engine();
+    const Engine &engine = m_window.engine();
     const std::size_t offset = load(engine.FaderPageOffset);
-    FaderPage &page = *m_form.faderPage();
+    FaderPage &page = m_faders;
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
         page.rateBar(k)->setValue(RateToPosition(engine.SceneMemory.get(rateByte(offset + static_cast<std::size_t>(k)))));
 }

@@ -8,14 +8,17 @@
 
 class QLabel;
 class QScrollBar;
-class TBaseForm;
 
 namespace korvanel {
+
+class ChannelSettingsGroup;
+class FaderPage;
+class WindowServices;
 
 class RateControls : public QObject {
     Q_OBJECT
 public:
-    explicit RateControls(TBaseForm &form);
+    RateControls(WindowServices &window, ChannelSettingsGroup &settings, FaderPage &faders);
 
     // The 27 rate sliders from RateRow, each at the position of its stored step.
     void ReturnRate();
@@ -31,7 +34,8 @@ public slots:
 private:
     void TabRate();
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    FaderPage &m_faders;
     QScrollBar *m_rateLevel;
     QLabel *m_rateLabel;
     QScrollBar *m_levelAll;

@@ -11,7 +11,7 @@
 
 #include "core/Engine.h"
 #include "editing/GraphZoom.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/ChannelName.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/EditorIcons.h"
@@ -26,8 +26,8 @@ const QColor BarColour(255, 255, 10);
 QString percentText(int level) { return QString::number(levelPercent(level)) + QStringLiteral("%"); }
 } // namespace
 
-GraphEditorPanel::GraphEditorPanel(TBaseForm &form, QWidget *parent)
-    : QWidget(parent), m_form(form), m_engine(form.engine())
+GraphEditorPanel::GraphEditorPanel(WindowServices &window, const QScrollBar &stepSlider, QWidget *parent)
+    : QWidget(parent), m_window(window), m_step(stepSlider), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("GraphEditor"));
 
@@ -96,7 +96,7 @@ GraphEditorPanel::GraphEditorPanel(TBaseForm &form, QWidget *parent)
     layout->addWidget(controls);
     layout->addStretch();
 
-    form.setPageRefresh(1, [this] {
+    window.setPageRefresh(1, [this] {
         ReturnGrafikLabel();
         RepaintGrafik();
     });
@@ -151,7 +151,7 @@ void GraphEditorPanel::paintChart(QPainter &painter) const
     const GraphRange shown = graphShownScenes(view, m_area->value());
     const int ch = channel();
     const int endMarker = m_engine.sys(SysLastScene) + 1;
-    const int current = m_form.ScrollBarStep->value();
+    const int current = m_step.value();
     for (int s = shown.first; s <= shown.last; ++s) {
         const int x = (s - shown.first) * w;
         const int level = graphLevel(m_engine, ch, static_cast<std::uint8_t>(s));
@@ -250,7 +250,7 @@ void GraphEditorPanel::ScrollBarGrafikAreaChange()
 void GraphEditorPanel::ScrollBarMaxScenaGraficChange(int position)
 {
     m_engine.setSys(SysLastScene, static_cast<std::uint8_t>(position));
-    m_form.ReturnPageControlAll();
+    m_window.ReturnPageControlAll();
 }
 
 } // namespace korvanel

@@ -11,9 +11,10 @@ class QButtonGroup;
 class QLabel;
 class QPainter;
 class QScrollBar;
-class TBaseForm;
 
 namespace korvanel {
+
+class WindowServices;
 
 struct Engine;
 class PaintBox;
@@ -21,7 +22,7 @@ class PaintBox;
 class GraphEditorPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit GraphEditorPanel(TBaseForm &form, QWidget *parent = nullptr);
+    GraphEditorPanel(WindowServices &window, const QScrollBar &stepSlider, QWidget *parent = nullptr);
 
     void RepaintGrafik();
     void ReturnGrafikLabel();
@@ -46,7 +47,8 @@ private:
     void paintChart(QPainter &painter) const;
     QWidget *buildTools();
 
-    TBaseForm &m_form;
+    WindowServices &m_window;
+    const QScrollBar &m_step;
     Engine &m_engine;
     std::int32_t m_anchorScene = 1;   // GraphAnchorScene
     std::uint8_t m_drawing = 0;       // GraphDrawing

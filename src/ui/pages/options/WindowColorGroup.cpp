@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/Engine.h"
-#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/Controls.h"
 #include "ui/pages/options/OptionsTab.h"
 #include "ui/mainwindow/ShowFileCommands.h"
@@ -21,8 +21,8 @@ namespace {
 constexpr std::size_t ColorBytes[] = {SysRed, SysGreen, SysBlue};
 } // namespace
 
-WindowColorGroup::WindowColorGroup(TBaseForm &form, OptionsTab &tab)
-    : QObject(&tab), m_form(form)
+WindowColorGroup::WindowColorGroup(WindowServices &window, OptionsTab &tab, const ShowFileCommands &files)
+    : QObject(&tab), m_window(window)
 {
     setObjectName(QStringLiteral("WindowColorGroup"));
     QVBoxLayout *area = tab.colorArea();
@@ -51,12 +51,12 @@ WindowColorGroup::WindowColorGroup(TBaseForm &form, OptionsTab &tab)
     connect(m_lock, &QCheckBox::toggled, this, &WindowColorGroup::CheckBoxColorZamokClick);
 
     // Save As shifts the colour when CheckBoxColorAvto is checked.
-    connect(form.showFiles(), &ShowFileCommands::windowColourChanged, this, &WindowColorGroup::SetColorAll);
+    connect(&files, &ShowFileCommands::windowColourChanged, this, &WindowColorGroup::SetColorAll);
 }
 
 void WindowColorGroup::SetColorAll()
 {
-    const Engine &engine = m_form.engine();
+    const Engine &engine = m_window.engine();
     const std::uint8_t lock = engine.sys(SysColorLock);
     {
         // Mirroring the show into the controls stores nothing back.
@@ -80,22 +80,22 @@ void WindowColorGroup::SetColorAll()
     }
 
     const QColor window = lock != 0 ? chosen : QApplication::palette().color(QPalette::Window);
-    QPalette formPalette = m_form.palette();
+    QPalette formPalette = m_window.mainWindow().palette();
     if (formPalette.color(QPalette::Window) != window) {
         formPalette.setColor(QPalette::Window, window);
-        m_form.setPalette(formPalette);
+        m_window.mainWindow().setPalette(formPalette);
     }
 }
 
 void WindowColorGroup::ScrollBarColorChange(int component, int position)
 {
-    m_form.engine().setSys(ColorBytes[static_cast<std::size_t>(component)], static_cast<std::uint8_t>(position));
+    m_window.engine().setSys(ColorBytes[static_cast<std::size_t>(component)], static_cast<std::uint8_t>(position));
     SetColorAll();
 }
 
 void WindowColorGroup::CheckBoxColorZamokClick(bool checked)
 {
-    m_form.engine().setSys(SysColorLock, checked ? 1 : 0);
+    m_window.engine().setSys(SysColorLock, checked ? 1 : 0);
     SetColorAll();
 }
 

@@ -9,16 +9,18 @@
 class QCheckBox;
 class QGroupBox;
 class QScrollBar;
-class TBaseForm;
 
 namespace korvanel {
 
+class WindowServices;
+
 class OptionsTab;
+class ShowFileCommands;
 
 class WindowColorGroup : public QObject {
     Q_OBJECT
 public:
-    WindowColorGroup(TBaseForm &form, OptionsTab &tab);
+    WindowColorGroup(WindowServices &window, OptionsTab &tab, const ShowFileCommands &files);
 
     QScrollBar *slider(int component) const { return m_sliders.at(static_cast<std::size_t>(component)); }
 
@@ -29,7 +31,7 @@ public slots:
     void CheckBoxColorZamokClick(bool checked);
 
 private:
-    TBaseForm &m_form;
+    WindowServices &m_window;
     QGroupBox *m_group = nullptr;
     std::array<QScrollBar *, 3> m_sliders{};
     QCheckBox *m_lock = nullptr;

@@ -1,0 +1,53 @@
+#pragma once
+// What the main window lends to the pages, groups and windows it builds: the
+// engine, the dialogs, the status line, the show-level refresh and the file
+// names the caption follows. They include this, never the window's own header,
+// so that each constructor lists what else of the window it touches.
+
+#include <QString>
+#include <functional>
+
+class Dialogs;
+class QObject;
+class QWidget;
+
+namespace korvanel {
+
+struct Engine;
+
+class WindowServices {
+public:
+    // The caption is the prefix and the show's file name; the dialogs start from the names.
+    QString CaptionPrefix = QStringLiteral("KORVANEL ");
+    QString OpenDialogFileName;
+    QString SaveDialogFileName = QStringLiteral("Unit_001");   // no folder: Save writes to the working folder
+
+    virtual Engine &engine() const = 0;
+    virtual Dialogs &dialogs() const = 0;
+    // The main window: parent of message boxes, owner of the caption and the palette.
+    virtual QWidget &mainWindow() = 0;
+
+    virtual void OutStatus(const QString &text) = 0;
+    virtual void ClearAll() = 0;
+    virtual void ReturnPageControlAll() = 0;
+    virtual void TempStatus() = 0;
+    // Scene label, step slider and last-scene label mirror the show without stepping it.
+    virtual void showSceneReadouts() = 0;
+    // A show loaded or cleared leaves nothing for the undo buttons to bring back.
+    virtual void disableUndo() = 0;
+    // Each page of PageControlInput registers how it rereads the show.
+    virtual void setPageRefresh(int page, std::function<void()> refresh) = 0;
+    // The page of PageControlInput on screen.
+    virtual int currentPage() const = 0;
+
+    // Another show replaced the one in memory (loaded or cleared).
+    virtual void announceShowReplaced() = 0;
+    virtual void onShowReplaced(QObject *receiver, std::function<void()> handler) = 0;
+    // The window is about to close; said once.
+    virtual void onClosing(QObject *receiver, std::function<void()> handler) = 0;
+
+protected:
+    ~WindowServices() = default;
+};
+
+} // namespace korvanel
