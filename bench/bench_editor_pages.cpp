@@ -78,7 +78,7 @@ void BM_BeamPage_DragMove(benchmark::State &state)
 {
     Window w(2);
     auto *panel = w.form->findChild<BeamEditorPanel *>();
-    panel->PaintBoxXYMouseDown(Qt::LeftButton, {127, 28});   // the spiral's first point
+    panel->PaintBoxXYMouseDown(Qt::LeftButton, {127, 28}); // the spiral's first point
     int step = 0;
     for (auto _ : state) {
         step = (step + 1) % 100;

@@ -54,7 +54,11 @@ void BM_ReturnPageControlAll_SceneStep(benchmark::State &state)
     }
 }
 // Fixed iterations: the paint between two refreshes is not timed but takes its time.
-BENCHMARK(BM_ReturnPageControlAll_SceneStep)->Unit(benchmark::kMicrosecond)->Iterations(400)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReturnPageControlAll_SceneStep)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(400)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 // Nothing changed since the last refresh.
 void BM_ReturnPageControlAll_Unchanged(benchmark::State &state)
@@ -78,7 +82,11 @@ void BM_PageSliderMove(benchmark::State &state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_PageSliderMove)->Unit(benchmark::kMicrosecond)->Iterations(400)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PageSliderMove)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(400)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 // The 100 ms live display with every level changing, in both refresh speeds.
 void BM_LiveDisplayTick(benchmark::State &state)
@@ -101,6 +109,12 @@ void BM_LiveDisplayTick(benchmark::State &state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_LiveDisplayTick)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->Iterations(400)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LiveDisplayTick)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(400)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -20,7 +20,7 @@ struct Folder {
     {
         const char *base = std::getenv("KORVANEL_BENCH_DIR");
         path = fs::path(base ? base : fs::temp_directory_path().string()) /
-               ("korvanel-bench-" + std::to_string(::getpid()));
+            ("korvanel-bench-" + std::to_string(::getpid()));
         fs::create_directories(path);
     }
     ~Folder() { fs::remove_all(path); }

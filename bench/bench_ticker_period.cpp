@@ -44,7 +44,9 @@ int main(int argc, char **argv)
         return 1;
     }
     std::sort(error.begin(), error.end());
-    const auto at = [&](double q) { return error[std::min(error.size() - 1, static_cast<std::size_t>(q * error.size()))]; };
+    const auto at = [&](double q) {
+        return error[std::min(error.size() - 1, static_cast<std::size_t>(q * error.size()))];
+    };
     std::printf("ticks %zu, priority %s\n", stamps.size(),
                 ticker.priority() == OutputTicker::Priority::RealTime ? "real-time (SCHED_FIFO)" : "normal");
     std::printf("|period - 50 ms|: median %.3f ms, p99 %.3f ms, max %.3f ms\n", at(0.5), at(0.99), error.back());

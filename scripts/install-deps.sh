@@ -9,6 +9,7 @@ packages=(
   libsimpleini-dev libftdi1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  clang-format python3
 )
 
 missing=()

@@ -12,14 +12,14 @@
 #include "output/UsbLink.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/mainwindow/ChannelColorCommands.h"
-#include "ui/rightcolumn/ChannelColorTab.h"
-#include "ui/pages/coder/CoderTab.h"
-#include "ui/mainwindow/UsbLinkPanel.h"
-#include "ui/pages/options/OptionsTab.h"
-#include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/mainwindow/SettingsCommands.h"
 #include "ui/mainwindow/ShowFileCommands.h"
+#include "ui/mainwindow/UsbLinkPanel.h"
+#include "ui/pages/coder/CoderTab.h"
 #include "ui/pages/faders/FaderPage.h"
+#include "ui/pages/options/OptionsTab.h"
+#include "ui/rightcolumn/ChannelColorTab.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
 
 using namespace korvanel;
 

@@ -26,7 +26,7 @@ public:
     ~AppShell() override;
 
     void FormCreate();
-    bool FormCloseQuery() const { return true; }   // closing never asks: autosave is the safety net
+    bool FormCloseQuery() const { return true; } // closing never asks: autosave is the safety net
     void FormClose();
 
     korvanel::OutputTicker &ticker() { return m_ticker; }

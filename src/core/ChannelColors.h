@@ -8,7 +8,7 @@
 
 namespace korvanel {
 
-inline constexpr std::size_t ColorTableSize = 513;   // entries 0..512; 0..511 are stored
+inline constexpr std::size_t ColorTableSize = 513; // entries 0..512; 0..511 are stored
 inline constexpr std::uint8_t NoGraphHint = 255;
 
 using ColorTable = std::array<std::uint8_t, ColorTableSize>;

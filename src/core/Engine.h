@@ -29,7 +29,7 @@ inline constexpr std::size_t ConveyorSlotCount = 20;
 // what it gives. A cleared show starts at the closest zoom.
 struct GraphView {
     int zoom = 3;
-    std::int32_t GraphColumnScale = 8;     // half the width of one scene column, pixels
+    std::int32_t GraphColumnScale = 8; // half the width of one scene column, pixels
     std::int32_t GraphScenesPerView = 32;
 };
 
@@ -38,9 +38,9 @@ struct Engine {
     AtomicBytes<SceneMemorySize> SceneMemory;
     std::atomic<std::int32_t> SceneBase{static_cast<std::int32_t>(SceneOffset)};
     AtomicByte PlayMode{0};
-    AtomicBytes<RowSize> CrossfadeStep;   // index 1..255
+    AtomicBytes<RowSize> CrossfadeStep; // index 1..255
     AtomicByte FaderPageOffset{0};
-    AtomicBytes<RowSize> FadeTarget;      // index 1..255
+    AtomicBytes<RowSize> FadeTarget; // index 1..255
     AtomicBytes<DmxFrameSize> DmxOut;
     AtomicArray<std::uint16_t, DmxFrameSize> CoderTable;
     AtomicBytes<DmxFrameSize> CoderSource;

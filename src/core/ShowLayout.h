@@ -8,7 +8,7 @@
 namespace korvanel {
 
 inline constexpr std::size_t SceneMemorySize = 81920;
-inline constexpr std::size_t ShowFileBlocks = 640;   // blocks of 128 bytes
+inline constexpr std::size_t ShowFileBlocks = 640; // blocks of 128 bytes
 inline constexpr std::size_t RowSize = 256;
 
 inline constexpr std::size_t SystemRowOffset = 0;
@@ -17,13 +17,13 @@ inline constexpr std::size_t RateRowOffset = 256;
 inline constexpr std::size_t NamesOffset = 512;
 inline constexpr std::size_t NameSize = 16;
 inline constexpr std::size_t StaticOffset = 4608;
-inline constexpr std::size_t StaticPictureSize = 512;   // flag row, then level row
+inline constexpr std::size_t StaticPictureSize = 512; // flag row, then level row
 inline constexpr std::size_t StaticPictureCount = 16;
 inline constexpr std::size_t SelectionOffset = 12800;
 inline constexpr std::size_t SpareOffset = 13056;
 inline constexpr std::size_t SceneOffset = 16384;
 inline constexpr std::size_t SceneCount = 256;
-inline constexpr std::size_t ChannelCount = 255;        // DMX channels 1..255 in a scene
+inline constexpr std::size_t ChannelCount = 255; // DMX channels 1..255 in a scene
 
 // Show settings inside the system row.
 inline constexpr std::size_t SysCurrentScene = 131;
@@ -48,8 +48,8 @@ inline constexpr std::size_t SysAvtomat2Dark = 154;
 // The picture that the macros button lays over a blacked-out frame (key M).
 inline constexpr std::size_t MacrosPicture = 15;
 
-inline constexpr std::size_t DmxFrameSize = 513;   // start code + channels 1..512
-inline constexpr std::size_t MixedSlots = 256;     // slots 0..255 are computed each tick
+inline constexpr std::size_t DmxFrameSize = 513; // start code + channels 1..512
+inline constexpr std::size_t MixedSlots = 256;   // slots 0..255 are computed each tick
 inline constexpr std::uint16_t TickPeriodMs = 50;
 
 inline constexpr std::size_t FaderCount = 27;

@@ -89,15 +89,34 @@ void ButtonRepeat(Engine &engine, std::uint8_t pair, XYRange range, int code)
         int x = xOf(engine, s, pair);
         int y = yOf(engine, s, pair);
         switch (code) {
-        case XYRight: x = x == 255 ? x : x + 1; break;
-        case XYLeft: x = x == 0 ? x : x - 1; break;
-        case XYUp: y = y == 255 ? y : y + 1; break;
-        case XYDown: y = y == 0 ? y : y - 1; break;
-        case XYMirrorX: x = 255 - x; break;
-        case XYMirrorY: y = 255 - y; break;
-        case XYSmaller: x = smaller(x); y = smaller(y); break;
-        case XYLarger: x = larger(x); y = larger(y); break;
-        default: return;
+        case XYRight:
+            x = x == 255 ? x : x + 1;
+            break;
+        case XYLeft:
+            x = x == 0 ? x : x - 1;
+            break;
+        case XYUp:
+            y = y == 255 ? y : y + 1;
+            break;
+        case XYDown:
+            y = y == 0 ? y : y - 1;
+            break;
+        case XYMirrorX:
+            x = 255 - x;
+            break;
+        case XYMirrorY:
+            y = 255 - y;
+            break;
+        case XYSmaller:
+            x = smaller(x);
+            y = smaller(y);
+            break;
+        case XYLarger:
+            x = larger(x);
+            y = larger(y);
+            break;
+        default:
+            return;
         }
         DataWriteXY(engine, static_cast<std::uint8_t>(s), pair, x, y);
     }

@@ -11,8 +11,8 @@
 
 namespace korvanel {
 
-inline constexpr int XYNoScene = 300;   // XYFoundScene when no point is under the pointer
-inline constexpr int XYMaxPair = 253;   // slider maximum: Y of the last pair is channel 255
+inline constexpr int XYNoScene = 300; // XYFoundScene when no point is under the pointer
+inline constexpr int XYMaxPair = 253; // slider maximum: Y of the last pair is channel 255
 
 // The scenes worked on, F - 1 .. T - 1, from the shown numbers F and T.
 struct XYRange {
@@ -52,7 +52,10 @@ enum XYCode : std::uint8_t {
     XYSmaller = 7,
     XYLarger = 8,
 };
-constexpr bool xyRepeats(int code) { return (code >= XYRight && code <= XYDown) || code == XYSmaller || code == XYLarger; }
+constexpr bool xyRepeats(int code)
+{
+    return (code >= XYRight && code <= XYDown) || code == XYSmaller || code == XYLarger;
+}
 
 // One step of a move, mirror or size operation on every scene of the range.
 void ButtonRepeat(Engine &engine, std::uint8_t pair, XYRange range, int code);

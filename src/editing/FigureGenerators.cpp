@@ -91,9 +91,9 @@ private:
 public:
     const int first;
     const int last;
-    const int N;   // steps
-    const int S;   // size
-    const int W;   // option
+    const int N; // steps
+    const int S; // size
+    const int W; // option
 };
 
 // Square and zigzag share their size, side length and start.

@@ -19,12 +19,12 @@ int ceilWhole(long double value);
 std::pair<int, int> Sinus(int angle, std::uint8_t diameter);
 
 struct FigureSettings {
-    std::uint8_t pair = 0;     // X to channel pair + 1, Y to pair + 2
-    std::uint8_t layout = 2;   // the circle's Y goes to channel pair + layout
-    int from = 1;              // F, shown scene number
-    int to = 32;               // T, shown scene number
-    int size = 200;            // S, 20..250
-    int option = 7;            // W, 0..10
+    std::uint8_t pair = 0;   // X to channel pair + 1, Y to pair + 2
+    std::uint8_t layout = 2; // the circle's Y goes to channel pair + layout
+    int from = 1;            // F, shown scene number
+    int to = 32;             // T, shown scene number
+    int size = 200;          // S, 20..250
+    int option = 7;          // W, 0..10
 };
 
 // Each writes scenes F - 1 .. T - 1 and no others; with F = T the one scene

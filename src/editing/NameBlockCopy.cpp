@@ -5,7 +5,7 @@ namespace korvanel {
 bool nameBlockFits(const NameBlock &block)
 {
     return block.first >= 1 && block.to >= 1 && block.last >= block.first &&
-           block.last - block.first + block.to <= static_cast<int>(ChannelCount);
+        block.last - block.first + block.to <= static_cast<int>(ChannelCount);
 }
 
 bool copyNameBlock(Engine &engine, const NameBlock &block, const NameCopyMarks &marks)

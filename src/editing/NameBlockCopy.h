@@ -11,19 +11,19 @@ inline constexpr std::uint8_t NameCopyGreyOdd = 170;
 inline constexpr std::uint8_t NameCopyGreyEven = 200;
 
 struct NameBlock {
-    int first = 1;   // F
-    int last = 3;    // L
-    int to = 4;      // T
+    int first = 1; // F
+    int last = 3;  // L
+    int to = 4;    // T
 };
 
 // Whether every target channel T .. T + L - F lies within 1..255.
 bool nameBlockFits(const NameBlock &block);
 
 struct NameCopyMarks {
-    int repetition = 1;      // r, from 1: odd copies grey 170, even ones grey 200
-    bool numberPlus = true;  // first character := 48 + firstDigit, taken as a byte
+    int repetition = 1;     // r, from 1: odd copies grey 170, even ones grey 200
+    bool numberPlus = true; // first character := 48 + firstDigit, taken as a byte
     int firstDigit = 2;
-    bool markFirst = true;   // the copy of the first channel green 50, 250, 50
+    bool markFirst = true; // the copy of the first channel green 50, 250, 50
 };
 
 // Copies one block; false, with nothing changed, when it does not fit.

@@ -50,10 +50,7 @@ void DeleteScena(Engine &engine)
         engine.setSys(SysLastScene, static_cast<std::uint8_t>(last - 1));
 }
 
-void SaveToPaste(Engine &engine)
-{
-    engine.SceneMemory.copyTo(engine.PasteBuffer, sceneRow(engine.currentScene()));
-}
+void SaveToPaste(Engine &engine) { engine.SceneMemory.copyTo(engine.PasteBuffer, sceneRow(engine.currentScene())); }
 
 void LoadFromPaste(Engine &engine)
 {

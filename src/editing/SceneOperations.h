@@ -28,22 +28,22 @@ void LoadFromPaste(Engine &engine);
 
 // What a command did.
 struct EditOutcome {
-    bool done = false;   // false: refused while the show plays, nothing changed
-    int snapshots = 0;   // undo snapshots taken, in order
+    bool done = false; // false: refused while the show plays, nothing changed
+    int snapshots = 0; // undo snapshots taken, in order
 };
 
 // Commands, refused while the show plays.
-EditOutcome insertScene(Engine &engine);           // snapshot, InsertNewScena
-EditOutcome deleteScene(Engine &engine);           // snapshot, DeleteScena
-EditOutcome clearScene(Engine &engine);            // snapshot, current row := 0
-EditOutcome copyPreviousScene(Engine &engine);     // snapshot, row of current - 1 over the current row
-EditOutcome copySceneToBuffer(Engine &engine);     // SaveToPaste, no snapshot
-EditOutcome replaceWithBuffer(Engine &engine);     // snapshot, LoadFromPaste
-EditOutcome insertSceneAndPaste(Engine &engine);   // snapshot, InsertNewScena, LoadFromPaste
+EditOutcome insertScene(Engine &engine);         // snapshot, InsertNewScena
+EditOutcome deleteScene(Engine &engine);         // snapshot, DeleteScena
+EditOutcome clearScene(Engine &engine);          // snapshot, current row := 0
+EditOutcome copyPreviousScene(Engine &engine);   // snapshot, row of current - 1 over the current row
+EditOutcome copySceneToBuffer(Engine &engine);   // SaveToPaste, no snapshot
+EditOutcome replaceWithBuffer(Engine &engine);   // snapshot, LoadFromPaste
+EditOutcome insertSceneAndPaste(Engine &engine); // snapshot, InsertNewScena, LoadFromPaste
 
 struct StepOutcome {
-    bool moved = false;      // false while the show plays: the slider only snaps back
-    bool appended = false;   // a copy of the scene before was appended to the show
+    bool moved = false;    // false while the show plays: the slider only snaps back
+    bool appended = false; // a copy of the scene before was appended to the show
 };
 
 // The step slider's move to `position` (0..SysLastScene + 1). One past the last

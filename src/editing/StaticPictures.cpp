@@ -96,7 +96,8 @@ void putBorrowedRows(const PictureSave &save, ShowImage &image)
 {
     std::copy(save.scene0.begin(), save.scene0.end(), image.begin() + static_cast<std::ptrdiff_t>(sceneRow(0)));
     std::copy(save.rates.begin(), save.rates.end(), image.begin() + static_cast<std::ptrdiff_t>(RateRowOffset));
-    std::copy(save.selection.begin(), save.selection.end(), image.begin() + static_cast<std::ptrdiff_t>(SelectionOffset));
+    std::copy(save.selection.begin(), save.selection.end(),
+              image.begin() + static_cast<std::ptrdiff_t>(SelectionOffset));
     image[SysCurrentScene] = save.currentScene;
 }
 

@@ -2,14 +2,8 @@
 
 namespace korvanel {
 
-void ToMemoryUndo(Engine &engine)
-{
-    engine.SceneMemory.copyTo(engine.UndoMemory);
-}
+void ToMemoryUndo(Engine &engine) { engine.SceneMemory.copyTo(engine.UndoMemory); }
 
-void FromMemoryUndo(Engine &engine)
-{
-    engine.SceneMemory.copyFrom(engine.UndoMemory);
-}
+void FromMemoryUndo(Engine &engine) { engine.SceneMemory.copyFrom(engine.UndoMemory); }
 
 } // namespace korvanel

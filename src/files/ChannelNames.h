@@ -26,6 +26,6 @@ NameBytes padName(std::string_view text);
 // 0..254 and the first byte of channel 255's name, whose other 15 keep their blanks.
 void zeroNameBlanks(Engine &engine);
 
-inline constexpr std::size_t NameBlanksEnd = 4592;   // inclusive
+inline constexpr std::size_t NameBlanksEnd = 4592; // inclusive
 
 } // namespace korvanel

@@ -13,7 +13,7 @@ inline constexpr std::size_t CoderFileSize = 2 * CoderFileEntries;
 struct CoderFileResult {
     enum class Kind { Ok, Missing, Unreadable, TooShort, Unwritable };
     Kind kind = Kind::Ok;
-    int systemError = 0;   // errno of the failed call, when there is one
+    int systemError = 0; // errno of the failed call, when there is one
 
     bool ok() const { return kind == Kind::Ok; }
 };

@@ -16,8 +16,8 @@ struct Area {
 };
 
 constexpr Area Areas[] = {
-    {NameRedAt, &ChannelColors::NameColorRed},     {NameGreenAt, &ChannelColors::NameColorGreen},
-    {NameBlueAt, &ChannelColors::NameColorBlue},   {SplitRedAt, &ChannelColors::SplitColorRed},
+    {NameRedAt, &ChannelColors::NameColorRed},       {NameGreenAt, &ChannelColors::NameColorGreen},
+    {NameBlueAt, &ChannelColors::NameColorBlue},     {SplitRedAt, &ChannelColors::SplitColorRed},
     {SplitGreenAt, &ChannelColors::SplitColorGreen}, {SplitBlueAt, &ChannelColors::SplitColorBlue},
     {GraphHintAt, &ChannelColors::GraphHint},
 };

@@ -3,9 +3,9 @@
 // file as it was: the bytes go to a temporary file beside it, which is flushed
 // to disk and then renamed over the target.
 
+#include <cstdint>
 #include <span>
 #include <string>
-#include <cstdint>
 
 #include "files/FileResult.h"
 

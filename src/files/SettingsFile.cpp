@@ -1,7 +1,7 @@
 #include "files/SettingsFile.h"
 
-#define SI_NO_CONVERSION   // values are bytes: paths pass through whatever their encoding
-#define SI_IMPLEMENTATION  // the header's templates are instantiated here only
+#define SI_NO_CONVERSION  // values are bytes: paths pass through whatever their encoding
+#define SI_IMPLEMENTATION // the header's templates are instantiated here only
 #include <SimpleIni.h>
 
 #include <cerrno>
@@ -32,7 +32,7 @@ bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 LineKind classify(std::string_view line)
 {
     if (line.find('\0') != std::string_view::npos)
-        return LineKind::Unreadable;   // the parser would stop at it and lose the rest of the file
+        return LineKind::Unreadable; // the parser would stop at it and lose the rest of the file
     std::size_t i = 0;
     while (i < line.size() && isSpace(line[i]))
         ++i;
@@ -140,8 +140,9 @@ Prepared prepare(std::string_view text)
             prepared.body.append(line);
         prepared.body += '\n';
     }
-    const std::size_t tailStart = bodyEnd == 0 ? 0 : static_cast<std::size_t>(lines[bodyEnd - 1].data() - text.data()) +
-                                                         lines[bodyEnd - 1].size() + 1;
+    const std::size_t tailStart = bodyEnd == 0
+        ? 0
+        : static_cast<std::size_t>(lines[bodyEnd - 1].data() - text.data()) + lines[bodyEnd - 1].size() + 1;
     if (tailStart < text.size())
         prepared.tail.assign(text.substr(tailStart));
     return prepared;
@@ -167,8 +168,8 @@ std::string finish(const Prepared &prepared, const std::string &saved)
 
 void configure(CSimpleIniA &ini)
 {
-    ini.SetMultiKey(true);   // repeated foreign keys survive; ours are read from the first
-    ini.SetSpaces(false);    // key=value, as the file has always been written
+    ini.SetMultiKey(true); // repeated foreign keys survive; ours are read from the first
+    ini.SetSpaces(false);  // key=value, as the file has always been written
 }
 
 // A value is one line: whatever follows a line break would become a line of its own.

@@ -12,9 +12,9 @@
 namespace korvanel {
 
 struct IniSettings {
-    std::array<std::string, ConveyorSlotCount> ConveyorFiles;   // Konveir/File01..File20
-    std::string Path;    // LastFile/Path: the show to open
-    std::string Coder;   // LastFile/Coder: the recoding table file
+    std::array<std::string, ConveyorSlotCount> ConveyorFiles; // Konveir/File01..File20
+    std::string Path;                                         // LastFile/Path: the show to open
+    std::string Coder;                                        // LastFile/Coder: the recoding table file
 };
 
 // "File01".."File20" for n = 1..20.

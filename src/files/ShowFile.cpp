@@ -21,8 +21,7 @@ FileResult loadShowFile(Engine &engine, const std::string &path)
 
 void stampShowHeader(Engine &engine) { engine.SceneMemory.copyFrom(ShowHeader, SystemRowOffset); }
 
-FileResult writeShowFile(const Engine &engine, const std::string &path,
-                         const std::function<void(ShowImage &)> &adjust)
+FileResult writeShowFile(const Engine &engine, const std::string &path, const std::function<void(ShowImage &)> &adjust)
 {
     const auto image = std::make_unique<ShowImage>();
     engine.SceneMemory.copyTo(*image);

@@ -57,7 +57,7 @@ D2xxLibrary::LoadResult D2xxLibrary::load(const std::string &path)
     if (!missing.empty()) {
         result.outcome = Outcome::Refused;
         result.refusal = "Библиотека " + path + " не используется: в ней нет функции " + missing + " ";
-        return result;   // the destructor unloads it
+        return result; // the destructor unloads it
     }
     result.outcome = Outcome::Loaded;
     result.library = std::move(library);
@@ -95,10 +95,7 @@ FtStatus D2xxLibrary::listDescription(std::uint32_t index, std::span<char> text)
     return listByIndex(index, text, ByDescription);
 }
 
-FtStatus D2xxLibrary::open(std::uint32_t index, FtHandle &handle)
-{
-    return m_open(static_cast<int>(index), &handle);
-}
+FtStatus D2xxLibrary::open(std::uint32_t index, FtHandle &handle) { return m_open(static_cast<int>(index), &handle); }
 
 FtStatus D2xxLibrary::close(FtHandle handle) { return m_close(handle); }
 

@@ -16,7 +16,7 @@ public:
     struct LoadResult {
         Outcome outcome = Outcome::NotFound;
         std::unique_ptr<D2xxLibrary> library;
-        std::string refusal;   // why a library that is there is not used
+        std::string refusal; // why a library that is there is not used
     };
 
     // A path with a slash loads that file; a bare name searches the system

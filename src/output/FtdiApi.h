@@ -39,8 +39,7 @@ public:
     virtual FtStatus setTimeouts(FtHandle handle, std::uint32_t readMs, std::uint32_t writeMs) = 0;
     // Only its success matters to the link: it is the liveness check.
     virtual FtStatus getQueueStatus(FtHandle handle, std::uint32_t &rxBytes) = 0;
-    virtual FtStatus write(FtHandle handle, const std::uint8_t *data, std::uint32_t size,
-                           std::uint32_t &written) = 0;
+    virtual FtStatus write(FtHandle handle, const std::uint8_t *data, std::uint32_t size, std::uint32_t &written) = 0;
 };
 
 } // namespace korvanel

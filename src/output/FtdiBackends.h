@@ -11,8 +11,8 @@ namespace korvanel {
 
 struct FtdiBackendChoice {
     std::unique_ptr<FtdiApi> api;
-    std::string name;    // the library in use, for the options page
-    std::string notes;   // libraries found but refused, and why
+    std::string name;  // the library in use, for the options page
+    std::string notes; // libraries found but refused, and why
 };
 
 FtdiBackendChoice chooseFtdiBackend(const std::string &programFolder);

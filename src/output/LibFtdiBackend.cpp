@@ -50,8 +50,12 @@ FtStatus libftdiStatus(LibftdiCall call, int result)
         return result == -4 ? ft::DeviceNotOpened : (result == -1 ? ft::InvalidParameter : ft::IoError);
     case LibftdiCall::Open:
         switch (result) {
-        case -3: case -4: case -5: case -11: case -12:
-            return ft::DeviceNotOpened;   // busy, no permission, kernel driver kept it
+        case -3:
+        case -4:
+        case -5:
+        case -11:
+        case -12:
+            return ft::DeviceNotOpened; // busy, no permission, kernel driver kept it
         case -8:
             return ft::InvalidHandle;
         default:
@@ -80,7 +84,7 @@ FtStatus LibFtdiBackend::listDeviceCount(std::uint32_t &count)
 {
     count = 0;
     if (m_scan == nullptr)
-        return ft::IoError;   // no USB access at all
+        return ft::IoError; // no USB access at all
     const DeviceList list(m_scan);
     if (list.result() < 0)
         return libftdiStatus(LibftdiCall::FindAll, list.result());
@@ -98,10 +102,10 @@ FtStatus LibFtdiBackend::listStrings(std::uint32_t index, std::span<char> serial
     libusb_device *device = list.at(index);
     if (device == nullptr)
         return ft::DeviceNotFound;
-    const int result = ftdi_usb_get_strings2(m_scan, device, nullptr, 0,
-                                             description.empty() ? nullptr : description.data(),
-                                             static_cast<int>(description.size()),
-                                             serial.empty() ? nullptr : serial.data(), static_cast<int>(serial.size()));
+    const int result =
+        ftdi_usb_get_strings2(m_scan, device, nullptr, 0, description.empty() ? nullptr : description.data(),
+                              static_cast<int>(description.size()), serial.empty() ? nullptr : serial.data(),
+                              static_cast<int>(serial.size()));
     return libftdiStatus(LibftdiCall::GetStrings, result);
 }
 

@@ -40,7 +40,7 @@ public:
 private:
     FtStatus listStrings(std::uint32_t index, std::span<char> serial, std::span<char> description);
 
-    ftdi_context *m_scan = nullptr;   // for the device list only
+    ftdi_context *m_scan = nullptr; // for the device list only
 };
 
 } // namespace korvanel

@@ -14,7 +14,10 @@ constexpr std::int64_t NsPerSecond = 1'000'000'000;
 
 std::int64_t toNs(const timespec &t) { return t.tv_sec * NsPerSecond + t.tv_nsec; }
 
-timespec fromNs(std::int64_t ns) { return timespec{static_cast<time_t>(ns / NsPerSecond), static_cast<long>(ns % NsPerSecond)}; }
+timespec fromNs(std::int64_t ns)
+{
+    return timespec{static_cast<time_t>(ns / NsPerSecond), static_cast<long>(ns % NsPerSecond)};
+}
 
 std::int64_t monotonicNow()
 {
@@ -65,8 +68,7 @@ void OutputTicker::run(std::stop_token stop)
     while (!stop.stop_requested()) {
         next += period;
         const timespec deadline = fromNs(next);
-        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
-        }
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {}
         if (stop.stop_requested())
             break;
         const std::int64_t started = monotonicNow();

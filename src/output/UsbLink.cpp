@@ -12,20 +12,28 @@ constexpr std::string_view WriteFailedName = "Интерфейс отключе�
 constexpr std::string_view SerialPrefix = "серийный номер = ";
 constexpr std::string_view CountPrefix = "Устройств на шине USB = ";
 // The last letter before the blank is the Latin a.
-constexpr std::string_view NoDevice = "Нет USB устройств" "a ";
+constexpr std::string_view NoDevice = "Нет USB устройств"
+                                      "a ";
 
 } // namespace
 
 std::string_view usbStatusText(FtStatus status)
 {
     switch (status) {
-    case 1: return " - Ошибка Handle...";
-    case 2: return " - Устройство не найдено....";
-    case 3: return " - Устройство не открывается...";
-    case 4: return " - Ошибка ввода-вывода...";
-    case 5: return " - Не хватает ресурсов...";
-    case 6: return " - Неверный параметр ...";
-    default: return {};
+    case 1:
+        return " - Ошибка Handle...";
+    case 2:
+        return " - Устройство не найдено....";
+    case 3:
+        return " - Устройство не открывается...";
+    case 4:
+        return " - Ошибка ввода-вывода...";
+    case 5:
+        return " - Не хватает ресурсов...";
+    case 6:
+        return " - Неверный параметр ...";
+    default:
+        return {};
     }
 }
 

@@ -96,7 +96,7 @@ public:
     AtomicByte ReportEnabled{1};
     AtomicByte DeviceOpen{0};
     AtomicByte DeviceListChanged{0};
-    AtomicByte NoUsbConnect{0};   // CheckBoxNoUSBconnect: demo mode
+    AtomicByte NoUsbConnect{0}; // CheckBoxNoUSBconnect: demo mode
 
 private:
     FtStatus listString(std::string_view name, std::uint32_t index, bool serial);
@@ -104,7 +104,7 @@ private:
 
     FtdiApi &m_api;
     FtHandle m_ftHandle = nullptr;
-    std::uint32_t m_deviceIndex = 0;   // always the first device
+    std::uint32_t m_deviceIndex = 0; // always the first device
     std::uint32_t m_deviceCount = 0;
     FixedText<DeviceStringLimit> m_deviceString;
     // Larger than the longest text (64), so an unterminated one stays inside.

@@ -11,8 +11,8 @@
 
 namespace korvanel {
 
-inline constexpr std::size_t WireFrameMinLength = 2 + DmxFrameSize + 4;        // 519: no FF in the data
-inline constexpr std::size_t WireFrameMaxLength = 2 + 2 * DmxFrameSize + 4;    // 1032: all FF
+inline constexpr std::size_t WireFrameMinLength = 2 + DmxFrameSize + 4;     // 519: no FF in the data
+inline constexpr std::size_t WireFrameMaxLength = 2 + 2 * DmxFrameSize + 4; // 1032: all FF
 // One byte more: a further FF follows the frame in the buffer, never sent.
 inline constexpr std::size_t WireBufferSize = WireFrameMaxLength + 1;
 

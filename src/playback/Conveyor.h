@@ -13,9 +13,9 @@ namespace korvanel {
 using ConveyorSlots = std::array<bool, ConveyorSlotCount>;
 
 struct ConveyorStep {
-    int load = 0;           // slot 1..20 whose show is loaded, 0: none
-    int labelPosition = 0;  // slot the label names, 0: the label stays
-    int nextPosition = 1;   // KonveyrPosition after the step, 1..20
+    int load = 0;          // slot 1..20 whose show is loaded, 0: none
+    int labelPosition = 0; // slot the label names, 0: the label stays
+    int nextPosition = 1;  // KonveyrPosition after the step, 1..20
 };
 
 // From `position` on, slots that are not active or hold no file are passed

@@ -10,16 +10,16 @@
 namespace korvanel {
 
 struct GeneratorPhases {
-    std::uint8_t wrapAbove;     // the phase counter restarts past this
-    std::uint8_t forwardBelow;  // below this the pattern runs forward
+    std::uint8_t wrapAbove;    // the phase counter restarts past this
+    std::uint8_t forwardBelow; // below this the pattern runs forward
 };
 
 inline constexpr GeneratorPhases Generator1Phases{20, 10};
 inline constexpr GeneratorPhases Generator2Phases{24, 12};
 
 struct GeneratorState {
-    std::uint8_t step = 0;    // 0..7
-    std::uint8_t phase = 0;   // passes through step 3
+    std::uint8_t step = 0;  // 0..7
+    std::uint8_t phase = 0; // passes through step 3
 };
 
 // Levels of outputs 0..3 for a pattern 1..4 at a step 0..7.
@@ -36,7 +36,10 @@ inline constexpr std::uint8_t MaxGeneratorTempo = 50;
 // t x t ms; a stored 0 counts as 20, anything else outside the slider's range takes its nearest end.
 constexpr int generatorIntervalMs(std::uint8_t tempo)
 {
-    const int t = tempo == 0 ? 20 : tempo < MinGeneratorTempo ? MinGeneratorTempo : tempo > MaxGeneratorTempo ? MaxGeneratorTempo : tempo;
+    const int t = tempo == 0        ? 20
+        : tempo < MinGeneratorTempo ? MinGeneratorTempo
+        : tempo > MaxGeneratorTempo ? MaxGeneratorTempo
+                                    : tempo;
     return t * t;
 }
 

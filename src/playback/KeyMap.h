@@ -14,18 +14,18 @@ inline constexpr std::uint16_t Space = 32;
 inline constexpr std::uint16_t Digit0 = 48;
 inline constexpr std::uint16_t NumpadPlus = 107;
 inline constexpr std::uint16_t NumpadMinus = 109;
-inline constexpr std::uint16_t Equal = 187;   // "=" / "+" right of the digit row
+inline constexpr std::uint16_t Equal = 187; // "=" / "+" right of the digit row
 inline constexpr std::uint16_t Minus = 189;
 } // namespace vk
 
 enum class KeyAction : std::uint8_t {
     None,
-    Ctrl,       // latches the picture flashes while held
-    Picture,    // index: picture 0..15 in output order (1..8, Space, Z X C V B N M)
-    Blackout,   // toggles blackout and stops the stepping
+    Ctrl,     // latches the picture flashes while held
+    Picture,  // index: picture 0..15 in output order (1..8, Space, Z X C V B N M)
+    Blackout, // toggles blackout and stops the stepping
     Play,
     Stop,
-    Conveyor,   // index: conveyor slot 1..19
+    Conveyor, // index: conveyor slot 1..19
 };
 
 struct KeyCommand {

@@ -14,7 +14,14 @@ struct RatePreset {
 };
 
 inline constexpr std::array<RatePreset, 8> RatePresets{{
-    {1, "15"}, {2, "7"}, {4, "3"}, {8, "2"}, {20, "1"}, {50, "0,5"}, {100, "0,2"}, {255, "no"},
+    {1, "15"},
+    {2, "7"},
+    {4, "3"},
+    {8, "2"},
+    {20, "1"},
+    {50, "0,5"},
+    {100, "0,2"},
+    {255, "no"},
 }};
 
 // Positions above 7 mean "no fade".

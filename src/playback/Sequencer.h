@@ -9,10 +9,10 @@
 namespace korvanel {
 
 enum class SceneAdvance : std::uint8_t {
-    Stopped,    // not playing: nothing moves
-    Advanced,   // to the next scene
-    Wrapped,    // past the last scene back to scene 0
-    Ended,      // the ring is off and the last scene was reached: playback stops there
+    Stopped,  // not playing: nothing moves
+    Advanced, // to the next scene
+    Wrapped,  // past the last scene back to scene 0
+    Ended,    // the ring is off and the last scene was reached: playback stops there
 };
 
 // One step of the playing show. With ring off the show stops on its last

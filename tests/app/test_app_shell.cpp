@@ -88,7 +88,7 @@ TEST_F(Shell, ReturnDataSystemFollowsTheShowAndTheDialogNames)
     engine->setSys(SysCurrentScene, 9);
     engine->setSys(SysLastScene, 20);
     engine->setSys(SysTempo, 10);
-    form->SaveDialogFileName.clear();   // the open name counts only while there is no save name
+    form->SaveDialogFileName.clear(); // the open name counts only while there is no save name
     form->OpenDialogFileName = "/shows/a.kvl";
     form->ReturnDataSystem();
     EXPECT_EQ(form->windowTitle(), "KORVANEL /shows/a.kvl");
@@ -113,10 +113,10 @@ TEST_F(Shell, PageRefreshRunsOnlyTheVisiblePagesRefresh)
     form->ReturnPageControlAll();
     EXPECT_EQ(faders, 1);
     EXPECT_EQ(graph, 0);
-    ctl<QTabWidget>("PageControlInput")->setCurrentIndex(1);   // the page change refreshes
+    ctl<QTabWidget>("PageControlInput")->setCurrentIndex(1); // the page change refreshes
     EXPECT_EQ(graph, 1);
     EXPECT_EQ(faders, 1);
-    ctl<QTabWidget>("PageControlInput")->setCurrentIndex(5);   // nothing registered: no crash
+    ctl<QTabWidget>("PageControlInput")->setCurrentIndex(5); // nothing registered: no crash
     EXPECT_EQ(graph, 1);
 }
 

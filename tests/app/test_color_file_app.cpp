@@ -10,8 +10,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ShowBytes.h"
 #include "ui/mainwindow/BaseForm.h"
-#include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/pages/faders/FaderPage.h"
+#include "ui/rightcolumn/ChannelColorTab.h"
 
 using namespace korvanel;
 

@@ -10,12 +10,11 @@
 
 #include "app/AppShell.h"
 #include "support/ScriptedDialogs.h"
-#include "ui/pages/coder/CoderTab.h"
 #include "support/ShowBytes.h"
 #include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/pages/coder/CoderTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
-#include "ui/mainwindow/ShowFileCommands.h"
 
 using namespace korvanel;
 
@@ -83,12 +82,14 @@ TEST_F(Run, KeyCaptionsFromTheSettingsTakeEightCharacters)
 {
     const QString table = dir.filePath("hall.kvr");
     writeFile(table, QByteArray(512, '\0'));
-    writeFile(ini, "[Konveir]\n"
-                   "File03=C:\\Shows\\Holiday2024.kvl\n"
-                   "File10=C:\\Shows\\Tenth-show.kvl\n"
-                   "File15=C:\\Shows\\Fifteen-show.kvl\n"
-                   "File20=C:\\Shows\\End.kvl\n"
-                   "[LastFile]\nCoder=" + table.toUtf8() + "\n");
+    writeFile(ini,
+              "[Konveir]\n"
+              "File03=C:\\Shows\\Holiday2024.kvl\n"
+              "File10=C:\\Shows\\Tenth-show.kvl\n"
+              "File15=C:\\Shows\\Fifteen-show.kvl\n"
+              "File20=C:\\Shows\\End.kvl\n"
+              "[LastFile]\nCoder=" +
+                  table.toUtf8() + "\n");
     shell->FormCreate();
 
     EXPECT_EQ(key(3)->text(), "E=Holiday2");
@@ -111,8 +112,11 @@ TEST_F(Run, StartUpReopensTheLastShowAndExitKeepsForeignSettings)
     writeFile(show, showBytes(5, 30, 44));
     const QString table = dir.filePath("a.kvr");
     writeFile(table, QByteArray(512, '\0'));
-    writeFile(ini, QString("; the operator's notes\n[Screen]\nZoom=2\n[Konveir]\nFile02=/s/two.kvl\n"
-                           "[LastFile]\nPath=%1\nCoder=%2\n[Other]\nk=v\n").arg(show, table).toUtf8());
+    writeFile(ini,
+              QString("; the operator's notes\n[Screen]\nZoom=2\n[Konveir]\nFile02=/s/two.kvl\n"
+                      "[LastFile]\nPath=%1\nCoder=%2\n[Other]\nk=v\n")
+                  .arg(show, table)
+                  .toUtf8());
     shell->FormCreate();
 
     EXPECT_EQ(engine->level(5, 3), 77);
@@ -140,7 +144,7 @@ TEST_F(Run, AShowThatIsGoneIsReportedAndTheNextRunStartsFromUnit001)
 TEST_F(Run, SettingsThatCannotBeWrittenGiveTheErrorBox)
 {
     shell->FormCreate();
-    ASSERT_TRUE(QDir().mkpath(ini));   // a folder where the settings file should go
+    ASSERT_TRUE(QDir().mkpath(ini)); // a folder where the settings file should go
     exit();
     ASSERT_FALSE(dialogs->shown.isEmpty());
     EXPECT_EQ(dialogs->shown.last(), "error: Unable to write to " + ini);

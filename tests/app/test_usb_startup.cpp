@@ -56,7 +56,7 @@ protected:
         return fake.writeCount() == before;
     }
 
-    FakeD2xx fake;   // reset: no device
+    FakeD2xx fake; // reset: no device
     QTemporaryDir dir;
     std::unique_ptr<Engine> engine = std::make_unique<Engine>();
     std::unique_ptr<TBaseForm> form;
@@ -115,8 +115,8 @@ TEST_F(UsbStartUp, UnpluggedSendingStopsTheTextsFollowAndPluggingBackResumes)
 
     fake.unplug();
     const auto unpluggedAt = fake.writeCount();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return link().publishedTexts().UsbCountText.view() == "Нет USB устройствa "; },
-                                2500));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return link().publishedTexts().UsbCountText.view() == "Нет USB устройствa "; }, 2500));
     EXPECT_EQ(link().state(), LinkState::Closed);
     EXPECT_EQ(fake.writeCount(), unpluggedAt) << "nothing reaches a pulled device";
     EXPECT_TRUE(silentFor(300));
@@ -124,7 +124,8 @@ TEST_F(UsbStartUp, UnpluggedSendingStopsTheTextsFollowAndPluggingBackResumes)
     shell->usbLinkPanel()->ShowLinkStatus();
     EXPECT_EQ(form->CaptionPrefix, " DEMO MODE: ");
     EXPECT_EQ(panel(), WriteFailedIo);
-    EXPECT_EQ(label("LabelKolvoUSB"), QString::fromUtf8("Устройств на шине USB = 1")) << "labels are set at start-up only";
+    EXPECT_EQ(label("LabelKolvoUSB"), QString::fromUtf8("Устройств на шине USB = 1"))
+        << "labels are set at start-up only";
 
     fake.plug(1);
     ASSERT_TRUE(framesFlow(unpluggedAt));

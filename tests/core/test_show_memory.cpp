@@ -72,7 +72,8 @@ TEST(ClearAll, SetsTheValuesOfANewShowAndKeepsNamesAndSpareSettings)
     for (std::size_t i = NamesOffset; i < StaticOffset; ++i)
         ASSERT_EQ(e->SceneMemory.get(i), 0x5A) << "names are kept " << i;
     // Settings a new show does not own pass from the old show.
-    for (std::size_t pos : {SysRateLevel, SysAvtomat1Tempo, SysAvtomat1Channel, SysAvtomat2Dark, std::size_t{128}, std::size_t{255}})
+    for (std::size_t pos :
+         {SysRateLevel, SysAvtomat1Tempo, SysAvtomat1Channel, SysAvtomat2Dark, std::size_t{128}, std::size_t{255}})
         EXPECT_EQ(e->sys(pos), 0x5A) << pos;
     for (std::uint8_t b : e->PasteBuffer)
         ASSERT_EQ(b, 0);

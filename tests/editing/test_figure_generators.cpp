@@ -16,9 +16,9 @@ struct Named {
     const char *name;
     Generator generate;
 };
-const Named AllFigures[] = {{"stroke", figureStroke},   {"triangle", figureTriangle}, {"square", figureSquare},
-                            {"zigzag", figureZigzag},   {"raster", figureRaster},     {"circle", figureCircle},
-                            {"eight", figureEight},     {"four-leaf", figureFourLeaf}, {"spiral", figureSpiral}};
+const Named AllFigures[] = {{"stroke", figureStroke}, {"triangle", figureTriangle},  {"square", figureSquare},
+                            {"zigzag", figureZigzag}, {"raster", figureRaster},      {"circle", figureCircle},
+                            {"eight", figureEight},   {"four-leaf", figureFourLeaf}, {"spiral", figureSpiral}};
 
 constexpr std::uint8_t Marker = 0xA5;
 
@@ -59,7 +59,7 @@ protected:
     }
 
     Engine engine;
-    FigureSettings initial;   // F = 1, T = 32, S = 200, W = 7 on channels 1 and 2
+    FigureSettings initial; // F = 1, T = 32, S = 200, W = 7 on channels 1 and 2
 };
 
 } // namespace
@@ -118,7 +118,8 @@ TEST_F(FigureTest, SquareAndZigzag)
 TEST_F(FigureTest, RasterTurnsAtTheEdge)
 {
     figureRaster(engine, initial);
-    EXPECT_EQ(run(0, 6), (std::vector<Point>{{28, 16}, {76, 16}, {124, 16}, {172, 16}, {220, 16}, {220, 48}, {172, 48}}));
+    EXPECT_EQ(run(0, 6),
+              (std::vector<Point>{{28, 16}, {76, 16}, {124, 16}, {172, 16}, {220, 16}, {220, 48}, {172, 48}}));
     EXPECT_EQ(run(9, 10), (std::vector<Point>{{28, 48}, {28, 80}})) << "turn at the left edge";
     expectOnlyRangeWritten(0, 31, 0, 2, "raster");
 }
@@ -204,8 +205,9 @@ TEST_F(FigureTest, SpiralShrinksTowardTheCentre)
 TEST_F(FigureTest, OneSceneGetsTheStartPointAndNoStepDividesByZero)
 {
     const std::pair<const char *, Point> starts[] = {
-        {"stroke", {28, 42}},  {"triangle", {83, 84}}, {"square", {112, 112}},  {"zigzag", {112, 112}}, {"raster", {28, 16}},
-        {"circle", {127, 227}}, {"eight", {127, 127}}, {"four-leaf", {77, 127}}, {"spiral", {127, 227}}};
+        {"stroke", {28, 42}},   {"triangle", {83, 84}},   {"square", {112, 112}},
+        {"zigzag", {112, 112}}, {"raster", {28, 16}},     {"circle", {127, 227}},
+        {"eight", {127, 127}},  {"four-leaf", {77, 127}}, {"spiral", {127, 227}}};
     FigureSettings f = initial;
     f.from = f.to = 10;
     for (std::size_t i = 0; i < std::size(AllFigures); ++i) {

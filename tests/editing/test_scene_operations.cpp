@@ -14,7 +14,10 @@ using namespace korvanel;
 
 namespace {
 
-std::uint8_t mark(std::size_t scene, std::size_t channel) { return static_cast<std::uint8_t>(scene * 7 + channel * 3 + 1); }
+std::uint8_t mark(std::size_t scene, std::size_t channel)
+{
+    return static_cast<std::uint8_t>(scene * 7 + channel * 3 + 1);
+}
 
 // Every scene row holds its own recognisable bytes, byte 0 included.
 std::unique_ptr<Engine> markedShow(std::uint8_t current, std::uint8_t last)
@@ -57,8 +60,8 @@ std::vector<std::uint8_t> memory(const Engine &e)
 TEST(ScenePrimitives, WritesClampAndReadsBack)
 {
     Engine e;
-    const std::pair<std::int32_t, std::uint8_t> cases[] = {
-        {-1, 0}, {INT_MIN, 0}, {0, 0}, {128, 128}, {255, 255}, {256, 255}, {300, 255}, {INT_MAX, 255}};
+    const std::pair<std::int32_t, std::uint8_t> cases[] = {{-1, 0},    {INT_MIN, 0}, {0, 0},     {128, 128},
+                                                           {255, 255}, {256, 255},   {300, 255}, {INT_MAX, 255}};
     for (const auto &[value, stored] : cases) {
         DataWrite(e, 200, 255, value);
         EXPECT_EQ(DataRead(e, 200, 255), stored) << value;
@@ -98,7 +101,7 @@ TEST(NewScene, InsertsADuplicateOfTheCurrentSceneAfterIt)
     EXPECT_EQ(e->sys(SysLastScene), 6);
 
     std::vector<std::uint8_t> duplicate = markedRow(3);
-    duplicate[0] = mark(4, 0);   // byte 0 of the new row keeps its old value
+    duplicate[0] = mark(4, 0); // byte 0 of the new row keeps its old value
     EXPECT_EQ(row(*e, 4), duplicate);
     EXPECT_EQ(row(*e, 3), markedRow(3));
     EXPECT_EQ(row(*e, 5), markedRow(4));
@@ -220,8 +223,8 @@ TEST(PlaybackLock, RefusedCommandsChangeNothing)
     e->UndoMemory.fill(0x11);
     e->PasteBuffer.fill(0x22);
     const auto before = memory(*e);
-    for (auto command : {insertScene, deleteScene, clearScene, copyPreviousScene, copySceneToBuffer,
-                         replaceWithBuffer, insertSceneAndPaste}) {
+    for (auto command : {insertScene, deleteScene, clearScene, copyPreviousScene, copySceneToBuffer, replaceWithBuffer,
+                         insertSceneAndPaste}) {
         const auto result = command(*e);
         EXPECT_FALSE(result.done);
         EXPECT_EQ(result.snapshots, 0);

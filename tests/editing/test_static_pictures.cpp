@@ -12,7 +12,7 @@ TEST(StaticPictures, OnlyAFlagOfOneMakesAMemberAndFlagsTravelAsTheyAre)
     Engine &e = *owner;
     e.SceneMemory.set(pictureFlag(3, 7), 1);
     e.SceneMemory.set(pictureLevel(3, 7), 90);
-    e.SceneMemory.set(pictureFlag(3, 8), 2);   // from a foreign file
+    e.SceneMemory.set(pictureFlag(3, 8), 2); // from a foreign file
     e.SceneMemory.set(pictureLevel(3, 8), 80);
 
     ReadChaser(e, 3);
@@ -21,6 +21,6 @@ TEST(StaticPictures, OnlyAFlagOfOneMakesAMemberAndFlagsTravelAsTheyAre)
     EXPECT_EQ(e.SceneMemory.get(selectionByte(8)), 2);
     SaveChaser(e, 5);
     EXPECT_EQ(e.SceneMemory.get(pictureFlag(5, 8)), 2);
-    ReadChaser(e, StaticPictureCount);   // no such picture: nothing happens
+    ReadChaser(e, StaticPictureCount); // no such picture: nothing happens
     EXPECT_EQ(e.level(0, 7), 90);
 }

@@ -25,7 +25,7 @@ constexpr FT_STATUS FT_IO_ERROR = 4;
 constexpr FT_STATUS FT_INVALID_PARAMETER = 6;
 
 enum Function { ListDevices, Open, Close, ResetDevice, SetTimeouts, GetQueueStatus, Write, FunctionCount };
-const char *const FunctionNames[FunctionCount] = {"FT_ListDevices", "FT_Open", "FT_Close", "FT_ResetDevice",
+const char *const FunctionNames[FunctionCount] = {"FT_ListDevices", "FT_Open",           "FT_Close", "FT_ResetDevice",
                                                   "FT_SetTimeouts", "FT_GetQueueStatus", "FT_Write"};
 
 constexpr unsigned MaxDevices = 8;
@@ -143,9 +143,14 @@ FT_STATUS FT_ListDevices(void *arg1, void *arg2, DWORD flags)
     if (index >= state.devices)
         return FT_DEVICE_NOT_FOUND;
     switch (flags & 3) {
-    case 1: copyText(state.serial[index], 16, arg2); return FT_OK;
-    case 2: copyText(state.description[index], 64, arg2); return FT_OK;
-    default: return FT_INVALID_PARAMETER;
+    case 1:
+        copyText(state.serial[index], 16, arg2);
+        return FT_OK;
+    case 2:
+        copyText(state.description[index], 64, arg2);
+        return FT_OK;
+    default:
+        return FT_INVALID_PARAMETER;
     }
 }
 
@@ -157,7 +162,7 @@ FT_STATUS FT_Open(int deviceNumber, FT_HANDLE *handle)
     if (deviceNumber < 0 || static_cast<unsigned>(deviceNumber) >= state.devices)
         return FT_DEVICE_NOT_FOUND;
     if (state.openHandle != 0 && state.openAlive)
-        return FT_DEVICE_NOT_OPENED;   // already open
+        return FT_DEVICE_NOT_OPENED; // already open
     state.openHandle = ++state.nextHandle;
     state.openAlive = true;
     *handle = reinterpret_cast<FT_HANDLE>(state.openHandle);

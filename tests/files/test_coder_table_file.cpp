@@ -27,8 +27,8 @@ protected:
     std::string at(const char *name) const { return (folder / name).string(); }
     void writeBytes(const std::string &path, const std::vector<std::uint8_t> &bytes) const
     {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     std::vector<std::uint8_t> readBytes(const std::string &path) const
     {
@@ -127,8 +127,8 @@ TEST_F(CoderFile, ALoadedTableRecodesTheNextFrameButTheStartCodeStaysZero)
     std::vector<std::uint8_t> bytes(512, 0);
     for (std::size_t i = 1; i < 256; ++i)
         bytes[2 * i] = static_cast<std::uint8_t>(i);
-    bytes[0] = 3;   // entry 0 of a foreign file
-    bytes[2] = 5;   // slot 1 carries channel 5
+    bytes[0] = 3; // entry 0 of a foreign file
+    bytes[2] = 5; // slot 1 carries channel 5
     writeBytes(at("patch.kvr"), bytes);
 
     auto engine = std::make_unique<Engine>();

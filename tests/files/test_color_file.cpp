@@ -29,8 +29,9 @@ protected:
 TEST_F(ColorFile, TablesLieAtTheirOffsetsAndTheGapsAreNotRead)
 {
     ChannelColors colors;
-    ColorTable *tables[] = {&colors.NameColorRed,  &colors.NameColorGreen,  &colors.NameColorBlue, &colors.SplitColorRed,
-                            &colors.SplitColorGreen, &colors.SplitColorBlue, &colors.GraphHint};
+    ColorTable *tables[] = {&colors.NameColorRed,  &colors.NameColorGreen,  &colors.NameColorBlue,
+                            &colors.SplitColorRed, &colors.SplitColorGreen, &colors.SplitColorBlue,
+                            &colors.GraphHint};
     for (std::size_t t = 0; t < 7; ++t)
         for (std::size_t i = 0; i < ColorTableSize; ++i)
             (*tables[t])[i] = static_cast<std::uint8_t>(i * (t + 1) + t);
@@ -49,11 +50,11 @@ TEST_F(ColorFile, TablesLieAtTheirOffsetsAndTheGapsAreNotRead)
         }
     }
 
-    bytes[1536] = 0xAA;   // no data there
+    bytes[1536] = 0xAA; // no data there
     bytes[5000] = 0xBB;
     std::ofstream(at("k.col"), std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()), 16384);
     ChannelColors read;
-    read.GraphHint[512] = 77;   // entry 512 is not in the file
+    read.GraphHint[512] = 77; // entry 512 is not in the file
     ASSERT_TRUE(readColorFile(at("k.col"), read).ok());
     colors.GraphHint[512] = 77;
     colors.NameColorBlue[512] = 0;

@@ -14,18 +14,16 @@ class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("korvanel-ini-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+            ("korvanel-ini-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
         ini = (dir / "light.ini").string();
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    void write(const std::string &text)
-    {
-        std::ofstream(ini, std::ios::binary) << text;
-    }
+    void write(const std::string &text) { std::ofstream(ini, std::ios::binary) << text; }
     std::string read() const
     {
         std::ifstream in(ini, std::ios::binary);
@@ -105,18 +103,11 @@ TEST_F(SettingsFileTest, RoundTripKeepsForeignSectionsKeysAndComments)
 TEST_F(SettingsFileTest, GarbageNulAndForeignEncodingsReadWhatIsValidAndKeepTheRest)
 {
     const std::string hugeValue(300000, 'x');
-    const std::string text = std::string("garbage before any section\n") +
-                             "[Konveir]\n" +
-                             "File02=/shows/\xC0\xE1\xE2\xFF.kvl\n" +    // not UTF-8
-                             "this line means nothing\n" +
-                             "=no key\n" +
-                             "[broken section\n" +
-                             "File03  =  /shows/spaced.kvl  \n" +
-                             std::string("bad\0byte line\n", 14) +
-                             "File04=" + hugeValue + "\n" +
-                             "File05=/first.kvl\nFile05=/second.kvl\n" +
-                             "[Other]\nx=1\n" +
-                             "; trailing comment\ntrailing garbage";
+    const std::string text = std::string("garbage before any section\n") + "[Konveir]\n" +
+        "File02=/shows/\xC0\xE1\xE2\xFF.kvl\n" + // not UTF-8
+        "this line means nothing\n" + "=no key\n" + "[broken section\n" + "File03  =  /shows/spaced.kvl  \n" +
+        std::string("bad\0byte line\n", 14) + "File04=" + hugeValue + "\n" + "File05=/first.kvl\nFile05=/second.kvl\n" +
+        "[Other]\nx=1\n" + "; trailing comment\ntrailing garbage";
     write(text);
 
     const IniSettings s = ReadIniFile(ini);
@@ -130,10 +121,10 @@ TEST_F(SettingsFileTest, GarbageNulAndForeignEncodingsReadWhatIsValidAndKeepTheR
     next.Path = "Unit_001";
     ASSERT_TRUE(WriteIniFile(ini, next).ok());
     const std::string written = read();
-    for (const std::string &kept : {std::string("garbage before any section\n"), std::string("this line means nothing\n"),
-                                   std::string("=no key\n"), std::string("[broken section\n"),
-                                   std::string("bad\0byte line\n", 14), std::string("[Other]\nx=1\n"),
-                                   std::string("; trailing comment\ntrailing garbage")})
+    for (const std::string &kept :
+         {std::string("garbage before any section\n"), std::string("this line means nothing\n"),
+          std::string("=no key\n"), std::string("[broken section\n"), std::string("bad\0byte line\n", 14),
+          std::string("[Other]\nx=1\n"), std::string("; trailing comment\ntrailing garbage")})
         EXPECT_NE(written.find(kept), std::string::npos) << kept;
     EXPECT_NE(written.find("File02=/shows/\xC0\xE1\xE2\xFF.kvl\n"), std::string::npos);
     EXPECT_NE(written.find("File04=" + hugeValue + "\n"), std::string::npos);

@@ -24,8 +24,9 @@ class ShowFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("korvanel-show-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+            ("korvanel-show-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -63,29 +64,29 @@ Bytes handMadeShow()
     for (std::size_t i = 0; i < sizeof foreign - 1; ++i)
         show[i] = static_cast<std::uint8_t>(foreign[i]);
     show[127] = 0xEE;
-    show[129] = 0x55;            // not used, carried along
-    show[131] = 7;               // current scene
-    show[132] = 100;             // last scene
-    show[133] = 20;              // tempo
-    show[136] = 3;               // rate level
-    show[138] = 0;               // colour off
+    show[129] = 0x55; // not used, carried along
+    show[131] = 7;    // current scene
+    show[132] = 100;  // last scene
+    show[133] = 20;   // tempo
+    show[136] = 3;    // rate level
+    show[138] = 0;    // colour off
     show[139] = 11;
     show[140] = 22;
     show[141] = 33;
-    show[145] = 60;              // generator 1 tempo
+    show[145] = 60; // generator 1 tempo
     show[149] = 9;
-    show[150] = 70;              // generator 2 tempo
+    show[150] = 70; // generator 2 tempo
     show[154] = 8;
-    show[256 + 1] = 12;          // rate of channel 1
+    show[256 + 1] = 12; // rate of channel 1
     show[256 + 255] = 200;
-    show[512 + 16 * 5] = 'K';    // name of channel 5
+    show[512 + 16 * 5] = 'K'; // name of channel 5
     show[512 + 16 * 5 + 15] = 'z';
-    show[4608 + 512 * 3 + 10] = 1;          // picture 3: channel 10 on ...
-    show[4608 + 512 * 3 + 256 + 10] = 180;  // ... at 180
-    show[12800 + 40] = 1;        // channel 40 selected
-    show[13056] = 0x77;          // spare rows
-    show[16384 + 256 * 7 + 5] = 128;        // scene 7, channel 5
-    show[16384 + 256 * 255 + 255] = 254;    // the very last byte
+    show[4608 + 512 * 3 + 10] = 1;         // picture 3: channel 10 on ...
+    show[4608 + 512 * 3 + 256 + 10] = 180; // ... at 180
+    show[12800 + 40] = 1;                  // channel 40 selected
+    show[13056] = 0x77;                    // spare rows
+    show[16384 + 256 * 7 + 5] = 128;       // scene 7, channel 5
+    show[16384 + 256 * 255 + 255] = 254;   // the very last byte
     return show;
 }
 

@@ -53,7 +53,7 @@ TEST(CrossfadeEndToEnd, AutomaticModeReachesTheNextSceneInAboutOneTempoPeriod)
     initialiseAtStart(e);
     ClearAll(e);
     e.SceneMemory.set(sceneByte(1, 6), 200);
-    const int interval = sequencerIntervalMs(20);   // 400 ms: eight frames
+    const int interval = sequencerIntervalMs(20); // 400 ms: eight frames
     store(e.live.fadeMode, 1);
     store(e.PlayMode, 1);
     ASSERT_EQ(advanceScene(e, true), SceneAdvance::Advanced);
@@ -75,7 +75,7 @@ TEST(CrossfadeEndToEnd, FaderModeUsesEachChannelsRate)
     ClearAll(e);
     e.SceneMemory.set(sceneByte(0, 9), 255);
     e.SceneMemory.set(rateByte(9), 20);
-    e.CrossfadeStep.set(9, 1);   // not used in this mode
+    e.CrossfadeStep.set(9, 1); // not used in this mode
     store(e.PlayMode, 1);
 
     Recorder r;

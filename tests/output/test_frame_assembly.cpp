@@ -93,8 +93,8 @@ TEST_F(Frame, AutomaticModeJumpsWhileStoppedAndCrossfadesWhilePlaying)
 TEST_F(Frame, LaterPictureWinsAndOnlyFlagOneCounts)
 {
     picture(0, 10, 50);
-    picture(9, 10, 60);   // Z, later in the order
-    picture(3, 11, 70, 2);   // flag other than 1 is not a member
+    picture(9, 10, 60);    // Z, later in the order
+    picture(3, 11, 70, 2); // flag other than 1 is not a member
     e.live.pictures.set(0, 1);
     e.live.pictures.set(9, 1);
     e.live.pictures.set(3, 1);
@@ -112,7 +112,7 @@ TEST_F(Frame, ManualFadersOverrideOnlyCheckedRowsOfTheVisiblePage)
     store(e.FaderPageOffset, 228);
     e.live.faderPosition.set(27, 222);
     e.live.faderChecked.set(27, 1);
-    e.live.faderPosition.set(1, 111);   // unchecked row
+    e.live.faderPosition.set(1, 111); // unchecked row
     ticks(1);
     EXPECT_EQ(out(255), 5) << "manual switch off";
     store(e.live.manual, 1);
@@ -137,7 +137,7 @@ TEST_F(Frame, HandScanWritesXAndYOnSelectedPairs)
     e.SceneMemory.set(selectionByte(10), 1);
     e.SceneMemory.set(selectionByte(11), 1);
     e.SceneMemory.set(selectionByte(255), 1);
-    e.SceneMemory.set(selectionByte(20), 2);   // not a selection
+    e.SceneMemory.set(selectionByte(20), 2); // not a selection
     store(e.live.HandScanX, 40);
     store(e.live.HandScanY, 200);
     ticks(1);
@@ -218,7 +218,7 @@ TEST_F(Frame, GeneratorTwoWinsOverGeneratorOneAndPicturesWinOverBoth)
 
 TEST_F(Frame, GeneratorAtTheLastChannelStaysInsideTheMixedSlots)
 {
-    e.live.avtomatChannel.set(0, 255);   // a stale byte past the slider's end
+    e.live.avtomatChannel.set(0, 255); // a stale byte past the slider's end
     e.Avtomat1Out.set(3, 44);
     store(e.Avtomat1Running, 1);
     ticks(1);

@@ -22,7 +22,7 @@ TEST(OutputTicker, TicksOneAtATimeAndNotAfterStop)
     ticker.start([&] {
         if (inside.fetch_add(1) != 0)
             overlaps.fetch_add(1);
-        std::this_thread::sleep_for(8ms);   // longer than the period
+        std::this_thread::sleep_for(8ms); // longer than the period
         calls.fetch_add(1);
         inside.fetch_sub(1);
     });

@@ -57,7 +57,7 @@ TEST_F(LinkOnFake, NoDeviceAtStartThenPluggedInOpensAtTheNextPollWithoutRestart)
     EXPECT_EQ(link->state(), LinkState::Closed);
 
     send();
-    link->TimerPollingTimer();   // FT_Open fails, silently
+    link->TimerPollingTimer(); // FT_Open fails, silently
     EXPECT_EQ(fake.calls("FT_Open"), 1u);
     EXPECT_TRUE(status().empty()) << "errors met while polling are not shown";
     send();
@@ -114,19 +114,19 @@ TEST_F(LinkOnFake, UnplugStopsSendingAndPluggingBackResumes)
     ASSERT_EQ(fake.writeCount(), 1u);
 
     fake.unplug();
-    send();   // the write fails and is reported
+    send(); // the write fails and is reported
     EXPECT_EQ(status(), std::string(WriteFailed) + " - Ошибка ввода-вывода...");
     EXPECT_EQ(link->state(), LinkState::Stalled);
     const unsigned attempts = fake.calls("FT_Write");
     send();
     EXPECT_EQ(fake.calls("FT_Write"), attempts) << "a stalled link writes nothing";
 
-    link->TimerPollingTimer();   // the queue status fails: taken as unplugged
+    link->TimerPollingTimer(); // the queue status fails: taken as unplugged
     EXPECT_EQ(link->state(), LinkState::Closed);
     EXPECT_EQ(load(link->DeviceListChanged), 1);
     EXPECT_EQ(fake.calls("FT_Close"), 1u) << "the dead handle is given back";
 
-    link->TimerPollingTimer();   // enumerates again, finds nothing, cannot open
+    link->TimerPollingTimer(); // enumerates again, finds nothing, cannot open
     EXPECT_EQ(link->texts().UsbCountText.view(), NoDevice);
     EXPECT_EQ(load(link->DeviceListChanged), 1) << "kept while no device is listed";
     link->TimerPollingTimer();
@@ -151,7 +151,7 @@ TEST_F(LinkOnFake, AFailedWriteStopsSendingUntilTheLinkWasClosedAndReopened)
     send();
     EXPECT_EQ(link->state(), LinkState::Stalled);
     for (int second = 0; second < 3; ++second) {
-        link->TimerPollingTimer();   // the device answers, so the link stays stalled
+        link->TimerPollingTimer(); // the device answers, so the link stays stalled
         send();
     }
     EXPECT_EQ(link->state(), LinkState::Stalled);
@@ -170,9 +170,8 @@ TEST_F(LinkOnFake, StatusTextsByCode)
 {
     openWithOneDevice();
     const std::pair<FtStatus, std::string_view> table[] = {
-        {1, " - Ошибка Handle..."},          {2, " - Устройство не найдено...."},
-        {3, " - Устройство не открывается..."}, {4, " - Ошибка ввода-вывода..."},
-        {5, " - Не хватает ресурсов..."},     {6, " - Неверный параметр ..."},
+        {1, " - Ошибка Handle..."},       {2, " - Устройство не найдено...."}, {3, " - Устройство не открывается..."},
+        {4, " - Ошибка ввода-вывода..."}, {5, " - Не хватает ресурсов..."},    {6, " - Неверный параметр ..."},
     };
     for (const auto &[code, text] : table) {
         fake.failNext("FT_Write", code);

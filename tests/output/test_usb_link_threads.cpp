@@ -30,7 +30,7 @@ std::unique_ptr<D2xxLibrary> loadFake()
 TEST(UsbLinkThreads, WritesAndPollsNeverOverlapWhileTheDeviceComesAndGoes)
 {
     FakeD2xx fake;
-    fake.setCallDelayUs(300);   // every call lasts long enough for an overlap to show
+    fake.setCallDelayUs(300); // every call lasts long enough for an overlap to show
     auto library = loadFake();
     ASSERT_NE(library, nullptr);
     auto engine = std::make_unique<Engine>();

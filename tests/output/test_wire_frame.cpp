@@ -37,7 +37,7 @@ TEST(WireFrame, AFrameWithoutAnyFFIs519BytesAndCarriesEverySlotInOrder)
 {
     auto frame = std::make_unique<AtomicBytes<DmxFrameSize>>();
     for (std::size_t i = 1; i < DmxFrameSize; ++i)
-        frame->set(i, static_cast<std::uint8_t>(i % 255));   // 0..254, never FF
+        frame->set(i, static_cast<std::uint8_t>(i % 255)); // 0..254, never FF
     const Encoded e = encode(*frame);
     ASSERT_EQ(e.length, 519u);
     EXPECT_EQ(e[0], 0xFF);

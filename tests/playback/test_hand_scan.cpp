@@ -12,7 +12,7 @@ TEST(HandScanPairs, Channel255KeepsItsYInsideItsOwnRowInEveryScene)
     Engine &e = *owner;
     e.setSys(SysCurrentScene, 255);
     e.SceneMemory.set(selectionByte(255), 1);
-    e.SceneMemory.set(SpareOffset, 1);   // the byte after the selection row is no partner
+    e.SceneMemory.set(SpareOffset, 1); // the byte after the selection row is no partner
     EXPECT_FALSE(writeHandScanPairs(e, {30, 40}, true));
     EXPECT_EQ(e.SceneMemory.get(SpareOffset), 1);
     EXPECT_EQ(e.level(255, 255), 30);

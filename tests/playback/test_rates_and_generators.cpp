@@ -12,7 +12,7 @@ TEST(Rates, PresetsAndReverseMapping)
     EXPECT_EQ(ratePreset(0).step, 1);
     EXPECT_EQ(ratePreset(5).label, "0,5");
     EXPECT_EQ(ratePreset(9).step, 255);
-    const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 2}, {5, 3}, {8, 3}, {9, 4},
+    const std::pair<int, int> cases[] = {{0, 0},  {1, 0},  {2, 1},  {3, 2},  {4, 2},   {5, 3},   {8, 3},  {9, 4},
                                          {20, 4}, {21, 5}, {50, 5}, {51, 6}, {100, 6}, {101, 7}, {255, 7}};
     for (auto [step, position] : cases)
         EXPECT_EQ(RateToPosition(static_cast<std::uint8_t>(step)), position) << step;
@@ -30,7 +30,8 @@ TEST(Generators, PatternTableLevels)
     EXPECT_EQ(patternLevels(4, 7, 9, 1), (L{1, 1, 1, 1}));
     EXPECT_EQ(patternLevels(4, 3, 9, 1), (L{9, 9, 9, 9}));
     for (int step = 0; step < 4; ++step) {
-        EXPECT_EQ(patternLevels(1, step, 9, 1), patternLevels(1, step + 4, 9, 1)) << "patterns 1 and 2 repeat every four steps";
+        EXPECT_EQ(patternLevels(1, step, 9, 1), patternLevels(1, step + 4, 9, 1))
+            << "patterns 1 and 2 repeat every four steps";
         EXPECT_EQ(patternLevels(2, step, 9, 1), patternLevels(2, step + 4, 9, 1));
     }
     std::set<L> fill;
@@ -110,9 +111,8 @@ TEST(Generators, EveryPatternOverEightStepsAsTheTableGivesIt)
 {
     // Rows: steps 0..7; columns: patterns 1..4; "B" bright, "D" dark, outputs 0..3.
     const char *table[8][4] = {
-        {"BDDD", "BBDD", "BBDD", "BDDD"}, {"DBDD", "DBBD", "DDBB", "BBDD"},
-        {"DDBD", "DDBB", "BBDD", "BBBD"}, {"DDDB", "BDDB", "DDBB", "BBBB"},
-        {"BDDD", "BBDD", "DBBD", "DBBB"}, {"DBDD", "DBBD", "BDDB", "DDBB"},
+        {"BDDD", "BBDD", "BBDD", "BDDD"}, {"DBDD", "DBBD", "DDBB", "BBDD"}, {"DDBD", "DDBB", "BBDD", "BBBD"},
+        {"DDDB", "BDDB", "DDBB", "BBBB"}, {"BDDD", "BBDD", "DBBD", "DBBB"}, {"DBDD", "DBBD", "BDDB", "DDBB"},
         {"DDBD", "DDBB", "DBBD", "DDDB"}, {"DDDB", "BDDB", "BDDB", "DDDD"},
     };
     for (int step = 0; step < 8; ++step)

@@ -76,7 +76,7 @@ TEST(Sequencer, CrossfadeStepsComeFromTheSceneLevels)
     s.e.SceneMemory.set(sceneByte(1, 2), 77);
     s.e.SceneMemory.set(sceneByte(1, 3), 1);
     s.e.setSys(SysCurrentScene, 1);
-    computeCrossfadeSteps(s.e, 100);   // d = 2
+    computeCrossfadeSteps(s.e, 100); // d = 2
     EXPECT_EQ(s.e.CrossfadeStep.get(1), 100);
     EXPECT_EQ(s.e.CrossfadeStep.get(2), 1) << "unchanged channel gets step 1";
     EXPECT_EQ(s.e.CrossfadeStep.get(3), 1) << "0 by division becomes 1";

@@ -8,9 +8,9 @@
 
 class ScriptedDialogs : public Dialogs {
 public:
-    std::deque<bool> yesNoAnswers;   // empty: answer No
-    std::deque<QString> fileNames;   // empty: cancelled
-    QStringList shown;               // "kind: text" of every box, in order
+    std::deque<bool> yesNoAnswers; // empty: answer No
+    std::deque<QString> fileNames; // empty: cancelled
+    QStringList shown;             // "kind: text" of every box, in order
 
     bool askYesNo(QWidget *, const QString &, const QString &text) override
     {

@@ -14,7 +14,7 @@ inline QByteArray showBytes(unsigned char current, unsigned char last, unsigned 
     show[131] = static_cast<char>(current);
     show[132] = static_cast<char>(last);
     show[133] = static_cast<char>(tempo);
-    show[16384 + 256 * current + 3] = static_cast<char>(77);   // channel 3 of the current scene
+    show[16384 + 256 * current + 3] = static_cast<char>(77); // channel 3 of the current scene
     return show;
 }
 

@@ -52,5 +52,5 @@ protected:
 
     std::unique_ptr<korvanel::Engine> engine = std::make_unique<korvanel::Engine>();
     std::unique_ptr<TBaseForm> form = std::make_unique<TBaseForm>(*engine);
-    ScriptedDialogs *dialogs = new ScriptedDialogs;   // owned by the form
+    ScriptedDialogs *dialogs = new ScriptedDialogs; // owned by the form
 };

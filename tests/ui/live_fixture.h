@@ -13,10 +13,10 @@
 #include "core/Engine.h"
 #include "output/FrameAssembly.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
-#include "ui/windows/HandScanForm.h"
 #include "ui/rightcolumn/SequencerControl.h"
-#include "ui/windows/StaticForm.h"
 #include "ui/rightcolumn/StaticPicturesGroup.h"
+#include "ui/windows/HandScanForm.h"
+#include "ui/windows/StaticForm.h"
 
 class LiveTest : public FormTest {
 protected:
@@ -81,7 +81,8 @@ protected:
     }
 
     // Declared after the main window, so they go first.
-    std::unique_ptr<THandScanForm> handScan = std::make_unique<THandScanForm>(*form, *form->mainMenu(), *form->faderPage());
+    std::unique_ptr<THandScanForm> handScan =
+        std::make_unique<THandScanForm>(*form, *form->mainMenu(), *form->faderPage());
     std::unique_ptr<TStaticForm> staticForm = std::make_unique<TStaticForm>(
         *form, *form->mainMenu(), *form->faderPage(), *form->showFiles(), *form->sequencerTab(), *form->RadioGroupRate);
 };

@@ -15,41 +15,41 @@
 #include <QToolButton>
 
 #include "core/Engine.h"
+#include "ui/mainwindow/ChannelColorCommands.h"
+#include "ui/mainwindow/KeyboardControl.h"
+#include "ui/mainwindow/MainMenu.h"
+#include "ui/mainwindow/MainToolBar.h"
+#include "ui/mainwindow/MouseWheel.h"
+#include "ui/mainwindow/SceneCommands.h"
+#include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/pages/beam/BeamEditorPanel.h"
 #include "ui/pages/beam/BeamEditorTab.h"
-#include "ui/pages/faders/BlackoutLink.h"
+#include "ui/pages/coder/CoderTab.h"
 #include "ui/pages/copy/BlockCopyGroups.h"
 #include "ui/pages/copy/BlockCopyTab.h"
-#include "ui/mainwindow/ChannelColorCommands.h"
-#include "ui/rightcolumn/ChannelColorTab.h"
-#include "ui/rightcolumn/ChannelSettingsGroup.h"
-#include "ui/pages/coder/CoderTab.h"
-#include "ui/rightcolumn/ConveyorControl.h"
-#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/pages/copy/NameBlockCopyGroup.h"
+#include "ui/pages/faders/BlackoutLink.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/faders/FaderTab.h"
+#include "ui/pages/faders/LiveDisplay.h"
+#include "ui/pages/faders/OutputModeButtons.h"
+#include "ui/pages/faders/RateControls.h"
 #include "ui/pages/generators/GeneratorsTab.h"
 #include "ui/pages/graph/GraphEditorPanel.h"
 #include "ui/pages/graph/GraphTab.h"
-#include "ui/mainwindow/MouseWheel.h"
-#include "ui/pages/faders/RateControls.h"
+#include "ui/pages/options/OptionsTab.h"
+#include "ui/pages/options/WindowColorGroup.h"
+#include "ui/rightcolumn/ChannelColorTab.h"
+#include "ui/rightcolumn/ChannelSettingsGroup.h"
+#include "ui/rightcolumn/ConveyorControl.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/rightcolumn/LevelsTab.h"
+#include "ui/rightcolumn/RateModeGroup.h"
+#include "ui/rightcolumn/SequencerControl.h"
+#include "ui/rightcolumn/SequencerTab.h"
+#include "ui/widgets/Controls.h"
 #include "ui/windows/AboutForm.h"
 #include "ui/windows/HelpWindow.h"
-#include "ui/mainwindow/KeyboardControl.h"
-#include "ui/rightcolumn/SequencerControl.h"
-#include "ui/rightcolumn/LevelsTab.h"
-#include "ui/pages/faders/LiveDisplay.h"
-#include "ui/mainwindow/MainMenu.h"
-#include "ui/mainwindow/MainToolBar.h"
-#include "ui/pages/copy/NameBlockCopyGroup.h"
-#include "ui/pages/options/OptionsTab.h"
-#include "ui/pages/faders/OutputModeButtons.h"
-#include "ui/rightcolumn/RateModeGroup.h"
-#include "ui/mainwindow/SceneCommands.h"
-#include "ui/rightcolumn/SequencerTab.h"
-#include "ui/mainwindow/ShowFileCommands.h"
-#include "ui/widgets/Controls.h"
-#include "ui/pages/options/WindowColorGroup.h"
 
 using namespace korvanel;
 
@@ -62,8 +62,7 @@ QWidget *emptyPage(QWidget *parent, const char *name)
 }
 } // namespace
 
-TBaseForm::TBaseForm(Engine &engine, QWidget *parent)
-    : QMainWindow(parent), m_engine(engine)
+TBaseForm::TBaseForm(Engine &engine, QWidget *parent) : QMainWindow(parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("BaseForm"));
     setWindowTitle(QStringLiteral("KORVANEL"));

@@ -12,9 +12,9 @@
 #include "core/Engine.h"
 #include "playback/Tempo.h"
 #include "ui/mainwindow/BaseForm.h"
-#include "ui/rightcolumn/SequencerControl.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/options/WindowColorGroup.h"
+#include "ui/rightcolumn/SequencerControl.h"
 
 using namespace korvanel;
 

@@ -14,8 +14,8 @@
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/WindowServices.h"
-#include "ui/pages/options/OptionsTab.h"
 #include "ui/pages/faders/FaderPage.h"
+#include "ui/pages/options/OptionsTab.h"
 
 namespace korvanel {
 

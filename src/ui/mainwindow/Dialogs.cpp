@@ -7,7 +7,7 @@
 bool QtDialogs::askYesNo(QWidget *parent, const QString &title, const QString &text)
 {
     return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+        QMessageBox::Yes;
 }
 
 void QtDialogs::warning(QWidget *parent, const QString &title, const QString &text)

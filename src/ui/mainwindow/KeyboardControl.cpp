@@ -19,8 +19,9 @@ namespace korvanel {
 
 KeyboardControl::KeyboardControl(WindowServices &window, ChannelSettingsGroup &settings, ConveyorGroup &conveyor,
                                  ConveyorControl &conveyorControl, SequencerControl &sequencer, QLabel &keyLabel)
-    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_sequencer(sequencer), m_conveyorControl(conveyorControl),
-      m_pictures(settings.pictures()), m_flashOn(namedChild<QCheckBox>(settings, "CheckBoxFlashOn")),
+    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_sequencer(sequencer),
+      m_conveyorControl(conveyorControl), m_pictures(settings.pictures()),
+      m_flashOn(namedChild<QCheckBox>(settings, "CheckBoxFlashOn")),
       m_blackOut(namedChild<QCheckBox>(settings, "CheckBoxBlackOut")),
       m_conveyorKeys(namedChild<QCheckBox>(conveyor, "CheckBoxKeyKonveyr")), m_label(&keyLabel),
       m_native(nativeKeysOfPlatform())

@@ -10,8 +10,7 @@ constexpr QKeyCombination None{};
 constexpr QKeyCombination ctrl(Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); }
 } // namespace
 
-MainMenu::MainMenu(QWidget *parent)
-    : QMenuBar(parent)
+MainMenu::MainMenu(QWidget *parent) : QMenuBar(parent)
 {
     setObjectName(QStringLiteral("MainMenu"));
 
@@ -79,9 +78,6 @@ QMenu *MainMenu::addMenuOf(const char *name, const QString &title, std::initiali
     return menu;
 }
 
-QAction *MainMenu::action(const char *name) const
-{
-    return findChild<QAction *>(QString::fromLatin1(name));
-}
+QAction *MainMenu::action(const char *name) const { return findChild<QAction *>(QString::fromLatin1(name)); }
 
 } // namespace korvanel

@@ -17,7 +17,7 @@ public:
 
 private:
     struct Item {
-        const char *name;      // nullptr: separator
+        const char *name; // nullptr: separator
         const char *caption;
         QKeyCombination shortcut;
     };

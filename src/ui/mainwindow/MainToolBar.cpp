@@ -8,8 +8,7 @@
 
 namespace korvanel {
 
-MainToolBar::MainToolBar(MainMenu &menu, QWidget *parent)
-    : QToolBar(parent)
+MainToolBar::MainToolBar(MainMenu &menu, QWidget *parent) : QToolBar(parent)
 {
     setObjectName(QStringLiteral("ToolBar1"));
     setMovable(false);
@@ -17,10 +16,10 @@ MainToolBar::MainToolBar(MainMenu &menu, QWidget *parent)
     setIconSize(QSize(16, 16));
 
     struct Entry {
-        const char *name;        // nullptr: separator
+        const char *name; // nullptr: separator
         const char *hint;
         QStyle::StandardPixmap icon;
-        const char *item;        // the menu item that carries the command
+        const char *item; // the menu item that carries the command
     };
     static constexpr Entry entries[] = {
         {nullptr, nullptr, QStyle::SP_CustomBase, nullptr},

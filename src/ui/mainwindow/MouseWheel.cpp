@@ -10,7 +10,8 @@
 namespace korvanel {
 
 MouseWheel::MouseWheel(WindowServices &window, QScrollBar &faderPage, QScrollBar &graphChannel, QScrollBar &xyPair)
-    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_faderPage(faderPage), m_graphChannel(graphChannel), m_xyPair(xyPair)
+    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_faderPage(faderPage),
+      m_graphChannel(graphChannel), m_xyPair(xyPair)
 {
     qApp->installEventFilter(this);
 }

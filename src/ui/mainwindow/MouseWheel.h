@@ -5,7 +5,6 @@
 
 #include <QObject>
 
-
 class QScrollBar;
 
 namespace korvanel {

@@ -8,8 +8,8 @@
 #include "core/Engine.h"
 #include "editing/SceneOperations.h"
 #include "editing/Undo.h"
-#include "ui/mainwindow/WindowServices.h"
 #include "ui/mainwindow/MainMenu.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/rightcolumn/SequencerTab.h"
 #include "ui/widgets/Controls.h"
 
@@ -41,13 +41,11 @@ SceneCommands::SceneCommands(WindowServices &window, const MainMenu &menu, Seque
     // A checkable item flips its own mark before it reports the trigger.
     connect(m_autoAdd, &QAction::triggered, this, &SceneCommands::AvtoDobScenaItemClick);
 
-    connect(namedChild<QScrollBar>(tab, "ScrollBarStep"), &QScrollBar::valueChanged, this, &SceneCommands::ScrollBarStepChange);
+    connect(namedChild<QScrollBar>(tab, "ScrollBarStep"), &QScrollBar::valueChanged, this,
+            &SceneCommands::ScrollBarStepChange);
 }
 
-QToolButton *SceneCommands::button(const char *name) const
-{
-    return namedChild<QToolButton>(m_tab, name);
-}
+QToolButton *SceneCommands::button(const char *name) const { return namedChild<QToolButton>(m_tab, name); }
 
 void SceneCommands::connectCommand(const char *buttonName, const char *itemName, void (SceneCommands::*handler)())
 {

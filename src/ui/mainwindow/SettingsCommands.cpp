@@ -43,7 +43,9 @@ bool WriteIniFile(WindowServices &window, const CoderTab &coder)
     settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();
     if (korvanel::WriteIniFile(engine.files.IniFileName, settings).ok())
         return true;
-    window.dialogs().error(&window.mainWindow(), QStringLiteral("Unable to write to %1").arg(QFile::decodeName(engine.files.IniFileName.c_str())));
+    window.dialogs().error(
+        &window.mainWindow(),
+        QStringLiteral("Unable to write to %1").arg(QFile::decodeName(engine.files.IniFileName.c_str())));
     return false;
 }
 

@@ -2,7 +2,6 @@
 // The settings file between the window and the disk: read once at start-up,
 // written once at exit.
 
-
 namespace korvanel {
 
 class CoderTab;

@@ -52,7 +52,8 @@ const QString &ShowFileCommands::showFileFilter()
 
 QString ShowFileCommands::errorText(const FileResult &result, const QString &fileName)
 {
-    const QString system = result.systemError != 0 ? QString::fromLocal8Bit(std::strerror(result.systemError)) : QString();
+    const QString system =
+        result.systemError != 0 ? QString::fromLocal8Bit(std::strerror(result.systemError)) : QString();
     switch (result.error) {
     case FileError::None:
         return {};
@@ -112,7 +113,8 @@ bool ShowFileCommands::SaveFile()
 
 ShowFileCommands::Save ShowFileCommands::SaveFileAs()
 {
-    QString name = m_window.dialogs().saveFileName(&m_window.mainWindow(), tr("Сохранить Шоу как ..."), dialogFolder(), showFileFilter());
+    QString name = m_window.dialogs().saveFileName(&m_window.mainWindow(), tr("Сохранить Шоу как ..."), dialogFolder(),
+                                                   showFileFilter());
     if (name.isEmpty())
         return Save::Cancelled;
     if (QFileInfo(name).suffix().isEmpty())
@@ -140,7 +142,8 @@ void ShowFileCommands::ConvertorFileName()
 
 void ShowFileCommands::NewItemClick()
 {
-    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(), tr("Создать новое ШОУ?")))
+    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(),
+                                     tr("Создать новое ШОУ?")))
         return;
     // The old show is not wiped when the operator wanted it saved and that failed.
     if (SaveFileAs() == Save::Failed)
@@ -152,7 +155,8 @@ void ShowFileCommands::NewItemClick()
 
 void ShowFileCommands::OpenItemClick()
 {
-    const QString name = m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), dialogFolder(), showFileFilter());
+    const QString name =
+        m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), dialogFolder(), showFileFilter());
     if (name.isEmpty())
         return;
     m_window.OpenDialogFileName = name;

@@ -10,7 +10,6 @@
 #include "files/FileResult.h"
 #include "files/ShowFile.h"
 
-
 namespace korvanel {
 
 class ConveyorGroup;

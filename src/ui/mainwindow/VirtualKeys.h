@@ -12,9 +12,9 @@ namespace korvanel {
 
 // What the platform's native key fields mean.
 enum class NativeKeys : std::uint8_t {
-    None,      // nothing usable (offscreen, unknown platforms)
-    Xkb,       // native scan code = X key code (X11, Wayland)
-    Windows,   // native virtual key = the virtual-key number itself
+    None,    // nothing usable (offscreen, unknown platforms)
+    Xkb,     // native scan code = X key code (X11, Wayland)
+    Windows, // native virtual key = the virtual-key number itself
 };
 
 // The kind of the running platform.

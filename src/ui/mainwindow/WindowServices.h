@@ -20,7 +20,7 @@ public:
     // The caption is the prefix and the show's file name; the dialogs start from the names.
     QString CaptionPrefix = QStringLiteral("KORVANEL ");
     QString OpenDialogFileName;
-    QString SaveDialogFileName = QStringLiteral("Unit_001");   // no folder: Save writes to the working folder
+    QString SaveDialogFileName = QStringLiteral("Unit_001"); // no folder: Save writes to the working folder
 
     virtual Engine &engine() const = 0;
     virtual Dialogs &dialogs() const = 0;

@@ -13,9 +13,9 @@
 
 #include "core/Engine.h"
 #include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/faders/FaderPage.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
-#include "ui/pages/faders/FaderPage.h"
 #include "ui/widgets/GoboImages.h"
 
 namespace korvanel {
@@ -66,8 +66,9 @@ void ChannelColorTab::buildControls(QWidget &page)
     const QString captions[] = {tr("R"), tr("G"), tr("B")};
     const int start[] = {230, 238, 245};
     for (int i = 0; i < 3; ++i) {
-        QScrollBar *bar = makeScrollBar(&page, {names[i], Qt::Horizontal, NameColorMinimum, 255, 16, start[i],
-                                                tr("Цвет пля для ввода имени канала ")});
+        QScrollBar *bar = makeScrollBar(
+            &page,
+            {names[i], Qt::Horizontal, NameColorMinimum, 255, 16, start[i], tr("Цвет пля для ввода имени канала ")});
         m_rgb[static_cast<std::size_t>(i)] = bar;
         grid->addWidget(new QLabel(captions[i], &page), i, 0);
         grid->addWidget(bar, i, 1);
@@ -79,24 +80,26 @@ void ChannelColorTab::buildControls(QWidget &page)
     grid->addWidget(m_swatch, 0, 2, 3, 1, Qt::AlignCenter);
 
     m_label = makeLabel(&page, "LabelEditColor", tr("Нет выбранного"));
-    QToolButton *off = makeSpeedButton(&page, {"SpeedButton21", tr("Выключить изменение цвета"), QStyle::SP_CustomBase,
-                                               QStringLiteral("OFF")});
+    QToolButton *off = makeSpeedButton(
+        &page, {"SpeedButton21", tr("Выключить изменение цвета"), QStyle::SP_CustomBase, QStringLiteral("OFF")});
     grid->addWidget(m_label, 3, 0, 1, 2);
     grid->addWidget(off, 3, 2);
     connect(off, &QToolButton::clicked, this, &ChannelColorTab::SpeedButton21Click);
 
-    m_hintChannel = makeScrollBar(&page, {"ScrollBar35", Qt::Horizontal, 1, 255, 10, 1,
-                                          tr("Выбор канала для графической подсказки")});
-    m_hintPicture = makeScrollBar(&page, {"ScrollBar36", Qt::Horizontal, 0, 255, 10, 0,
-                                          tr("Установка типа изображения сопоставимого с типом регулировки прибора")});
+    m_hintChannel = makeScrollBar(
+        &page, {"ScrollBar35", Qt::Horizontal, 1, 255, 10, 1, tr("Выбор канала для графической подсказки")});
+    m_hintPicture = makeScrollBar(&page,
+                                  {"ScrollBar36", Qt::Horizontal, 0, 255, 10, 0,
+                                   tr("Установка типа изображения сопоставимого с типом регулировки прибора")});
     // The picture being chosen, so the number need not be learnt by heart.
     m_picturePreview = new QLabel(&page);
     m_picturePreview->setFixedSize(GoboImageSize + 2, GoboImageSize + 2);
     m_picturePreview->setAlignment(Qt::AlignCenter);
     m_picturePreview->setPixmap(goboImage(0));
     m_picturePreview->setToolTip(goboImageName(0));
-    QToolButton *setColor = makeSpeedButton(&page, {"SpeedButton22", tr("Устанвить выбранный Цвет группы"),
-                                                    QStyle::SP_CustomBase, QStringLiteral("setColor")});
+    QToolButton *setColor = makeSpeedButton(
+        &page,
+        {"SpeedButton22", tr("Устанвить выбранный Цвет группы"), QStyle::SP_CustomBase, QStringLiteral("setColor")});
     grid->addWidget(new QLabel(tr("Канал"), &page), 4, 0);
     grid->addWidget(m_hintChannel, 4, 1);
     grid->addWidget(setColor, 4, 2);
@@ -112,10 +115,7 @@ void ChannelColorTab::buildControls(QWidget &page)
 
 std::size_t ChannelColorTab::offset() const { return std::min(load(m_engine.FaderPageOffset), MaxFaderPageOffset); }
 
-QColor ChannelColorTab::fieldColor(int k) const
-{
-    return m_faders.edit(k)->palette().color(QPalette::Base);
-}
+QColor ChannelColorTab::fieldColor(int k) const { return m_faders.edit(k)->palette().color(QPalette::Base); }
 
 void ChannelColorTab::paintField(int k, std::size_t channel)
 {
@@ -154,7 +154,7 @@ void ChannelColorTab::UpdateScrollRGBtxt(int k)
                                    colors.NameColorBlue[channel]};
     for (std::size_t i = 0; i < 3; ++i) {
         const QSignalBlocker quiet(m_rgb[i]);
-        m_rgb[i]->setValue(stored[i]);   // a component below the slider's minimum comes up to it
+        m_rgb[i]->setValue(stored[i]); // a component below the slider's minimum comes up to it
     }
     // Stored like a slider move, whether or not the slider had to move.
     for (int i = 0; i < 3; ++i)

@@ -4,10 +4,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/widgets/Controls.h"
 #include "ui/rightcolumn/LevelsTab.h"
 #include "ui/rightcolumn/RateModeGroup.h"
 #include "ui/rightcolumn/StaticPicturesGroup.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 

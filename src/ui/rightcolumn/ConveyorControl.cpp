@@ -10,11 +10,11 @@
 #include "core/Engine.h"
 #include "playback/Conveyor.h"
 #include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/ConveyorKeys.h"
 #include "ui/rightcolumn/SequencerControl.h"
-#include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
@@ -26,7 +26,8 @@ std::size_t slotIndex(int n) { return static_cast<std::size_t>(n - 1); }
 ConveyorControl::ConveyorControl(WindowServices &window, ConveyorGroup &group, SequencerControl &sequencer,
                                  ShowFileCommands &files)
     : QObject(&window.mainWindow()), m_window(window), m_group(group), m_sequencer(sequencer), m_files(files),
-      m_hand(namedChild<QAbstractButton>(group, "SpeedButtonKonvHand")), m_label(namedChild<QLabel>(group, "LabelKonveyr"))
+      m_hand(namedChild<QAbstractButton>(group, "SpeedButtonKonvHand")),
+      m_label(namedChild<QLabel>(group, "LabelKonveyr"))
 {
     setObjectName(QStringLiteral("ConveyorControl"));
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
@@ -53,10 +54,7 @@ bool ConveyorControl::assigned(int n) const
     return n >= 1 && n <= ConveyorGroup::SlotCount && !m_window.engine().ConveyorFiles[slotIndex(n)].empty();
 }
 
-bool ConveyorControl::active(int n) const
-{
-    return n >= 1 && n <= ConveyorGroup::SlotCount && slot(n)->isChecked();
-}
+bool ConveyorControl::active(int n) const { return n >= 1 && n <= ConveyorGroup::SlotCount && slot(n)->isChecked(); }
 
 bool ConveyorControl::eventFilter(QObject *watched, QEvent *event)
 {
@@ -80,8 +78,8 @@ void ConveyorControl::SpeedButtonMouseDown(int n)
     const QString current = QFile::decodeName(file.c_str());
     const QFileInfo start(current.isEmpty() ? m_window.OpenDialogFileName : current);
     const QString folder = start.fileName().isEmpty() ? QString() : start.absolutePath();
-    const QString chosen =
-        m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), folder, ShowFileCommands::showFileFilter());
+    const QString chosen = m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), folder,
+                                                           ShowFileCommands::showFileFilter());
     if (chosen.isEmpty())
         return;
     file = QFile::encodeName(chosen).toStdString();
@@ -151,7 +149,8 @@ void ConveyorControl::SpeedButtonKonvSpisClick()
 
 void ConveyorControl::SpeedButtonKonvNewClick()
 {
-    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(), tr("Удалить все файлы конвейра ? ")))
+    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(),
+                                     tr("Удалить все файлы конвейра ? ")))
         return;
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
         m_window.engine().ConveyorFiles[slotIndex(n)].clear();

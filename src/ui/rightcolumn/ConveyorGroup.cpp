@@ -10,15 +10,15 @@
 
 namespace korvanel {
 
-ConveyorGroup::ConveyorGroup(QWidget *parent)
-    : QGroupBox(tr("Конвейр потоков Шоу "), parent)
+ConveyorGroup::ConveyorGroup(QWidget *parent) : QGroupBox(tr("Конвейр потоков Шоу "), parent)
 {
     setObjectName(QStringLiteral("GroupBoxKonveyr"));
 
     auto *keys = new QHBoxLayout;
     keys->addWidget(makeLabel(this, "LabelKonveyr", QStringLiteral("No job")), 1);
     keys->addWidget(new QLabel(tr("Клавиатура"), this));
-    keys->addWidget(makeCheckBox(this, "CheckBoxKeyKonveyr", tr("Вкл"), tr("Включить горячие кнопки клавиатуру"), true));
+    keys->addWidget(
+        makeCheckBox(this, "CheckBoxKeyKonveyr", tr("Вкл"), tr("Включить горячие кнопки клавиатуру"), true));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -36,9 +36,10 @@ QLayout *ConveyorGroup::buildSlots()
     for (int n = 1; n <= SlotCount; ++n) {
         const QByteArray name = "SpeedButton" + QByteArray::number(n);
         // Each slot is a toggle of its own: down marks it active for the list modes.
-        QToolButton *button = makeSpeedButton(this, {name.constData(), hint, QStyle::SP_CustomBase, tr("(пусто)"), true});
+        QToolButton *button =
+            makeSpeedButton(this, {name.constData(), hint, QStyle::SP_CustomBase, tr("(пусто)"), true});
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        button->setFixedHeight(16);   // twenty slots share the bottom of the right column
+        button->setFixedHeight(16); // twenty slots share the bottom of the right column
         // Red caption: the slot holds no show file.
         QPalette palette = button->palette();
         palette.setColor(QPalette::ButtonText, Qt::red);
@@ -52,11 +53,17 @@ QLayout *ConveyorGroup::buildSlots()
 QLayout *ConveyorGroup::buildModes()
 {
     const SpeedButtonSettings modes[] = {
-        {"SpeedButtonKonvHand", tr("Остановить Шоу   и  разрешить проигрывание выбранного Шоу"),
-         QStyle::SP_MediaPause, {}, true},
+        {"SpeedButtonKonvHand",
+         tr("Остановить Шоу   и  разрешить проигрывание выбранного Шоу"),
+         QStyle::SP_MediaPause,
+         {},
+         true},
         {"SpeedButtonKonvOff", tr("Остановить конвейр и разрешить набор конвейра Шоу"), QStyle::SP_MediaStop, {}, true},
-        {"SpeedButtonKonvSpisBegin", tr("Запустить Конвейр Шоу  с первой активной кнопки"),
-         QStyle::SP_MediaSkipBackward, {}, true},
+        {"SpeedButtonKonvSpisBegin",
+         tr("Запустить Конвейр Шоу  с первой активной кнопки"),
+         QStyle::SP_MediaSkipBackward,
+         {},
+         true},
         {"SpeedButtonKonvSpis", tr("Запустить конвейр Шоу  с текущей позиции "), QStyle::SP_MediaPlay, {}, true},
     };
     m_modes = new QButtonGroup(this);
@@ -69,7 +76,8 @@ QLayout *ConveyorGroup::buildModes()
     }
     m_modes->buttons().first()->setChecked(true);
     row->addStretch();
-    row->addWidget(makeSpeedButton(this, {"SpeedButtonKonvNew", tr("Очистить конвейр Шоу"), QStyle::SP_DialogDiscardButton}));
+    row->addWidget(
+        makeSpeedButton(this, {"SpeedButtonKonvNew", tr("Очистить конвейр Шоу"), QStyle::SP_DialogDiscardButton}));
     return row;
 }
 

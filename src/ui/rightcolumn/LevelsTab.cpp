@@ -9,8 +9,7 @@
 
 namespace korvanel {
 
-LevelsTab::LevelsTab(Engine &engine, QWidget *parent)
-    : QWidget(parent)
+LevelsTab::LevelsTab(Engine &engine, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheetUroven"));
 
@@ -32,8 +31,7 @@ LevelsTab::LevelsTab(Engine &engine, QWidget *parent)
     layout->addStretch();
 
     store(engine.live.manual, 0);
-    connect(manual, &QCheckBox::toggled, this,
-            [&engine](bool checked) { store(engine.live.manual, checked ? 1 : 0); });
+    connect(manual, &QCheckBox::toggled, this, [&engine](bool checked) { store(engine.live.manual, checked ? 1 : 0); });
 }
 
 } // namespace korvanel

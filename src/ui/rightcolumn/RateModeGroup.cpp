@@ -34,10 +34,7 @@ RateModeGroup::RateModeGroup(Engine &engine, QWidget *parent)
     setItemIndex(0);
 }
 
-int RateModeGroup::itemIndex() const
-{
-    return m_items->checkedId();
-}
+int RateModeGroup::itemIndex() const { return m_items->checkedId(); }
 
 void RateModeGroup::setItemIndex(int index)
 {

@@ -1,19 +1,19 @@
 #include "ui/rightcolumn/SequencerControl.h"
 
 #include <QAbstractButton>
-#include <algorithm>
-#include <iterator>
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <algorithm>
+#include <iterator>
 
 #include "core/Engine.h"
 #include "playback/Tempo.h"
-#include "ui/mainwindow/WindowServices.h"
 #include "ui/mainwindow/MainMenu.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/SequencerTab.h"
 #include "ui/widgets/ColorShape.h"
@@ -34,7 +34,7 @@ const QColor TempoFlash(255, 200, 0);
 QString clockText(const QString &prefix, const ShowClock &c)
 {
     return prefix + QString::number(c.hours) + QObject::tr("ч ") + QString::number(c.minutes) + QObject::tr("м ") +
-           QString::number(c.seconds) + QObject::tr("с ");
+        QString::number(c.seconds) + QObject::tr("с ");
 }
 
 } // namespace
@@ -42,9 +42,10 @@ QString clockText(const QString &prefix, const ShowClock &c)
 SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, const MainMenu &menu,
                                    const ConveyorGroup &conveyor)
     : QObject(&window.mainWindow()), m_window(window), m_tab(tab), m_menu(menu), m_conveyor(conveyor),
-      m_play(namedChild<QAbstractButton>(tab, "SpeedButtonPlay")), m_stop(namedChild<QAbstractButton>(tab, "SpeedButtonStop")),
-      m_ring(namedChild<QCheckBox>(tab, "CheckBoxRepeat")), m_shape(namedChild<ColorShape>(tab, "shpTempClikc1")),
-      m_showTime(namedChild<QLabel>(tab, "LabelTimeShou")), m_pauseTime(namedChild<QLabel>(tab, "LabelTimePause"))
+      m_play(namedChild<QAbstractButton>(tab, "SpeedButtonPlay")),
+      m_stop(namedChild<QAbstractButton>(tab, "SpeedButtonStop")), m_ring(namedChild<QCheckBox>(tab, "CheckBoxRepeat")),
+      m_shape(namedChild<ColorShape>(tab, "shpTempClikc1")), m_showTime(namedChild<QLabel>(tab, "LabelTimeShou")),
+      m_pauseTime(namedChild<QLabel>(tab, "LabelTimePause"))
 {
     m_sequencer.setObjectName(QStringLiteral("TimerSeqveser"));
     m_indicator.setObjectName(QStringLiteral("TimerColorLentaTempa"));
@@ -61,7 +62,8 @@ SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, co
     connect(m_play, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonPlayClick);
     connect(m_stop, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonStopClick);
     m_play->installEventFilter(this);
-    connect(namedChild<QScrollBar>(tab, "ScrollBarTemp"), &QScrollBar::valueChanged, this, &SequencerControl::ScrollBarTempChange);
+    connect(namedChild<QScrollBar>(tab, "ScrollBarTemp"), &QScrollBar::valueChanged, this,
+            &SequencerControl::ScrollBarTempChange);
 }
 
 bool SequencerControl::eventFilter(QObject *watched, QEvent *event)
@@ -134,7 +136,8 @@ void SequencerControl::applyTempo(int intervalMs)
 bool SequencerControl::listModeDown() const
 {
     for (const char *name : {"SpeedButtonKonvSpisBegin", "SpeedButtonKonvSpis"}) {
-        if (auto *button = m_conveyor.findChild<QAbstractButton *>(QString::fromLatin1(name)); button && button->isChecked())
+        if (auto *button = m_conveyor.findChild<QAbstractButton *>(QString::fromLatin1(name));
+            button && button->isChecked())
             return true;
     }
     return false;

@@ -12,8 +12,7 @@
 
 namespace korvanel {
 
-SequencerTab::SequencerTab(QWidget *parent)
-    : QWidget(parent)
+SequencerTab::SequencerTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheetAvtomat"));
 
@@ -21,8 +20,8 @@ SequencerTab::SequencerTab(QWidget *parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(1);
     layout->addLayout(buildTempoRow());
-    layout->addWidget(makeScrollBar(this, {"ScrollBarTemp", Qt::Horizontal, 10, 170, 10, 44,
-                                           tr("Установка времени перехода на следующую сцену")}));
+    layout->addWidget(makeScrollBar(
+        this, {"ScrollBarTemp", Qt::Horizontal, 10, 170, 10, 44, tr("Установка времени перехода на следующую сцену")}));
 
     auto *clocks = new QHBoxLayout;
     clocks->addWidget(makeLabel(this, "LabelTimeShou", tr("Время в Шоу ?")));
@@ -40,10 +39,10 @@ SequencerTab::SequencerTab(QWidget *parent)
 QLayout *SequencerTab::buildTempoRow()
 {
     // The hints name the keys that really start and stop: "=/+" plays, "-" stops.
-    QToolButton *play = makeSpeedButton(this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /+/ "),
-                                               QStyle::SP_MediaPlay, {}, true});
-    QToolButton *stop = makeSpeedButton(this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /-/ "),
-                                               QStyle::SP_MediaStop, {}, true});
+    QToolButton *play = makeSpeedButton(
+        this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /+/ "), QStyle::SP_MediaPlay, {}, true});
+    QToolButton *stop = makeSpeedButton(
+        this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /-/ "), QStyle::SP_MediaStop, {}, true});
     m_playStop = new QButtonGroup(this);
     m_playStop->setExclusive(true);
     m_playStop->addButton(play);
@@ -80,8 +79,8 @@ QLayout *SequencerTab::buildSceneButtons()
     const SpeedButtonSettings buttons[] = {
         {"SpeedButtonNewScena", tr("Создать новую сцену после текущей"), QStyle::SP_FileDialogNewFolder},
         {"SpeedButtonScenaCopy", tr("Копировать текущую сцену в буфер"), QStyle::SP_FileLinkIcon},
-        {"SpeedButtonNewScenaPaste",
-         tr("Создать новую сцену после текущей и скопировать в нее сцену из буфера"), QStyle::SP_FileDialogStart},
+        {"SpeedButtonNewScenaPaste", tr("Создать новую сцену после текущей и скопировать в нее сцену из буфера"),
+         QStyle::SP_FileDialogStart},
         {"ButtonScenaPaste", tr("Заменить текущую сцену Сценой  из буфера"), QStyle::SP_DialogResetButton},
         {"SpeedButtonScenaDelete", tr("Удалить текущую сцену"), QStyle::SP_TrashIcon},
     };
@@ -98,11 +97,13 @@ QLayout *SequencerTab::buildSceneButtons()
 
 QLayout *SequencerTab::buildPresetRow()
 {
-    m_scenHand = makeScrollBar(this, {"ScrollBarScenHand", Qt::Horizontal, 0, 255, 50, 1,
-                                      tr("Выбор предварительной  установка начальной сцены ")});
+    m_scenHand = makeScrollBar(
+        this,
+        {"ScrollBarScenHand", Qt::Horizontal, 0, 255, 50, 1, tr("Выбор предварительной  установка начальной сцены ")});
     m_scenHandLabel = makeLabel(this, "LabelScenHand", tr("Уст 1"), tr("Предварительный выбор сцены"));
-    QToolButton *set = makeSpeedButton(this, {"SpeedButtonScenHand", tr("Предварительная  установка начальной сцены "),
-                                              QStyle::SP_CustomBase, tr("Уст")});
+    QToolButton *set = makeSpeedButton(
+        this,
+        {"SpeedButtonScenHand", tr("Предварительная  установка начальной сцены "), QStyle::SP_CustomBase, tr("Уст")});
     connect(set, &QToolButton::clicked, this, &SequencerTab::SpeedButtonScenHandClick);
 
     auto *row = new QHBoxLayout;

@@ -12,14 +12,14 @@ namespace {
 struct PictureKey {
     const char *name;
     const char *caption;
-    const char *hotKey;   // as the hint names it
+    const char *hotKey; // as the hint names it
 };
 constexpr PictureKey pictureKeys[StaticPictureCount] = {
-    {"CheckBoxChs1", "1", "1"},     {"CheckBoxChs2", "2", "2"},       {"CheckBoxChs3", "3", "3"},
-    {"CheckBoxChs4", "4", "4"},     {"CheckBoxChs5", "5", "5"},       {"CheckBoxChs6", "6", "6"},
-    {"CheckBoxChs7", "7", "7"},     {"CheckBoxChs8", "8", "8"},       {"CheckBoxChsSpace", "==", "прбел"},
-    {"CheckBoxChsZ", "Z", "Z"},     {"CheckBoxChsX", "X", "X"},       {"CheckBoxChsC", "C", "C"},
-    {"CheckBoxChsV", "V", "V"},     {"CheckBoxChsB", "B", "B"},       {"CheckBoxChsN", "N", "N"},
+    {"CheckBoxChs1", "1", "1"}, {"CheckBoxChs2", "2", "2"}, {"CheckBoxChs3", "3", "3"},
+    {"CheckBoxChs4", "4", "4"}, {"CheckBoxChs5", "5", "5"}, {"CheckBoxChs6", "6", "6"},
+    {"CheckBoxChs7", "7", "7"}, {"CheckBoxChs8", "8", "8"}, {"CheckBoxChsSpace", "==", "прбел"},
+    {"CheckBoxChsZ", "Z", "Z"}, {"CheckBoxChsX", "X", "X"}, {"CheckBoxChsC", "C", "C"},
+    {"CheckBoxChsV", "V", "V"}, {"CheckBoxChsB", "B", "B"}, {"CheckBoxChsN", "N", "N"},
     {"CheckBoxChsM", "M", "M"},
 };
 } // namespace
@@ -36,8 +36,8 @@ StaticPicturesGroup::StaticPicturesGroup(Engine &engine, QWidget *parent)
     constexpr int columns = 8;
     for (std::size_t k = 0; k < StaticPictureCount; ++k) {
         const PictureKey &key = pictureKeys[k];
-        const QString hint = tr("Запрограммированая статическая картинка - Горячая кнопка =%1= ")
-                                 .arg(QString::fromUtf8(key.hotKey));
+        const QString hint =
+            tr("Запрограммированая статическая картинка - Горячая кнопка =%1= ").arg(QString::fromUtf8(key.hotKey));
         QCheckBox *box = makeCheckBox(this, key.name, QString::fromUtf8(key.caption), hint, false);
         m_boxes[k] = box;
         grid->addWidget(box, static_cast<int>(k) / columns, static_cast<int>(k) % columns);

@@ -4,8 +4,7 @@
 
 namespace korvanel {
 
-ColorShape::ColorShape(const QColor &color, QWidget *parent)
-    : QWidget(parent), m_color(color)
+ColorShape::ColorShape(const QColor &color, QWidget *parent) : QWidget(parent), m_color(color)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }

@@ -43,8 +43,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     return label;
 }
 
-QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint,
-                        bool checked)
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint, bool checked)
 {
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));

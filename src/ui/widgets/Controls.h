@@ -17,7 +17,7 @@ namespace korvanel {
 struct SpeedButtonSettings {
     const char *name;
     QString hint;
-    QStyle::StandardPixmap icon = QStyle::SP_CustomBase;   // SP_CustomBase: no picture
+    QStyle::StandardPixmap icon = QStyle::SP_CustomBase; // SP_CustomBase: no picture
     QString caption = {};
     bool checkable = false;
 };
@@ -39,8 +39,7 @@ QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSettings &settings);
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QString &hint = {});
 
-QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint,
-                        bool checked);
+QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint, bool checked);
 
 // A named control inside the page or group that holds it.
 template <class T>

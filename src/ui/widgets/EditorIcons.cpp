@@ -92,8 +92,8 @@ void draw(QPainter &p, EditorIcon icon)
         break;
     case EditorIcon::Snake:
         p.setBrush(Qt::NoBrush);
-        p.drawPolyline(QPolygon({QPoint(2, 3), QPoint(18, 3), QPoint(18, 8), QPoint(2, 8), QPoint(2, 13),
-                                 QPoint(18, 13), QPoint(18, 18)}));
+        p.drawPolyline(QPolygon(
+            {QPoint(2, 3), QPoint(18, 3), QPoint(18, 8), QPoint(2, 8), QPoint(2, 13), QPoint(18, 13), QPoint(18, 18)}));
         break;
     case EditorIcon::Circle:
         p.setBrush(Qt::NoBrush);

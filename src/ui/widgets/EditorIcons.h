@@ -6,9 +6,9 @@
 namespace korvanel {
 
 enum class EditorIcon {
-    GraphArrow,    // one scene
-    GraphLine,     // a ramp between two scenes
-    GraphPen,      // one level repeated to the right
+    GraphArrow, // one scene
+    GraphLine,  // a ramp between two scenes
+    GraphPen,   // one level repeated to the right
     MirrorX,
     MirrorY,
     Larger,

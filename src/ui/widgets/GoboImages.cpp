@@ -44,8 +44,7 @@ void usePen(QPainter &p, qreal width = 1.0, Qt::PenCapStyle cap = Qt::SquareCap)
     p.setBrush(Qt::NoBrush);
 }
 
-void line(QPainter &p, qreal x1, qreal y1, qreal x2, qreal y2, qreal width = 1.0,
-          Qt::PenCapStyle cap = Qt::SquareCap)
+void line(QPainter &p, qreal x1, qreal y1, qreal x2, qreal y2, qreal width = 1.0, Qt::PenCapStyle cap = Qt::SquareCap)
 {
     usePen(p, width, cap);
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
@@ -154,8 +153,16 @@ QPolygonF regular(qreal cx, qreal cy, int corners, qreal r, qreal firstDegrees =
 
 // 3 × 5 digits, one row per byte, high bit = left column.
 constexpr std::array<std::array<std::uint8_t, 5>, 10> DigitRows = {{
-    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 7, 1, 7}, {5, 5, 7, 1, 1},
-    {7, 4, 7, 1, 7}, {3, 4, 7, 5, 7}, {7, 1, 1, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 6},
+    {7, 5, 5, 5, 7},
+    {2, 6, 2, 2, 7},
+    {7, 1, 7, 4, 7},
+    {7, 1, 7, 1, 7},
+    {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7},
+    {3, 4, 7, 5, 7},
+    {7, 1, 1, 2, 2},
+    {7, 5, 7, 5, 7},
+    {7, 5, 7, 1, 6},
 }};
 
 void glyph(QPainter &p, const std::array<std::uint8_t, 5> &rows, int x, int y, int scale = 1,
@@ -167,10 +174,7 @@ void glyph(QPainter &p, const std::array<std::uint8_t, 5> &rows, int x, int y, i
                 pixels(p, x + col * scale, y + row * scale, scale, scale, colour);
 }
 
-void digit(QPainter &p, int d, int x, int y, int scale = 1)
-{
-    glyph(p, DigitRows[d], x, y, scale);
-}
+void digit(QPainter &p, int d, int x, int y, int scale = 1) { glyph(p, DigitRows[d], x, y, scale); }
 
 // A ruler along the bottom rows: the "fine" half of a two-byte parameter.
 void fineScale(QPainter &p)
@@ -200,7 +204,7 @@ void sun(QPainter &p, QPointF c, qreal core, qreal rayIn, qreal rayOut)
 
 QPolygonF boltShape()
 {
-    return QPolygonF{QPointF(9.5, -0.5), QPointF(2.5, 8.5), QPointF(7.0, 8.5), QPointF(4.5, 15.5),
+    return QPolygonF{QPointF(9.5, -0.5), QPointF(2.5, 8.5), QPointF(7.0, 8.5),  QPointF(4.5, 15.5),
                      QPointF(12.5, 5.5), QPointF(8.0, 5.5), QPointF(11.5, -0.5)};
 }
 
@@ -215,8 +219,8 @@ void bolt(QPainter &p, qreal dx, qreal dy, qreal scale)
 void squareWave(QPainter &p)
 {
     usePen(p, 1.5);
-    p.drawPolyline(QPolygonF{QPointF(0, 12), QPointF(3, 12), QPointF(3, 3), QPointF(7.5, 3),
-                             QPointF(7.5, 12), QPointF(12, 12), QPointF(12, 3), QPointF(15, 3)});
+    p.drawPolyline(QPolygonF{QPointF(0, 12), QPointF(3, 12), QPointF(3, 3), QPointF(7.5, 3), QPointF(7.5, 12),
+                             QPointF(12, 12), QPointF(12, 3), QPointF(15, 3)});
 }
 
 void shutter(QPainter &p)
@@ -241,8 +245,8 @@ void dimmerCurve(QPainter &p)
 }
 
 const std::array<QColor, 8> WheelColours = {
-    QColor(230, 30, 30),  QColor(255, 140, 0), QColor(255, 225, 0),  QColor(30, 180, 40),
-    QColor(0, 200, 230),  QColor(30, 70, 230), QColor(215, 0, 200),  QColor(255, 255, 255),
+    QColor(230, 30, 30), QColor(255, 140, 0), QColor(255, 225, 0), QColor(30, 180, 40),
+    QColor(0, 200, 230), QColor(30, 70, 230), QColor(215, 0, 200), QColor(255, 255, 255),
 };
 
 void colourPies(QPainter &p, qreal r, int segments)
@@ -332,8 +336,8 @@ void venn(QPainter &p, const QColor &a, const QColor &b, const QColor &c)
 void colourBar(QPainter &p, bool hue)
 {
     for (int x = 1; x <= 14; ++x) {
-        const QColor c = hue ? QColor::fromHsv((x - 1) * 330 / 13, 255, 255)
-                             : QColor::fromHsv(0, (x - 1) * 255 / 13, 235);
+        const QColor c =
+            hue ? QColor::fromHsv((x - 1) * 330 / 13, 255, 255) : QColor::fromHsv(0, (x - 1) * 255 / 13, 235);
         pixels(p, x, 4, 1, 8, c);
     }
     usePen(p);
@@ -344,7 +348,10 @@ void rainbow(QPainter &p)
 {
     const QPointF c(Mid, 12.5);
     const std::array<std::pair<qreal, QColor>, 4> bands = {{
-        {7.8, Ink}, {6.8, QColor(230, 30, 30)}, {5.0, QColor(255, 215, 0)}, {3.2, QColor(30, 90, 230)},
+        {7.8, Ink},
+        {6.8, QColor(230, 30, 30)},
+        {5.0, QColor(255, 215, 0)},
+        {3.2, QColor(30, 90, 230)},
     }};
     p.setPen(Qt::NoPen);
     for (const auto &[r, colour] : bands) {
@@ -361,10 +368,7 @@ void rainbow(QPainter &p)
 }
 
 // The disc every gobo is cut into.
-void goboDisc(QPainter &p)
-{
-    circle(p, Mid, Mid, Rim);
-}
+void goboDisc(QPainter &p) { circle(p, Mid, Mid, Rim); }
 
 void gobo(QPainter &p, int pattern)
 {
@@ -408,8 +412,12 @@ void gobo(QPainter &p, int pattern)
         disc(p, Mid, Mid, 2.0);
         break;
     case 9: // breakup
-        for (const auto &[x, y, r] : std::array<std::array<qreal, 3>, 6>{{
-                 {4.5, 4.5, 2.0}, {10.5, 4.0, 1.4}, {11.0, 9.5, 2.2}, {4.5, 10.5, 1.5}, {7.5, 7.5, 1.2}, {8.0, 12.8, 1.0}}})
+        for (const auto &[x, y, r] : std::array<std::array<qreal, 3>, 6>{{{4.5, 4.5, 2.0},
+                                                                          {10.5, 4.0, 1.4},
+                                                                          {11.0, 9.5, 2.2},
+                                                                          {4.5, 10.5, 1.5},
+                                                                          {7.5, 7.5, 1.2},
+                                                                          {8.0, 12.8, 1.0}}})
             disc(p, x, y, r);
         break;
     case 10: // triangle
@@ -481,8 +489,8 @@ void gobo(QPainter &p, int pattern)
         }
         break;
     case 20: // fine breakup
-        for (const auto &[x, y] : std::array<std::array<int, 2>, 11>{{
-                 {3, 5}, {6, 2}, {10, 3}, {12, 7}, {8, 6}, {5, 9}, {2, 8}, {9, 10}, {12, 11}, {6, 13}, {10, 13}}})
+        for (const auto &[x, y] : std::array<std::array<int, 2>, 11>{
+                 {{3, 5}, {6, 2}, {10, 3}, {12, 7}, {8, 6}, {5, 9}, {2, 8}, {9, 10}, {12, 11}, {6, 13}, {10, 13}}})
             pixels(p, x, y, 2, 1 + (x + y) % 2);
         break;
     case 21: // diamond
@@ -580,8 +588,7 @@ void goboIndex(QPainter &p)
 {
     circle(p, Mid, Mid, Rim);
     for (int i = 0; i < 12; ++i)
-        line(p, QPointF(Mid, Mid) + along(i * 30, 5.0), QPointF(Mid, Mid) + along(i * 30, 6.5), 1.0,
-             Qt::FlatCap);
+        line(p, QPointF(Mid, Mid) + along(i * 30, 5.0), QPointF(Mid, Mid) + along(i * 30, 6.5), 1.0, Qt::FlatCap);
     line(p, QPointF(Mid, Mid), QPointF(Mid, Mid) + along(-50, 5.0), 1.8, Qt::RoundCap);
     disc(p, Mid, Mid, 1.6);
 }
@@ -647,8 +654,8 @@ void prismIndex(QPainter &p)
 void focus(QPainter &p)
 {
     usePen(p, 1.0);
-    for (const auto &[x, y, dx, dy] : std::array<std::array<qreal, 4>, 4>{{
-             {0, 0, 1, 1}, {15, 0, -1, 1}, {0, 15, 1, -1}, {15, 15, -1, -1}}}) {
+    for (const auto &[x, y, dx, dy] :
+         std::array<std::array<qreal, 4>, 4>{{{0, 0, 1, 1}, {15, 0, -1, 1}, {0, 15, 1, -1}, {15, 15, -1, -1}}}) {
         p.drawLine(QPointF(x, y), QPointF(x + 4 * dx, y));
         p.drawLine(QPointF(x, y), QPointF(x, y + 4 * dy));
     }
@@ -831,8 +838,8 @@ void hourglass(QPainter &p)
     pixels(p, 2, 0, 12, 2);
     pixels(p, 2, 14, 12, 2);
     usePen(p, 1.0);
-    p.drawPolygon(QPolygonF{QPointF(3.5, 2), QPointF(11.5, 2), QPointF(8.2, 7.5), QPointF(11.5, 13),
-                            QPointF(3.5, 13), QPointF(6.8, 7.5)});
+    p.drawPolygon(QPolygonF{QPointF(3.5, 2), QPointF(11.5, 2), QPointF(8.2, 7.5), QPointF(11.5, 13), QPointF(3.5, 13),
+                            QPointF(6.8, 7.5)});
     fill(p, QPolygonF{QPointF(4.5, 13), QPointF(7.5, 9.5), QPointF(10.5, 13)});
     fill(p, QPolygonF{QPointF(5.5, 3.5), QPointF(9.5, 3.5), QPointF(7.5, 6)});
 }
@@ -856,10 +863,7 @@ void wavyDisc(QPainter &p)
     p.restore();
 }
 
-void sparkle(QPainter &p, QPointF c, qreal outer, qreal inner)
-{
-    fill(p, star(c.x(), c.y(), 4, outer, inner));
-}
+void sparkle(QPainter &p, QPointF c, qreal outer, qreal inner) { fill(p, star(c.x(), c.y(), 4, outer, inner)); }
 
 void effectWheel(QPainter &p)
 {
@@ -1056,10 +1060,16 @@ std::vector<Symbol> buildSymbols()
 
     // Intensity and shutter.
     add(QStringLiteral("Диммер"), [](QPainter &p) { sun(p, {Mid, Mid}, 4.0, 5.0, 8.0); });
-    add(QStringLiteral("Диммер точно"), [](QPainter &p) { sun(p, {Mid, 5.5}, 3.0, 4.0, 6.0); fineScale(p); });
+    add(QStringLiteral("Диммер точно"), [](QPainter &p) {
+        sun(p, {Mid, 5.5}, 3.0, 4.0, 6.0);
+        fineScale(p);
+    });
     add(QStringLiteral("Затвор"), shutter);
     add(QStringLiteral("Строб"), [](QPainter &p) { bolt(p, 0, 0, 1.0); });
-    add(QStringLiteral("Строб быстрый"), [](QPainter &p) { bolt(p, -1.5, 3.0, 0.8); bolt(p, 5.0, -0.5, 0.8); });
+    add(QStringLiteral("Строб быстрый"), [](QPainter &p) {
+        bolt(p, -1.5, 3.0, 0.8);
+        bolt(p, 5.0, -0.5, 0.8);
+    });
     add(QStringLiteral("Строб случайный"), [](QPainter &p) {
         bolt(p, -1.5, 1.0, 0.85);
         for (const auto &[x, y] : std::array<std::array<int, 2>, 3>{{{13, 1}, {12, 7}, {14, 12}}})
@@ -1073,13 +1083,16 @@ std::vector<Symbol> buildSymbols()
         fill(p, QPolygonF{QPointF(-0.5, 1.5), QPointF(-0.5, 14.5), QPointF(15.5, 14.5)});
     });
     add(QStringLiteral("Кривая диммера"), dimmerCurve);
-    add(QStringLiteral("Затемнение"), [](QPainter &p) { disc(p, Mid, Mid, 7.5); punch(p, 10.5, 4.5, 1.6); });
+    add(QStringLiteral("Затемнение"), [](QPainter &p) {
+        disc(p, Mid, Mid, 7.5);
+        punch(p, 10.5, 4.5, 1.6);
+    });
 
     // Colour.
     add(QStringLiteral("Колесо цвета"), colourWheel);
     add(QStringLiteral("Вращение колеса цвета"), [](QPainter &p) { rotating(p, miniWheel, 1); });
     const std::array<QString, 8> slotNames = {
-        QStringLiteral("красный"), QStringLiteral("оранжевый"), QStringLiteral("жёлтый"), QStringLiteral("зелёный"),
+        QStringLiteral("красный"), QStringLiteral("оранжевый"), QStringLiteral("жёлтый"),    QStringLiteral("зелёный"),
         QStringLiteral("голубой"), QStringLiteral("синий"),     QStringLiteral("пурпурный"), QStringLiteral("белый"),
     };
     for (int i = 0; i < 8; ++i)
@@ -1103,12 +1116,10 @@ std::vector<Symbol> buildSymbols()
     add(QStringLiteral("CTO (теплее)"), [](QPainter &p) { splitDisc(p, QColor(255, 150, 50)); });
     add(QStringLiteral("CTB (холоднее)"), [](QPainter &p) { splitDisc(p, QColor(90, 150, 255)); });
     add(QStringLiteral("Цветовая температура"), thermometer);
-    add(QStringLiteral("Смешение RGB"), [](QPainter &p) {
-        venn(p, QColor(255, 0, 0), QColor(0, 200, 0), QColor(0, 60, 255));
-    });
-    add(QStringLiteral("Смешение CMY"), [](QPainter &p) {
-        venn(p, QColor(0, 220, 240), QColor(240, 0, 220), QColor(255, 235, 0));
-    });
+    add(QStringLiteral("Смешение RGB"),
+        [](QPainter &p) { venn(p, QColor(255, 0, 0), QColor(0, 200, 0), QColor(0, 60, 255)); });
+    add(QStringLiteral("Смешение CMY"),
+        [](QPainter &p) { venn(p, QColor(0, 220, 240), QColor(240, 0, 220), QColor(255, 235, 0)); });
     add(QStringLiteral("Оттенок"), [](QPainter &p) { colourBar(p, true); });
     add(QStringLiteral("Насыщенность"), [](QPainter &p) { colourBar(p, false); });
     add(QStringLiteral("Радуга"), rainbow);
@@ -1151,10 +1162,14 @@ std::vector<Symbol> buildSymbols()
     add(QStringLiteral("Бесконечная панорама"), [](QPainter &p) { endless(p, false); });
     add(QStringLiteral("Бесконечный наклон"), [](QPainter &p) { endless(p, true); });
     const std::array<std::pair<QString, qreal>, 8> directions = {{
-        {QStringLiteral("Вверх"), -90},         {QStringLiteral("Вниз"), 90},
-        {QStringLiteral("Влево"), 180},         {QStringLiteral("Вправо"), 0},
-        {QStringLiteral("Вверх влево"), -135},  {QStringLiteral("Вверх вправо"), -45},
-        {QStringLiteral("Вниз влево"), 135},    {QStringLiteral("Вниз вправо"), 45},
+        {QStringLiteral("Вверх"), -90},
+        {QStringLiteral("Вниз"), 90},
+        {QStringLiteral("Влево"), 180},
+        {QStringLiteral("Вправо"), 0},
+        {QStringLiteral("Вверх влево"), -135},
+        {QStringLiteral("Вверх вправо"), -45},
+        {QStringLiteral("Вниз влево"), 135},
+        {QStringLiteral("Вниз вправо"), 45},
     }};
     for (const auto &[name, degrees] : directions)
         add(name, [degrees](QPainter &p) { directionArrow(p, degrees); });
@@ -1216,10 +1231,7 @@ QPixmap render(const Draw &draw)
     return QPixmap::fromImage(image);
 }
 
-bool inList(int number)
-{
-    return number >= 0 && number < GoboImageCount && number < int(symbols().size());
-}
+bool inList(int number) { return number >= 0 && number < GoboImageCount && number < int(symbols().size()); }
 
 } // namespace
 
@@ -1236,9 +1248,6 @@ const QPixmap &goboImage(int number)
     return inList(number) ? images[std::size_t(number)] : none;
 }
 
-QString goboImageName(int number)
-{
-    return inList(number) ? symbols()[std::size_t(number)].name : QString();
-}
+QString goboImageName(int number) { return inList(number) ? symbols()[std::size_t(number)].name : QString(); }
 
 } // namespace korvanel

@@ -5,8 +5,7 @@
 
 namespace korvanel {
 
-PaintBox::PaintBox(const char *name, QSize size, QWidget *parent)
-    : QWidget(parent), m_size(size)
+PaintBox::PaintBox(const char *name, QSize size, QWidget *parent) : QWidget(parent), m_size(size)
 {
     setObjectName(QString::fromLatin1(name));
     setFixedSize(size);

@@ -103,7 +103,8 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     label3->setWordWrap(true);
     auto *login = new LinkLabel("LabelLogin", QStringLiteral("korvanel@example.org"),
                                 QUrl(QStringLiteral("mailto:korvanel@example.org")), this);
-    auto *http = new LinkLabel("LabelHTTP", tr("Новая версия программы на сайте") + QStringLiteral(" https://example.org/korvanel"),
+    auto *http = new LinkLabel("LabelHTTP",
+                               tr("Новая версия программы на сайте") + QStringLiteral(" https://example.org/korvanel"),
                                QUrl(QStringLiteral("https://example.org/korvanel")), this);
     auto *update = new LinkLabel("lblUpDate", tr("Скачать новую версию "),
                                  QUrl(QStringLiteral("https://example.org/korvanel/download")), this);

@@ -14,14 +14,14 @@
 #include "core/Engine.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/WindowServices.h"
-#include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
+#include "ui/widgets/Controls.h"
 
 using namespace korvanel;
 
 namespace {
 
-const QColor DesignColour(166, 202, 240);   // sky blue
+const QColor DesignColour(166, 202, 240); // sky blue
 const QColor OpenColour(200, 200, 255);
 constexpr int MarkerSize = 20;
 
@@ -92,7 +92,8 @@ THandScanForm::THandScanForm(WindowServices &window, const MainMenu &menu, Fader
                            "столбце =Выбор = "));
     m_invertX = makeCheckBox(m_group, "CheckBoxX", QStringLiteral("X=255"), tr("Инверсия по X"), false);
     m_invertY = makeCheckBox(m_group, "CheckBoxY", QStringLiteral("Y=255"), tr("Инверсия по Y"), false);
-    m_swap = makeCheckBox(m_group, "CheckBoxX_Y", QStringLiteral("X<->Y"), tr("Меняет местами координаты  X <> Y "), false);
+    m_swap =
+        makeCheckBox(m_group, "CheckBoxX_Y", QStringLiteral("X<->Y"), tr("Меняет местами координаты  X <> Y "), false);
     m_priority = makeCheckBox(m_group, "CheckBoxManualArea", tr("Приоритет"), tr("Управлять в любом режиме"), false);
     m_marker = new Marker(m_group);
     m_pad = new PadField(m_group);
@@ -182,8 +183,7 @@ void THandScanForm::placeMarker()
 
 void THandScanForm::calcMouse()
 {
-    const PadLevels levels =
-        padLevels(PadX, PadY, m_invertX->isChecked(), m_invertY->isChecked(), m_swap->isChecked());
+    const PadLevels levels = padLevels(PadX, PadY, m_invertX->isChecked(), m_invertY->isChecked(), m_swap->isChecked());
     m_invertX->setText(QStringLiteral("X=") + QString::number(levels.x));
     m_invertY->setText(QStringLiteral("Y=") + QString::number(levels.y));
     // Without a button held only the captions follow the mouse.

@@ -26,8 +26,8 @@ class THandScanForm : public QWidget {
 public:
     THandScanForm(korvanel::WindowServices &window, const korvanel::MainMenu &menu, korvanel::FaderPage &faders);
 
-    QWidget *pad() const { return m_pad; }          // ShapeXY
-    QWidget *marker() const { return m_marker; }    // ShapeCentr
+    QWidget *pad() const { return m_pad; }       // ShapeXY
+    QWidget *marker() const { return m_marker; } // ShapeCentr
 
     std::uint8_t PadX = 0;
     std::uint8_t PadY = 0;

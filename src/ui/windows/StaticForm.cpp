@@ -17,12 +17,12 @@
 #include "editing/Undo.h"
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/MainMenu.h"
-#include "ui/mainwindow/WindowServices.h"
-#include "ui/rightcolumn/SequencerTab.h"
 #include "ui/mainwindow/ShowFileCommands.h"
-#include "ui/widgets/Controls.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/rightcolumn/RateModeGroup.h"
+#include "ui/rightcolumn/SequencerTab.h"
+#include "ui/widgets/Controls.h"
 
 using namespace korvanel;
 
@@ -46,7 +46,7 @@ constexpr PictureButtons Buttons[StaticPictureCount] = {
     {"SpeedButtonN", "SpeedButton20", "N"},      {"SpeedButtonM", "SpeedButton21", "M"},
 };
 
-constexpr int OffItem = 2;   // RadioGroupRate "Выкл": levels reach the output without crossfade
+constexpr int OffItem = 2; // RadioGroupRate "Выкл": levels reach the output without crossfade
 
 } // namespace
 
@@ -100,8 +100,9 @@ QWidget *TStaticForm::buildButtonGroup(const QString &title, const QString &hint
     buttons->setExclusive(true);
     for (std::size_t k = 0; k < StaticPictureCount; ++k) {
         const PictureButtons &names = Buttons[k];
-        QToolButton *button = makeSpeedButton(group, {write ? names.write : names.read, hint, QStyle::SP_CustomBase,
-                                                      QString::fromLatin1(names.caption), true});
+        QToolButton *button = makeSpeedButton(
+            group,
+            {write ? names.write : names.read, hint, QStyle::SP_CustomBase, QString::fromLatin1(names.caption), true});
         button->setFixedSize(22, 22);
         buttons->addButton(button);
         row->addWidget(button);
@@ -112,7 +113,8 @@ QWidget *TStaticForm::buildButtonGroup(const QString &title, const QString &hint
             connect(button, &QToolButton::clicked, this, [this, k] { ReadChaser(k); });
     }
     // Pressing the hidden button of the group shows no picture in it.
-    QToolButton *none = makeSpeedButton(group, {write ? "SpeedButton28" : "SpeedButton27", {}, QStyle::SP_CustomBase, {}, true});
+    QToolButton *none =
+        makeSpeedButton(group, {write ? "SpeedButton28" : "SpeedButton27", {}, QStyle::SP_CustomBase, {}, true});
     none->hide();
     buttons->addButton(none);
     none->setChecked(true);
@@ -139,8 +141,10 @@ QWidget *TStaticForm::buildErase()
 {
     auto *group = new QGroupBox(tr("Стереть"), this);
     group->setObjectName(QStringLiteral("GroupBoxErase"));
-    QToolButton *one = makeSpeedButton(group, {"SpeedButtonDel1", tr("Стереть редактируемую сцену"), QStyle::SP_DialogDiscardButton});
-    QToolButton *all = makeSpeedButton(group, {"SpeedButtonDelAll", tr("Стереть все статические картинки "), QStyle::SP_TrashIcon});
+    QToolButton *one =
+        makeSpeedButton(group, {"SpeedButtonDel1", tr("Стереть редактируемую сцену"), QStyle::SP_DialogDiscardButton});
+    QToolButton *all =
+        makeSpeedButton(group, {"SpeedButtonDelAll", tr("Стереть все статические картинки "), QStyle::SP_TrashIcon});
     m_undo = makeSpeedButton(group, {"SpeedButtonUndoSt", tr("Вернуть прежнюю сцену"), QStyle::SP_ArrowBack});
     m_undo->setEnabled(false);
     auto *row = new QHBoxLayout(group);
@@ -222,7 +226,8 @@ void TStaticForm::ScrollBar1Change(int position)
 
 void TStaticForm::SpeedButtonDelAllClick()
 {
-    if (!m_window.dialogs().askYesNo(this, QApplication::applicationDisplayName(), tr("Удалить все Статические картинки?")))
+    if (!m_window.dialogs().askYesNo(this, QApplication::applicationDisplayName(),
+                                     tr("Удалить все Статические картинки?")))
         return;
     m_undo->setEnabled(true);
     ToMemoryUndo(m_window.engine());

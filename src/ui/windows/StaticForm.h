@@ -32,7 +32,8 @@ public:
     // Recording stops the sequencer and the crossfades and hides the play button;
     // the save path puts back what recording borrowed from the show.
     TStaticForm(korvanel::WindowServices &window, const korvanel::MainMenu &menu, korvanel::FaderPage &faders,
-                korvanel::ShowFileCommands &files, korvanel::SequencerTab &sequencer, korvanel::RateModeGroup &rateMode);
+                korvanel::ShowFileCommands &files, korvanel::SequencerTab &sequencer,
+                korvanel::RateModeGroup &rateMode);
 
     QToolButton *readButton(std::size_t k) const { return m_read.at(k); }
     QToolButton *writeButton(std::size_t k) const { return m_write.at(k); }
@@ -69,8 +70,8 @@ private:
     bool m_recording = false;
     std::array<QToolButton *, korvanel::StaticPictureCount> m_read{};
     std::array<QToolButton *, korvanel::StaticPictureCount> m_write{};
-    QToolButton *m_readNone = nullptr;    // SpeedButton27
-    QToolButton *m_writeNone = nullptr;   // SpeedButton28
+    QToolButton *m_readNone = nullptr;  // SpeedButton27
+    QToolButton *m_writeNone = nullptr; // SpeedButton28
     QScrollBar *m_scene = nullptr;
     QLabel *m_sceneLabel = nullptr;
     QToolButton *m_undo = nullptr;

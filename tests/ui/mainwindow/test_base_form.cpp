@@ -53,13 +53,14 @@ TEST_F(FormTest, WindowHasItsNameTitleAndDesignSize)
 
 TEST_F(FormTest, MainPagesInOrderWithCaptions)
 {
-    expectPages(form->PageControlInput, {{"TabSheetScroll", "Фэйдера"},
-                                         {"TabSheetGrafik", "График Канала"},
-                                         {"TabSheetEdit", "Редактор луча"},
-                                         {"TabSheetBlocCopy", "Копирование"},
-                                         {"TabSheetVisual", "Автоматы"},
-                                         {"TabSheet1", "Опции"},
-                                         {"TabSheet3", "DMX coder"}});
+    expectPages(form->PageControlInput,
+                {{"TabSheetScroll", "Фэйдера"},
+                 {"TabSheetGrafik", "График Канала"},
+                 {"TabSheetEdit", "Редактор луча"},
+                 {"TabSheetBlocCopy", "Копирование"},
+                 {"TabSheetVisual", "Автоматы"},
+                 {"TabSheet1", "Опции"},
+                 {"TabSheet3", "DMX coder"}});
 }
 
 TEST_F(FormTest, RightColumnGroupsHoldTheirPages)
@@ -91,16 +92,26 @@ TEST_F(FormTest, StartsOnValidPagesThatTheClearCanSelect)
 TEST_F(FormTest, PublicControlsAreTheNamedOnes)
 {
     const std::vector<std::pair<QObject *, const char *>> members = {
-        {form->PageControlInput, "PageControlInput"}, {form->PageControlTemp, "PageControlTemp"},
-        {form->PageControlUst, "PageControlUst"},     {form->ScrollBarTemp, "ScrollBarTemp"},
-        {form->ScrollBarStep, "ScrollBarStep"},       {form->ScrolbarVertPos, "ScrolbarVertPos"},
-        {form->LabelTemp, "LabelTemp"},               {form->LabelStep, "LabelStep"},
-        {form->LabelCoda, "LabelCoda"},               {form->LabelDiskFree, "LabelDiskFree"},
-        {form->LabelDiskSize, "LabelDiskSize"},       {form->LabelKolvoUSB, "LabelKolvoUSB"},
-        {form->LabelTipFtdi, "LabelTipFtdi"},         {form->LabelUSBnomber, "LabelUSBnomber"},
-        {form->SpeedButtonUndo1, "SpeedButtonUndo1"}, {form->SpeedButtonUndo3, "SpeedButtonUndo3"},
-        {form->SpeedButtonUndo4, "SpeedButtonUndo4"}, {form->SpeedButtonUndo5, "SpeedButtonUndo5"},
-        {form->CheckBoxFlashOn, "CheckBoxFlashOn"},   {form->CheckBoxBlackOut, "CheckBoxBlackOut"},
+        {form->PageControlInput, "PageControlInput"},
+        {form->PageControlTemp, "PageControlTemp"},
+        {form->PageControlUst, "PageControlUst"},
+        {form->ScrollBarTemp, "ScrollBarTemp"},
+        {form->ScrollBarStep, "ScrollBarStep"},
+        {form->ScrolbarVertPos, "ScrolbarVertPos"},
+        {form->LabelTemp, "LabelTemp"},
+        {form->LabelStep, "LabelStep"},
+        {form->LabelCoda, "LabelCoda"},
+        {form->LabelDiskFree, "LabelDiskFree"},
+        {form->LabelDiskSize, "LabelDiskSize"},
+        {form->LabelKolvoUSB, "LabelKolvoUSB"},
+        {form->LabelTipFtdi, "LabelTipFtdi"},
+        {form->LabelUSBnomber, "LabelUSBnomber"},
+        {form->SpeedButtonUndo1, "SpeedButtonUndo1"},
+        {form->SpeedButtonUndo3, "SpeedButtonUndo3"},
+        {form->SpeedButtonUndo4, "SpeedButtonUndo4"},
+        {form->SpeedButtonUndo5, "SpeedButtonUndo5"},
+        {form->CheckBoxFlashOn, "CheckBoxFlashOn"},
+        {form->CheckBoxBlackOut, "CheckBoxBlackOut"},
         {form->RadioGroupRate, "RadioGroupRate"},
         {form->StatusPanel0(), "StatusPanel0"},
     };
@@ -111,7 +122,7 @@ TEST_F(FormTest, PublicControlsAreTheNamedOnes)
 }
 
 struct MenuItem {
-    const char *name;   // nullptr: separator
+    const char *name; // nullptr: separator
     const char *caption;
     QKeySequence shortcut;
 };
@@ -125,7 +136,8 @@ struct Menu {
 const std::vector<Menu> &menus()
 {
     static const std::vector<Menu> table = {
-        {"FileItem", "Шоу",
+        {"FileItem",
+         "Шоу",
          {{"NewItem", "Создать новое Шоу", QKeySequence("Ctrl+N")},
           {nullptr, nullptr, {}},
           {"OpenItem", "Открыть Шоу", QKeySequence("Ctrl+O")},
@@ -133,7 +145,8 @@ const std::vector<Menu> &menus()
           {"SaveItem", "Сохранить Шоу", QKeySequence("Ctrl+S")},
           {nullptr, nullptr, {}},
           {"ExitItem", "Выход", QKeySequence("Ctrl+Q")}}},
-        {"EditItem", "Сцены",
+        {"EditItem",
+         "Сцены",
          {{nullptr, nullptr, {}},
           {"CopyPredScena", "Копировать предыдущую сцену", QKeySequence("Ctrl+P")},
           {"CopyToBufferItem", "Копировать сцену в буфер", QKeySequence("Ctrl+C")},
@@ -143,18 +156,19 @@ const std::vector<Menu> &menus()
           {"ClearScenaItem", "Очистить Сцену", QKeySequence("Ctrl+E")},
           {"DeleteScenaItem", "Удалить Сцену из Шоу ", QKeySequence("Ctrl+Del")},
           {"InsertScenaItem", "Создать новую Сцену", QKeySequence("Ctrl+Ins")}}},
-        {"UstanovItem", "Установки",
+        {"UstanovItem",
+         "Установки",
          {{"ClearNameChannelItem", "Очистить имена каналов", QKeySequence("Ctrl+I")},
           {"itemColor", "Очистить цвета имен каналов", {}},
           {"itemGrafHint", "Очистить графическую подсказку каналов", {}},
           {"itemColSplit", "Очистить цвет условного разделения каналов", {}}}},
-        {"OptionItem", "Опции",
+        {"OptionItem",
+         "Опции",
          {{"AreaItem", "Поле для ручного управления лучем сканера", QKeySequence("Ctrl+A")},
           {"ChaserItem", "Запись и редактирование Статических картинок", {}},
           {"AvtoDobScenaItem", "Разрешить автодобавление сцен", {}},
           {"ItemSound", "Опции окна зука", {}}}},
-        {"HelpMenuItem", "Помощь",
-         {{"AboutItem", "О программе", {}}, {"HelpItem", "Справка", QKeySequence("F1")}}},
+        {"HelpMenuItem", "Помощь", {{"AboutItem", "О программе", {}}, {"HelpItem", "Справка", QKeySequence("F1")}}},
     };
     return table;
 }
@@ -230,7 +244,7 @@ TEST_F(FormTest, MenuShortcutsReachTheirItemFromAnyPage)
 TEST_F(FormTest, ToolBarButtonsInOrderWithHintsAndTheirMenuCommands)
 {
     struct Entry {
-        const char *name;   // nullptr: separator
+        const char *name; // nullptr: separator
         const char *hint;
         const char *item;
     };
@@ -307,11 +321,11 @@ TEST_F(FormTest, SpeedButtonsNeverTakeTheFocus)
     int named = 0;
     for (QToolButton *button : buttons) {
         if (qobject_cast<QTabBar *>(button->parentWidget()) || button->objectName().startsWith("qt_"))
-            continue;   // Qt's own arrows and overflow buttons
+            continue; // Qt's own arrows and overflow buttons
         ++named;
         EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->objectName().toStdString();
     }
-    EXPECT_GE(named, 57);   // 13 tool bar, 8 sequencer, 5 fader page, 6 editors, 25 conveyor
+    EXPECT_GE(named, 57); // 13 tool bar, 8 sequencer, 5 fader page, 6 editors, 25 conveyor
 }
 
 TEST_F(FormTest, SnapshotAndUndoPairsStartWithUndoDisabled)

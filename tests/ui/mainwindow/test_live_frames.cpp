@@ -88,7 +88,7 @@ TEST_F(LiveFrames, AConveyorKeyLoadsItsShowAndTheNextFramesCarryItsFirstScene)
     engine->SceneMemory.set(sceneByte(1, 1), 9);
     ASSERT_TRUE(nextFramesShow([this] { return sent.get(1) == 9; }));
 
-    tap(Qt::Key_R);   // slot 4
+    tap(Qt::Key_R); // slot 4
     EXPECT_EQ(engine->currentScene(), 0);
     EXPECT_TRUE(nextFramesShow([this] { return sent.get(1) == 140; }));
 }

@@ -136,7 +136,7 @@ TEST_F(LiveKeys, AMapKeyDoesNotAlsoPressAFocusedCheckBox)
 
 TEST_F(LiveKeys, EveryKeyWritesItsNumber)
 {
-    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_A, 65}, {Qt::Key_9, 57},  {Qt::Key_F5, 116},
+    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_A, 65},      {Qt::Key_9, 57},      {Qt::Key_F5, 116},
                                             {Qt::Key_Equal, 187}, {Qt::Key_Minus, 189}, {Qt::Key_Period, 190},
                                             {Qt::Key_Escape, 27}, {Qt::Key_Control, 17}};
     for (const auto &[key, number] : keys) {
@@ -171,19 +171,19 @@ TEST_F(LiveKeys, StartAndStopKeysAlsoWhileRecordingHidesThePlayButton)
 
 TEST_F(LiveKeys, RussianLayoutKeysActAsTheirUsKeys)
 {
-    send(QEvent::KeyPress, 0x42F, QString::fromUtf8("я"));   // Я on the Z key
+    send(QEvent::KeyPress, 0x42F, QString::fromUtf8("я")); // Я on the Z key
     EXPECT_TRUE(picture(9)->isChecked());
     EXPECT_EQ(keyLabel(), "NomberKey is 90");
     send(QEvent::KeyRelease, 0x42F, QString::fromUtf8("я"));
     EXPECT_FALSE(picture(9)->isChecked());
 
-    send(QEvent::KeyPress, 0x419, QString::fromUtf8("й"));   // Й on the Q key: conveyor slot 1
+    send(QEvent::KeyPress, 0x419, QString::fromUtf8("й")); // Й on the Q key: conveyor slot 1
     EXPECT_TRUE(form->conveyor()->findChild<QToolButton *>("SpeedButton1")->isChecked());
     send(QEvent::KeyRelease, 0x419, QString::fromUtf8("й"));
 
     // Where the platform names the key's place, that decides, whatever the layout says.
     form->keyboard()->setNativeKeys(NativeKeys::Xkb);
-    send(QEvent::KeyPress, 0x42C, QString::fromUtf8("ь"), false, 58);   // the M key
+    send(QEvent::KeyPress, 0x42C, QString::fromUtf8("ь"), false, 58); // the M key
     EXPECT_TRUE(picture(15)->isChecked());
     send(QEvent::KeyRelease, 0x42C, QString::fromUtf8("ь"), false, 58);
     EXPECT_FALSE(picture(15)->isChecked());
@@ -192,7 +192,7 @@ TEST_F(LiveKeys, RussianLayoutKeysActAsTheirUsKeys)
     send(QEvent::KeyRelease, Qt::Key_Equal, QStringLiteral("="), false, 21);
 
     form->keyboard()->setNativeKeys(NativeKeys::Windows);
-    send(QEvent::KeyPress, 0x431, QString::fromUtf8("б"), false, 0, 189);   // Б is on the "," key; the number says "-"
+    send(QEvent::KeyPress, 0x431, QString::fromUtf8("б"), false, 0, 189); // Б is on the "," key; the number says "-"
     EXPECT_FALSE(playing());
     EXPECT_EQ(keyLabel(), "NomberKey is 189");
 }
@@ -224,7 +224,7 @@ TEST_F(LiveKeys, AFlashDoesNotStickWhenTheWindowLosesTheKeyboard)
     press(Qt::Key_Control, Qt::ControlModifier);
     release(Qt::Key_5, Qt::ControlModifier);
     press(Qt::Key_2, Qt::ControlModifier);
-    press(Qt::Key_A, Qt::ControlModifier);   // Ctrl+A opens the pad, which takes the keyboard
+    press(Qt::Key_A, Qt::ControlModifier); // Ctrl+A opens the pad, which takes the keyboard
     EXPECT_TRUE(handScan->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(handScan.get()));
     EXPECT_FALSE(picture(1)->isChecked());

@@ -65,7 +65,7 @@ TEST_F(FormTest, EachPictureSwitchDrivesItsOwnPicture)
         click(box);
         expected[k] = 1;
         EXPECT_EQ(pictureStates(*engine), expected);
-        box->setChecked(false);   // as a released picture key does
+        box->setChecked(false); // as a released picture key does
         expected[k] = 0;
         EXPECT_EQ(pictureStates(*engine), expected);
     }
@@ -121,7 +121,7 @@ TEST_F(FormTest, FaderPageSliderSetsThePageOffset)
     EXPECT_EQ(page->maximum(), 228);
     page->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(load(engine->FaderPageOffset), 20);
-    page->setValue(500);   // the last page shows channels 229..255
+    page->setValue(500); // the last page shows channels 229..255
     EXPECT_EQ(load(engine->FaderPageOffset), 228);
     page->setValue(0);
     EXPECT_EQ(load(engine->FaderPageOffset), 0);
@@ -157,7 +157,6 @@ TEST_F(FormTest, SequencerTabStartState)
     EXPECT_EQ(form->ScrollBarStep->maximum(), 2);
     EXPECT_EQ(form->LabelStep->text(), "1");
     EXPECT_EQ(form->LabelCoda->text(), "2");
-
 }
 
 TEST_F(FormTest, StartScenePresetShowsAndSetsTheScene)
@@ -196,7 +195,7 @@ TEST_F(FormTest, ConveyorSlotsAndModes)
         EXPECT_EQ(slot->text(), "(пусто)") << n;
         EXPECT_TRUE(slot->isCheckable()) << n;
         EXPECT_FALSE(slot->isChecked()) << n;
-        if (n > 10) {   // second column, level with its partner
+        if (n > 10) { // second column, level with its partner
             auto *left = get<QToolButton>(("SpeedButton" + std::to_string(n - 10)).c_str());
             EXPECT_EQ(slot->y(), left->y()) << n;
             EXPECT_GT(slot->x(), left->x()) << n;

@@ -33,7 +33,8 @@ protected:
     ShowFileCommands &files() { return *form->showFiles(); }
     void enableUndo()
     {
-        for (QToolButton *undo : {form->SpeedButtonUndo1, form->SpeedButtonUndo3, form->SpeedButtonUndo4, form->SpeedButtonUndo5})
+        for (QToolButton *undo :
+             {form->SpeedButtonUndo1, form->SpeedButtonUndo3, form->SpeedButtonUndo4, form->SpeedButtonUndo5})
             undo->setEnabled(true);
     }
     bool undoEnabled() const { return form->SpeedButtonUndo1->isEnabled() && form->SpeedButtonUndo5->isEnabled(); }
@@ -82,7 +83,7 @@ TEST_F(ShowFiles, OpenCancelledMissingOrShortChangesNothingInTheShow)
     const QByteArray before = memory();
     const QString saveName = form->SaveDialogFileName;
 
-    trigger("OpenItem");   // cancelled
+    trigger("OpenItem"); // cancelled
     EXPECT_EQ(memory(), before);
 
     enableUndo();
@@ -173,11 +174,11 @@ TEST_F(ShowFiles, NewKeepsNamesGeneratorSettingsAndTheSaveName)
         engine->SceneMemory.set(b, static_cast<std::uint8_t>(b));
     engine->SceneMemory.set(129, 0x5A);
 
-    trigger("NewItem");   // answered No
+    trigger("NewItem"); // answered No
     EXPECT_EQ(engine->level(4, 3), 77);
 
     dialogs->yesNoAnswers = {true};
-    trigger("NewItem");   // Yes, then the save dialog is cancelled
+    trigger("NewItem"); // Yes, then the save dialog is cancelled
     EXPECT_TRUE(dialogs->shown.contains(QString::fromUtf8("question: Создать новое ШОУ?")));
     EXPECT_EQ(engine->level(4, 3), 0);
     EXPECT_EQ(engine->currentScene(), 0);
@@ -228,11 +229,11 @@ TEST_F(ShowFiles, SaveAsWithColourChangeShiftsTheColourEvenWhenCancelled)
     engine->setSys(SysGreen, 250);
     engine->setSys(SysBlue, 10);
 
-    trigger("SaveAsItem");   // switch off, cancelled
+    trigger("SaveAsItem"); // switch off, cancelled
     EXPECT_EQ(engine->sys(SysRed), 200);
 
     avto->setChecked(true);
-    trigger("SaveAsItem");   // cancelled
+    trigger("SaveAsItem"); // cancelled
     EXPECT_EQ(engine->sys(SysRed), 47);
     EXPECT_EQ(engine->sys(SysGreen), 37);
     EXPECT_EQ(engine->sys(SysBlue), 233);

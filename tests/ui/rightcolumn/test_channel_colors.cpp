@@ -6,9 +6,9 @@
 #include <QLineEdit>
 
 #include "files/ChannelNames.h"
+#include "ui/pages/faders/FaderPage.h"
 #include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/widgets/ColorShape.h"
-#include "ui/pages/faders/FaderPage.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST_F(ChannelColors, DoubleClickRaisesAStoredComponentTo128AndTheSlidersEditTha
     form->ScrolbarVertPos->setValue(4);
     engine->colors.NameColorRed[7] = 100;
     engine->colors.NameColorGreen[7] = 200;
-    bar("ScrollBar31")->setValue(128);   // already at the minimum: stored all the same
+    bar("ScrollBar31")->setValue(128); // already at the minimum: stored all the same
     QLineEdit *field = form->faderPage()->edit(3);
     bringToFront(field);
     QTest::mouseDClick(field, Qt::LeftButton);
@@ -48,7 +48,7 @@ TEST_F(ChannelColors, DoubleClickRaisesAStoredComponentTo128AndTheSlidersEditTha
 
     bar("ScrollBar32")->setValue(150);
     EXPECT_EQ(tab().fieldColor(3), QColor(128, 150, 245));
-    form->ScrolbarVertPos->setValue(100);   // channel 7 off the page: stored, no field coloured
+    form->ScrolbarVertPos->setValue(100); // channel 7 off the page: stored, no field coloured
     bar("ScrollBar33")->setValue(140);
     EXPECT_EQ(engine->colors.NameColorBlue[7], 140);
     EXPECT_EQ(tab().fieldColor(3), QColor(230, 238, 245));
@@ -85,15 +85,15 @@ TEST_F(ChannelColors, ClearCommandsAskFirstAndActOnlyOnYes)
     const char *items[] = {"ClearNameChannelItem", "itemColor", "itemGrafHint", "itemColSplit"};
     for (const char *item : items)
         get<QAction>(item)->trigger();
-    EXPECT_EQ(dialogs->shown, (QStringList{"question: Очистить имена каналов?",
-                                           "question: Очистить цвета имен каналов?",
-                                           "question: Очистить графическую подсказку каналов?",
-                                           "question: Очистить цветовые границы каналов?"}));
+    EXPECT_EQ(dialogs->shown,
+              (QStringList{"question: Очистить имена каналов?", "question: Очистить цвета имен каналов?",
+                           "question: Очистить графическую подсказку каналов?",
+                           "question: Очистить цветовые границы каналов?"}));
     EXPECT_EQ(form->faderPage()->edit(2)->text(), "Wash");
     EXPECT_EQ(engine->colors.GraphHint[9], 5);
     EXPECT_EQ(tab().fieldColor(1), QColor(230, 238, 245));
 
-    get<QScrollBar>("ScrollBarRed")->setValue(11);   // the window colour
+    get<QScrollBar>("ScrollBarRed")->setValue(11); // the window colour
     dialogs->yesNoAnswers = {true, true, true, true};
     for (const char *item : items)
         get<QAction>(item)->trigger();

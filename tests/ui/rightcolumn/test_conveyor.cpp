@@ -54,7 +54,7 @@ protected:
 TEST_F(Conveyor, RightClickAssignsAFileWithoutLoadingIt)
 {
     engine->SceneMemory.set(sceneByte(0, 1), 5);
-    QTest::mouseClick(slot(2), Qt::RightButton);   // cancelled
+    QTest::mouseClick(slot(2), Qt::RightButton); // cancelled
     EXPECT_EQ(slot(2)->text(), "(пусто)");
     EXPECT_TRUE(engine->ConveyorFiles[1].empty());
 
@@ -74,7 +74,7 @@ TEST_F(Conveyor, RightClickAssignsAFileWithoutLoadingIt)
 TEST_F(Conveyor, HandModeMakesOneSlotActiveAndLoadsItsShow)
 {
     slot(4)->setChecked(true);
-    tap(Qt::Key_Q);   // slot 1 is empty
+    tap(Qt::Key_Q); // slot 1 is empty
     EXPECT_TRUE(slot(1)->isChecked());
     EXPECT_FALSE(slot(4)->isChecked());
     EXPECT_TRUE(dialogs->shown.isEmpty());
@@ -92,7 +92,7 @@ TEST_F(Conveyor, HandModeMakesOneSlotActiveAndLoadsItsShow)
     EXPECT_EQ(load(engine->PlayMode), 1) << "a running show goes on with the new one";
     EXPECT_EQ(form->LabelCoda->text(), "5") << "the window shows the loaded show";
 
-    click(slot(3));   // down again, not toggled up
+    click(slot(3)); // down again, not toggled up
     EXPECT_TRUE(slot(3)->isChecked());
 }
 
@@ -101,11 +101,11 @@ TEST_F(Conveyor, ListRunOverSlots2_5_9)
     assign(2, "two.kvl", 20);
     assign(5, "five.kvl", 50);
     assign(9, "nine.kvl", 90);
-    assign(7, "seven.kvl", 70);   // assigned but not active
+    assign(7, "seven.kvl", 70); // assigned but not active
     click(mode("SpeedButtonKonvOff"));
-    for (int n : {2, 5, 9, 12})   // 12 is active but empty
+    for (int n : {2, 5, 9, 12}) // 12 is active but empty
         click(slot(n));
-    tap(Qt::Key_E);   // a key does nothing outside hand mode
+    tap(Qt::Key_E); // a key does nothing outside hand mode
     EXPECT_FALSE(slot(3)->isChecked());
 
     click(mode("SpeedButtonKonvSpisBegin"));
@@ -120,7 +120,7 @@ TEST_F(Conveyor, ListRunOverSlots2_5_9)
     wrap();
     EXPECT_EQ(loadedMarker(), 90);
     EXPECT_EQ(label(), "9 nine");
-    engine->SceneMemory.set(sceneByte(0, 1), 91);   // to see that nothing is loaded
+    engine->SceneMemory.set(sceneByte(0, 1), 91); // to see that nothing is loaded
     wrap();
     EXPECT_EQ(loadedMarker(), 91) << "no active slot after 9: the show plays once more";
     EXPECT_EQ(label(), "9 nine");
@@ -165,7 +165,7 @@ TEST_F(Conveyor, ClearingAsksAndDoesNotStopARunningList)
     click(mode("SpeedButtonKonvSpisBegin"));
     ASSERT_EQ(loadedMarker(), 10);
 
-    click(get<QToolButton>("SpeedButtonKonvNew"));   // answered No
+    click(get<QToolButton>("SpeedButtonKonvNew")); // answered No
     EXPECT_EQ(dialogs->shown.last(), "question: Удалить все файлы конвейра ? ");
     EXPECT_EQ(slot(1)->text(), "Q=one");
 

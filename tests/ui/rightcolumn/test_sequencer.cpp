@@ -1,13 +1,13 @@
 #include <QAction>
-#include <QStringList>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStringList>
 #include <QToolButton>
 
-#include "ui/widgets/ColorShape.h"
-#include "ui/rightcolumn/SequencerControl.h"
 #include "ui/form_fixture.h"
+#include "ui/rightcolumn/SequencerControl.h"
+#include "ui/widgets/ColorShape.h"
 
 using namespace korvanel;
 
@@ -70,7 +70,7 @@ TEST_F(Sequencer, CrossfadeStepsFollowTheTempo)
 {
     engine->setSys(SysLastScene, 1);
     engine->SceneMemory.set(sceneByte(1, 4), 200);
-    form->ScrollBarTemp->setValue(10);   // 100 ms: d = 2
+    form->ScrollBarTemp->setValue(10); // 100 ms: d = 2
     EXPECT_EQ(engine->sys(SysTempo), 10);
     EXPECT_EQ(seq().TimerSeqveser().interval(), 100);
     EXPECT_EQ(form->LabelTemp->text(), QString::fromUtf8("600  Сцен/мин "));
@@ -92,7 +92,7 @@ TEST_F(Sequencer, PlaybackLocksSceneEditingAndStopUnlocksAllButPaste)
     for (const char *name : {"SpeedButtonNewScena", "SpeedButtonScenaCopy", "SpeedButtonNewScenaPaste",
                              "ButtonScenaPaste", "SpeedButtonScenaDelete"})
         EXPECT_FALSE(get<QToolButton>(name)->isEnabled()) << name;
-    seq().ModePlay();   // a double click plays twice
+    seq().ModePlay(); // a double click plays twice
     seq().ModeStop();
     EXPECT_TRUE(copy->isEnabled());
     EXPECT_TRUE(form->control<QMenu>("EditItem")->menuAction()->isEnabled());

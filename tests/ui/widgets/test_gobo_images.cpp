@@ -13,10 +13,7 @@ using namespace korvanel;
 
 namespace {
 
-QImage pictureImage(int number)
-{
-    return goboImage(number).toImage().convertToFormat(QImage::Format_ARGB32);
-}
+QImage pictureImage(int number) { return goboImage(number).toImage().convertToFormat(QImage::Format_ARGB32); }
 
 } // namespace
 

@@ -6,9 +6,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include "ui/form_fixture.h"
 #include "ui/windows/AboutForm.h"
 #include "ui/windows/HelpWindow.h"
-#include "ui/form_fixture.h"
 
 using namespace korvanel;
 
@@ -39,7 +39,9 @@ TEST(AboutForm, LinksChangeColourAndOpenTheirTarget)
     }
     ASSERT_EQ(opened.size(), 3);
     EXPECT_EQ(opened[0].scheme(), "mailto");
-    EXPECT_TRUE(about.findChild<QLabel *>("LabelHTTP")->text().startsWith(QString::fromUtf8("Новая версия программы на сайте")));
+    EXPECT_TRUE(about.findChild<QLabel *>("LabelHTTP")
+                    ->text()
+                    .startsWith(QString::fromUtf8("Новая версия программы на сайте")));
 
     about.TimerFleshTimer();
     EXPECT_EQ(about.flashes(), 1);

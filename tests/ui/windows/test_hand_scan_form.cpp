@@ -81,7 +81,7 @@ TEST_F(HandScan, SelectedPairsTakeXAndYInTheCurrentScene)
     engine->setSys(SysLastScene, 3);
     engine->setSys(SysCurrentScene, 2);
     select({10, 11, 20});
-    pressAt(100, 55);   // X = 100, Y = 200
+    pressAt(100, 55); // X = 100, Y = 200
     EXPECT_FALSE(engine->SceneMemory.get(selectionByte(11)) == 1);
     EXPECT_FALSE(form->faderPage()->checkBox(11)->isChecked());
     EXPECT_TRUE(form->faderPage()->checkBox(10)->isChecked());

@@ -10,9 +10,9 @@
 #include <QToolButton>
 
 #include "support/ShowBytes.h"
+#include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/rightcolumn/RateModeGroup.h"
-#include "ui/mainwindow/ShowFileCommands.h"
 
 using namespace korvanel;
 
@@ -88,7 +88,7 @@ TEST_F(StaticPictures, WriteAndReadThroughTheButtons)
     open();
     // Nothing selected: the picture written is empty, and reading it gives a black buffer.
     form->faderPage()->scrollBar(3)->setValue(200);
-    pressIn("SpeedButton16");   // write picture 1 ("2")
+    pressIn("SpeedButton16"); // write picture 1 ("2")
     EXPECT_TRUE(members(1).empty());
     EXPECT_EQ(engine->SceneMemory.get(pictureLevel(1, 3)), 200) << "levels are stored all the same";
     EXPECT_TRUE(button("SpeedButton27")->isChecked()) << "the read group shows no picture";
@@ -110,7 +110,7 @@ TEST_F(StaticPictures, WriteAndReadThroughTheButtons)
     // Ticking a channel on the fader page makes it a member of the next write.
     form->faderPage()->checkBox(8)->setChecked(true);
     form->faderPage()->scrollBar(8)->setValue(88);
-    pressIn("SpeedButton21");   // write M
+    pressIn("SpeedButton21"); // write M
     EXPECT_EQ(members(15), (std::vector<std::pair<int, int>>{{3, 55}, {8, 88}}));
 }
 
@@ -141,7 +141,7 @@ TEST_F(StaticPictures, EraseTheBufferThenUndo)
     form->faderPage()->checkBox(2)->setChecked(true);
     form->faderPage()->scrollBar(2)->setValue(70);
 
-    pressIn("SpeedButtonDel1");   // answered No
+    pressIn("SpeedButtonDel1"); // answered No
     EXPECT_EQ(dialogs->shown.last(), "question: Удалить статическую картинку?");
     EXPECT_EQ(engine->level(0, 2), 70);
     EXPECT_FALSE(button("SpeedButtonUndoSt")->isEnabled());
@@ -181,10 +181,10 @@ TEST_F(StaticPictures, EraseAllThenUndoBringsEveryPictureBack)
 TEST_F(StaticPictures, ClosingGivesTheShowItsSceneZeroRatesSelectionAndCurrentSceneBack)
 {
     open();
-    sceneChoice()->setValue(2);   // scene 3 copied into the buffer
+    sceneChoice()->setValue(2); // scene 3 copied into the buffer
     form->faderPage()->checkBox(1)->setChecked(true);
     engine->SceneMemory.set(rateByte(1), 250);
-    pressIn("SpeedButton23");   // written to "8"
+    pressIn("SpeedButton23"); // written to "8"
 
     staticForm->close();
     EXPECT_EQ(engine->level(0, 1), 11);
@@ -233,7 +233,7 @@ TEST_F(StaticPictures, AShowLoadedWhileRecordingKeepsItsOwnSceneZero)
     engine->ConveyorFiles[0] = path.toStdString();
     open();
     activate(form.get());
-    tap(Qt::Key_Q);   // hand mode: slot 1's show is loaded
+    tap(Qt::Key_Q); // hand mode: slot 1's show is loaded
     ASSERT_EQ(engine->level(0, 1), 150);
     EXPECT_FALSE(staticForm->isVisible());
     EXPECT_FALSE(get<QToolButton>("SpeedButtonPlay")->isHidden());
@@ -242,7 +242,7 @@ TEST_F(StaticPictures, AShowLoadedWhileRecordingKeepsItsOwnSceneZero)
     EXPECT_EQ(engine->SceneMemory.get(rateByte(1)), 255);
 
     open();
-    get<QAction>("NewItem")->trigger();   // answered No: nothing happens
+    get<QAction>("NewItem")->trigger(); // answered No: nothing happens
     dialogs->yesNoAnswers = {true};
     dialogs->fileNames = {dir.filePath("saved.kvl")};
     get<QAction>("NewItem")->trigger();
@@ -254,7 +254,7 @@ TEST_F(StaticPictures, SavingWhileRecordingWritesTheShowNotTheBuffer)
 {
     QTemporaryDir dir;
     open();
-    sceneChoice()->setValue(2);   // scene 3 into the buffer
+    sceneChoice()->setValue(2); // scene 3 into the buffer
     ASSERT_EQ(engine->level(0, 1), 77);
     form->SaveDialogFileName = dir.filePath("show.kvl");
     form->control<QAction>("SaveItem")->trigger();

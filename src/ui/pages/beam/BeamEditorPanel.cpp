@@ -14,13 +14,13 @@
 #include <QToolButton>
 
 #include "core/Engine.h"
+#include "ui/mainwindow/SceneCommands.h"
 #include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/beam/FigureGroup.h"
 #include "ui/widgets/ChannelName.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/EditorIcons.h"
-#include "ui/pages/beam/FigureGroup.h"
 #include "ui/widgets/PaintBox.h"
-#include "ui/mainwindow/SceneCommands.h"
 
 namespace korvanel {
 
@@ -45,7 +45,7 @@ QGroupBox *group(QWidget *parent, const char *name, const QString &title)
 QString nameReadout(const Engine &engine, int channel)
 {
     return QStringLiteral("Ch") + QString::number(channel) + QStringLiteral("  ") +
-           channelName(engine, static_cast<std::size_t>(channel)).leftJustified(16, QLatin1Char(' '));
+        channelName(engine, static_cast<std::size_t>(channel)).leftJustified(16, QLatin1Char(' '));
 }
 
 } // namespace
@@ -65,9 +65,10 @@ BeamEditorPanel::BeamEditorPanel(WindowServices &window, SceneCommands &commands
     connect(m_figures->sizeBar(), &QScrollBar::valueChanged, this, &BeamEditorPanel::ReLabelEdiXY);
     connect(m_figures->optionBar(), &QScrollBar::valueChanged, this, &BeamEditorPanel::ReLabelEdiXY);
 
-    m_changeScene = makeCheckBox(this, "CheckBoxAllScen", tr("Менять Сцену"),
-                                 tr("Перетаскивание луча меняет текущую сцену"), true);
-    auto *copy = makeSpeedButton(this, {"SpeedButtonEditXYcopy", tr("Выполнить копирование в каналы, выбранные флажками ")});
+    m_changeScene =
+        makeCheckBox(this, "CheckBoxAllScen", tr("Менять Сцену"), tr("Перетаскивание луча меняет текущую сцену"), true);
+    auto *copy =
+        makeSpeedButton(this, {"SpeedButtonEditXYcopy", tr("Выполнить копирование в каналы, выбранные флажками ")});
     copy->setIcon(editorIcon(EditorIcon::CopyPairs));
     connect(copy, &QToolButton::clicked, this, &BeamEditorPanel::SpeedButtonEditXYcopyClick);
     m_figureLabel = makeLabel(this, "LabelmadeFigure", {});
@@ -159,7 +160,8 @@ QWidget *BeamEditorPanel::buildChannels()
     for (int k = 1; k <= 4; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         m_copyTo[i] = makeCheckBox(box, numbered("CheckBoxEditXY", k).constData(), {}, hint, k == 1);
-        m_pairs[i] = makeScrollBar(box, {numbered("ScrollBarEditXYCh", k).constData(), Qt::Horizontal, 0, XYMaxPair, 10, 0});
+        m_pairs[i] =
+            makeScrollBar(box, {numbered("ScrollBarEditXYCh", k).constData(), Qt::Horizontal, 0, XYMaxPair, 10, 0});
         m_firstNames[i] = makeLabel(box, numbered("LabelXYareaFirrtName", k).constData(), {});
         m_secondNames[i] = makeLabel(box, numbered("LabelXYareaSecondName", k).constData(), {});
         m_firstNames[i]->setFont(small);
@@ -228,8 +230,10 @@ QWidget *BeamEditorPanel::buildMoves()
         {"SpeedButtonEditPosDown", XYDown, QStyle::SP_ArrowDown, {}, shift},
         {"SpeedButtonGorizontMirror", XYMirrorX, QStyle::SP_CustomBase, EditorIcon::MirrorX, mirror},
         {"SpeedButtonVerticalMirror", XYMirrorY, QStyle::SP_CustomBase, EditorIcon::MirrorY, mirror},
-        {"SpeedButtonEditRazmerMore", XYLarger, QStyle::SP_CustomBase, EditorIcon::Larger, QT_TR_NOOP("Увеличить фигуру")},
-        {"SpeedButtonEditRazmerMene", XYSmaller, QStyle::SP_CustomBase, EditorIcon::Smaller, QT_TR_NOOP("Уменьшить фигуру")},
+        {"SpeedButtonEditRazmerMore", XYLarger, QStyle::SP_CustomBase, EditorIcon::Larger,
+         QT_TR_NOOP("Увеличить фигуру")},
+        {"SpeedButtonEditRazmerMene", XYSmaller, QStyle::SP_CustomBase, EditorIcon::Smaller,
+         QT_TR_NOOP("Уменьшить фигуру")},
     };
     QGroupBox *position = group(holder, nullptr, tr("Положение"));
     QGroupBox *mirrors = group(holder, nullptr, tr("Отражение "));

@@ -35,9 +35,9 @@ public:
     void ReLabelEdiXY();
     void ReturnEditXY();
 
-    std::uint8_t pair() const;            // p: X is channel p + 1
-    std::uint8_t layoutOffset() const { return m_layoutOffset; }   // L
-    XYRange range() const;                // F - 1 .. T - 1
+    std::uint8_t pair() const;                                   // p: X is channel p + 1
+    std::uint8_t layoutOffset() const { return m_layoutOffset; } // L
+    XYRange range() const;                                       // F - 1 .. T - 1
     int dragMode() const { return m_dragMode; }
     int foundScene() const { return m_foundScene; }
     int repeatCode() const { return m_repeatCode; }
@@ -73,11 +73,11 @@ private:
     WindowServices &m_window;
     SceneCommands &m_commands;
     Engine &m_engine;
-    std::uint8_t m_layoutOffset = 2;   // XYLayoutOffset
-    int m_dragMode = 0;                // XYDragMode
-    int m_foundScene = XYNoScene;      // XYFoundScene
-    std::uint8_t m_repeatCode = 0;     // XYRepeatCode
-    QTimer m_repeatTimer;              // TimerRepeatButton
+    std::uint8_t m_layoutOffset = 2; // XYLayoutOffset
+    int m_dragMode = 0;              // XYDragMode
+    int m_foundScene = XYNoScene;    // XYFoundScene
+    std::uint8_t m_repeatCode = 0;   // XYRepeatCode
+    QTimer m_repeatTimer;            // TimerRepeatButton
 
     PaintBox *m_grid = nullptr;
     PaintBox *m_path = nullptr;

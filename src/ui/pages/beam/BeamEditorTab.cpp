@@ -9,8 +9,7 @@
 
 namespace korvanel {
 
-BeamEditorTab::BeamEditorTab(QWidget *parent)
-    : QWidget(parent)
+BeamEditorTab::BeamEditorTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheetEdit"));
     auto *layout = new QVBoxLayout(this);

@@ -14,7 +14,7 @@ namespace {
 struct Figure {
     const char *name;
     FigureGroup::Generator generate;
-    EditorIcon icon;   // used when there is no caption
+    EditorIcon icon; // used when there is no caption
     const char *caption;
 };
 
@@ -37,8 +37,7 @@ FigureGroup::Generator FigureGroup::generator(int index)
     return index >= 0 && index < FigureCount ? Figures[index].generate : nullptr;
 }
 
-FigureGroup::FigureGroup(QWidget *parent)
-    : QGroupBox(tr("Создание Фигур "), parent)
+FigureGroup::FigureGroup(QWidget *parent) : QGroupBox(tr("Создание Фигур "), parent)
 {
     setObjectName(QStringLiteral("GroupBoxMadeFigure"));
     auto *grid = new QGridLayout(this);
@@ -60,7 +59,8 @@ FigureGroup::FigureGroup(QWidget *parent)
         connect(button, &QToolButton::clicked, this, [this, i] { emit figureClicked(i); });
         grid->addWidget(button, i / 3, i % 3);
     }
-    m_size = makeScrollBar(this, {"ScrollBarEditMaxX", Qt::Horizontal, 20, 250, 10, 200, tr("размер создаваемой фигуры")});
+    m_size =
+        makeScrollBar(this, {"ScrollBarEditMaxX", Qt::Horizontal, 20, 250, 10, 200, tr("размер создаваемой фигуры")});
     m_option = makeScrollBar(this, {"ScrollBarEditWide", Qt::Vertical, 0, 10, 1, 7, tr("вид или длинна конца фигуры")});
     grid->addWidget(m_option, 0, 3, 3, 1);
     grid->addWidget(m_size, 3, 0, 1, 4);

@@ -20,8 +20,8 @@ public:
     // The generator of button `index` (0..8, in the order of the buttons).
     static Generator generator(int index);
 
-    int figureSize() const;    // S, ScrollBarEditMaxX
-    int figureOption() const;  // W, ScrollBarEditWide
+    int figureSize() const;   // S, ScrollBarEditMaxX
+    int figureOption() const; // W, ScrollBarEditWide
     QScrollBar *sizeBar() const { return m_size; }
     QScrollBar *optionBar() const { return m_option; }
 

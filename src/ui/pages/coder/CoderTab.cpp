@@ -24,13 +24,10 @@ namespace korvanel {
 
 namespace {
 
-constexpr int MaxWindowStart = 225;   // the last window ends at slot 255
+constexpr int MaxWindowStart = 225; // the last window ends at slot 255
 constexpr int StepSizes[] = {3, 4, 6, 8, 12, 16};
 
-QByteArray numbered(const char *stem, int k)
-{
-    return stem + QByteArray::number(k).rightJustified(2, '0');
-}
+QByteArray numbered(const char *stem, int k) { return stem + QByteArray::number(k).rightJustified(2, '0'); }
 
 std::string localPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
@@ -72,9 +69,9 @@ QLayout *CoderTab::buildSliders()
     for (int k = 1; k <= SliderCount; ++k) {
         const QByteArray slider = numbered("ScrollBarCoder", k);
         const QByteArray label = numbered("Labelcoder", k);
-        m_sliders[k] = makeScrollBar(
-            this, {slider.constData(), Qt::Horizontal, 1, 255, 12, 1,
-                   tr("Устанавливаем из какого канала будет пееренаправлятся в какой канал DMX")});
+        m_sliders[k] = makeScrollBar(this,
+                                     {slider.constData(), Qt::Horizontal, 1, 255, 12, 1,
+                                      tr("Устанавливаем из какого канала будет пееренаправлятся в какой канал DMX")});
         m_sliders[k]->setMinimumWidth(60);
         m_labels[k] = makeLabel(this, label.constData(), {});
         const int row = (k - 1) % 15;
@@ -83,8 +80,8 @@ QLayout *CoderTab::buildSliders()
         grid->addWidget(m_labels[k], row, column + 1);
         connect(m_sliders[k], &QScrollBar::valueChanged, this, [this, k] { ScrollBarCoderChange(k); });
     }
-    m_position = makeScrollBar(this, {"ScrollBarCoderPos", Qt::Vertical, 0, MaxWindowStart, 20, 0,
-                                      tr("Установка изменяемого канала")});
+    m_position = makeScrollBar(
+        this, {"ScrollBarCoderPos", Qt::Vertical, 0, MaxWindowStart, 20, 0, tr("Установка изменяемого канала")});
     grid->addWidget(m_position, 0, 4, 15, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
@@ -100,9 +97,8 @@ QLayout *CoderTab::buildButtons()
     m_steps->setExclusive(false);
     for (int step : StepSizes) {
         const QByteArray name = "SpeedButtonCoderCh" + QByteArray::number(step);
-        QToolButton *button =
-            makeSpeedButton(this, {name.constData(), tr("Измение канала на ..."), QStyle::SP_CustomBase,
-                                   QString::number(step), true});
+        QToolButton *button = makeSpeedButton(
+            this, {name.constData(), tr("Измение канала на ..."), QStyle::SP_CustomBase, QString::number(step), true});
         m_steps->addButton(button, step);
         row->addWidget(button);
         connect(button, &QToolButton::clicked, this, [this, button, step](bool down) {
@@ -117,12 +113,13 @@ QLayout *CoderTab::buildButtons()
     }
     m_steps->button(12)->setChecked(true);
 
-    QToolButton *reset = makeSpeedButton(this, {"SpeedButtonResetCoder", tr("Сбросить все установки 1=1, 2=2 и т.д."),
-                                                QStyle::SP_CustomBase, QStringLiteral("R")});
-    QToolButton *open = makeSpeedButton(this, {"SpeedButtonOpenCoderTab", tr("Загрузить таблицу"),
-                                               QStyle::SP_DialogOpenButton});
-    QToolButton *save = makeSpeedButton(this, {"SpeedButtonSaveCoderTab", tr("Сохранить таблицу"),
-                                               QStyle::SP_DialogSaveButton});
+    QToolButton *reset = makeSpeedButton(this,
+                                         {"SpeedButtonResetCoder", tr("Сбросить все установки 1=1, 2=2 и т.д."),
+                                          QStyle::SP_CustomBase, QStringLiteral("R")});
+    QToolButton *open =
+        makeSpeedButton(this, {"SpeedButtonOpenCoderTab", tr("Загрузить таблицу"), QStyle::SP_DialogOpenButton});
+    QToolButton *save =
+        makeSpeedButton(this, {"SpeedButtonSaveCoderTab", tr("Сохранить таблицу"), QStyle::SP_DialogSaveButton});
     connect(reset, &QToolButton::clicked, this, &CoderTab::SpeedButtonResetCoderClick);
     connect(open, &QToolButton::clicked, this, &CoderTab::SpeedButtonOpenCoderTabClick);
     connect(save, &QToolButton::clicked, this, &CoderTab::SpeedButtonSaveCoderTabClick);
@@ -187,7 +184,7 @@ QString CoderTab::filter() { return tr("Файлы перекодировки Ko
 void CoderTab::SpeedButtonOpenCoderTabClick()
 {
     const QString name = m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Загрузить таблицу"),
-                                                       folderOf(OpenDialogCoderFileName), filter());
+                                                         folderOf(OpenDialogCoderFileName), filter());
     if (name.isEmpty())
         return;
     OpenDialogCoderFileName = name;
@@ -198,7 +195,7 @@ void CoderTab::SpeedButtonOpenCoderTabClick()
 void CoderTab::SpeedButtonSaveCoderTabClick()
 {
     QString name = m_window.dialogs().saveFileName(&m_window.mainWindow(), tr("Сохранить таблицу"),
-                                                 folderOf(SaveDialogCoderFileName), filter());
+                                                   folderOf(SaveDialogCoderFileName), filter());
     if (name.isEmpty())
         return;
     if (QFileInfo(name).suffix().isEmpty())
@@ -243,7 +240,8 @@ bool CoderTab::readTable(const QString &path)
         problem = tr("Файл %1 короче 512 байт: это не таблица перекодировки.").arg(QDir::toNativeSeparators(path));
         break;
     default:
-        problem = tr("Не удалось прочитать файл %1: %2.").arg(QDir::toNativeSeparators(path), systemText(result.systemError));
+        problem =
+            tr("Не удалось прочитать файл %1: %2.").arg(QDir::toNativeSeparators(path), systemText(result.systemError));
         break;
     }
     m_window.dialogs().error(&m_window.mainWindow(), problem + tr(" Таблица перекодировки не изменена."));
@@ -255,8 +253,9 @@ bool CoderTab::writeTable(const QString &path)
     const CoderFileResult result = writeCoderTableFile(localPath(path), coderEntries(m_engine));
     if (result.ok())
         return true;
-    m_window.dialogs().error(&m_window.mainWindow(), tr("Не удалось записать файл %1: %2.")
-                                        .arg(QDir::toNativeSeparators(path), systemText(result.systemError)));
+    m_window.dialogs().error(
+        &m_window.mainWindow(),
+        tr("Не удалось записать файл %1: %2.").arg(QDir::toNativeSeparators(path), systemText(result.systemError)));
     return false;
 }
 

@@ -56,7 +56,7 @@ private:
     Engine &m_engine;
     WindowServices &m_window;
     QScrollBar *m_position = nullptr;
-    std::array<QScrollBar *, SliderCount + 1> m_sliders{};   // index 1..30
+    std::array<QScrollBar *, SliderCount + 1> m_sliders{}; // index 1..30
     std::array<QLabel *, SliderCount + 1> m_labels{};
     QButtonGroup *m_steps = nullptr;
     QLabel *m_labelCoder = nullptr;

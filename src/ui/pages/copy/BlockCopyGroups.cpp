@@ -9,9 +9,9 @@
 
 #include "editing/BlockCopy.h"
 #include "ui/mainwindow/Dialogs.h"
+#include "ui/mainwindow/SceneCommands.h"
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/widgets/Controls.h"
-#include "ui/mainwindow/SceneCommands.h"
 
 namespace korvanel {
 
@@ -46,7 +46,8 @@ QGroupBox *makeGroup(QWidget *parent, const char *name, const QString &title, st
     }
     if (buttonName) {
         QToolButton *button = makeSpeedButton(
-            group, {buttonName, QObject::tr("Выполнить копирование"), QStyle::SP_ArrowRight, QObject::tr("Копировать")});
+            group,
+            {buttonName, QObject::tr("Выполнить копирование"), QStyle::SP_ArrowRight, QObject::tr("Копировать")});
         grid->addWidget(button, row, 0, 1, 2, Qt::AlignRight);
     }
     return group;
@@ -89,7 +90,8 @@ BlockCopyGroups::BlockCopyGroups(WindowServices &window, SceneCommands &commands
             &BlockCopyGroups::SpeedButtonLevelJobScensClick);
     connect(inScenes->findChild<QToolButton *>(), &QToolButton::clicked, this,
             &BlockCopyGroups::SpeedButtonScenAllCopyClick);
-    connect(scenes->findChild<QToolButton *>(), &QToolButton::clicked, this, &BlockCopyGroups::ButtonScenaBlocCopyClick);
+    connect(scenes->findChild<QToolButton *>(), &QToolButton::clicked, this,
+            &BlockCopyGroups::ButtonScenaBlocCopyClick);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -114,9 +116,11 @@ void BlockCopyGroups::finish(BlockCopyResult result)
     m_commands.reportSnapshots(1);
     const QString title = QApplication::applicationDisplayName();
     if (result == BlockCopyResult::TooManyChannels)
-        m_window.dialogs().warning(&m_window.mainWindow(), title, tr(" Копирование не выполнено:Максимальное число каналов > 256 ! "));
+        m_window.dialogs().warning(&m_window.mainWindow(), title,
+                                   tr(" Копирование не выполнено:Максимальное число каналов > 256 ! "));
     else if (result == BlockCopyResult::TooManyScenes)
-        m_window.dialogs().warning(&m_window.mainWindow(), title, tr(" Копирование не выполнено:Максимальное число сцен > 256 ! "));
+        m_window.dialogs().warning(&m_window.mainWindow(), title,
+                                   tr(" Копирование не выполнено:Максимальное число сцен > 256 ! "));
     m_window.ReturnPageControlAll();
 }
 
@@ -130,22 +134,24 @@ void BlockCopyGroups::ButtonLevelBlocCopyClick()
 void BlockCopyGroups::SpeedButtonLevelJobScensClick()
 {
     finish(copyChannelsInAllScenes(
-        m_window.engine(), {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
+        m_window.engine(),
+        {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
 }
 
 void BlockCopyGroups::SpeedButtonScenAllCopyClick()
 {
     finish(copyChannelsInAllScenesWide(
-        m_window.engine(), {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
+        m_window.engine(),
+        {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
 }
 
 void BlockCopyGroups::ButtonScenaBlocCopyClick()
 {
-    finish(copyChannelsInSceneRange(m_window.engine(),
-                                    {spin("SpinEditAllScChbeg")->value(), spin("SpinEditAllScChFin")->value(),
-                                     spin("SpinEditAllScChTo")->value()},
-                                    {spin("SpinEditAllScChbegSc")->value(), spin("SpinEditAllScChFinSc")->value(),
-                                     spin("SpinEditAllScChToSc")->value()}));
+    finish(copyChannelsInSceneRange(
+        m_window.engine(),
+        {spin("SpinEditAllScChbeg")->value(), spin("SpinEditAllScChFin")->value(), spin("SpinEditAllScChTo")->value()},
+        {spin("SpinEditAllScChbegSc")->value(), spin("SpinEditAllScChFinSc")->value(),
+         spin("SpinEditAllScChToSc")->value()}));
 }
 
 } // namespace korvanel

@@ -8,8 +8,7 @@
 
 namespace korvanel {
 
-BlockCopyTab::BlockCopyTab(QWidget *parent)
-    : QWidget(parent)
+BlockCopyTab::BlockCopyTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheetBlocCopy"));
     auto *layout = new QVBoxLayout(this);

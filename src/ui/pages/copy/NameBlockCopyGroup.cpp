@@ -12,10 +12,10 @@
 #include "core/Engine.h"
 #include "editing/NameBlockCopy.h"
 #include "ui/mainwindow/Dialogs.h"
-#include "ui/mainwindow/WindowServices.h"
-#include "ui/widgets/Controls.h"
-#include "ui/pages/faders/FaderPage.h"
 #include "ui/mainwindow/SceneCommands.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/faders/FaderPage.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -93,7 +93,7 @@ void NameBlockCopyGroup::SpeedButtonNameBlocCopyClick()
     const auto fits = [](const NameBlock &block) { return block.last - block.first + block.to <= 255; };
     if (!fits({m_first->value(), m_last->value(), m_from->value()})) {
         m_window.dialogs().warning(&m_window.mainWindow(), QApplication::applicationDisplayName(),
-                                 tr(" Копирование не выполнено: Максимальное число имен > 256 ! "));
+                                   tr(" Копирование не выполнено: Максимальное число имен > 256 ! "));
         m_faders.ReturnName();
         return;
     }

@@ -22,20 +22,11 @@ BlackoutLink::BlackoutLink(Engine &engine, OutputModeButtons &buttons, QCheckBox
     mirror();
 }
 
-void BlackoutLink::SpeedButtonBlackOutClick()
-{
-    m_blackOut.setChecked(true);
-}
+void BlackoutLink::SpeedButtonBlackOutClick() { m_blackOut.setChecked(true); }
 
-void BlackoutLink::SpeedButtonMacrosOutClick()
-{
-    m_blackOut.setChecked(true);
-}
+void BlackoutLink::SpeedButtonMacrosOutClick() { m_blackOut.setChecked(true); }
 
-void BlackoutLink::SpeedButtonOnScenaClick()
-{
-    m_blackOut.setChecked(false);
-}
+void BlackoutLink::SpeedButtonOnScenaClick() { m_blackOut.setChecked(false); }
 
 void BlackoutLink::CheckBoxBlackOutClick(bool checked)
 {

@@ -15,12 +15,12 @@
 #include "core/Engine.h"
 #include "files/ChannelNames.h"
 #include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/faders/FaderTab.h"
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/LevelsTab.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
-#include "ui/pages/faders/FaderTab.h"
 #include "ui/widgets/NameCodec.h"
 
 namespace korvanel {
@@ -28,7 +28,7 @@ namespace korvanel {
 namespace {
 constexpr int RowHeight = 16;
 constexpr int InvertRows = 5;
-constexpr int InvertGroups = 5;   // rows 26 and 27 have no invert button
+constexpr int InvertGroups = 5; // rows 26 and 27 have no invert button
 
 QByteArray numbered(const char *stem, int k, bool twoDigits = false, const char *suffix = "")
 {
@@ -50,7 +50,8 @@ FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup
     buildButtons(tab);
 
     // After the tab's own handler has stored the offset.
-    connect(namedChild<QScrollBar>(tab, "ScrolbarVertPos"), &QScrollBar::valueChanged, this, &FaderPage::ScrolbarVertPosChange);
+    connect(namedChild<QScrollBar>(tab, "ScrolbarVertPos"), &QScrollBar::valueChanged, this,
+            &FaderPage::ScrolbarVertPosChange);
     window.setPageRefresh(0, [this] { refresh(); });
 }
 
@@ -60,7 +61,9 @@ void FaderPage::buildRows(FaderTab &tab)
     QWidget *area = grid->parentWidget();
     grid->setHorizontalSpacing(3);
 
-    QLabel *header = makeLabel(area, "LabelOpis", tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала              Время изменения     Выбор"));
+    QLabel *header = makeLabel(area, "LabelOpis",
+                               tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала          "
+                                  "    Время изменения     Выбор"));
     // The heading spells out the columns; at a narrow width it is cut, not the rows.
     header->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(header, 0, 0, 1, 9);
@@ -68,8 +71,8 @@ void FaderPage::buildRows(FaderTab &tab)
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
         Row &row = m_rows[index(k)];
         const QString numberText = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-        row.number = makeLabel(area, numbered("Label", k, true, "c").constData(), numberText,
-                               tr("Номер канала в строке DMX"));
+        row.number =
+            makeLabel(area, numbered("Label", k, true, "c").constData(), numberText, tr("Номер канала в строке DMX"));
         row.number->setFixedWidth(24);
         row.fader = makeScrollBar(area, {numbered("ScrollBar", k).constData(), Qt::Horizontal, 0, 255, 10, 0});
         row.fader->setFixedHeight(RowHeight - 2);
@@ -90,8 +93,9 @@ void FaderPage::buildRows(FaderTab &tab)
         row.name->setToolTip(tr("Имя канала. Максимальное число символов - 16. Для изменения цвета дабл-клик"));
         row.name->setFixedSize(112, RowHeight);
         row.name->installEventFilter(this);
-        row.rate = makeScrollBar(area, {numbered("ScrollBarRate", k, true).constData(), Qt::Horizontal, 0, 7, 2, 5,
-                                        tr("Время изменения уровня DMX канала")});
+        row.rate = makeScrollBar(area,
+                                 {numbered("ScrollBarRate", k, true).constData(), Qt::Horizontal, 0, 7, 2, 5,
+                                  tr("Время изменения уровня DMX канала")});
         row.rate->setFixedSize(56, RowHeight - 2);
         row.check = makeCheckBox(area, numbered("CheckBox", k).constData(), {},
                                  k == 1 ? tr("Индивидуальный выбор канала для режимов и блоков: Флэш, Ручной, "
@@ -102,7 +106,7 @@ void FaderPage::buildRows(FaderTab &tab)
 
         int column = 0;
         for (QWidget *w : std::initializer_list<QWidget *>{row.number, row.fader, row.level, row.shape, row.image,
-                                                            row.name, row.rate, row.check})
+                                                           row.name, row.rate, row.check})
             grid->addWidget(w, k, column++, Qt::AlignVCenter);
         grid->setRowMinimumHeight(k, RowHeight);
 
@@ -115,10 +119,10 @@ void FaderPage::buildRows(FaderTab &tab)
 
     for (int g = 0; g < InvertGroups; ++g) {
         const int first = 1 + g * InvertRows;
-        QToolButton *invert =
-            makeSpeedButton(area, {numbered("SpeedButtonInv", first).constData(),
-                                   tr("Инвертирует состояние флажков в поле  Выбор "), QStyle::SP_CustomBase,
-                                   QStringLiteral("~")});
+        QToolButton *invert = makeSpeedButton(area,
+                                              {numbered("SpeedButtonInv", first).constData(),
+                                               tr("Инвертирует состояние флажков в поле  Выбор "),
+                                               QStyle::SP_CustomBase, QStringLiteral("~")});
         invert->setFixedWidth(18);
         grid->addWidget(invert, first, 8, InvertRows, 1);
         connect(invert, &QToolButton::clicked, this, [this, first] { SpeedButtonInvClick(first); });

@@ -4,8 +4,8 @@
 // and check marks are mirrored into LiveControls for the manual override.
 
 #include <QObject>
-#include <functional>
 #include <array>
+#include <functional>
 
 #include "core/ShowLayout.h"
 

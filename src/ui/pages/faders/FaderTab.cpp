@@ -6,13 +6,12 @@
 #include <QToolButton>
 
 #include "core/Engine.h"
-#include "ui/widgets/Controls.h"
 #include "ui/pages/faders/OutputModeButtons.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
-FaderTab::FaderTab(Engine &engine, QWidget *parent)
-    : QWidget(parent)
+FaderTab::FaderTab(Engine &engine, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheetScroll"));
 

@@ -12,10 +12,10 @@
 #include "core/Engine.h"
 #include "output/LiveLevels.h"
 #include "ui/mainwindow/WindowServices.h"
-#include "ui/widgets/ColorShape.h"
-#include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/faders/FaderTab.h"
+#include "ui/widgets/ColorShape.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/GoboImages.h"
 
 namespace korvanel {
@@ -41,12 +41,14 @@ LiveDisplay::LiveDisplay(WindowServices &window, FaderTab &tab, FaderPage &fader
 
 void LiveDisplay::buildButtons(FaderTab &tab)
 {
-    m_dmx = makeSpeedButton(&tab, {"SpeedButtonOutLevel255", tr("Уровень в стандарте DMX512  0-255"),
-                                   QStyle::SP_CustomBase, QStringLiteral("DMX"), true});
-    m_percent = makeSpeedButton(&tab, {"SpeedButtonOutLevel100", tr("Уровень в процентах"), QStyle::SP_CustomBase,
-                                       QStringLiteral("%"), true});
-    m_fast = makeSpeedButton(&tab, {"SpeedButtonLevel255", tr("Скорость презаписи данных на мониторе"),
-                                    QStyle::SP_MediaSeekForward, {}, true});
+    m_dmx = makeSpeedButton(&tab,
+                            {"SpeedButtonOutLevel255", tr("Уровень в стандарте DMX512  0-255"), QStyle::SP_CustomBase,
+                             QStringLiteral("DMX"), true});
+    m_percent = makeSpeedButton(
+        &tab, {"SpeedButtonOutLevel100", tr("Уровень в процентах"), QStyle::SP_CustomBase, QStringLiteral("%"), true});
+    m_fast = makeSpeedButton(
+        &tab,
+        {"SpeedButtonLevel255", tr("Скорость презаписи данных на мониторе"), QStyle::SP_MediaSeekForward, {}, true});
     auto *units = new QButtonGroup(this);
     units->setExclusive(true);
     units->addButton(m_dmx);

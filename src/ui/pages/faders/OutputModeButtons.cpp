@@ -8,16 +8,22 @@
 
 namespace korvanel {
 
-OutputModeButtons::OutputModeButtons(QWidget *parent)
-    : QWidget(parent)
+OutputModeButtons::OutputModeButtons(QWidget *parent) : QWidget(parent)
 {
-    m_onScena = makeSpeedButton(this, {"SpeedButtonOnScena", tr("Разрешить нормальную работу "),
-                                       QStyle::SP_DialogYesButton, {}, true});
-    m_blackOut = makeSpeedButton(this, {"SpeedButtonBlackOut", tr("Выключает все каналы DMX  Горячая кнопка = 0 = "),
-                                        QStyle::SP_DialogNoButton, {}, true});
-    m_macrosOut = makeSpeedButton(this, {"SpeedButtonMacrosOut",
-                                         tr("Выключает все каналы  и включает  каналы статической каркинки =M= "),
-                                         QStyle::SP_DialogApplyButton, {}, true});
+    m_onScena = makeSpeedButton(
+        this, {"SpeedButtonOnScena", tr("Разрешить нормальную работу "), QStyle::SP_DialogYesButton, {}, true});
+    m_blackOut = makeSpeedButton(this,
+                                 {"SpeedButtonBlackOut",
+                                  tr("Выключает все каналы DMX  Горячая кнопка = 0 = "),
+                                  QStyle::SP_DialogNoButton,
+                                  {},
+                                  true});
+    m_macrosOut = makeSpeedButton(this,
+                                  {"SpeedButtonMacrosOut",
+                                   tr("Выключает все каналы  и включает  каналы статической каркинки =M= "),
+                                   QStyle::SP_DialogApplyButton,
+                                   {},
+                                   true});
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
 

@@ -7,10 +7,10 @@
 #include "core/Engine.h"
 #include "playback/Rates.h"
 #include "ui/mainwindow/WindowServices.h"
-#include "ui/rightcolumn/ChannelSettingsGroup.h"
-#include "ui/widgets/Controls.h"
 #include "ui/pages/faders/FaderPage.h"
+#include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/rightcolumn/LevelsTab.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -18,17 +18,19 @@ RateControls::RateControls(WindowServices &window, ChannelSettingsGroup &setting
     : QObject(&window.mainWindow()), m_window(window), m_faders(faders)
 {
     QWidget *smoothness = namedChild<QWidget>(settings, "TabSheetPlavno");
-    m_rateLevel = makeScrollBar(smoothness, {"ScrollBarRateLeuel", Qt::Horizontal, 0, 7, 1, 7,
-                                             tr("Время изменения уровня выбранных каналов DMX ")});
-    m_rateLabel = makeLabel(smoothness, "LabelRate", tr("2 sec"), tr("Время изменения уровня всех каналов DMX  в секундах"));
+    m_rateLevel = makeScrollBar(
+        smoothness,
+        {"ScrollBarRateLeuel", Qt::Horizontal, 0, 7, 1, 7, tr("Время изменения уровня выбранных каналов DMX ")});
+    m_rateLabel =
+        makeLabel(smoothness, "LabelRate", tr("2 sec"), tr("Время изменения уровня всех каналов DMX  в секундах"));
     auto *row = new QHBoxLayout;
     row->addWidget(m_rateLevel, 1);
     row->addWidget(m_rateLabel);
     static_cast<QBoxLayout *>(smoothness->layout())->insertLayout(0, row);
 
     LevelsTab *levels = settings.levels();
-    m_levelAll = makeScrollBar(levels, {"ScrollBarLevelAll", Qt::Horizontal, 0, 255, 16, 127,
-                                        tr("Общий абсолютный уровень каналов")});
+    m_levelAll = makeScrollBar(
+        levels, {"ScrollBarLevelAll", Qt::Horizontal, 0, 255, 16, 127, tr("Общий абсолютный уровень каналов")});
     levels->levelSliderArea()->addWidget(m_levelAll);
 
     FaderPage &page = m_faders;
@@ -91,7 +93,8 @@ void RateControls::ReturnRate()
     const std::size_t offset = load(engine.FaderPageOffset);
     FaderPage &page = m_faders;
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
-        page.rateBar(k)->setValue(RateToPosition(engine.SceneMemory.get(rateByte(offset + static_cast<std::size_t>(k)))));
+        page.rateBar(k)->setValue(
+            RateToPosition(engine.SceneMemory.get(rateByte(offset + static_cast<std::size_t>(k)))));
 }
 
 } // namespace korvanel

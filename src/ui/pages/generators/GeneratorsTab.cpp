@@ -35,22 +35,26 @@ GeneratorGroup::GeneratorGroup(Engine &engine, int number, QWidget *parent)
     setTitle(number == 1 ? tr("Автомат 1  четырех канальный ") : tr("Автомат 2  четырех канальный "));
 
     m_timer.setObjectName(QString::fromLatin1(named("TimerTempAvtomat", number)));
-    m_timer.setInterval(1000);   // until the tempo is first applied
+    m_timer.setInterval(1000); // until the tempo is first applied
     connect(&m_timer, &QTimer::timeout, this, &GeneratorGroup::TimerTempAvtomatTimer);
     m_timer.start();
 
-    m_tempo = makeScrollBar(this, {named("ScrollBarTempAvtomat", number).constData(), Qt::Horizontal, MinGeneratorTempo,
-                                   MaxGeneratorTempo, 5, 10, tr("Скорость переключения автомата")});
+    m_tempo = makeScrollBar(this,
+                            {named("ScrollBarTempAvtomat", number).constData(), Qt::Horizontal, MinGeneratorTempo,
+                             MaxGeneratorTempo, 5, 10, tr("Скорость переключения автомата")});
     m_tempoLabel = makeLabel(this, named("LabelTempAvtomat", number).constData(), tr("Скорость переключения"));
-    m_channel = makeScrollBar(this, {named("ScrollBarChannelAvtomat", number).constData(), Qt::Horizontal, 0,
-                                     MaxAvtomatChannel, 10, 0,
-                                     tr("Установка первого канала, с которого будет работать автомат бегушки")});
+    m_channel =
+        makeScrollBar(this,
+                      {named("ScrollBarChannelAvtomat", number).constData(), Qt::Horizontal, 0, MaxAvtomatChannel, 10,
+                       0, tr("Установка первого канала, с которого будет работать автомат бегушки")});
     m_channels = makeLabel(this, named("LabelSeq", number, "Ch").constData(), tr("Каналы  1+2+3+4"));
     m_channelName = makeLabel(this, named("LabelSeq", number, "ChName").constData(), tr("Каналы  1+2+3+4"));
-    m_bright = makeScrollBar(this, {named("ScrollBarBrightAvtomat", number).constData(), Qt::Vertical, 0, 255, 16, 127,
-                                    tr("Максимальная яркость автомата")});
-    m_dark = makeScrollBar(this, {named("ScrollBarDarkAvtomat", number).constData(), Qt::Vertical, 0, 255, 16, 127,
-                                  tr("Минимальная яркость автомата")});
+    m_bright = makeScrollBar(this,
+                             {named("ScrollBarBrightAvtomat", number).constData(), Qt::Vertical, 0, 255, 16, 127,
+                              tr("Максимальная яркость автомата")});
+    m_dark = makeScrollBar(this,
+                           {named("ScrollBarDarkAvtomat", number).constData(), Qt::Vertical, 0, 255, 16, 127,
+                            tr("Минимальная яркость автомата")});
     m_alone = makeCheckBox(this, named("CheckBoxAvtomat", number).constData(), tr("Пуск самостоятельно"),
                            tr("Запусить автомат постоянно"), false);
     m_withSequencer = makeCheckBox(this, named("CheckBoxTogethe", number).constData(), tr("С основным"),
@@ -67,8 +71,12 @@ GeneratorGroup::GeneratorGroup(Engine &engine, int number, QWidget *parent)
     auto *patternRow = new QHBoxLayout;
     for (int mode = 1; mode <= 4; ++mode) {
         QToolButton *button = makeSpeedButton(
-            this, {named("SpeedButtonAvto", number, QByteArray("Mode" + QByteArray::number(mode)).constData()).constData(),
-                   hints[mode - 1], icons[mode - 1], {}, true});
+            this,
+            {named("SpeedButtonAvto", number, QByteArray("Mode" + QByteArray::number(mode)).constData()).constData(),
+             hints[mode - 1],
+             icons[mode - 1],
+             {},
+             true});
         m_patterns->addButton(button, mode);
         patternRow->addWidget(button);
     }
@@ -79,7 +87,8 @@ GeneratorGroup::GeneratorGroup(Engine &engine, int number, QWidget *parent)
     outputs->addWidget(m_blink);
     for (std::size_t i = 0; i < 4; ++i) {
         m_outputs[i] = new ColorShape(Qt::black, this);
-        m_outputs[i]->setObjectName(QString::fromLatin1(named("ShapeAvt", number, QByteArray("Seq" + QByteArray::number(static_cast<int>(i + 1))).constData())));
+        m_outputs[i]->setObjectName(QString::fromLatin1(
+            named("ShapeAvt", number, QByteArray("Seq" + QByteArray::number(static_cast<int>(i + 1))).constData())));
         m_outputs[i]->setMinimumSize(28, 28);
         outputs->addWidget(m_outputs[i]);
     }

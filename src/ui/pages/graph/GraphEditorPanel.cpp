@@ -37,13 +37,16 @@ GraphEditorPanel::GraphEditorPanel(WindowServices &window, const QScrollBar &ste
     connect(m_chart, &PaintBox::mouseMove, this, &GraphEditorPanel::PaintBoxGrafikMouseMove);
     connect(m_chart, &PaintBox::mouseUp, this, [this] { PaintBoxGrafikMouseUp(); });
 
-    m_channel = makeScrollBar(this, {"ScrollBarChanellGrafik", Qt::Horizontal, 0, 255, 10, 0,
-                                     tr("Устанавливает номер редактируемого канала")});
-    m_zoom = makeScrollBar(this, {"ScrollBarGrafikZoom", Qt::Horizontal, 0, 3, 2, m_engine.graph.zoom, tr("Масштаб сцен")});
+    m_channel = makeScrollBar(
+        this,
+        {"ScrollBarChanellGrafik", Qt::Horizontal, 0, 255, 10, 0, tr("Устанавливает номер редактируемого канала")});
+    m_zoom =
+        makeScrollBar(this, {"ScrollBarGrafikZoom", Qt::Horizontal, 0, 3, 2, m_engine.graph.zoom, tr("Масштаб сцен")});
     m_area = makeScrollBar(this, {"ScrollBarGrafikArea", Qt::Horizontal, 0, 255, 10, 0, tr("Блок редактируемых сцен")});
     m_area->setEnabled(false);
-    m_lastScene = makeScrollBar(this, {"ScrollBarMaxScenaGrafic", Qt::Horizontal, 0, 255, 10,
-                                       m_engine.sys(SysLastScene), tr("Установка номера последней сцены")});
+    m_lastScene = makeScrollBar(this,
+                                {"ScrollBarMaxScenaGrafic", Qt::Horizontal, 0, 255, 10, m_engine.sys(SysLastScene),
+                                 tr("Установка номера последней сцены")});
 
     m_name = makeLabel(this, "LabelNameChanel", {});
     m_zoomLabel = makeLabel(this, "LabelGrafZoom", {});
@@ -118,9 +121,8 @@ QWidget *GraphEditorPanel::buildTools()
     const Tool tools[] = {
         {"SpeedButtonGrafArrow", QT_TR_NOOP("Устанавливать значение только одного канала"), EditorIcon::GraphArrow,
          GraphTool::Arrow},
-        {"SpeedButtonGrafLine",
-         QT_TR_NOOP("Интерполировать уровни каналов. Начало - левая кнопка, конец - правая."), EditorIcon::GraphLine,
-         GraphTool::Line},
+        {"SpeedButtonGrafLine", QT_TR_NOOP("Интерполировать уровни каналов. Начало - левая кнопка, конец - правая."),
+         EditorIcon::GraphLine, GraphTool::Line},
         {"SpeedButtonGrafPen", QT_TR_NOOP("Повторять значение текущего канала во всех рабочих сценах"),
          EditorIcon::GraphPen, GraphTool::Pen}};
     m_tools = new QButtonGroup(this);

@@ -29,7 +29,7 @@ public:
     // Read-outs for the pointer at (x, y); writes levels while a button is held.
     void GrafikLabel(int x, int y);
 
-    int channel() const;   // the edited channel, 1..256
+    int channel() const; // the edited channel, 1..256
     GraphTool tool() const;
     int anchorScene() const { return m_anchorScene; }
     bool drawing() const { return m_drawing != 0; }
@@ -50,8 +50,8 @@ private:
     WindowServices &m_window;
     const QScrollBar &m_step;
     Engine &m_engine;
-    std::int32_t m_anchorScene = 1;   // GraphAnchorScene
-    std::uint8_t m_drawing = 0;       // GraphDrawing
+    std::int32_t m_anchorScene = 1; // GraphAnchorScene
+    std::uint8_t m_drawing = 0;     // GraphDrawing
 
     PaintBox *m_chart = nullptr;
     QScrollBar *m_channel = nullptr;

@@ -7,8 +7,7 @@
 
 namespace korvanel {
 
-GraphTab::GraphTab(QWidget *parent)
-    : QWidget(parent)
+GraphTab::GraphTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheetGrafik"));
     auto *layout = new QVBoxLayout(this);

@@ -9,8 +9,7 @@
 
 namespace korvanel {
 
-OptionsTab::OptionsTab(QWidget *parent)
-    : QWidget(parent)
+OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
 
@@ -25,8 +24,8 @@ OptionsTab::OptionsTab(QWidget *parent)
     // labels from the drive the program runs from.
     auto *usb = new QGroupBox(tr("Состояние шины USB "), this);
     auto *usbLayout = new QVBoxLayout(usb);
-    for (const char *name : {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelUsbLibrary", "LabelDiskFree",
-                             "LabelDiskSize"})
+    for (const char *name :
+         {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelUsbLibrary", "LabelDiskFree", "LabelDiskSize"})
         usbLayout->addWidget(makeLabel(usb, name, {}));
     // Which library drives the interface, and any that was found but refused.
     usb->findChild<QLabel *>(QStringLiteral("LabelUsbLibrary"))->setWordWrap(true);

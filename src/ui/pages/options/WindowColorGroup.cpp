@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "core/Engine.h"
-#include "ui/mainwindow/WindowServices.h"
-#include "ui/widgets/Controls.h"
-#include "ui/pages/options/OptionsTab.h"
 #include "ui/mainwindow/ShowFileCommands.h"
+#include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/options/OptionsTab.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 

@@ -264,8 +264,8 @@ TEST_F(BeamPageTest, MoveAndSizeButtonsRepeatWhileHeld)
     EXPECT_EQ(at(1), Point(255, 0));
     EXPECT_EQ(at(2), Point(7, 7)) << "outside the range";
 
-    for (const char *name : {"SpeedButtonEditPosLeft", "SpeedButtonEditPosUp", "SpeedButtonEditPosDown",
-                             "SpeedButtonEditRazmerMore"})
+    for (const char *name :
+         {"SpeedButtonEditPosLeft", "SpeedButtonEditPosUp", "SpeedButtonEditPosDown", "SpeedButtonEditRazmerMore"})
         click(button(name));
     EXPECT_EQ(at(0), Point(103, 199));
     EXPECT_EQ(at(1), Point(255, 0));

@@ -6,10 +6,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "ui/form_fixture.h"
 #include "output/CoderTable.h"
 #include "output/FrameAssembly.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/form_fixture.h"
 #include "ui/pages/coder/CoderTab.h"
 
 using namespace korvanel;
@@ -29,8 +29,14 @@ protected:
         tab = get<CoderTab>("TabSheet3");
     }
 
-    QScrollBar *slider(int k) { return get<QScrollBar>(QByteArray("ScrollBarCoder") + QByteArray::number(k).rightJustified(2, '0')); }
-    QString line(int k) { return get<QLabel>(QByteArray("Labelcoder") + QByteArray::number(k).rightJustified(2, '0'))->text(); }
+    QScrollBar *slider(int k)
+    {
+        return get<QScrollBar>(QByteArray("ScrollBarCoder") + QByteArray::number(k).rightJustified(2, '0'));
+    }
+    QString line(int k)
+    {
+        return get<QLabel>(QByteArray("Labelcoder") + QByteArray::number(k).rightJustified(2, '0'))->text();
+    }
     QScrollBar *position() { return get<QScrollBar>("ScrollBarCoderPos"); }
     QByteArray fileBytes(const QString &path)
     {
@@ -106,7 +112,7 @@ TEST_F(Coder, AnEntryTheSliderCannotShowTakesTheNearestEnd)
 {
     engine->CoderTable.set(3, 300);
     engine->CoderTable.set(4, 0);
-    slider(4)->setValue(1);   // already where entry 0 would clamp to
+    slider(4)->setValue(1); // already where entry 0 would clamp to
     tab->UpDateDmxCoder();
     EXPECT_EQ(engine->CoderTable.get(3), 255);
     EXPECT_EQ(engine->CoderTable.get(4), 1);
@@ -123,8 +129,8 @@ TEST_F(Coder, StepButtonsSetTheLargeStepAndMayAllBeUp)
     click(get<QToolButton>("SpeedButtonCoderCh16"));
     EXPECT_FALSE(get<QToolButton>("SpeedButtonCoderCh4")->isChecked());
     click(get<QToolButton>("SpeedButtonCoderCh16"));
-    for (const char *name : {"SpeedButtonCoderCh3", "SpeedButtonCoderCh4", "SpeedButtonCoderCh6",
-                             "SpeedButtonCoderCh8", "SpeedButtonCoderCh12", "SpeedButtonCoderCh16"})
+    for (const char *name : {"SpeedButtonCoderCh3", "SpeedButtonCoderCh4", "SpeedButtonCoderCh6", "SpeedButtonCoderCh8",
+                             "SpeedButtonCoderCh12", "SpeedButtonCoderCh16"})
         EXPECT_FALSE(get<QToolButton>(name)->isChecked()) << name;
     EXPECT_EQ(slider(30)->pageStep(), 16);
 }

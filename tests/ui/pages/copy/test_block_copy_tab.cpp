@@ -58,13 +58,16 @@ TEST_F(BlockCopyTabTest, GroupsHoldTheirFieldsWithRangesAndStartValues)
         const char *button;
     };
     const std::vector<Expected> groups = {
-        {"GroupBoxLevelBloc", "Каналов текущей Сцены ",
+        {"GroupBoxLevelBloc",
+         "Каналов текущей Сцены ",
          {{"SpinEditLevelFirst", 1, 254, 1}, {"SpinEditLevelLast", 1, 255, 10}, {"SpinEditLevelFrom", 1, 255, 11}},
          "SpeedButtonLevelBlocCopy"},
-        {"GroupBox3", "Каналов (все сцены)",
+        {"GroupBox3",
+         "Каналов (все сцены)",
          {{"SpinEditChBeg", 1, 254, 1}, {"SpinEditChFin", 1, 255, 10}, {"SpinEditChTo", 1, 255, 11}},
          "SpeedButtonLevelJobScens"},
-        {"GroupBox2", "Каналов в сценах",
+        {"GroupBox2",
+         "Каналов в сценах",
          {{"SpinEditAllScChbeg", 1, 254, 1},
           {"SpinEditAllScChFin", 1, 255, 10},
           {"SpinEditAllScChTo", 1, 255, 11},
@@ -72,7 +75,8 @@ TEST_F(BlockCopyTabTest, GroupsHoldTheirFieldsWithRangesAndStartValues)
           {"SpinEditAllScChFinSc", 1, 255, 10},
           {"SpinEditAllScChToSc", 1, 255, 11}},
          "SpeedButtonScenAllCopy"},
-        {"GroupBoxScenaBloc", "Сцен (все каналы)",
+        {"GroupBoxScenaBloc",
+         "Сцен (все каналы)",
          {{"SpinEditScenaFirst", 1, 254, 1}, {"SpinEditScenaLast", 1, 255, 10}, {"SpinEditScenaFrom", 1, 255, 11}},
          "SpeedButtonScenaBlocCopy"},
     };

@@ -81,8 +81,8 @@ TEST_F(NameBlockCopy, FirstBlockEndingPast255IsRefused)
 
 TEST_F(NameBlockCopy, LaterRepetitionsStopAtChannel255)
 {
-    engine->SceneMemory.set(StaticOffset, 0x5A);   // where channel 256's name would be
-    spin("SpinEditNameFrom")->setValue(247);       // 247, 250, 253, then no room
+    engine->SceneMemory.set(StaticOffset, 0x5A); // where channel 256's name would be
+    spin("SpinEditNameFrom")->setValue(247);     // 247, 250, 253, then no room
     copy();
     EXPECT_EQ(name(255), "4im");
     EXPECT_EQ(engine->SceneMemory.get(StaticOffset), 0x5A);

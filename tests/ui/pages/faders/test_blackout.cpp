@@ -4,7 +4,6 @@
 
 #include <QToolButton>
 
-
 namespace {
 
 using korvanel::load;
@@ -109,12 +108,12 @@ TEST_F(Blackout, MacrosPressedWhileBlackedOutIsStillMirrored)
 {
     click(blackOut);
     ASSERT_TRUE(box->isChecked());
-    click(macros);   // the box does not change here
+    click(macros); // the box does not change here
     EXPECT_TRUE(macros->isChecked());
     EXPECT_EQ(load(engine->live.macrosDown), 1);
     expectAgreement("macros over blackout");
 
-    click(blackOut);   // nor here
+    click(blackOut); // nor here
     EXPECT_EQ(load(engine->live.macrosDown), 0);
     expectAgreement("blackout over macros");
 }
@@ -132,8 +131,8 @@ TEST_F(Blackout, ReleasingTheBoxReleasesTheMacrosPicture)
 
 TEST_F(Blackout, AnySequenceKeepsThemInStep)
 {
-    QAbstractButton *const steps[] = {macros, box, blackOut, macros, macros, onScena, box, box,
-                                      macros, blackOut, box, onScena, onScena, macros, box};
+    QAbstractButton *const steps[] = {macros, box,      blackOut, macros,  macros,  onScena, box, box,
+                                      macros, blackOut, box,      onScena, onScena, macros,  box};
     for (QAbstractButton *button : steps) {
         click(button);
         expectAgreement(button->objectName().toUtf8().constData());

@@ -34,7 +34,7 @@ TEST_F(NameFields, InnerBlanksAreStoredAsZerosAndShownAgainAsBlanks)
     form->faderPage()->SaveEditAll();
     EXPECT_EQ(stored(227), (NameBytes{'S', 'p', 'o', 't', 0, 0, '1'}));
     EXPECT_EQ(stored(226), NameBytes{});
-    edit(27)->setText("");   // shown text only, not typed
+    edit(27)->setText(""); // shown text only, not typed
     showPage(200);
     EXPECT_EQ(edit(27)->text(), "Spot  1");
 }

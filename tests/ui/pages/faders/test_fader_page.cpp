@@ -60,9 +60,10 @@ TEST_F(FaderPageTest, RowsCarryTheirNamesRangesAndHints)
         EXPECT_NE(get<QWidget>(("Shape" + std::to_string(k)).c_str()), nullptr);
         EXPECT_NE(get<QWidget>(("Image" + std::to_string(k)).c_str()), nullptr);
         EXPECT_NE(get<QLabel>(("Label" + std::to_string(k)).c_str()), nullptr);
-        EXPECT_EQ(box(k)->toolTip(), k == 1 ? "Индивидуальный выбор канала для режимов и блоков: Флэш, Ручной, "
-                                              "Уровни, Время"
-                                            : "Индивидуальный выбор канала ");
+        EXPECT_EQ(box(k)->toolTip(),
+                  k == 1 ? "Индивидуальный выбор канала для режимов и блоков: Флэш, Ручной, "
+                           "Уровни, Время"
+                         : "Индивидуальный выбор канала ");
     }
     EXPECT_EQ(form->ScrolbarVertPos->maximum(), 228);
     EXPECT_EQ(form->ScrolbarVertPos->pageStep(), 20);
@@ -203,13 +204,15 @@ TEST_F(FaderPageTest, SelectionBoxesAndButtons)
 
 TEST_F(FaderPageTest, InvertButtonsFlipTheirFiveRowsOnly)
 {
-    const bool start[28] = {false, true, false, true, false, false, true, true, false, false, true,
-                            false, false, true,  true, false, true,  false, false, true, true,
-                            true,  false, false, true, false, true,  false};
+    const bool start[28] = {false, true,  false, true,  false, false, true, true,  false, false,
+                            true,  false, false, true,  true,  false, true, false, false, true,
+                            true,  true,  false, false, true,  false, true, false};
     for (int k = 1; k <= 27; ++k)
         box(k)->setChecked(start[k]);
-    const std::pair<const char *, int> buttons[] = {{"SpeedButtonInv1", 1},   {"SpeedButtonInv6", 6},
-                                                    {"SpeedButtonInv11", 11}, {"SpeedButtonInv16", 16},
+    const std::pair<const char *, int> buttons[] = {{"SpeedButtonInv1", 1},
+                                                    {"SpeedButtonInv6", 6},
+                                                    {"SpeedButtonInv11", 11},
+                                                    {"SpeedButtonInv16", 16},
                                                     {"SpeedButtonInv21", 21}};
     bool expected[28];
     std::copy(std::begin(start), std::end(start), expected);

@@ -3,10 +3,10 @@
 #include "ui/scene_fixture.h"
 
 #include "output/FrameAssembly.h"
-#include "ui/widgets/ColorShape.h"
 #include "ui/pages/faders/FaderPage.h"
-#include "ui/widgets/GoboImages.h"
 #include "ui/pages/faders/LiveDisplay.h"
+#include "ui/widgets/ColorShape.h"
+#include "ui/widgets/GoboImages.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ TEST_F(LiveDisplayTest, Offset228ShowsChannels229To255WithTheirCellsAndPictures)
         setOut(c, static_cast<std::uint8_t>(c));
     engine->colors.SplitColorRed[255] = 90;
     engine->colors.GraphHint[229] = 3;
-    engine->colors.GraphHint[230] = 142;   // outside the list: no picture
+    engine->colors.GraphHint[230] = 142; // outside the list: no picture
     form->ScrolbarVertPos->setValue(228);
     tick();
     FaderPage &faders = *form->faderPage();

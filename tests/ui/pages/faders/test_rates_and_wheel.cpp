@@ -2,9 +2,9 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "ui/pages/faders/FaderPage.h"
-#include "ui/mainwindow/MouseWheel.h"
 #include "ui/form_fixture.h"
+#include "ui/mainwindow/MouseWheel.h"
+#include "ui/pages/faders/FaderPage.h"
 
 using namespace korvanel;
 
@@ -61,7 +61,7 @@ TEST_F(Rates, SelectedChannelsTakeTheRateAndTheLevel)
     // The visible page's boxes are stored first, so a visible channel is chosen by its box.
     form->faderPage()->checkBox(1)->setChecked(true);
     select(200);
-    select(2);   // visible but its box is clear: the box wins
+    select(2); // visible but its box is clear: the box wins
     auto *rateLevel = get<QScrollBar>("ScrollBarRateLeuel");
     EXPECT_EQ(rateLevel->value(), 7);
     rateLevel->setValue(3);
@@ -74,7 +74,7 @@ TEST_F(Rates, SelectedChannelsTakeTheRateAndTheLevel)
     auto *level = get<QScrollBar>("ScrollBarLevelAll");
     EXPECT_EQ(level->value(), 127);
     engine->setSys(SysCurrentScene, 1);
-    store(engine->PlayMode, 1);   // it edits the current scene while playing too
+    store(engine->PlayMode, 1); // it edits the current scene while playing too
     level->setValue(90);
     EXPECT_EQ(engine->level(1, 1), 90);
     EXPECT_EQ(engine->level(1, 200), 90);

@@ -3,8 +3,8 @@
 #include <QToolButton>
 
 #include "output/FrameAssembly.h"
-#include "ui/pages/generators/GeneratorsTab.h"
 #include "ui/form_fixture.h"
+#include "ui/pages/generators/GeneratorsTab.h"
 
 using namespace korvanel;
 
@@ -103,7 +103,7 @@ TEST_F(Generators, TheFirstChannelsNameReadsZeroBytesAsBlanks)
     const char stored[16] = {'S', 'p', 'o', 't', 0, 0, '1', 0};
     for (std::size_t i = 0; i < 16; ++i)
         engine->SceneMemory.set(nameOffset(1) + i, static_cast<std::uint8_t>(stored[i]));
-    engine->SceneMemory.set(nameOffset(2), 0xC4);   // Windows-1251 "Д"
+    engine->SceneMemory.set(nameOffset(2), 0xC4); // Windows-1251 "Д"
     get<QTabWidget>("PageControlInput")->setCurrentIndex(4);
     EXPECT_EQ(get<QLabel>("LabelSeq1ChName")->text(), QString::fromUtf8(" Начиная от - Spot  1"));
     get<QScrollBar>("ScrollBarChannelAvtomat1")->setValue(1);

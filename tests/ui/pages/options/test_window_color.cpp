@@ -45,7 +45,7 @@ TEST_F(WindowColor, SaveAsWithAutomaticColourRepaintsTheWindow)
 {
     get<QCheckBox>("CheckBoxColorAvto")->setChecked(true);
     engine->setSys(SysRed, 200);
-    get<QAction>("SaveAsItem")->trigger();   // cancelled: the colour moves all the same
+    get<QAction>("SaveAsItem")->trigger(); // cancelled: the colour moves all the same
     EXPECT_EQ(get<QScrollBar>("ScrollBarRed")->value(), 47);
     EXPECT_EQ(windowColor(), QColor(47, 240, 157));
 }
