@@ -41,8 +41,9 @@ SceneCommands::SceneCommands(WindowServices &window, const MainMenu &menu, Seque
     // A checkable item flips its own mark before it reports the trigger.
     connect(m_autoAdd, &QAction::triggered, this, &SceneCommands::AvtoDobScenaItemClick);
 
-    connect(namedChild<QScrollBar>(tab, "ScrollBarStep"), &QScrollBar::valueChanged, this,
-            &SceneCommands::ScrollBarStepChange);
+    m_step = namedChild<QScrollBar>(tab, "ScrollBarStep");
+    m_last = namedChild<QLabel>(tab, "LabelCoda");
+    connect(m_step, &QScrollBar::valueChanged, this, &SceneCommands::ScrollBarStepChange);
 }
 
 QToolButton *SceneCommands::button(const char *name) const { return namedChild<QToolButton>(m_tab, name); }
@@ -123,9 +124,9 @@ void SceneCommands::ScrollBarStepChange(int position)
     const StepOutcome outcome = stepToScene(m_engine, position, autoAddOn());
     if (outcome.appended) {
         const int last = m_engine.sys(SysLastScene);
-        namedChild<QLabel>(m_tab, "LabelCoda")->setText(QString::number(last + 1));
+        m_last->setText(QString::number(last + 1));
         if (last <= 254)
-            namedChild<QScrollBar>(m_tab, "ScrollBarStep")->setMaximum(last + 1);
+            m_step->setMaximum(last + 1);
     }
     m_window.ReturnPageControlAll();
 }

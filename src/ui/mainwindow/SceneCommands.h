@@ -8,6 +8,7 @@
 #include <array>
 
 class QAction;
+class QLabel;
 class QScrollBar;
 class QToolButton;
 
@@ -58,6 +59,8 @@ private:
     Engine &m_engine;
     std::array<QToolButton *, 4> m_undo{};
     QAction *m_autoAdd = nullptr;
+    QScrollBar *m_step = nullptr; // ScrollBarStep
+    QLabel *m_last = nullptr;     // LabelCoda
 };
 
 } // namespace korvanel
