@@ -111,7 +111,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent) : QMainWindow(parent), m_e
     auto *blockCopyTab = findChild<BlockCopyTab *>();
     m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
     blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
-    findChild<GraphTab *>()->editorArea()->addWidget(new GraphEditorPanel(*this, *ScrollBarStep));
+    findChild<GraphTab *>()->editorArea()->addWidget(new GraphEditorPanel(*this));
     findChild<BeamEditorTab *>()->editorArea()->addWidget(new BeamEditorPanel(*this, *m_sceneCommands));
     m_wheel = new MouseWheel(*this, *ScrolbarVertPos, *control<QScrollBar>("ScrollBarChanellGrafik"),
                              *control<QScrollBar>("ScrollBarEditXYCh1"));

@@ -86,9 +86,10 @@ void TBaseForm::showSceneReadouts()
     LabelStep->setText(QString::number(current + 1));
     {
         // The slider only mirrors the show here: a range that clamps its old
-        // position must not step the show to that scene. Scene 255 is the end.
+        // position must not step the show to that scene. Scene 255 is the end;
+        // a current scene past the last one stays within reach.
         const QSignalBlocker mirrorOnly(ScrollBarStep);
-        ScrollBarStep->setMaximum(std::min(last + 1, 255));
+        ScrollBarStep->setMaximum(std::max(std::min(last + 1, 255), current));
         ScrollBarStep->setValue(current);
     }
     LabelCoda->setText(QString::number(last + 1));

@@ -1,5 +1,6 @@
 #include "ui/widgets/Controls.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -64,6 +65,18 @@ SnapshotPair makeSnapshotPair(QWidget *parent, int n, const QString &memHint, co
                       makeSpeedButton(parent, {undo.constData(), undoHint, QStyle::SP_BrowserReload})};
     pair.undo->setEnabled(false);
     return pair;
+}
+
+void limitOnFinishedNumbers(std::initializer_list<QAbstractSpinBox *> boxes)
+{
+    for (QAbstractSpinBox *box : boxes)
+        box->setKeyboardTracking(false);
+}
+
+void takeTypedNumbers(std::initializer_list<QAbstractSpinBox *> boxes)
+{
+    for (QAbstractSpinBox *box : boxes)
+        box->interpretText();
 }
 
 } // namespace korvanel

@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QString>
 #include <QStyle>
+#include <initializer_list>
 
+class QAbstractSpinBox;
 class QCheckBox;
 class QLabel;
 class QScrollBar;
@@ -49,6 +51,12 @@ T *namedChild(const QObject &owner, const char *name)
     Q_ASSERT_X(found, "namedChild", name);
     return found;
 }
+
+// Number boxes whose limits depend on each other take a number when it is
+// finished, not at each digit; an action reads what the box shows, even when
+// the operator has not yet pressed Enter or left the box.
+void limitOnFinishedNumbers(std::initializer_list<QAbstractSpinBox *> boxes);
+void takeTypedNumbers(std::initializer_list<QAbstractSpinBox *> boxes);
 
 } // namespace korvanel
 

@@ -65,6 +65,10 @@ TEST_F(ChannelColors, HintSlidersFollowTheFaderAndSetPictureAndGroupColour)
     form->ScrolbarVertPos->setValue(10);
     fader(5)->setValue(fader(5)->value() + 1);
     EXPECT_EQ(bar("ScrollBar35")->value(), 15);
+    engine->SceneMemory.set(sceneByte(engine->currentScene(), 20), 99);
+    form->ReturnPageControlAll();
+    ASSERT_EQ(fader(10)->value(), 99);
+    EXPECT_EQ(bar("ScrollBar35")->value(), 15) << "a refresh is not the operator's touch";
     bar("ScrollBar36")->setValue(42);
     EXPECT_EQ(engine->colors.GraphHint[15], 42);
     EXPECT_EQ(label(), "Канал: 15 - N: 42");

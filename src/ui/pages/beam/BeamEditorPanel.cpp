@@ -192,6 +192,7 @@ QWidget *BeamEditorPanel::buildRange()
     m_to->setObjectName(QStringLiteral("SpinEditESSto"));
     m_to->setRange(2, 255);
     m_to->setValue(32);
+    limitOnFinishedNumbers({m_from, m_to});
     m_allScenes = makeCheckBox(box, "CheckBoxEditXYAllScenes", tr("Все сцены"), {}, true);
     connect(m_from, &QSpinBox::valueChanged, this, &BeamEditorPanel::SpinEditESSfromChange);
     connect(m_to, &QSpinBox::valueChanged, this, &BeamEditorPanel::SpinEditESStoChange);
@@ -344,6 +345,12 @@ std::uint8_t BeamEditorPanel::pair() const { return static_cast<std::uint8_t>(m_
 
 XYRange BeamEditorPanel::range() const { return XYRange::shown(m_from->value(), m_to->value()); }
 
+XYRange BeamEditorPanel::editRange()
+{
+    takeTypedNumbers({m_from, m_to});
+    return range();
+}
+
 void BeamEditorPanel::setHint(bool on, const QString &text)
 {
     if (!text.isEmpty())
@@ -426,7 +433,7 @@ void BeamEditorPanel::SpinEditESStoChange()
 
 void BeamEditorPanel::searchAt(int x, int y)
 {
-    const int found = SearchScena(m_engine, pair(), range(), x, y);
+    const int found = SearchScena(m_engine, pair(), editRange(), x, y);
     if (found == XYNoScene)
         return;
     m_foundScene = found;
@@ -491,7 +498,7 @@ void BeamEditorPanel::buttonDown(int code)
         m_repeatTimer.setInterval(RepeatDelayMs);
         m_repeatTimer.start();
     }
-    ButtonRepeat(m_engine, pair(), range(), code);
+    ButtonRepeat(m_engine, pair(), editRange(), code);
     ReturnEditXY();
 }
 
@@ -506,20 +513,20 @@ void BeamEditorPanel::TimerRepeatButtonTimer()
     if (!xyRepeats(m_repeatCode))
         return;
     m_repeatTimer.setInterval(RepeatStepMs);
-    ButtonRepeat(m_engine, pair(), range(), m_repeatCode);
+    ButtonRepeat(m_engine, pair(), editRange(), m_repeatCode);
     ReturnEditXY();
 }
 
 void BeamEditorPanel::SpeedButtonRotateLeftClick()
 {
-    RotateArea(m_engine, pair(), range(), m_rotate->value());
+    RotateArea(m_engine, pair(), editRange(), m_rotate->value());
     ReturnEditXY();
 }
 
 void BeamEditorPanel::SpeedButtonEditXYcopyClick()
 {
     m_commands.ToMemoryUndo();
-    const XYRange r = range();
+    const XYRange r = editRange();
     if (r.last < r.first)
         return;
     std::array<std::uint8_t, 3> targets{};
@@ -537,6 +544,7 @@ void BeamEditorPanel::makeFigure(int index)
     const FigureGroup::Generator generate = FigureGroup::generator(index);
     if (!generate)
         return;
+    takeTypedNumbers({m_from, m_to});
     FigureSettings settings;
     settings.pair = pair();
     settings.layout = m_layoutOffset;

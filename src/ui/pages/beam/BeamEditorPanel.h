@@ -38,6 +38,7 @@ public:
     std::uint8_t pair() const;                                   // p: X is channel p + 1
     std::uint8_t layoutOffset() const { return m_layoutOffset; } // L
     XYRange range() const;                                       // F - 1 .. T - 1
+    XYRange editRange();                                         // the range with any number still being typed taken
     int dragMode() const { return m_dragMode; }
     int foundScene() const { return m_foundScene; }
     int repeatCode() const { return m_repeatCode; }

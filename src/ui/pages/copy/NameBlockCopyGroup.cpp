@@ -33,9 +33,7 @@ NameBlockCopyGroup::NameBlockCopyGroup(WindowServices &window, SceneCommands &co
     m_from = addSpin("SpinEditNameFrom", tr("В канал"), 1, 254, 4);
     m_repeat = addSpin("SpinEditRepeatName", tr("Колво приборов"), 1, 32, 32);
     m_digit = addSpin("SpinEditFifsrtDigit", tr("Первая цифра"), 1, 250, 2);
-    // The linked limits act on a finished number, not on each digit typed.
-    for (QSpinBox *box : {m_first, m_last, m_from})
-        box->setKeyboardTracking(false);
+    limitOnFinishedNumbers({m_first, m_last, m_from});
 
     m_numberPlus = makeCheckBox(this, "CheckBoxNamePlus", tr("+ Namber Name"), {}, true);
     m_markFirst = makeCheckBox(this, "CheckBoxbEGcH", tr("Отмечать первый канал"), {}, true);
@@ -89,6 +87,7 @@ void NameBlockCopyGroup::raiseTargetAboveLast()
 
 void NameBlockCopyGroup::SpeedButtonNameBlocCopyClick()
 {
+    takeTypedNumbers({m_first, m_last, m_from, m_repeat, m_digit});
     m_commands.ToMemoryUndo();
     const auto fits = [](const NameBlock &block) { return block.last - block.first + block.to <= 255; };
     if (!fits({m_first->value(), m_last->value(), m_from->value()})) {

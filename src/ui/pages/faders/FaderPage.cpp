@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -201,6 +202,8 @@ void FaderPage::ScrollBarChange(int k, int position)
     const std::size_t channel = offset() + static_cast<std::size_t>(k);
     const auto level = static_cast<std::uint8_t>(position);
     m_engine.live.faderPosition.set(static_cast<std::size_t>(k), level);
+    if (m_mirroring)
+        return;
     emit faderTouched(static_cast<int>(channel));
     if (playing())
         return;
@@ -215,6 +218,7 @@ void FaderPage::CheckBoxClick(int k, bool checked)
 
 void FaderPage::ReturnScrollBars()
 {
+    const QScopedValueRollback mirroring(m_mirroring, true);
     const bool manual = m_manual->isChecked();
     const std::size_t first = offset();
     const std::uint8_t scene = m_engine.currentScene();

@@ -70,7 +70,7 @@ public slots:
     void SpeedButtonInvClick(int first);
 
 signals:
-    // The channel of the fader last moved, by hand or by a refresh.
+    // The channel of the fader the operator last moved; a refresh moves none.
     void faderTouched(int channel);
 
 protected:
@@ -105,6 +105,8 @@ private:
     QCheckBox *m_conveyorKeys = nullptr;
     // The page offset whose names the name fields show.
     std::size_t m_namesOffset = 0;
+    // The faders are being set from the show, not by the operator.
+    bool m_mirroring = false;
 };
 
 } // namespace korvanel

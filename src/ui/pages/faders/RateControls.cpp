@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "core/Engine.h"
 #include "playback/Rates.h"
@@ -92,9 +93,12 @@ void RateControls::ReturnRate()
     const Engine &engine = m_window.engine();
     const std::size_t offset = load(engine.FaderPageOffset);
     FaderPage &page = m_faders;
-    for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
+        // Showing a stored step must not round it to a preset or move the rate label.
+        const QSignalBlocker mirrorOnly(page.rateBar(k));
         page.rateBar(k)->setValue(
             RateToPosition(engine.SceneMemory.get(rateByte(offset + static_cast<std::size_t>(k)))));
+    }
 }
 
 } // namespace korvanel

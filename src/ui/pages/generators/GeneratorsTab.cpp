@@ -133,6 +133,12 @@ GeneratorGroup::GeneratorGroup(Engine &engine, int number, QWidget *parent)
     connect(m_patterns, &QButtonGroup::idClicked, this,
             [this](int mode) { m_engine.setSys(sys(SysAvtomat1Mode), static_cast<std::uint8_t>(mode)); });
     m_engine.live.avtomatChannel.set(static_cast<std::size_t>(m_number - 1), 0);
+    // Switched off: its levels leave the wire now, not at its next step.
+    for (QCheckBox *box : {m_alone, m_withSequencer})
+        connect(box, &QCheckBox::toggled, this, [this] {
+            if (!m_alone->isChecked() && !m_withSequencer->isChecked())
+                store(m_running, 0);
+        });
 }
 
 std::size_t GeneratorGroup::sys(std::size_t generator1Position) const
@@ -149,7 +155,9 @@ int GeneratorGroup::pattern() const
 void GeneratorGroup::TempAvtomatStatus()
 {
     const int interval = generatorIntervalMs(m_engine.sys(sys(SysAvtomat1Tempo)));
-    m_timer.setInterval(interval);
+    // Setting the interval restarts a running timer: a page refresh would hold the chase still.
+    if (m_timer.interval() != interval)
+        m_timer.setInterval(interval);
     m_tempoLabel->setText(QString::number(60000 / interval) + tr(" Flash/мин "));
 }
 

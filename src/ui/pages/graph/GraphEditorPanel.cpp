@@ -26,8 +26,8 @@ const QColor BarColour(255, 255, 10);
 QString percentText(int level) { return QString::number(levelPercent(level)) + QStringLiteral("%"); }
 } // namespace
 
-GraphEditorPanel::GraphEditorPanel(WindowServices &window, const QScrollBar &stepSlider, QWidget *parent)
-    : QWidget(parent), m_window(window), m_step(stepSlider), m_engine(window.engine())
+GraphEditorPanel::GraphEditorPanel(WindowServices &window, QWidget *parent)
+    : QWidget(parent), m_window(window), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("GraphEditor"));
 
@@ -153,7 +153,7 @@ void GraphEditorPanel::paintChart(QPainter &painter) const
     const GraphRange shown = graphShownScenes(view, m_area->value());
     const int ch = channel();
     const int endMarker = m_engine.sys(SysLastScene) + 1;
-    const int current = m_step.value();
+    const int current = m_engine.currentScene();
     for (int s = shown.first; s <= shown.last; ++s) {
         const int x = (s - shown.first) * w;
         const int level = graphLevel(m_engine, ch, static_cast<std::uint8_t>(s));

@@ -22,7 +22,7 @@ class PaintBox;
 class GraphEditorPanel : public QWidget {
     Q_OBJECT
 public:
-    GraphEditorPanel(WindowServices &window, const QScrollBar &stepSlider, QWidget *parent = nullptr);
+    explicit GraphEditorPanel(WindowServices &window, QWidget *parent = nullptr);
 
     void RepaintGrafik();
     void ReturnGrafikLabel();
@@ -48,7 +48,6 @@ private:
     QWidget *buildTools();
 
     WindowServices &m_window;
-    const QScrollBar &m_step;
     Engine &m_engine;
     std::int32_t m_anchorScene = 1; // GraphAnchorScene
     std::uint8_t m_drawing = 0;     // GraphDrawing

@@ -402,3 +402,22 @@ TEST_F(BeamPageTest, ChannelNamesOfThePairs)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BeamPageTest, TypedRangeLimitsActOnTheFinishedNumberAndTheFigureTakesWhatIsShown)
+{
+    range(15, 30);
+    QSpinBox *to = spin("SpinEditESSto");
+    to->setFocus();
+    to->selectAll();
+    QTest::keyClicks(to, "20");
+    EXPECT_EQ(to->text(), "20") << "the first digit was raised to the other box's limit";
+    // The figure button does not take the focus: the typed number still counts.
+    click(button("SpeedButtonEditXYmadeCucle"));
+    EXPECT_EQ(to->value(), 20);
+    EXPECT_EQ(at(14), Point(127, 227));
+    EXPECT_EQ(at(20), Point(0, 0)) << "the figure reached past the typed range";
+}
+
+} // namespace

@@ -117,6 +117,17 @@ TEST_F(NameBlockCopy, LinkedLimitsKeepLastAtOrAboveFirstAndTheTargetAboveLast)
     from->setValue(2);
     last->setValue(30);
     EXPECT_EQ(from->value(), 2) << "unlinked, the target may lie anywhere";
+
+    // A count typed without Enter is what the copy uses.
+    spin("SpinEditRepeatName")->setValue(5);
+    first->setValue(1);
+    last->setValue(3);
+    from->setFocus();
+    from->selectAll();
+    QTest::keyClicks(from, "200");
+    copy();
+    EXPECT_FALSE(name(200).empty());
+    EXPECT_TRUE(name(4).empty());
 }
 
 } // namespace

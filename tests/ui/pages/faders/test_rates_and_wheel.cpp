@@ -45,15 +45,20 @@ TEST_F(Rates, ANewShowJumpsAndEachFaderSetsItsChannelsStep)
     EXPECT_EQ(get<QLabel>("LabelRate")->text(), "15");
 }
 
-TEST_F(Rates, AStoredStepShowsItsPresetAndBecomesItOnRefresh)
+TEST_F(Rates, AStoredStepShowsItsPresetAndStaysAsStoredUntilTheSliderIsMoved)
 {
+    rate(2)->setValue(6);
     engine->SceneMemory.set(rateByte(2), 3);
     engine->SceneMemory.set(rateByte(4), 0);
+    const QString shownRate = get<QLabel>("LabelRate")->text();
     form->ReturnPageControlAll();
     EXPECT_EQ(rate(2)->value(), 2);
-    EXPECT_EQ(engine->SceneMemory.get(rateByte(2)), 4) << "the moved slider writes its preset";
+    EXPECT_EQ(engine->SceneMemory.get(rateByte(2)), 3) << "showing a step must not rewrite it";
     EXPECT_EQ(rate(4)->value(), 0);
-    EXPECT_EQ(engine->SceneMemory.get(rateByte(4)), 1);
+    EXPECT_EQ(engine->SceneMemory.get(rateByte(4)), 0);
+    EXPECT_EQ(get<QLabel>("LabelRate")->text(), shownRate);
+    rate(2)->setValue(3);
+    EXPECT_EQ(engine->SceneMemory.get(rateByte(2)), 8);
 }
 
 TEST_F(Rates, SelectedChannelsTakeTheRateAndTheLevel)

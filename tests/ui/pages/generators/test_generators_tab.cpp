@@ -109,3 +109,22 @@ TEST_F(Generators, TheFirstChannelsNameReadsZeroBytesAsBlanks)
     get<QScrollBar>("ScrollBarChannelAvtomat1")->setValue(1);
     EXPECT_EQ(get<QLabel>("LabelSeq1ChName")->text(), QString::fromUtf8(" Начиная от - Д"));
 }
+
+TEST_F(Generators, PageRefreshLeavesARunningChaseOnItsBeatAndSwitchingOffClearsItsLevels)
+{
+    engine->setSys(SysAvtomat1Tempo, 50); // 2500 ms
+    get<QTabWidget>("PageControlInput")->setCurrentIndex(4);
+    ASSERT_EQ(gen(1).timer().interval(), 2500);
+    QTest::qWait(300);
+    form->ReturnPageControlAll();
+    EXPECT_LT(gen(1).timer().remainingTime(), 2400) << "the refresh restarted the timer";
+
+    click(get<QCheckBox>("CheckBoxAvtomat1"));
+    click(get<QCheckBox>("CheckBoxTogethe1"));
+    gen(1).TimerTempAvtomatTimer();
+    ASSERT_EQ(load(engine->Avtomat1Running), 1);
+    click(get<QCheckBox>("CheckBoxAvtomat1"));
+    EXPECT_EQ(load(engine->Avtomat1Running), 1) << "still runs with the sequencer";
+    click(get<QCheckBox>("CheckBoxTogethe1"));
+    EXPECT_EQ(load(engine->Avtomat1Running), 0);
+}

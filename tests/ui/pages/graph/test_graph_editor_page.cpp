@@ -216,6 +216,13 @@ TEST_F(GraphPageTest, ChartShowsBarsEndMarkerCurrentSceneAndAnchor)
     EXPECT_EQ(form->ScrollBarStep->maximum(), 10);
     EXPECT_EQ(pixel(10 * 16, 100), QColor(0, 0, 255)) << "the marker moves to scene 11 as shown";
     EXPECT_EQ(pixel(2 * 16, 100), QColor(50, 150, 150));
+
+    // Lowering the last scene below the current one: slider, label and line stay on the show's scene.
+    engine->setSys(SysCurrentScene, 8);
+    bar("ScrollBarMaxScenaGrafic")->setValue(4);
+    EXPECT_EQ(form->ScrollBarStep->value(), 8);
+    EXPECT_EQ(form->LabelStep->text(), "9");
+    EXPECT_EQ(pixel(8 * 16 + 7, 100), QColor(0, 255, 0));
 }
 
 TEST_F(GraphPageTest, ChannelSliderShowsTheNameAndThatChannel)
