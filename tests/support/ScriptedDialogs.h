@@ -27,7 +27,7 @@ public:
     {
         return nextFile("open: " + caption);
     }
-    QString saveFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    QString saveFileName(QWidget *, const QString &caption, const QString &, const QString &, const QString &) override
     {
         return nextFile("save: " + caption);
     }

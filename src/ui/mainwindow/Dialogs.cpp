@@ -1,7 +1,9 @@
 #include "ui/mainwindow/Dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 bool QtDialogs::askYesNo(QWidget *parent, const QString &title, const QString &text)
@@ -25,7 +27,31 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const Q
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-QString QtDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+QString QtDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter,
+                                const QString &defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QString chooseSaveFileName(Dialogs &dialogs, QWidget *parent, const QString &caption, const QString &folder,
+                           const QString &filter, const QString &suffix)
+{
+    for (;;) {
+        QString name = dialogs.saveFileName(parent, caption, folder, filter, suffix);
+        if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+            return name;
+        // The dialog checked the name as typed, not the one that will be written;
+        // a No brings the dialog back, as the dialog's own question does.
+        name += QLatin1Char('.') + suffix;
+        if (!QFileInfo::exists(name) ||
+            dialogs.askYesNo(parent, caption,
+                             QCoreApplication::translate("Dialogs", "Файл %1 уже существует.\nЗаменить его?")
+                                 .arg(QDir::toNativeSeparators(name))))
+            return name;
+    }
 }

@@ -19,9 +19,17 @@ public:
     // Empty when the operator cancels.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
-    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                 const QString &filter) = 0;
+    // defaultSuffix (no dot) is added when the typed name has none, before
+    // the dialog asks about replacing an existing file.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter,
+                                 const QString &defaultSuffix) = 0;
 };
+
+// The name that will really be written: the suffix added when none was typed,
+// and the operator asked before an existing file of that name is replaced.
+// Empty when cancelled.
+QString chooseSaveFileName(Dialogs &dialogs, QWidget *parent, const QString &caption, const QString &folder,
+                           const QString &filter, const QString &suffix);
 
 class QtDialogs : public Dialogs {
 public:
@@ -30,6 +38,6 @@ public:
     void error(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
-                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter,
+                         const QString &defaultSuffix) override;
 };

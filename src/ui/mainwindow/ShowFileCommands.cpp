@@ -113,12 +113,10 @@ bool ShowFileCommands::SaveFile()
 
 ShowFileCommands::Save ShowFileCommands::SaveFileAs()
 {
-    QString name = m_window.dialogs().saveFileName(&m_window.mainWindow(), tr("Сохранить Шоу как ..."), dialogFolder(),
-                                                   showFileFilter());
+    const QString name = chooseSaveFileName(m_window.dialogs(), &m_window.mainWindow(), tr("Сохранить Шоу как ..."),
+                                            dialogFolder(), showFileFilter(), QStringLiteral("kvl"));
     if (name.isEmpty())
         return Save::Cancelled;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".kvl");
     m_window.SaveDialogFileName = name;
     return SaveFile() ? Save::Saved : Save::Failed;
 }

@@ -221,6 +221,29 @@ TEST_F(ShowFiles, NewOffersToSaveTheOldShowFirst)
     EXPECT_TRUE(dialogs->shown.last().startsWith("error: "));
 }
 
+TEST_F(ShowFiles, ATypedNameWithoutExtensionAsksBeforeReplacingTheShowOfThatName)
+{
+    const QString existing = dir.filePath("gig.kvl");
+    writeFile(existing, QByteArray(81920, 'x'));
+    engine->SceneMemory.set(sceneByte(0, 10), 99);
+    // Save As: No brings the dialog back, which is then cancelled.
+    dialogs->fileNames = {dir.filePath("gig")};
+    dialogs->yesNoAnswers = {false};
+    trigger("SaveAsItem");
+    EXPECT_EQ(readFile(existing), QByteArray(81920, 'x'));
+    EXPECT_EQ(dialogs->shown.filter("save: ").size(), 2);
+    ASSERT_EQ(dialogs->shown.filter("question: ").size(), 1);
+    EXPECT_TRUE(dialogs->shown.filter("question: ").first().contains(existing));
+
+    // New: the offered save asks too; Yes replaces it.
+    dialogs->shown.clear();
+    dialogs->fileNames = {dir.filePath("gig")};
+    dialogs->yesNoAnswers = {true, true};
+    trigger("NewItem");
+    EXPECT_EQ(dialogs->shown.filter("question: ").size(), 2);
+    EXPECT_EQ(static_cast<unsigned char>(readFile(existing)[16384 + 10]), 99);
+}
+
 TEST_F(ShowFiles, SaveAsWithColourChangeShiftsTheColourEvenWhenCancelled)
 {
     auto *avto = get<QCheckBox>("CheckBoxColorAvto");

@@ -194,12 +194,10 @@ void CoderTab::SpeedButtonOpenCoderTabClick()
 
 void CoderTab::SpeedButtonSaveCoderTabClick()
 {
-    QString name = m_window.dialogs().saveFileName(&m_window.mainWindow(), tr("Сохранить таблицу"),
-                                                   folderOf(SaveDialogCoderFileName), filter());
+    const QString name = chooseSaveFileName(m_window.dialogs(), &m_window.mainWindow(), tr("Сохранить таблицу"),
+                                            folderOf(SaveDialogCoderFileName), filter(), QStringLiteral("kvr"));
     if (name.isEmpty())
         return;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".kvr");
     SaveDialogCoderFileName = name;
     if (writeTable(name))
         OpenDialogCoderFileName = SaveDialogCoderFileName;

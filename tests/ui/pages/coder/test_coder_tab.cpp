@@ -160,6 +160,13 @@ TEST_F(Coder, SaveAndOpenReturnTheSame256Entries)
     EXPECT_EQ(tab->SaveDialogCoderFileName, file);
     EXPECT_EQ(tab->OpenDialogCoderFileName, file) << "the open dialog follows a save";
 
+    // Saving again under the name without extension asks first; No keeps the file.
+    engine->CoderTable.set(1, 9);
+    dialogs->fileNames = {dir.filePath("patch")};
+    click(get<QToolButton>("SpeedButtonSaveCoderTab"));
+    EXPECT_TRUE(dialogs->shown.last().startsWith("question: "));
+    engine->CoderTable.set(1, saved[1]);
+
     click(get<QToolButton>("SpeedButtonResetCoder"));
     dialogs->fileNames = {file};
     click(get<QToolButton>("SpeedButtonOpenCoderTab"));
