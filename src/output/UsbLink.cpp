@@ -14,6 +14,18 @@ constexpr std::string_view CountPrefix = "Устройств на шине USB =
 // The last letter before the blank is the Latin a.
 constexpr std::string_view NoDevice = "Нет USB устройств"
                                       "a ";
+constexpr std::string_view CutShortWritten = " - записано ";
+constexpr std::string_view CutShortOf = " из ";
+constexpr std::string_view CutShortBytes = " байт";
+constexpr std::string_view OtherCode = " - код ошибки ";
+
+template <std::size_t N>
+void appendNumber(FixedText<N> &text, std::uint32_t value)
+{
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append({digits, static_cast<std::size_t>(end - digits)});
+}
 
 } // namespace
 
@@ -46,6 +58,11 @@ void UsbLink::ReportStatus(std::string_view name, FtStatus status)
 {
     if (status == ft::Ok || load(ReportEnabled) == 0)
         return;
+    recordStatus(name, status);
+}
+
+void UsbLink::recordStatus(std::string_view name, FtStatus status)
+{
     store(LinkOk, 0);
     const std::string_view text = usbStatusText(status);
     if (text.empty()) {
@@ -74,6 +91,8 @@ FtStatus UsbLink::listString(std::string_view name, std::uint32_t index, bool se
     const std::span<char> buffer(m_deviceStringBuffer);
     const FtStatus status = serial ? m_api.listSerialNumber(index, buffer) : m_api.listDescription(index, buffer);
     if (status != ft::Ok) {
+        // An earlier device's text must not pass for this one's.
+        m_deviceString.clear();
         ReportStatus(name, status);
         return status;
     }
@@ -131,6 +150,14 @@ std::uint32_t UsbLink::Write(std::uint32_t count)
     std::uint32_t written = 0;
     m_writeStatus = m_api.write(m_ftHandle, m_txBuffer.data(), count, written);
     ReportStatus(WriteFailedName, m_writeStatus);
+    // A frame cut short leaves the interface mid-frame: as bad as a failed write.
+    if (m_writeStatus != ft::Ok || written < count) {
+        store(LinkOk, 0);
+        m_writeFailed = true;
+        m_faultStatus = m_writeStatus;
+        m_faultWritten = written;
+        m_faultLength = count;
+    }
     return written;
 }
 
@@ -139,6 +166,8 @@ void UsbLink::InitUsbDevise()
     store(LinkOk, 0);
     store(ReportEnabled, 1);
     store(DeviceOpen, 0);
+    store(WriteFault, 0);
+    m_writeFailed = false;
     m_pollingEnabled = true;
     m_nextPoll = Clock::now() + m_pollingInterval;
     GetListAllDevise();
@@ -158,10 +187,8 @@ void UsbLink::GetListAllDevise()
         store(DeviceListChanged, 0);
     }
     if (listed > 0) {
-        char digits[12];
-        const auto end = std::to_chars(digits, digits + sizeof digits, m_deviceCount).ptr;
         m_texts.UsbCountText.assign(CountPrefix);
-        m_texts.UsbCountText.append({digits, static_cast<std::size_t>(end - digits)});
+        appendNumber(m_texts.UsbCountText, m_deviceCount);
     } else {
         m_texts.UsbCountText.assign(NoDevice);
         m_texts.UsbSerialText.clear();
@@ -177,21 +204,72 @@ void UsbLink::TimerPollingTimer()
     if (load(DeviceListChanged) != 0)
         GetListAllDevise();
     if (load(DeviceOpen) == 0) {
-        if (Open() == ft::Ok) {
-            store(DeviceOpen, 1);
-            store(LinkOk, 1);
-            ResetDevice();
-            SetTimeouts(ReadTimeoutMs, WriteTimeoutMs);
-        }
+        openDevice();
     } else if (GetQueueStatus() != ft::Ok) {
-        // Taken as unplugged: the next poll enumerates and reopens.
+        // Taken as unplugged, a failed write on the way included: the next poll enumerates and reopens.
         store(LinkOk, 0);
         store(DeviceOpen, 0);
         store(DeviceListChanged, 1);
+        m_writeFailed = false;
         // The handle is never used again; closing it frees what the library holds for it.
         Close();
+    } else if (m_writeFailed) {
+        // The device answers, so the failed write was a passing fault: start afresh.
+        m_writeFailed = false;
+        describeWriteFault();
+        store(WriteFault, 1);
+        WriteFaults.fetch_add(1, std::memory_order_relaxed);
+        store(LinkOk, 0);
+        store(DeviceOpen, 0);
+        // The handle is given back whatever the library answers; should it
+        // still hold the device, the open fails and the next polls retry it.
+        Close();
+        openDevice();
     }
     publishTexts();
+}
+
+bool UsbLink::openDevice()
+{
+    if (Open() != ft::Ok)
+        return false;
+    // Without its timeouts a write could hold the output thread for good; a
+    // device that refuses the reset or the timeouts is closed and tried again
+    // at the next poll, and the refusal is shown while the link is closed.
+    std::string_view name = "FT_ResetDevice";
+    FtStatus status = ResetDevice();
+    if (status == ft::Ok) {
+        name = "FT_SetTimeouts";
+        status = SetTimeouts(ReadTimeoutMs, WriteTimeoutMs);
+    }
+    if (status != ft::Ok) {
+        recordStatus(name, status);
+        Close();
+        return false;
+    }
+    store(DeviceOpen, 1);
+    store(LinkOk, 1);
+    store(WriteFault, 0);
+    return true;
+}
+
+void UsbLink::describeWriteFault()
+{
+    FixedText<192> &text = m_texts.UsbWriteFaultText;
+    const std::string_view known = usbStatusText(m_faultStatus);
+    if (m_faultStatus == ft::Ok) {
+        text.assign(CutShortWritten);
+        appendNumber(text, m_faultWritten);
+        text.append(CutShortOf);
+        appendNumber(text, m_faultLength);
+        text.append(CutShortBytes);
+    } else if (!known.empty()) {
+        text.assign(known);
+    } else {
+        text.assign(OtherCode);
+        appendNumber(text, m_faultStatus);
+    }
+    m_textsChanged = true;
 }
 
 void UsbLink::SendToUsb(const AtomicBytes<DmxFrameSize> &DmxOut)
@@ -207,6 +285,8 @@ void UsbLink::SendToUsb(const AtomicBytes<DmxFrameSize> &DmxOut)
 void UsbLink::CloseUsbDevise()
 {
     store(LinkOk, 0);
+    store(WriteFault, 0);
+    m_writeFailed = false;
     m_pollingEnabled = false;
     if (load(DeviceOpen) != 0) {
         Close();

@@ -9,8 +9,14 @@
 // a poll never overlap. The window reads the flags (relaxed atomics) and the
 // texts, which reach it through a mailbox that the output thread fills only
 // when it can do so without waiting.
+//
+// A failed write stops the frames until the next poll. If the device still
+// answers then, the fault was passing: the poll closes and reopens the
+// device and the frames resume. If it does not, it was unplugged, and the
+// link goes the usual way through Closed and re-enumeration.
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <mutex>
@@ -30,6 +36,9 @@ struct UsbLinkTexts {
     FixedText<192> UsbCountText;
     FixedText<192> UsbSerialText;
     FixedText<192> UsbDescriptionText;
+    // What went wrong with the last write that led to a reopen: " - Ошибка
+    // ввода-вывода..." and the like, or how many bytes of the frame went out.
+    FixedText<192> UsbWriteFaultText;
 };
 
 // " - Ошибка Handle..." and the like for statuses 1..6; empty above.
@@ -56,7 +65,8 @@ public:
     // Start-up: enumerate the devices and start polling.
     void InitUsbDevise();
     void GetListAllDevise();
-    // Once a second: reopen a closed link, or check that the open device is still there.
+    // Once a second: reopen a closed link, or check that the open device is
+    // still there and reopen it after a failed write.
     void TimerPollingTimer();
     // Every tick: the frame goes out while a device is open, the link is
     // healthy and demo mode is off. Allocates nothing.
@@ -76,6 +86,7 @@ public:
     FtStatus SetTimeouts(std::uint32_t readMs, std::uint32_t writeMs);
     FtStatus GetQueueStatus();
     // Returns the number of bytes written; the status is kept in writeStatus().
+    // A failed status or a frame cut short stops sending until the next poll.
     std::uint32_t Write(std::uint32_t count);
 
     void ReportStatus(std::string_view name, FtStatus status);
@@ -97,9 +108,18 @@ public:
     AtomicByte DeviceOpen{0};
     AtomicByte DeviceListChanged{0};
     AtomicByte NoUsbConnect{0}; // CheckBoxNoUSBconnect: demo mode
+    // 1 from the poll that found the device answering after a failed write
+    // until a reopen succeeds (or the device turns out to be unplugged).
+    AtomicByte WriteFault{0};
+    // Such reopens since start-up, so the window sees one that came and went
+    // between two of its looks.
+    std::atomic<std::uint32_t> WriteFaults{0};
 
 private:
     FtStatus listString(std::string_view name, std::uint32_t index, bool serial);
+    void recordStatus(std::string_view name, FtStatus status);
+    bool openDevice();
+    void describeWriteFault();
     void publishTexts();
 
     FtdiApi &m_api;
@@ -113,6 +133,11 @@ private:
     WireBuffer m_txBuffer{};
     std::uint32_t m_txLength = 0;
     FtStatus m_writeStatus = ft::Ok;
+    // The last failed write, for the poll after it (output thread only).
+    bool m_writeFailed = false;
+    FtStatus m_faultStatus = ft::Ok;
+    std::uint32_t m_faultWritten = 0;
+    std::uint32_t m_faultLength = 0;
 
     std::chrono::milliseconds m_pollingInterval;
     bool m_pollingEnabled = false;

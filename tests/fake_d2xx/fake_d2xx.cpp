@@ -1,7 +1,7 @@
 // A fake D2XX library for the tests. It exports the seven D2XX functions the
 // program uses, plus control functions (fake_d2xx_*) that a test finds with
 // dlsym: plug and unplug the device while the program runs, make a call fail,
-// read back every write with its time stamp, and count calls that overlapped
+// cut a write short, read back every write with its time stamp, and count calls that overlapped
 // in time, which the program must never make.
 
 #include <atomic>
@@ -47,6 +47,8 @@ struct State {
     char serial[MaxDevices][80];
     char description[MaxDevices][80];
     FT_STATUS failNext[FunctionCount] = {};
+    bool cutNextWrite = false; // the next write takes only cutTo bytes, yet reports FT_OK
+    unsigned cutTo = 0;
     unsigned calls[FunctionCount] = {};
     DWORD readTimeout = 0;
     DWORD writeTimeout = 0;
@@ -223,6 +225,9 @@ FT_STATUS FT_Write(FT_HANDLE handle, void *buffer, DWORD size, DWORD *written)
     const FT_STATUS status = checkHandle(handle);
     if (status != FT_OK)
         return status;
+    if (state.cutNextWrite && state.cutTo < size)
+        size = state.cutTo;
+    state.cutNextWrite = false;
     WriteRecord &record = state.records[state.writes % RecordCapacity];
     record.timeNs = nowNs();
     record.length = size;
@@ -245,6 +250,7 @@ void fake_d2xx_reset()
         state.failNext[f] = FT_OK;
         state.calls[f] = 0;
     }
+    state.cutNextWrite = false;
     state.readTimeout = state.writeTimeout = 0;
     state.writes = 0;
     overlaps = 0;
@@ -280,6 +286,15 @@ void fake_d2xx_fail_next(const char *function, unsigned status)
         if (std::strcmp(function, FunctionNames[f]) == 0)
             state.failNext[f] = status;
     }
+}
+
+// The next FT_Write takes only the first `bytes` bytes and still returns FT_OK,
+// as the vendor's library does when its write timeout runs out.
+void fake_d2xx_cut_next_write(unsigned bytes)
+{
+    const std::lock_guard lock(state.lock);
+    state.cutNextWrite = true;
+    state.cutTo = bytes;
 }
 
 // Each library call lasts at least this long, to widen any overlap.

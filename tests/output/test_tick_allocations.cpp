@@ -66,7 +66,7 @@ TEST(TickAllocations, AFrameWithEveryOverlayOnAllocatesNothing)
     EXPECT_EQ(allocations.load(), 0);
 }
 
-TEST(TickAllocations, SendingAFrameAllocatesNothingEvenWhenTheWriteFails)
+TEST(TickAllocations, SendingAFrameAllocatesNothingEvenWhenTheWriteFailsAndThePollReopens)
 {
     FakeD2xx fake;
     auto loaded = D2xxLibrary::load(FakeD2xx::besideProgram());
@@ -85,8 +85,12 @@ TEST(TickAllocations, SendingAFrameAllocatesNothingEvenWhenTheWriteFails)
         link->SendToUsb(engine->DmxOut);
     fake.failNext("FT_Write", ft::IoError);
     link->SendToUsb(engine->DmxOut);
+    const LinkState afterFailure = link->state();
+    link->TimerPollingTimer();
+    link->SendToUsb(engine->DmxOut);
     counting = false;
     EXPECT_EQ(allocations.load(), 0);
-    EXPECT_EQ(fake.writeCount(), 100u);
-    EXPECT_EQ(link->state(), LinkState::Stalled);
+    EXPECT_EQ(afterFailure, LinkState::Stalled);
+    EXPECT_EQ(link->state(), LinkState::Sending);
+    EXPECT_EQ(fake.writeCount(), 101u);
 }

@@ -91,6 +91,9 @@ TEST_F(LinkOnFake, EnumerationTextsDescribeTheLastDeviceAndKeep49Characters)
     EXPECT_EQ(link->texts().UsbDescriptionText.view(), "0123456789012345678901234567890123456789012345678");
     EXPECT_EQ(load(link->DeviceListChanged), 0);
     EXPECT_EQ(link->publishedTexts().UsbCountText, link->texts().UsbCountText) << "the window sees the same texts";
+
+    link->GetFTDeviceSerialNo(5);
+    EXPECT_TRUE(link->deviceString().empty()) << "a failed call leaves no earlier device's text";
 }
 
 TEST_F(LinkOnFake, ChannelAt255IsEscapedOnTheWire)
@@ -125,6 +128,10 @@ TEST_F(LinkOnFake, UnplugStopsSendingAndPluggingBackResumes)
     EXPECT_EQ(link->state(), LinkState::Closed);
     EXPECT_EQ(load(link->DeviceListChanged), 1);
     EXPECT_EQ(fake.calls("FT_Close"), 1u) << "the dead handle is given back";
+    EXPECT_EQ(fake.calls("FT_Open"), 1u) << "no reopen before the device is listed again";
+    EXPECT_EQ(load(link->WriteFault), 0) << "an unplug is no passing write fault";
+    EXPECT_EQ(link->WriteFaults.load(), 0u);
+    EXPECT_TRUE(link->texts().UsbWriteFaultText.empty());
 
     link->TimerPollingTimer(); // enumerates again, finds nothing, cannot open
     EXPECT_EQ(link->texts().UsbCountText.view(), NoDevice);
@@ -142,26 +149,93 @@ TEST_F(LinkOnFake, UnplugStopsSendingAndPluggingBackResumes)
     EXPECT_EQ(link->state(), LinkState::Sending);
     send();
     EXPECT_EQ(fake.writeCount(), 2u);
+    EXPECT_EQ(link->WriteFaults.load(), 0u);
 }
 
-TEST_F(LinkOnFake, AFailedWriteStopsSendingUntilTheLinkWasClosedAndReopened)
+TEST_F(LinkOnFake, AFailedOrCutShortWriteIsReopenedAtTheNextPollAndFramesResume)
 {
     openWithOneDevice();
+    struct Fault {
+        FtStatus status; // Ok: the write is cut to 100 bytes
+        std::string_view detail;
+        std::string_view statusText; // the link's status text after it, as ever
+    };
+    const Fault faults[] = {
+        {ft::IoError, " - Ошибка ввода-вывода...", "Интерфейс отключен от компьютера  - Ошибка ввода-вывода..."},
+        {ft::OtherError, " - код ошибки 18", ""},
+        {ft::Ok, " - записано 100 из 519 байт", ""},
+    };
+    unsigned n = 0;
+    for (const Fault &fault : faults) {
+        SCOPED_TRACE(fault.detail);
+        ++n;
+        if (fault.status == ft::Ok)
+            fake.cutNextWrite(100);
+        else
+            fake.failNext("FT_Write", fault.status);
+        send();
+        EXPECT_EQ(link->state(), LinkState::Stalled);
+        if (fault.status != ft::Ok) {
+            EXPECT_EQ(status(), fault.statusText);
+        }
+        const auto writes = fake.writeCount();
+        send();
+        EXPECT_EQ(fake.writeCount(), writes) << "nothing more until the poll";
+        EXPECT_EQ(link->WriteFaults.load(), n - 1) << "not yet told apart from an unplug";
+
+        link->TimerPollingTimer(); // the device answers: closed and opened again
+        EXPECT_EQ(fake.calls("FT_Close"), n);
+        EXPECT_EQ(fake.calls("FT_Open"), n + 1);
+        EXPECT_EQ(link->state(), LinkState::Sending);
+        EXPECT_EQ(load(link->WriteFault), 0) << "the reopen worked";
+        EXPECT_EQ(link->WriteFaults.load(), n);
+        EXPECT_EQ(load(link->DeviceListChanged), 0);
+        EXPECT_EQ(link->publishedTexts().UsbWriteFaultText.view(), fault.detail);
+        EXPECT_EQ(fake.timeouts(), std::make_pair(500u, 500u));
+        send();
+        EXPECT_EQ(fake.writeCount(), writes + 1) << "frames resume by themselves";
+        EXPECT_EQ(fake.lastWrite().bytes.size(), 519u);
+    }
+
+    // A reopen that fails is retried at every poll, and shown as under way meanwhile.
     fake.failNext("FT_Write", ft::IoError);
     send();
-    EXPECT_EQ(link->state(), LinkState::Stalled);
-    for (int second = 0; second < 3; ++second) {
-        link->TimerPollingTimer(); // the device answers, so the link stays stalled
-        send();
-    }
-    EXPECT_EQ(link->state(), LinkState::Stalled);
-    EXPECT_EQ(fake.writeCount(), 0u);
+    fake.failNext("FT_Open", ft::DeviceNotOpened);
+    link->TimerPollingTimer();
+    EXPECT_EQ(link->state(), LinkState::Closed);
+    EXPECT_EQ(load(link->WriteFault), 1);
+    EXPECT_EQ(load(link->DeviceListChanged), 0);
+    const auto writes = fake.writeCount();
+    send();
+    EXPECT_EQ(fake.writeCount(), writes);
+    link->TimerPollingTimer();
+    EXPECT_EQ(link->state(), LinkState::Sending);
+    EXPECT_EQ(load(link->WriteFault), 0);
+    EXPECT_EQ(link->WriteFaults.load(), n + 1) << "one fault, however many tries";
+    send();
+    EXPECT_EQ(fake.writeCount(), writes + 1);
+}
 
-    fake.unplug();
-    link->TimerPollingTimer();
+TEST_F(LinkOnFake, ADeviceThatRefusesTheResetOrTheTimeoutsIsClosedAndTriedAgain)
+{
     fake.plug(1);
+    link->InitUsbDevise();
+    unsigned tries = 0;
+    for (const char *call : {"FT_ResetDevice", "FT_SetTimeouts"}) {
+        SCOPED_TRACE(call);
+        fake.failNext(call, ft::IoError);
+        link->TimerPollingTimer();
+        ++tries;
+        EXPECT_EQ(link->state(), LinkState::Closed) << "not taken for an open link";
+        EXPECT_FALSE(fake.deviceOpen()) << "the handle is given back";
+        EXPECT_EQ(status(), std::string(call) + " - Ошибка ввода-вывода...");
+        EXPECT_EQ(fake.calls("FT_Open"), tries);
+        send();
+        EXPECT_EQ(fake.calls("FT_Write"), 0u);
+    }
     link->TimerPollingTimer();
-    ASSERT_EQ(link->state(), LinkState::Sending);
+    EXPECT_EQ(link->state(), LinkState::Sending);
+    EXPECT_EQ(fake.timeouts(), std::make_pair(500u, 500u));
     send();
     EXPECT_EQ(fake.writeCount(), 1u);
 }

@@ -64,6 +64,23 @@ TEST(UsbLinkThreads, WritesAndPollsNeverOverlapWhileTheDeviceComesAndGoes)
         engine->SceneMemory.set(sceneByte(0, 1), static_cast<std::uint8_t>(round));
         std::this_thread::sleep_for(10ms);
     }
+
+    // A passing write fault: the output thread reopens while this thread looks on as the window does.
+    fake.plug(1);
+    link.setDemoMode(false);
+    const auto waitFor = [](auto done) {
+        for (int i = 0; i < 300 && !done(); ++i)
+            std::this_thread::sleep_for(10ms);
+        return done();
+    };
+    ASSERT_TRUE(waitFor([&] { return link.state() == LinkState::Sending; }));
+    const std::uint32_t faultsBefore = link.WriteFaults.load();
+    fake.failNext("FT_Write", ft::IoError);
+    ASSERT_TRUE(waitFor([&] { return link.WriteFaults.load() > faultsBefore; }));
+    const auto afterReopen = fake.writeCount();
+    EXPECT_TRUE(waitFor([&] { return fake.writeCount() > afterReopen + 3; })) << "frames resume by themselves";
+    EXPECT_EQ(link.publishedTexts().UsbWriteFaultText.view(), " - Ошибка ввода-вывода...");
+
     ticker.stop();
     link.CloseUsbDevise();
 

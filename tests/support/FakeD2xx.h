@@ -33,6 +33,7 @@ public:
         bind("fake_d2xx_plug", m_plug);
         bind("fake_d2xx_set_strings", m_setStrings);
         bind("fake_d2xx_fail_next", m_failNext);
+        bind("fake_d2xx_cut_next_write", m_cutNextWrite);
         bind("fake_d2xx_set_call_delay_us", m_setCallDelay);
         bind("fake_d2xx_calls", m_calls);
         bind("fake_d2xx_overlaps", m_overlaps);
@@ -53,6 +54,8 @@ public:
         m_setStrings(index, serial, description);
     }
     void failNext(const char *function, unsigned status) { m_failNext(function, status); }
+    // The next write takes only `bytes` bytes but reports success.
+    void cutNextWrite(unsigned bytes) { m_cutNextWrite(bytes); }
     void setCallDelayUs(unsigned us) { m_setCallDelay(us); }
     unsigned calls(const char *function) const { return m_calls(function); }
     unsigned overlaps() const { return m_overlaps(); }
@@ -88,6 +91,7 @@ private:
     void (*m_plug)(unsigned) = nullptr;
     void (*m_setStrings)(unsigned, const char *, const char *) = nullptr;
     void (*m_failNext)(const char *, unsigned) = nullptr;
+    void (*m_cutNextWrite)(unsigned) = nullptr;
     void (*m_setCallDelay)(unsigned) = nullptr;
     unsigned (*m_calls)(const char *) = nullptr;
     unsigned (*m_overlaps)() = nullptr;

@@ -37,6 +37,8 @@ UsbLinkPanel::UsbLinkPanel(WindowServices &window, SequencerControl &sequencer, 
         label->setText(text);
     }
 
+    m_writeFaultLabel = options.findChild<QLabel *>(QStringLiteral("LabelUsbWriteFault"));
+
     sequencer.linkStatusRefresh = [this] { ShowLinkStatus(); };
 }
 
@@ -52,19 +54,36 @@ void UsbLinkPanel::showEnumerationTexts()
 
 QString UsbLinkPanel::UsbStatusText() const { return qt(m_link.publishedTexts().UsbStatusText); }
 
+QString UsbLinkPanel::WriteFaultText() { return tr("Ошибка записи в интерфейс — повторное подключение"); }
+
 void UsbLinkPanel::ShowLinkStatus()
 {
+    const UsbLinkTexts texts = m_link.publishedTexts();
+    // A reopen that came and went since the last look is still shown, once.
+    const std::uint32_t faults = m_link.WriteFaults.load(std::memory_order_relaxed);
+    const bool writeFault = load(m_link.WriteFault) != 0 || faults != m_writeFaultsSeen;
+    m_writeFaultsSeen = faults;
+
     QString panel;
     if (m_demo != nullptr && m_demo->isChecked()) {
         m_window.CaptionPrefix = QStringLiteral("DEMO mode: ");
         panel = QStringLiteral("    DEMO MODE ");
     } else if (load(m_link.DeviceOpen) != 0) {
         m_window.CaptionPrefix = QStringLiteral("FILE: ");
+        if (writeFault)
+            panel = WriteFaultText();
     } else {
         m_window.CaptionPrefix = QStringLiteral(" DEMO MODE: ");
-        panel = UsbStatusText();
+        panel = writeFault ? WriteFaultText() : qt(texts.UsbStatusText);
     }
     m_statusPanel.setText(panel);
+
+    // The options page keeps the last one after the frames have resumed.
+    if (m_writeFaultLabel != nullptr && faults != 0) {
+        const QString detail = qt(texts.UsbWriteFaultText);
+        m_writeFaultLabel->setText(writeFault ? WriteFaultText() + detail
+                                              : tr("Сбоев записи в интерфейс: %1, последний").arg(faults) + detail);
+    }
 }
 
 } // namespace korvanel

@@ -1,10 +1,12 @@
 #pragma once
 // What the window shows of the USB link: the enumeration labels, the library
-// in use, demo mode, and once a second the caption prefix and status panel 0.
+// in use, demo mode, and once a second the caption prefix, status panel 0 and
+// the write faults the link reopened the device for.
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <cstdint>
 
 class QCheckBox;
 class QLabel;
@@ -28,6 +30,8 @@ public:
     // Start-up: the enumeration texts into the three labels, once.
     void showEnumerationTexts();
     QString UsbStatusText() const;
+    // The status line's text while the link reopens the device after a failed write.
+    static QString WriteFaultText();
     // The once-a-second timer whose tick starts with ShowLinkStatus, then the show clock.
     QTimer &TimerShouClock();
 
@@ -42,6 +46,8 @@ private:
     QLabel &m_statusPanel;
     UsbLink &m_link;
     QCheckBox *m_demo = nullptr;
+    QLabel *m_writeFaultLabel = nullptr;
+    std::uint32_t m_writeFaultsSeen = 0;
 };
 
 } // namespace korvanel

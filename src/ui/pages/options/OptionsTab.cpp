@@ -24,11 +24,13 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
     // labels from the drive the program runs from.
     auto *usb = new QGroupBox(tr("Состояние шины USB "), this);
     auto *usbLayout = new QVBoxLayout(usb);
-    for (const char *name :
-         {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelUsbLibrary", "LabelDiskFree", "LabelDiskSize"})
+    for (const char *name : {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelUsbLibrary", "LabelUsbWriteFault",
+                             "LabelDiskFree", "LabelDiskSize"})
         usbLayout->addWidget(makeLabel(usb, name, {}));
-    // Which library drives the interface, and any that was found but refused.
+    // Which library drives the interface, and any that was found but refused;
+    // then the write faults the link recovered from, which the status line shows only briefly.
     usb->findChild<QLabel *>(QStringLiteral("LabelUsbLibrary"))->setWordWrap(true);
+    usb->findChild<QLabel *>(QStringLiteral("LabelUsbWriteFault"))->setWordWrap(true);
     usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
 
     auto *layout = new QVBoxLayout(this);

@@ -1,0 +1,79 @@
+// What the window says of a failed write, with the link on the fake D2XX
+// library driven step by step in place of the output thread.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <memory>
+
+#include "core/Engine.h"
+#include "output/D2xxLibrary.h"
+#include "output/UsbLink.h"
+#include "support/FakeD2xx.h"
+#include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/UsbLinkPanel.h"
+#include "ui/pages/options/OptionsTab.h"
+
+using namespace korvanel;
+
+TEST(UsbLinkPanel, AWriteFaultIsShownInTheStatusLineAndOnTheOptionsPage)
+{
+    auto engine = std::make_unique<Engine>();
+    TBaseForm form(*engine);
+    FakeD2xx fake;
+    auto loaded = D2xxLibrary::load(FakeD2xx::besideProgram());
+    ASSERT_NE(loaded.library, nullptr);
+    UsbLink link(*loaded.library);
+    UsbLinkPanel usb(form, *form.sequencer(), *form.findChild<OptionsTab *>(), *form.StatusPanel0(), link, "D2XX", {});
+    auto frame = std::make_unique<AtomicBytes<DmxFrameSize>>();
+    const auto panel = [&] { return form.StatusPanel0()->text(); };
+    const auto options = [&] { return form.control<QLabel>("LabelUsbWriteFault")->text(); };
+    const QString reopening = QString::fromUtf8("Ошибка записи в интерфейс — повторное подключение");
+
+    fake.plug(1);
+    link.InitUsbDevise();
+    link.TimerPollingTimer();
+    usb.ShowLinkStatus();
+    EXPECT_EQ(form.CaptionPrefix, "FILE: ");
+    EXPECT_EQ(panel(), "");
+    EXPECT_EQ(options(), "");
+
+    // The reopen fails at first: shown for as long as it is under way.
+    fake.failNext("FT_Write", ft::IoError);
+    link.SendToUsb(*frame);
+    fake.failNext("FT_Open", ft::DeviceNotOpened);
+    link.TimerPollingTimer();
+    for (int look = 0; look < 2; ++look) {
+        usb.ShowLinkStatus();
+        EXPECT_EQ(form.CaptionPrefix, " DEMO MODE: ");
+        EXPECT_EQ(panel(), reopening);
+        EXPECT_EQ(options(), reopening + QString::fromUtf8(" - Ошибка ввода-вывода..."));
+    }
+    link.TimerPollingTimer();
+    usb.ShowLinkStatus();
+    EXPECT_EQ(form.CaptionPrefix, "FILE: ");
+    EXPECT_EQ(panel(), "") << "working again, as after any reopen";
+    EXPECT_EQ(options(), QString::fromUtf8("Сбоев записи в интерфейс: 1, последний - Ошибка ввода-вывода..."));
+
+    // A fault that comes and goes between two looks is still shown once.
+    fake.cutNextWrite(100);
+    link.SendToUsb(*frame);
+    link.TimerPollingTimer();
+    link.SendToUsb(*frame);
+    ASSERT_EQ(link.state(), LinkState::Sending);
+    usb.ShowLinkStatus();
+    EXPECT_EQ(panel(), reopening);
+    EXPECT_EQ(options(), reopening + QString::fromUtf8(" - записано 100 из 519 байт"));
+    usb.ShowLinkStatus();
+    EXPECT_EQ(panel(), "");
+    EXPECT_EQ(options(), QString::fromUtf8("Сбоев записи в интерфейс: 2, последний - записано 100 из 519 байт"));
+
+    // An unplug says what it always said, and adds no fault.
+    fake.unplug();
+    link.SendToUsb(*frame);
+    link.TimerPollingTimer();
+    usb.ShowLinkStatus();
+    EXPECT_EQ(form.CaptionPrefix, " DEMO MODE: ");
+    EXPECT_EQ(panel(), QString::fromUtf8("Интерфейс отключен от компьютера  - Ошибка ввода-вывода..."));
+    EXPECT_EQ(options(), QString::fromUtf8("Сбоев записи в интерфейс: 2, последний - записано 100 из 519 байт"));
+    link.CloseUsbDevise();
+}
