@@ -14,7 +14,6 @@
 #include <QWindow>
 
 #include "core/Engine.h"
-#include "editing/Undo.h"
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/ShowFileCommands.h"
@@ -79,6 +78,8 @@ TStaticForm::TStaticForm(WindowServices &window, const MainMenu &menu, FaderPage
 
 void TStaticForm::showReplaced()
 {
+    // The undo belongs to the show it was taken from.
+    m_undo->setEnabled(false);
     if (!m_recording)
         return;
     // Putting the old show's rows back would overwrite the new show's scene 0,
@@ -186,6 +187,7 @@ void TStaticForm::ChaserItemClick()
     }
     Engine &engine = m_window.engine();
     store(engine.PlayMode, 0);
+    m_mainUndoAtStart = engine.UndoMemory;
     beginPictureRecording(engine, m_pictureSave);
     m_faders.CheckBoxToMemory();
     keepSelection(engine, m_pictureSave);
@@ -230,7 +232,7 @@ void TStaticForm::SpeedButtonDelAllClick()
                                      tr("Удалить все Статические картинки?")))
         return;
     m_undo->setEnabled(true);
-    ToMemoryUndo(m_window.engine());
+    m_window.engine().SceneMemory.copyTo(m_undoImage);
     m_readNone->setChecked(true);
     m_writeNone->setChecked(true);
     eraseAllPictures(m_window.engine());
@@ -242,7 +244,7 @@ void TStaticForm::SpeedButtonDel1Click()
     if (!m_window.dialogs().askYesNo(this, QApplication::applicationDisplayName(), tr("Удалить статическую картинку?")))
         return;
     m_undo->setEnabled(true);
-    ToMemoryUndo(m_window.engine());
+    m_window.engine().SceneMemory.copyTo(m_undoImage);
     m_writeNone->setChecked(true);
     eraseSceneBuffer(m_window.engine());
     showBuffer();
@@ -250,8 +252,10 @@ void TStaticForm::SpeedButtonDel1Click()
 
 void TStaticForm::SpeedButtonUndoStClick()
 {
+    if (!m_recording)
+        return;
     m_undo->setEnabled(false);
-    FromMemoryUndo(m_window.engine());
+    m_window.engine().SceneMemory.copyFrom(m_undoImage);
     m_window.ReturnPageControlAll();
     // The selection boxes follow the selection brought back even when another
     // page is shown, so the next write does not store stale boxes.
@@ -260,10 +264,15 @@ void TStaticForm::SpeedButtonUndoStClick()
 
 void TStaticForm::closeEvent(QCloseEvent *event)
 {
+    m_undo->setEnabled(false);
     if (m_recording) {
         m_recording = false;
         m_files.borrowedRows = nullptr;
-        endPictureRecording(m_window.engine(), m_pictureSave);
+        Engine &engine = m_window.engine();
+        // A main-window snapshot taken while recording gets the show's own rows, as a save does.
+        if (engine.UndoMemory != m_mainUndoAtStart)
+            putBorrowedRows(m_pictureSave, engine.UndoMemory);
+        endPictureRecording(engine, m_pictureSave);
         m_faders.CheckBoxFromMemory();
         m_play->show();
         m_window.ReturnPageControlAll();

@@ -67,6 +67,11 @@ private:
     QWidget *m_play;
     korvanel::RateModeGroup &m_rateMode;
     korvanel::PictureSave m_pictureSave;
+    // This window's own undo: taken while recording, it holds the picture
+    // buffer in scene 0, which the main window's undo must never bring back.
+    std::array<std::uint8_t, korvanel::SceneMemorySize> m_undoImage{};
+    // The main window's undo as recording began: one taken later holds the buffer too.
+    std::array<std::uint8_t, korvanel::SceneMemorySize> m_mainUndoAtStart{};
     bool m_recording = false;
     std::array<QToolButton *, korvanel::StaticPictureCount> m_read{};
     std::array<QToolButton *, korvanel::StaticPictureCount> m_write{};

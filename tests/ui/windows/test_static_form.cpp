@@ -277,3 +277,29 @@ TEST_F(StaticPictures, SavingWhileRecordingWritesTheShowNotTheBuffer)
     staticForm->close();
     EXPECT_FALSE(form->showFiles()->borrowedRows) << "after recording, saves write memory as it is";
 }
+
+TEST_F(StaticPictures, UndoBelongsToTheRecordingItWasTakenIn)
+{
+    // After an erase the window is closed: its undo is gone, and the main
+    // window's undo no longer holds the buffer as scene 0.
+    open();
+    form->faderPage()->scrollBar(2)->setValue(70);
+    dialogs->yesNoAnswers = {true};
+    pressIn("SpeedButtonDel1");
+    click(get<QToolButton>("SpeedButtonMem1")); // a main-window snapshot while recording
+    staticForm->close();
+    EXPECT_FALSE(button("SpeedButtonUndoSt")->isEnabled());
+    click(form->SpeedButtonUndo1);
+    EXPECT_EQ(engine->level(0, 1), 11) << "the show's scene 0";
+    EXPECT_EQ(engine->currentScene(), 3);
+    EXPECT_TRUE(form->faderPage()->checkBox(6)->isChecked());
+
+    // An erase, then New: the window's undo must not copy the old show over the new one.
+    open();
+    dialogs->yesNoAnswers = {true};
+    pressIn("SpeedButtonDel1");
+    dialogs->yesNoAnswers = {true};
+    get<QAction>("NewItem")->trigger(); // the offered save is cancelled
+    EXPECT_FALSE(button("SpeedButtonUndoSt")->isEnabled());
+    EXPECT_EQ(engine->level(3, 1), 0);
+}
