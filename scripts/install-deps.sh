@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libsimpleini-dev libftdi1-dev
+  libftdi1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   clang-format python3

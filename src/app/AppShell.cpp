@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QStorageInfo>
 
@@ -36,8 +37,12 @@ void AppShell::FormCreate()
 {
     // 1. USB link: enumerate the devices and start polling.
     InitUsbDevise();
-    // 2. Companion file names.
-    m_engine.files = locateCompanionFiles(m_programPath, m_dataFolder);
+    // 2. Companion file names; where the program's folder takes no file, the operator is told once.
+    const CompanionPlaces places = locateCompanionFiles(m_programPath, m_dataFolder);
+    m_engine.files = places.files;
+    if (!places.writeFolder.isEmpty())
+        m_form.OutStatus(tr(" Папка программы только для чтения: настройки сохраняются в %1 ")
+                             .arg(QDir::toNativeSeparators(places.writeFolder)));
     // 3. USB enumeration texts.
     m_usbPanel->showEnumerationTexts();
     // 4. Name-field colour tables.
@@ -69,7 +74,21 @@ void AppShell::FormCreate()
     m_form.channelColorCommands()->LoadColorEdit(QString::fromStdString(m_engine.files.ColFileName));
     m_form.channelColorTab()->UpdateColorEditAll();
     // 17. Recoding table, loaded last: the first frames go out with the identity.
-    m_form.control<CoderTab>("TabSheet3")->loadAtStart(QString::fromStdString(m_engine.files.CoderFileName));
+    loadCoderTable();
+}
+
+void AppShell::loadCoderTable()
+{
+    CoderTab &coder = *m_form.control<CoderTab>("TabSheet3");
+    const QString own = QString::fromStdString(m_engine.files.CoderFileName);
+    // When the settings name no table that is there, the program's own table is
+    // the one to load: the identity is written only where there is none.
+    const QString named = coder.SaveDialogCoderFileName;
+    if ((named.isEmpty() || !QFileInfo::exists(named)) && QFileInfo::exists(own)) {
+        coder.OpenDialogCoderFileName = own;
+        coder.SaveDialogCoderFileName = own;
+    }
+    coder.loadAtStart(own);
 }
 
 void AppShell::showDiskLabels()

@@ -39,6 +39,7 @@ public slots:
 
 private:
     void showDiskLabels();
+    void loadCoderTable();
     void armOutput();
     void InitUsbDevise();
 

@@ -53,6 +53,12 @@ FileResult readColorFile(const std::string &path, ChannelColors &colors)
 
 FileResult writeColorFile(const std::string &path, const ChannelColors &colors)
 {
+    // A file that is there but does not read as a colour file holds the
+    // installation's colours as far as anyone knows: it is not written over.
+    const auto existing = std::make_unique<ColorFileImage>();
+    const FileResult read = readFilePrefix(path, *existing);
+    if (!read.ok() && read.error != FileError::NotFound)
+        return read;
     const auto image = std::make_unique<ColorFileImage>(colorFileImage(colors));
     return replaceFileContents(path, *image);
 }

@@ -34,6 +34,8 @@ void applyColorFileImage(const ColorFileImage &image, ChannelColors &colors);
 FileResult readColorFile(const std::string &path, ChannelColors &colors);
 
 // Written beside the target and renamed over it: a failed write keeps the old file.
+// A file that is there but cannot be read as a colour file (short, unreadable,
+// not a file) is kept as it is, and the read's error comes back.
 FileResult writeColorFile(const std::string &path, const ChannelColors &colors);
 
 } // namespace korvanel

@@ -50,7 +50,7 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -59,6 +59,34 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
         done += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// The last resort where the folder takes no new file: the target itself is
+// overwritten. Room for the whole image is taken first, so a full disk fails
+// before a byte of the old contents changes.
+FileResult writeInPlace(const std::string &target, std::span<const std::uint8_t> bytes)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0)
+        return failed(errno);
+    int error = 0;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        error = errno;
+    else if (!S_ISREG(info.st_mode))
+        error = EINVAL;
+    if (error == 0 && !bytes.empty())
+        error = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+    if (error == 0 && !writeAll(fd, bytes))
+        error = errno;
+    // A longer old file loses its tail.
+    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        error = errno;
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error == 0 ? FileResult{} : failed(error);
 }
 
 } // namespace
@@ -81,8 +109,13 @@ FileResult replaceFileContents(const std::string &path, std::span<const std::uin
 
     std::string temporary;
     const int fd = createTemporaryBeside(folderOf(target), temporary);
-    if (fd < 0)
-        return failed(errno);
+    if (fd < 0) {
+        const int error = errno;
+        // A writable file in a folder that takes no new file can still be saved.
+        if (exists && S_ISREG(existing.st_mode))
+            return writeInPlace(target, bytes);
+        return failed(error);
+    }
 
     int error = 0;
     if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0)

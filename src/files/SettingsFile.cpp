@@ -1,11 +1,8 @@
 #include "files/SettingsFile.h"
 
-#define SI_NO_CONVERSION  // values are bytes: paths pass through whatever their encoding
-#define SI_IMPLEMENTATION // the header's templates are instantiated here only
-#include <SimpleIni.h>
-
 #include <cerrno>
 #include <fcntl.h>
+#include <map>
 #include <span>
 #include <string_view>
 #include <sys/stat.h>
@@ -18,158 +15,130 @@ namespace korvanel {
 
 namespace {
 
-constexpr const char *ConveyorSection = "Konveir";
-constexpr const char *LastFileSection = "LastFile";
+constexpr std::string_view ConveyorSection = "Konveir";
+constexpr std::string_view LastFileSection = "LastFile";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
-// A line the parser would drop travels through it as a comment with this
-// mark and its bytes in hex, and is written back as it was.
-constexpr std::string_view KeepMark = ";\x01keep:";
 
-enum class LineKind { Blank, Comment, Entry, Unreadable };
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-LineKind classify(std::string_view line)
+std::string_view trimmed(std::string_view text)
 {
-    if (line.find('\0') != std::string_view::npos)
-        return LineKind::Unreadable; // the parser would stop at it and lose the rest of the file
-    std::size_t i = 0;
-    while (i < line.size() && isSpace(line[i]))
-        ++i;
-    if (i == line.size())
-        return LineKind::Blank;
-    if (line[i] == ';' || line[i] == '#')
-        return LineKind::Comment;
-    if (line[i] == '[')
-        return line.find(']', i) != std::string_view::npos ? LineKind::Entry : LineKind::Unreadable;
-    const auto equals = line.find('=', i);
-    if (equals == std::string_view::npos || equals == i)
-        return LineKind::Unreadable;
-    return LineKind::Entry;
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
-std::string_view withoutCarriageReturn(std::string_view line)
+// Section and key names compare without regard to ASCII case, as the file has always been read.
+bool sameName(std::string_view a, std::string_view b)
 {
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    return line;
-}
-
-std::string toHex(std::string_view bytes)
-{
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string hex;
-    hex.reserve(bytes.size() * 2);
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
-}
-
-bool fromHex(std::string_view hex, std::string &bytes)
-{
-    if (hex.size() % 2 != 0)
+    if (a.size() != b.size())
         return false;
-    auto value = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        return -1;
-    };
-    bytes.clear();
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-        const int high = value(hex[i]);
-        const int low = value(hex[i + 1]);
-        if (high < 0 || low < 0)
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
             return false;
-        bytes += static_cast<char>(high * 16 + low);
     }
     return true;
 }
 
-std::vector<std::string_view> splitLines(std::string_view text)
+// One line of the file as it is on disk, and what it means to the reader.
+// Only the value of a key line is ever rewritten; every other byte of every
+// line goes back as it came.
+struct Line {
+    std::string_view text; // without its '\n'
+    bool terminated = false;
+    enum class Kind { Other, Header, Key } kind = Kind::Other;
+    std::string_view name;      // the section of a header, the key of a key line
+    std::size_t section = 0;    // index of the header above, or npos before the first
+    std::size_t valueStart = 0; // the value: after '=' and its blanks ...
+    std::size_t valueEnd = 0;   // ... to a carriage return, a NUL or the end, less trailing blanks
+    std::size_t valueCut = 0;   // where the bytes after the value begin
+};
+
+std::vector<Line> parse(std::string_view text)
 {
-    std::vector<std::string_view> lines;
+    std::vector<Line> lines;
+    std::size_t section = std::string_view::npos;
     std::size_t start = 0;
     while (start < text.size()) {
+        Line line;
         const auto end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
+        line.terminated = end != std::string_view::npos;
+        line.text = text.substr(start, (line.terminated ? end : text.size()) - start);
+        start = line.terminated ? end + 1 : text.size();
+
+        std::size_t i = lines.empty() && line.text.starts_with(Bom) ? Bom.size() : 0;
+        while (i < line.text.size() && isBlank(line.text[i]))
+            ++i;
+        const std::string_view rest = line.text.substr(i);
+        if (rest.starts_with('[')) {
+            const auto close = rest.find(']');
+            if (close != std::string_view::npos) {
+                line.kind = Line::Kind::Header;
+                line.name = trimmed(rest.substr(1, close - 1));
+                section = lines.size();
+            }
+        } else if (!rest.empty() && rest.front() != ';' && rest.front() != '#') {
+            const auto equals = rest.find('=');
+            const std::string_view key =
+                equals == std::string_view::npos ? std::string_view() : trimmed(rest.substr(0, equals));
+            if (!key.empty()) {
+                line.kind = Line::Kind::Key;
+                line.name = key;
+                std::size_t v = i + equals + 1;
+                while (v < line.text.size() && isBlank(line.text[v]))
+                    ++v;
+                const auto cut = line.text.find_first_of(std::string_view("\r\0", 2), v);
+                line.valueCut = cut == std::string_view::npos ? line.text.size() : cut;
+                line.valueStart = v;
+                line.valueEnd = v + trimmed(line.text.substr(v, line.valueCut - v)).size();
+            }
         }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
+        line.section = line.kind == Line::Kind::Header ? std::string_view::npos : section;
+        lines.push_back(line);
     }
     return lines;
 }
 
-// The file prepared for the parser: unreadable lines turned into marked
-// comments, and what follows the last entry kept aside, because the parser
-// drops comments that no entry follows.
-struct Prepared {
-    bool bom = false;
-    bool crlf = false;
-    std::string body;
-    std::string tail;
+std::string_view valueOf(const Line &line)
+{
+    return line.text.substr(line.valueStart, line.valueEnd - line.valueStart);
+}
+
+bool inSection(const std::vector<Line> &lines, const Line &line, std::string_view section)
+{
+    return line.section != std::string_view::npos && sameName(lines[line.section].name, section);
+}
+
+// The first line that holds the key in a section of that name, wherever the
+// section repeats; npos when there is none.
+std::size_t findKey(const std::vector<Line> &lines, std::string_view section, std::string_view key)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line &line = lines[i];
+        if (line.kind == Line::Kind::Key && sameName(line.name, key) && inSection(lines, line, section))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+struct Setting {
+    std::string_view section;
+    std::string key;
+    std::string value;
 };
 
-Prepared prepare(std::string_view text)
+// The program's keys in the order they are written.
+std::vector<Setting> settingsOf(const IniSettings &settings)
 {
-    Prepared prepared;
-    if (text.starts_with(Bom)) {
-        prepared.bom = true;
-        text.remove_prefix(Bom.size());
-    }
-    prepared.crlf = text.find("\r\n") != std::string_view::npos;
-    const auto lines = splitLines(text);
-    std::size_t lastEntry = lines.size();
-    for (std::size_t i = lines.size(); i-- > 0;) {
-        if (classify(withoutCarriageReturn(lines[i])) == LineKind::Entry) {
-            lastEntry = i;
-            break;
-        }
-    }
-    const std::size_t bodyEnd = lastEntry == lines.size() ? 0 : lastEntry + 1;
-    for (std::size_t i = 0; i < bodyEnd; ++i) {
-        const std::string_view line = withoutCarriageReturn(lines[i]);
-        if (classify(line) == LineKind::Unreadable)
-            prepared.body.append(KeepMark).append(toHex(line));
-        else
-            prepared.body.append(line);
-        prepared.body += '\n';
-    }
-    const std::size_t tailStart = bodyEnd == 0
-        ? 0
-        : static_cast<std::size_t>(lines[bodyEnd - 1].data() - text.data()) + lines[bodyEnd - 1].size() + 1;
-    if (tailStart < text.size())
-        prepared.tail.assign(text.substr(tailStart));
-    return prepared;
-}
-
-std::string finish(const Prepared &prepared, const std::string &saved)
-{
-    std::string out;
-    if (prepared.bom)
-        out.append(Bom);
-    const std::string_view newline = prepared.crlf ? "\r\n" : "\n";
-    std::string kept;
-    for (std::string_view line : splitLines(saved)) {
-        if (line.starts_with(KeepMark) && fromHex(line.substr(KeepMark.size()), kept))
-            out.append(kept);
-        else
-            out.append(line);
-        out.append(newline);
-    }
-    out.append(prepared.tail);
-    return out;
-}
-
-void configure(CSimpleIniA &ini)
-{
-    ini.SetMultiKey(true); // repeated foreign keys survive; ours are read from the first
-    ini.SetSpaces(false);  // key=value, as the file has always been written
+    std::vector<Setting> list;
+    for (std::size_t n = 1; n <= ConveyorSlotCount; ++n)
+        list.push_back({ConveyorSection, conveyorKeyName(n), settings.ConveyorFiles[n - 1]});
+    list.push_back({LastFileSection, "Path", settings.Path});
+    list.push_back({LastFileSection, "Coder", settings.Coder});
+    return list;
 }
 
 // A value is one line: whatever follows a line break would become a line of its own.
@@ -224,34 +193,89 @@ IniSettings ReadIniFile(const std::string &iniFileName)
     std::string text;
     if (!readWholeFile(iniFileName, text).ok())
         return settings;
-    const Prepared prepared = prepare(text);
-    CSimpleIniA ini;
-    configure(ini);
-    if (ini.LoadData(prepared.body) < 0)
-        return settings;
+    const std::vector<Line> lines = parse(text);
+    auto get = [&lines](std::string_view section, const std::string &key) {
+        const std::size_t at = findKey(lines, section, key);
+        return at == std::string_view::npos ? std::string() : std::string(valueOf(lines[at]));
+    };
     for (std::size_t n = 1; n <= ConveyorSlotCount; ++n)
-        settings.ConveyorFiles[n - 1] = ini.GetValue(ConveyorSection, conveyorKeyName(n).c_str(), "");
-    settings.Path = ini.GetValue(LastFileSection, "Path", "");
-    settings.Coder = ini.GetValue(LastFileSection, "Coder", "");
+        settings.ConveyorFiles[n - 1] = get(ConveyorSection, conveyorKeyName(n));
+    settings.Path = get(LastFileSection, "Path");
+    settings.Coder = get(LastFileSection, "Coder");
     return settings;
 }
 
 std::string mergeIniText(const std::string &existing, const IniSettings &settings)
 {
-    const Prepared prepared = prepare(existing);
-    CSimpleIniA ini;
-    configure(ini);
-    ini.LoadData(prepared.body);
-    auto set = [&ini](const char *section, const std::string &key, const std::string &value) {
-        ini.SetValue(section, key.c_str(), oneLine(value).c_str(), nullptr, true);
-    };
-    for (std::size_t n = 1; n <= ConveyorSlotCount; ++n)
-        set(ConveyorSection, conveyorKeyName(n), settings.ConveyorFiles[n - 1]);
-    set(LastFileSection, "Path", settings.Path);
-    set(LastFileSection, "Coder", settings.Coder);
-    std::string saved;
-    ini.Save(saved, false);
-    return finish(prepared, saved);
+    const std::vector<Line> lines = parse(existing);
+    const std::size_t firstEnd = existing.find('\n');
+    const std::string_view newline = firstEnd != std::string::npos && firstEnd > 0 && existing[firstEnd - 1] == '\r'
+        ? std::string_view("\r\n")
+        : std::string_view("\n");
+
+    std::vector<std::string> replaced(lines.size());
+    std::vector<bool> changed(lines.size(), false);
+    std::map<std::size_t, std::string> after; // new key lines, by the line they follow
+    std::string appended;                     // sections the file does not have yet
+    std::string appendedSection;
+    for (const Setting &setting : settingsOf(settings)) {
+        const std::string value = oneLine(setting.value);
+        const std::size_t at = findKey(lines, setting.section, setting.key);
+        if (at != std::string_view::npos) {
+            const Line &line = lines[at];
+            if (valueOf(line) == value)
+                continue;
+            replaced[at] = std::string(line.text.substr(0, line.valueStart)) + value +
+                std::string(line.text.substr(line.valueCut));
+            changed[at] = true;
+            continue;
+        }
+        const std::string entry = setting.key + "=" + value + std::string(newline);
+        // A missing key joins the first section of its name, after its last key.
+        std::size_t header = std::string_view::npos;
+        std::size_t last = std::string_view::npos;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (header == std::string_view::npos) {
+                if (lines[i].kind == Line::Kind::Header && sameName(lines[i].name, setting.section))
+                    header = last = i;
+            } else if (lines[i].kind == Line::Kind::Header) {
+                break;
+            } else if (lines[i].kind == Line::Kind::Key) {
+                last = i;
+            }
+        }
+        if (last != std::string_view::npos) {
+            after[last] += entry;
+            continue;
+        }
+        if (appendedSection != setting.section) {
+            if (!appended.empty())
+                appended += newline;
+            appended += "[" + std::string(setting.section) + "]" + std::string(newline);
+            appendedSection = setting.section;
+        }
+        appended += entry;
+    }
+
+    std::string out;
+    out.reserve(existing.size() + appended.size() + 1024);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        out += changed[i] ? std::string_view(replaced[i]) : lines[i].text;
+        const auto next = after.find(i);
+        if (lines[i].terminated)
+            out += '\n'; // a carriage return before it is part of the line's text
+        else if (next != after.end() || !appended.empty())
+            out += newline; // the last line gets an end only when something follows it
+        if (next != after.end())
+            out += next->second;
+    }
+    if (!appended.empty()) {
+        // A blank line before the new sections, unless the file ends in one.
+        if (!lines.empty() && lines.back().text.find_first_not_of(" \t\r") != std::string_view::npos)
+            out += newline;
+        out += appended;
+    }
+    return out;
 }
 
 FileResult WriteIniFile(const std::string &iniFileName, const IniSettings &settings)

@@ -1,7 +1,10 @@
 #pragma once
 // The settings file: the show files of the twenty conveyor keys, the show of
 // the last run and the recoding table file. Read once at start-up, written
-// once at exit; everything else in the file is left as it was.
+// once at exit. Writing changes only the values of the program's own keys and
+// adds those that are missing; every other byte of the file (foreign and
+// repeated sections, comments, odd lines, blanks around '=', line ends) goes
+// back as it was, in its place.
 
 #include <array>
 #include <string>
@@ -21,11 +24,13 @@ struct IniSettings {
 std::string conveyorKeyName(std::size_t n);
 
 // A missing file, section or key reads as empty; lines that are not valid
-// are passed over.
+// are passed over. Section and key names are matched without regard to case;
+// of a key given twice, the first counts, in whichever copy of its section.
+// A value ends at a carriage return or NUL byte; blanks around it do not count.
 IniSettings ReadIniFile(const std::string &iniFileName);
 
-// Sets the keys of `settings` in the file as it is now on disk, keeping its
-// other sections, keys, comments and unreadable lines, then replaces the file.
+// Sets the keys of `settings` in the file as it is now on disk, then replaces
+// the file. A file that is there but cannot be read is not written.
 FileResult WriteIniFile(const std::string &iniFileName, const IniSettings &settings);
 
 // The file's text with the keys set: what WriteIniFile writes. Exposed for tests.

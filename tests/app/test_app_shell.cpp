@@ -159,9 +159,11 @@ TEST(CompanionLocation, BesideTheProgramOrInTheDataFolder)
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("show.v2");
     const auto beside = locateCompanionFiles(dir.filePath("show.v2/korvanel"), dir.filePath("data"));
-    EXPECT_EQ(QString::fromStdString(beside.ColFileName), dir.filePath("show.v2/korvanel.col"));
+    EXPECT_EQ(QString::fromStdString(beside.files.ColFileName), dir.filePath("show.v2/korvanel.col"));
+    EXPECT_TRUE(beside.writeFolder.isEmpty());
 
     const auto fallback = locateCompanionFiles(dir.filePath("missing/korvanel"), dir.filePath("data"));
-    EXPECT_EQ(QString::fromStdString(fallback.IniFileName), dir.filePath("data/korvanel.ini"));
+    EXPECT_EQ(QString::fromStdString(fallback.files.IniFileName), dir.filePath("data/korvanel.ini"));
+    EXPECT_EQ(fallback.writeFolder, dir.filePath("data"));
     EXPECT_TRUE(QDir(dir.filePath("data")).exists());
 }

@@ -83,6 +83,11 @@ TEST_F(ColorRun, ShortColourFileIsReportedAndChangesNoColour)
     ASSERT_EQ(dialogs->shown.size(), 1);
     EXPECT_TRUE(dialogs->shown.front().startsWith("error: Файл цветов каналов"));
     EXPECT_EQ(engine->colors.NameColorRed[1], 230);
+    // The start colours do not take the unread file's place at exit.
+    form->close();
+    EXPECT_EQ(readFile(col), QByteArray(1000, char(7)));
+    ASSERT_EQ(dialogs->shown.size(), 2);
+    EXPECT_TRUE(dialogs->shown.back().contains(col));
 }
 
 } // namespace

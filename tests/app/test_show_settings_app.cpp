@@ -149,3 +149,28 @@ TEST_F(Run, SettingsThatCannotBeWrittenGiveTheErrorBox)
     ASSERT_FALSE(dialogs->shown.isEmpty());
     EXPECT_EQ(dialogs->shown.last(), "error: Unable to write to " + ini);
 }
+
+TEST_F(Run, TheProgramsOwnTableIsReadNotReplacedWhenTheSettingsNameNone)
+{
+    QByteArray table(512, '\0');
+    table[2] = 7; // slot 1 carries channel 7
+    const QString own = dir.filePath("light.kvr");
+    writeFile(own, table);
+    shell->FormCreate();
+    EXPECT_EQ(engine->CoderTable.get(1), 7);
+    EXPECT_FALSE(form->StatusPanel0()->text().contains(QString::fromUtf8("Нет файла кодера")));
+    exit();
+    EXPECT_EQ(readFile(own), table);
+    EXPECT_TRUE(readFile(ini).contains(("Coder=" + own + "\n").toUtf8()));
+}
+
+TEST_F(Run, AnOwnTableThatCannotBeReadIsReportedAndKept)
+{
+    const QString own = dir.filePath("light.kvr");
+    writeFile(own, QByteArray(100, 'x'));
+    shell->FormCreate();
+    ASSERT_EQ(dialogs->shown.size(), 1);
+    EXPECT_TRUE(dialogs->shown.front().contains(QString::fromUtf8("короче 512 байт")));
+    EXPECT_EQ(engine->CoderTable.get(1), 1) << "the identity stays";
+    EXPECT_EQ(readFile(own), QByteArray(100, 'x'));
+}

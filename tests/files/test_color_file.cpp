@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <vector>
 
 #include "files/ColorFile.h"
@@ -60,6 +61,21 @@ TEST_F(ColorFile, TablesLieAtTheirOffsetsAndTheGapsAreNotRead)
     colors.NameColorBlue[512] = 0;
     EXPECT_EQ(read.GraphHint, colors.GraphHint);
     EXPECT_EQ(read.NameColorBlue, colors.NameColorBlue);
+}
+
+TEST_F(ColorFile, AFileThatDoesNotReadAsColoursIsNotWrittenOver)
+{
+    ChannelColors colors;
+    colors.setStartNameColors();
+    std::ofstream(at("short.col"), std::ios::binary) << "short";
+    EXPECT_EQ(writeColorFile(at("short.col"), colors).error, FileError::ShortFile);
+    EXPECT_EQ(fs::file_size(at("short.col")), 5u);
+    ASSERT_EQ(::mkfifo(at("pipe.col").c_str(), 0600), 0);
+    EXPECT_EQ(writeColorFile(at("pipe.col"), colors).error, FileError::NotAFile);
+    EXPECT_TRUE(fs::is_fifo(at("pipe.col")));
+    // No file there yet: it is made.
+    ASSERT_TRUE(writeColorFile(at("new.col"), colors).ok());
+    EXPECT_EQ(fs::file_size(at("new.col")), 16384u);
 }
 
 } // namespace

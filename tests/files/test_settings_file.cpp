@@ -129,7 +129,8 @@ TEST_F(SettingsFileTest, GarbageNulAndForeignEncodingsReadWhatIsValidAndKeepTheR
     EXPECT_NE(written.find("File02=/shows/\xC0\xE1\xE2\xFF.kvl\n"), std::string::npos);
     EXPECT_NE(written.find("File04=" + hugeValue + "\n"), std::string::npos);
     EXPECT_NE(written.find("Path=Unit_001"), std::string::npos);
-    EXPECT_EQ(written.find("/second.kvl"), std::string::npos) << "our repeated key becomes one";
+    EXPECT_NE(written.find("File05=/first.kvl\nFile05=/second.kvl\n"), std::string::npos)
+        << "a repeated key stays; the first counts";
     // And it reads back the same.
     const IniSettings again = ReadIniFile(ini);
     EXPECT_EQ(again.ConveyorFiles, s.ConveyorFiles);
@@ -168,4 +169,78 @@ TEST_F(SettingsFileTest, UnwritableFolderFailsAndUnreadableFileIsNotReplaced)
     fs::create_directory(ini);
     EXPECT_EQ(WriteIniFile(ini, sample()).error, FileError::WriteFailed);
     EXPECT_TRUE(fs::is_directory(ini));
+}
+
+TEST_F(SettingsFileTest, LinesTheProgramDoesNotUseComeBackByteForByteInTheirPlaces)
+{
+    // Repeated and empty sections, a stray carriage return, blanks around '=',
+    // lines without '=', a duplicate of one of our keys, no end on the last line.
+    write("\xEF\xBB\xBF; top\n"
+          "[]\n"
+          "orphan=1\n"
+          "[Konveir]\n"
+          "File01 = /old/one.kvl  \n"
+          "junk line without equals\n"
+          "stray\rcarriage = 1\n"
+          "\n"
+          "[Other]\n"
+          "  a  =  b  \n"
+          "[konveir]\n"
+          "file10=/old/ten.kvl\r\n"
+          "File01=/dup.kvl\n"
+          "[LastFile]\n"
+          "Path=/old/current.kvl");
+    EXPECT_EQ(ReadIniFile(ini).ConveyorFiles[9], "/old/ten.kvl") << "a repeated section is read too";
+    ASSERT_TRUE(WriteIniFile(ini, sample()).ok());
+
+    std::string added;
+    for (std::size_t n = 2; n <= 20; ++n)
+        if (n != 10)
+            added += conveyorKeyName(n) + "=" + sample().ConveyorFiles[n - 1] + "\n";
+    EXPECT_EQ(read(),
+              "\xEF\xBB\xBF; top\n"
+              "[]\n"
+              "orphan=1\n"
+              "[Konveir]\n"
+              "File01 = /shows/Concert.kvl\n"
+              "junk line without equals\n"
+              "stray\rcarriage = 1\n" +
+                  added +
+                  "\n"
+                  "[Other]\n"
+                  "  a  =  b  \n"
+                  "[konveir]\n"
+                  "file10=/shows/Ten.kvl\r\n"
+                  "File01=/dup.kvl\n"
+                  "[LastFile]\n"
+                  "Path=/shows/Current.kvl\n"
+                  "Coder=/tables/hall.kvr\n");
+    const IniSettings back = ReadIniFile(ini);
+    EXPECT_EQ(back.ConveyorFiles, sample().ConveyorFiles);
+    EXPECT_EQ(back.Path, sample().Path);
+    EXPECT_EQ(back.Coder, sample().Coder);
+}
+
+TEST_F(SettingsFileTest, WritingBackWhatWasReadChangesNoByte)
+{
+    std::string text = "[KONVEIR]\r\n";
+    for (std::size_t n = 1; n <= 20; ++n)
+        text += conveyorKeyName(n) + (n % 2 ? "  =\t/s/" : "=") + std::to_string(n) + ".kvl \r\n";
+    text += "\r\n[LastFile]\r\n ; note\r\nPATH=/a.kvl\rtail\r\ncoder=\r\n[]\r\nno end";
+    write(text);
+    const IniSettings s = ReadIniFile(ini);
+    EXPECT_EQ(s.ConveyorFiles[0], "/s/1.kvl");
+    EXPECT_EQ(s.Path, "/a.kvl") << "a value ends at a carriage return";
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_EQ(read(), text);
+
+    IniSettings next = s;
+    next.Path = "/b.kvl";
+    next.ConveyorFiles[0] = "";
+    ASSERT_TRUE(WriteIniFile(ini, next).ok());
+    std::string expected = text;
+    expected.replace(expected.find("PATH=/a.kvl"), 11, "PATH=/b.kvl");
+    expected.replace(expected.find("File01  =\t/s/1.kvl "), 19, "File01  =\t");
+    EXPECT_EQ(read(), expected);
+    EXPECT_EQ(ReadIniFile(ini).Path, "/b.kvl");
 }

@@ -12,6 +12,7 @@
 
 #include "files/ShowFile.h"
 #include "files/ShowHeader.h"
+#include "support/OrdinaryUser.h"
 
 using namespace korvanel;
 namespace fs = std::filesystem;
@@ -218,4 +219,50 @@ TEST_F(ShowFileTest, SaveReplacesThroughALinkAndKeepsTheFilesMode)
     struct stat info {};
     ::stat(path("real.kvl").c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(ShowFileTest, AWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
+{
+    writeBytes(path("show.kvl"), Bytes(100000, 0x33)); // longer than a show: the tail goes
+    writeBytes(path("small.kvl"), Bytes(10, 0x55));
+    writeBytes(path("locked.kvl"), Bytes(10, 0x44));
+    ::chmod(path("show.kvl").c_str(), 0666);
+    ::chmod(path("small.kvl").c_str(), 0666);
+    ::chmod(path("locked.kvl").c_str(), 0444);
+    ::chmod(dir.c_str(), 0555);
+    fillMemory(0x11);
+
+    FileResult saved, absent, locked, full;
+    {
+        AsOrdinaryUser user;
+        if (!user.ok()) {
+            ::chmod(dir.c_str(), 0755);
+            GTEST_SKIP() << "running as root without the right to act as an ordinary user";
+        }
+        saved = saveShowFile(*engine, path("show.kvl"));
+        absent = saveShowFile(*engine, path("new.kvl"));
+        locked = saveShowFile(*engine, path("locked.kvl"));
+
+        // Room for the whole image is secured before the old bytes are touched.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = 4096;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        full = saveShowFile(*engine, path("small.kvl"));
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+    ::chmod(dir.c_str(), 0755);
+
+    ASSERT_TRUE(saved.ok()) << saved.systemError;
+    EXPECT_EQ(readBytes(path("show.kvl")), memory());
+    EXPECT_EQ(absent.error, FileError::WriteFailed);
+    EXPECT_FALSE(fs::exists(path("new.kvl")));
+    EXPECT_EQ(locked.error, FileError::WriteFailed);
+    EXPECT_EQ(readBytes(path("locked.kvl")), Bytes(10, 0x44));
+    EXPECT_EQ(full.error, FileError::WriteFailed);
+    EXPECT_EQ(readBytes(path("small.kvl")), Bytes(10, 0x55));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3);
 }
