@@ -1,6 +1,7 @@
 #include "app/AppShell.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -32,6 +33,8 @@ AppShell::AppShell(Engine &engine, TBaseForm &form, QString programPath, QString
 }
 
 AppShell::~AppShell() { m_ticker.stop(); }
+
+void AppShell::configureApplication() { QCoreApplication::setApplicationName(QStringLiteral("korvanel")); }
 
 void AppShell::FormCreate()
 {

@@ -25,6 +25,10 @@ public:
     AppShell(korvanel::Engine &engine, TBaseForm &form, QString programPath, QString dataFolder);
     ~AppShell() override;
 
+    // Before the first window: the program's name, and no display name that
+    // the platform would add to every window's caption.
+    static void configureApplication();
+
     void FormCreate();
     bool FormCloseQuery() const { return true; } // closing never asks: autosave is the safety net
     void FormClose();

@@ -11,8 +11,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("korvanel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Korvanel WIN10"));
+    AppShell::configureApplication();
 
     auto engine = std::make_unique<korvanel::Engine>();
     TBaseForm form(*engine);

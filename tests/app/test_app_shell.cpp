@@ -167,3 +167,11 @@ TEST(CompanionLocation, BesideTheProgramOrInTheDataFolder)
     EXPECT_EQ(fallback.writeFolder, dir.filePath("data"));
     EXPECT_TRUE(QDir(dir.filePath("data")).exists());
 }
+
+TEST(Application, CaptionsAreTheProgramsOwn)
+{
+    // A display name set for the application is added by the platform to every window's caption.
+    AppShell::configureApplication();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_EQ(QCoreApplication::applicationName(), "korvanel");
+}

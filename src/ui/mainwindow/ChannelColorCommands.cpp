@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QScrollBar>
 
@@ -16,6 +15,7 @@
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/options/OptionsTab.h"
+#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -39,7 +39,7 @@ ChannelColorCommands::ChannelColorCommands(WindowServices &window, const MainMen
 
 bool ChannelColorCommands::ask(const QString &question)
 {
-    return m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(), question);
+    return m_window.dialogs().askYesNo(&m_window.mainWindow(), programTitle(), question);
 }
 
 void ChannelColorCommands::ClearNameChannelItemClick()

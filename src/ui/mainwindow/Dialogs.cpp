@@ -1,10 +1,12 @@
 #include "ui/mainwindow/Dialogs.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+
+#include "ui/widgets/Controls.h"
 
 bool QtDialogs::askYesNo(QWidget *parent, const QString &title, const QString &text)
 {
@@ -19,7 +21,7 @@ void QtDialogs::warning(QWidget *parent, const QString &title, const QString &te
 
 void QtDialogs::error(QWidget *parent, const QString &text)
 {
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    QMessageBox::critical(parent, korvanel::programTitle(), text, QMessageBox::Ok);
 }
 
 QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)

@@ -1,7 +1,6 @@
 #include "ui/mainwindow/ShowFileCommands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -140,8 +139,7 @@ void ShowFileCommands::ConvertorFileName()
 
 void ShowFileCommands::NewItemClick()
 {
-    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(),
-                                     tr("Создать новое ШОУ?")))
+    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), programTitle(), tr("Создать новое ШОУ?")))
         return;
     // The old show is not wiped when the operator wanted it saved and that failed.
     if (SaveFileAs() == Save::Failed)

@@ -1,6 +1,5 @@
 #include "ui/rightcolumn/ConveyorControl.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -149,8 +148,7 @@ void ConveyorControl::SpeedButtonKonvSpisClick()
 
 void ConveyorControl::SpeedButtonKonvNewClick()
 {
-    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), QApplication::applicationDisplayName(),
-                                     tr("Удалить все файлы конвейра ? ")))
+    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), programTitle(), tr("Удалить все файлы конвейра ? ")))
         return;
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
         m_window.engine().ConveyorFiles[slotIndex(n)].clear();

@@ -79,4 +79,6 @@ void takeTypedNumbers(std::initializer_list<QAbstractSpinBox *> boxes)
         box->interpretText();
 }
 
+QString programTitle() { return QStringLiteral("Korvanel WIN10"); }
+
 } // namespace korvanel

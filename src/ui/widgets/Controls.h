@@ -43,6 +43,10 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint, bool checked);
 
+// The program's own name, the title of its message boxes. It is not the
+// application's display name, which the platform would add to every caption.
+QString programTitle();
+
 // A named control inside the page or group that holds it.
 template <class T>
 T *namedChild(const QObject &owner, const char *name)

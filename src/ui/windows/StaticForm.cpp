@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -228,8 +227,7 @@ void TStaticForm::ScrollBar1Change(int position)
 
 void TStaticForm::SpeedButtonDelAllClick()
 {
-    if (!m_window.dialogs().askYesNo(this, QApplication::applicationDisplayName(),
-                                     tr("Удалить все Статические картинки?")))
+    if (!m_window.dialogs().askYesNo(this, programTitle(), tr("Удалить все Статические картинки?")))
         return;
     m_undo->setEnabled(true);
     m_window.engine().SceneMemory.copyTo(m_undoImage);
@@ -241,7 +239,7 @@ void TStaticForm::SpeedButtonDelAllClick()
 
 void TStaticForm::SpeedButtonDel1Click()
 {
-    if (!m_window.dialogs().askYesNo(this, QApplication::applicationDisplayName(), tr("Удалить статическую картинку?")))
+    if (!m_window.dialogs().askYesNo(this, programTitle(), tr("Удалить статическую картинку?")))
         return;
     m_undo->setEnabled(true);
     m_window.engine().SceneMemory.copyTo(m_undoImage);

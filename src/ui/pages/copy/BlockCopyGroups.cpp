@@ -1,6 +1,5 @@
 #include "ui/pages/copy/BlockCopyGroups.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -114,7 +113,7 @@ QSpinBox *BlockCopyGroups::spin(const char *name) const
 void BlockCopyGroups::finish(BlockCopyResult result)
 {
     m_commands.reportSnapshots(1);
-    const QString title = QApplication::applicationDisplayName();
+    const QString title = programTitle();
     if (result == BlockCopyResult::TooManyChannels)
         m_window.dialogs().warning(&m_window.mainWindow(), title,
                                    tr(" Копирование не выполнено:Максимальное число каналов > 256 ! "));

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -91,7 +90,7 @@ void NameBlockCopyGroup::SpeedButtonNameBlocCopyClick()
     m_commands.ToMemoryUndo();
     const auto fits = [](const NameBlock &block) { return block.last - block.first + block.to <= 255; };
     if (!fits({m_first->value(), m_last->value(), m_from->value()})) {
-        m_window.dialogs().warning(&m_window.mainWindow(), QApplication::applicationDisplayName(),
+        m_window.dialogs().warning(&m_window.mainWindow(), programTitle(),
                                    tr(" Копирование не выполнено: Максимальное число имен > 256 ! "));
         m_faders.ReturnName();
         return;
