@@ -188,8 +188,12 @@ void TBaseForm::buildStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar"));
     m_statusPanel0 = new QLabel(QStringLiteral("empty"), bar);
     m_statusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    m_statusPanel0->setFixedWidth(200);
-    bar->addWidget(m_statusPanel0);
+    // At least the design width; a longer message runs on over the bar, and
+    // onto a second line rather than being cut; it never widens the window.
+    m_statusPanel0->setMinimumWidth(200);
+    m_statusPanel0->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_statusPanel0->setWordWrap(true);
+    bar->addWidget(m_statusPanel0, 1);
     m_status = new StatusLine(m_statusPanel0, this);
     setStatusBar(bar);
 }

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/StatusLine.h"
 
+#include <QEvent>
 #include <QLabel>
 
 StatusLine::StatusLine(QLabel *panel, QObject *parent) : QObject(parent), m_panel(panel)
@@ -7,13 +8,28 @@ StatusLine::StatusLine(QLabel *panel, QObject *parent) : QObject(parent), m_pane
     m_timer.setObjectName("TimerStatus");
     m_timer.setInterval(5000);
     connect(&m_timer, &QTimer::timeout, this, &StatusLine::TimerStatusTimer);
+    m_panel->installEventFilter(this);
+}
+
+bool StatusLine::eventFilter(QObject *watched, QEvent *event)
+{
+    // Texts given while the window was being built count their 5 s from when it is seen.
+    if (watched == m_panel && event->type() == QEvent::Show && !m_panel->text().isEmpty() && m_waitingForShow) {
+        m_waitingForShow = false;
+        m_timer.start();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void StatusLine::OutStatus(const QString &text)
 {
     // A running timer is not restarted: the line empties 5 s after the first text.
-    if (!m_timer.isActive())
-        m_timer.start();
+    if (!m_timer.isActive() && !m_waitingForShow) {
+        if (m_panel->isVisible())
+            m_timer.start();
+        else
+            m_waitingForShow = true;
+    }
     m_panel->setText(m_panel->text() + text);
 }
 

@@ -18,7 +18,11 @@ public:
 public slots:
     void TimerStatusTimer();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QLabel *m_panel;
     QTimer m_timer;
+    bool m_waitingForShow = false;
 };

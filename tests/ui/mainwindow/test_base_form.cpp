@@ -303,7 +303,7 @@ TEST_F(FormTest, ToolBarButtonsInOrderWithHintsAndTheirMenuCommands)
     EXPECT_TRUE(get<QAction>("AvtoDobScenaItem")->isChecked());
 }
 
-TEST_F(FormTest, StatusLineHasOnePanelOfFixedWidth)
+TEST_F(FormTest, StatusLineShowsLongMessagesInFullWithoutWideningTheWindow)
 {
     auto *bar = get<QStatusBar>("StatusBar");
     QLabel *panel = form->StatusPanel0();
@@ -312,7 +312,27 @@ TEST_F(FormTest, StatusLineHasOnePanelOfFixedWidth)
     EXPECT_TRUE(bar->isAncestorOf(panel));
     EXPECT_EQ(panel->text(), "empty");
     EXPECT_EQ(panel->minimumWidth(), 200);
-    EXPECT_EQ(panel->maximumWidth(), 200);
+
+    // Texts given before the window is seen count their time from when it is.
+    form->OutStatus(QString::fromUtf8(" Папка программы только для чтения: настройки сохраняются в "
+                                      "/home/operator/.local/share/korvanel "));
+    EXPECT_FALSE(form->statusLine().TimerStatus().isActive());
+    const int narrowest = form->minimumSizeHint().width();
+    form->resize(895, 658);
+    form->show();
+    EXPECT_TRUE(form->statusLine().TimerStatus().isActive());
+    form->OutStatus(QString::fromUtf8(" Интерфейс отключен от компьютера ") + QString(300, QLatin1Char('x')));
+    QTest::qWait(20);
+    EXPECT_LE(form->minimumSizeHint().width(), narrowest);
+    EXPECT_EQ(form->width(), 895);
+    form->StatusPanel0()->setText(QString::fromUtf8("empty Папка программы только для чтения: настройки сохраняются в "
+                                                    "/home/operator/.local/share/korvanel  Вывод DMX без приоритета "
+                                                    "реального времени "));
+    QTest::qWait(20);
+    EXPECT_GT(panel->width(), 200);
+    const QRect needed =
+        panel->fontMetrics().boundingRect(QRect(0, 0, panel->width(), 1000), Qt::TextWordWrap, panel->text());
+    EXPECT_GE(panel->height(), needed.height()) << "a line of it is cut off";
 }
 
 TEST_F(FormTest, SpeedButtonsNeverTakeTheFocus)

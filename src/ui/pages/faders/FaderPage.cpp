@@ -9,8 +9,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 #include "core/Engine.h"
@@ -38,6 +41,64 @@ QByteArray numbered(const char *stem, int k, bool twoDigits = false, const char 
         number.prepend('0');
     return stem + number + suffix;
 }
+
+// The heading keeps its caption as text; each of its word groups (parted by
+// three or more blanks) is drawn centred over its own column of the rows.
+class ColumnHeading : public QLabel {
+public:
+    ColumnHeading(const QString &caption, const QGridLayout &grid, QWidget *parent)
+        : QLabel(caption, parent), m_grid(grid)
+    {
+    }
+    static QStringList groups(const QString &caption)
+    {
+        static const QRegularExpression gap(QStringLiteral(" {3,}"));
+        return caption.split(gap, Qt::SkipEmptyParts);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        const QStringList words = groups(text());
+        // Centred over its column; a heading wider than a narrow column moves
+        // right of its left neighbour, and all move left from the right edge.
+        constexpr int Gap = 6;
+        std::vector<QRect> places;
+        int leftBound = 0;
+        for (int column = 0; column < words.size(); ++column) {
+            const QRect cell = m_grid.cellRect(1, column).translated(-geometry().x(), 0);
+            const int w = fontMetrics().horizontalAdvance(words[column]);
+            const int x = std::max(cell.center().x() - w / 2, leftBound);
+            places.emplace_back(x, 0, w, height());
+            leftBound = x + w + Gap;
+        }
+        int rightBound = width();
+        for (auto place = places.rbegin(); place != places.rend(); ++place) {
+            if (place->right() >= rightBound)
+                place->moveRight(rightBound - 1);
+            rightBound = place->left() - Gap;
+        }
+        for (std::size_t i = 0; i < places.size(); ++i)
+            painter.drawText(places[i], Qt::AlignCenter | Qt::TextDontClip, words[static_cast<qsizetype>(i)]);
+    }
+
+private:
+    const QGridLayout &m_grid;
+};
+
+// Room for a name of NameSize characters of capitals, the widest names operators type.
+int nameFieldWidth(const QLineEdit &field)
+{
+    const QString widest = QStringLiteral("ПРОЖЕКТОР ПАР 64");
+    static_assert(NameSize == 16);
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+    const QSize text(field.fontMetrics().horizontalAdvance(widest) + 4, field.fontMetrics().height());
+    return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &field).width();
+}
 } // namespace
 
 FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings, ConveyorGroup &conveyor)
@@ -62,12 +123,18 @@ void FaderPage::buildRows(FaderTab &tab)
     QWidget *area = grid->parentWidget();
     grid->setHorizontalSpacing(3);
 
-    QLabel *header = makeLabel(area, "LabelOpis",
-                               tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала          "
-                                  "    Время изменения     Выбор"));
-    // The heading spells out the columns; at a narrow width it is cut, not the rows.
+    auto *header =
+        new ColumnHeading(tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала     "
+                             "         Время изменения     Выбор"),
+                          *grid, area);
+    header->setObjectName(QStringLiteral("LabelOpis"));
     header->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(header, 0, 0, 1, 9);
+    // The columns up to the name are at least as wide as their headings; the
+    // rate and selection headings may reach over their neighbours' room.
+    const QStringList headings = ColumnHeading::groups(header->text());
+    for (int column = 0; column < std::min<int>(headings.size(), 6); ++column)
+        grid->setColumnMinimumWidth(column, header->fontMetrics().horizontalAdvance(headings[column]) + 4);
 
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
         Row &row = m_rows[index(k)];
@@ -92,7 +159,7 @@ void FaderPage::buildRows(FaderTab &tab)
         row.name->setMaxLength(static_cast<int>(NameSize));
         row.name->setValidator(new NameValidator(row.name));
         row.name->setToolTip(tr("Имя канала. Максимальное число символов - 16. Для изменения цвета дабл-клик"));
-        row.name->setFixedSize(112, RowHeight);
+        row.name->setFixedSize(nameFieldWidth(*row.name), RowHeight);
         row.name->installEventFilter(this);
         row.rate = makeScrollBar(area,
                                  {numbered("ScrollBarRate", k, true).constData(), Qt::Horizontal, 0, 7, 2, 5,

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/WrappingLabel.h"
 
 namespace korvanel {
 
@@ -24,13 +25,14 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
     // labels from the drive the program runs from.
     auto *usb = new QGroupBox(tr("Состояние шины USB "), this);
     auto *usbLayout = new QVBoxLayout(usb);
+    // Device texts, the library in use (a path, with any library found but
+    // refused), the write faults the link recovered from, the disk: all wrap.
     for (const char *name : {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelUsbLibrary", "LabelUsbWriteFault",
-                             "LabelDiskFree", "LabelDiskSize"})
-        usbLayout->addWidget(makeLabel(usb, name, {}));
-    // Which library drives the interface, and any that was found but refused;
-    // then the write faults the link recovered from, which the status line shows only briefly.
-    usb->findChild<QLabel *>(QStringLiteral("LabelUsbLibrary"))->setWordWrap(true);
-    usb->findChild<QLabel *>(QStringLiteral("LabelUsbWriteFault"))->setWordWrap(true);
+                             "LabelDiskFree", "LabelDiskSize"}) {
+        auto *label = new WrappingLabel(usb);
+        label->setObjectName(QString::fromLatin1(name));
+        usbLayout->addWidget(label);
+    }
     usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
 
     auto *layout = new QVBoxLayout(this);

@@ -54,6 +54,12 @@ WindowColorGroup::WindowColorGroup(WindowServices &window, OptionsTab &tab, cons
     connect(&files, &ShowFileCommands::windowColourChanged, this, &WindowColorGroup::SetColorAll);
 }
 
+QColor WindowColorGroup::readableOn(const QColor &background)
+{
+    const int luma = (299 * background.red() + 587 * background.green() + 114 * background.blue()) / 1000;
+    return luma < 128 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
 void WindowColorGroup::SetColorAll()
 {
     const Engine &engine = m_window.engine();
@@ -76,7 +82,16 @@ void WindowColorGroup::SetColorAll()
     QPalette groupPalette = m_group->palette();
     if (groupPalette.color(QPalette::Window) != chosen || !m_group->testAttribute(Qt::WA_SetPalette)) {
         groupPalette.setColor(QPalette::Window, chosen);
+        groupPalette.setColor(QPalette::WindowText, readableOn(chosen));
         m_group->setPalette(groupPalette);
+        // The window's style sheet keeps a palette from reaching the children: each caption gets its own.
+        for (QWidget *caption : m_group->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!qobject_cast<QLabel *>(caption) && !qobject_cast<QCheckBox *>(caption))
+                continue;
+            QPalette own = caption->palette();
+            own.setColor(QPalette::WindowText, readableOn(chosen));
+            caption->setPalette(own);
+        }
     }
 
     const QColor window = lock != 0 ? chosen : QApplication::palette().color(QPalette::Window);

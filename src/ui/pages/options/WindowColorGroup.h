@@ -3,6 +3,7 @@
 // page. The colour lives in the show's system row, so each show file brings
 // its own; SetColorAll mirrors it into the controls and paints the window.
 
+#include <QColor>
 #include <QObject>
 #include <array>
 
@@ -25,6 +26,8 @@ public:
     QScrollBar *slider(int component) const { return m_sliders.at(static_cast<std::size_t>(component)); }
 
 public slots:
+    // Black or white text, whichever reads on the background.
+    static QColor readableOn(const QColor &background);
     void SetColorAll();
     // Red = 0, green = 1, blue = 2.
     void ScrollBarColorChange(int component, int position);

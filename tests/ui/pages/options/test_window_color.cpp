@@ -33,6 +33,16 @@ TEST_F(WindowColor, WithTheLockOffOnlyTheGroupShowsTheShowsColour)
     EXPECT_EQ(windowColor(), QApplication::palette().color(QPalette::Window));
     EXPECT_EQ(groupColor(), QColor(20, 197, 190));
     EXPECT_EQ(engine->sys(SysColorLock), 0) << "mirroring stores nothing back";
+    // The captions on the group read on a dark colour.
+    engine->setSys(SysGreen, 0);
+    engine->setSys(SysBlue, 0);
+    form->ReturnPageControlAll();
+    for (const char *caption : {"GroupBoxColor", "CheckBoxColorZamok", "LabelKeySp"})
+        EXPECT_EQ(get<QWidget>(caption)->palette().color(QPalette::WindowText), QColor(Qt::white)) << caption;
+    engine->setSys(SysGreen, 197);
+    engine->setSys(SysBlue, 190);
+    form->ReturnPageControlAll();
+    EXPECT_EQ(get<QWidget>("LabelKeySp")->palette().color(QPalette::WindowText), QColor(Qt::black));
 
     click(get<QCheckBox>("CheckBoxColorZamok"));
     get<QScrollBar>("ScrollBarBlue")->setValue(7);
