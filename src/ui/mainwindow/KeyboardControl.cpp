@@ -1,9 +1,11 @@
 #include "ui/mainwindow/KeyboardControl.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWindow>
 
 #include "core/Engine.h"
@@ -16,6 +18,28 @@
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
+
+namespace {
+
+// A control the operator types into: channel names, number boxes, any other text input.
+bool isTextField(const QWidget &widget)
+{
+    return qobject_cast<const QLineEdit *>(&widget) != nullptr ||
+        qobject_cast<const QAbstractSpinBox *>(&widget) != nullptr || widget.testAttribute(Qt::WA_InputMethodEnabled);
+}
+
+// The keys that work on a name's text as a whole.
+bool isTextEditingKey(const QKeyEvent &event)
+{
+    for (const QKeySequence::StandardKey key : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                                                QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo}) {
+        if (event.matches(key))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 KeyboardControl::KeyboardControl(WindowServices &window, ChannelSettingsGroup &settings, ConveyorGroup &conveyor,
                                  ConveyorControl &conveyorControl, SequencerControl &sequencer, QLabel &keyLabel)
@@ -45,9 +69,49 @@ bool KeyboardControl::controlHasFocus() const
     return focus != nullptr && focus != &m_mainWindow;
 }
 
+bool KeyboardControl::focusedFieldTakes(const QKeyEvent &event) const
+{
+    QWidget *focus = m_mainWindow.focusWidget();
+    if (focus == nullptr || !isTextField(*focus))
+        return false;
+    // The field says which keys it acts on itself, as it tells the shortcuts:
+    // its characters and its editing keys, not Ctrl or Ctrl with a digit.
+    QKeyEvent probe(QEvent::ShortcutOverride, event.key(), event.modifiers(), event.nativeScanCode(),
+                    event.nativeVirtualKey(), event.nativeModifiers(), event.text(), event.isAutoRepeat(),
+                    event.count());
+    probe.ignore();
+    static_cast<QObject *>(focus)->event(&probe);
+    return probe.isAccepted();
+}
+
+// Menu shortcuts run from whatever control has the focus. A name field keeps
+// only the keys that work on its text as a whole (copy, cut, paste, select
+// all, undo, redo), so Ctrl+C, Ctrl+Insert, Ctrl+V and Ctrl+A copy, paste and
+// select there, while Ctrl+E, Ctrl+Delete and the other command keys run their
+// commands. A number box keeps none. F1 is no field's key; a Ctrl key that no
+// command uses still reaches the field.
+bool KeyboardControl::commandOverField(const QObject *watched, const QKeyEvent &event) const
+{
+    const auto *field = qobject_cast<const QWidget *>(watched);
+    if (field == nullptr || field->window() != &m_mainWindow || !isTextField(*field))
+        return false;
+    if (!event.modifiers().testFlag(Qt::ControlModifier))
+        return false;
+    const bool numberBox = qobject_cast<const QAbstractSpinBox *>(field) != nullptr ||
+        qobject_cast<const QAbstractSpinBox *>(field->parentWidget()) != nullptr;
+    return numberBox || !isTextEditingKey(event);
+}
+
 bool KeyboardControl::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (commandOverField(watched, *static_cast<QKeyEvent *>(event))) {
+            // Unclaimed, the key runs its shortcut, if one has it.
+            event->ignore();
+            return true;
+        }
+        break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         if (watched == m_mainWindow.windowHandle() && watched != nullptr)
@@ -67,9 +131,11 @@ bool KeyboardControl::keyEvent(QKeyEvent &event)
 {
     const std::uint16_t key = virtualKey(event, m_native);
     const bool press = event.type() == QEvent::KeyPress;
-    // Without the preview a focused control takes its keys alone; a key held
-    // down from before still gets its key-up, so no flash sticks.
-    const bool handled = m_preview || !controlHasFocus();
+    // A focused text or number field takes the keys it acts on, preview or
+    // not; without the preview any focused control takes its keys alone. A key
+    // held down from before still gets its key-up, so no flash sticks.
+    const bool fieldKey = focusedFieldTakes(event);
+    const bool handled = !fieldKey && (m_preview || !controlHasFocus());
     if (press) {
         if (handled)
             FormKeyDown(key, event.isAutoRepeat());
@@ -82,10 +148,8 @@ bool KeyboardControl::keyEvent(QKeyEvent &event)
     const KeyAction action = liveKey(key, conveyorKeysOn()).action;
     if (action == KeyAction::None || action == KeyAction::Ctrl)
         return false;
-    // A key of the map does not also press a focused button or box; a text
-    // field still gets its characters.
-    const QWidget *focus = m_mainWindow.focusWidget();
-    return focus == nullptr || !focus->testAttribute(Qt::WA_InputMethodEnabled);
+    // A key of the map does not also press a focused button or box.
+    return !fieldKey;
 }
 
 void KeyboardControl::FormKeyDown(std::uint16_t key, bool autoRepeat)

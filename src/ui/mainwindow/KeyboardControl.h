@@ -2,7 +2,8 @@
 // The live keyboard of the main window: picture flashes, blackout, start and
 // stop, and the conveyor keys. While CheckBoxFlashOn is checked the window
 // sees every key before the focused control does (key preview); keys the map
-// uses then stay with the map, unless the focused control takes typed text.
+// uses then stay with the map. A focused text or number field keeps the keys
+// it types or edits with, and gives the window's Ctrl commands way.
 
 #include <QObject>
 #include <cstdint>
@@ -49,6 +50,8 @@ protected:
 private:
     bool keyEvent(QKeyEvent &event);
     bool controlHasFocus() const;
+    bool focusedFieldTakes(const QKeyEvent &event) const;
+    bool commandOverField(const QObject *watched, const QKeyEvent &event) const;
     bool conveyorKeysOn() const;
     void run(const KeyCommand &command, bool down);
 

@@ -2,11 +2,18 @@
 // the system delivers them, with the other windows of the program alive.
 #include "ui/live_fixture.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include "ui/mainwindow/KeyboardControl.h"
+#include "ui/mainwindow/MainMenu.h"
+#include "ui/pages/faders/FaderPage.h"
 
 using namespace korvanel;
 
@@ -23,6 +30,49 @@ protected:
         engine->SceneMemory.set(sceneByte(0, 5), 20);
     }
     bool playing() const { return load(engine->PlayMode) == 1; }
+    void focusOn(QWidget *control)
+    {
+        bringToFront(control);
+        control->setFocus();
+        ASSERT_EQ(form->focusWidget(), control) << control->objectName().toStdString();
+    }
+};
+
+// Counts the menu shortcuts that reach their item, without running the commands.
+class ShortcutsReached : public QObject {
+public:
+    explicit ShortcutsReached(const MainMenu &menu)
+    {
+        for (QAction *item : menu.findChildren<QAction *>()) {
+            if (item->shortcut().isEmpty())
+                continue;
+            item->setEnabled(true);
+            item->installEventFilter(this);
+            items.push_back(item);
+        }
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        reached.append(watched->objectName());
+        return true;
+    }
+    std::vector<QAction *> items;
+    QStringList reached;
+};
+
+// A field that claims every Ctrl key for itself, as line edits do with Ctrl+E
+// and Ctrl+Delete on some desktops.
+class ClaimsEveryCtrlKey : public QObject {
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::ControlModifier))
+            event->accept();
+        return false;
+    }
 };
 
 } // namespace
@@ -238,4 +288,75 @@ TEST_F(LiveKeys, AFlashDoesNotStickWhenTheWindowLosesTheKeyboard)
     activate(form.get());
     press(Qt::Key_0);
     EXPECT_TRUE(form->CheckBoxBlackOut->isChecked()) << "the key lost with the keyboard is not taken for held";
+}
+
+TEST_F(LiveKeys, EveryTextAndNumberFieldTakesItsOwnCharacters)
+{
+    std::vector<QWidget *> fields;
+    for (QWidget *w : form->findChildren<QWidget *>()) {
+        const bool field = qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w);
+        if (field && !qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+            fields.push_back(w);
+    }
+    ASSERT_GE(fields.size(), FaderCount + 10);
+    for (QWidget *field : fields) {
+        focusOn(field);
+        const QString before = field->property("text").toString();
+        for (Qt::Key key : {Qt::Key_2, Qt::Key_0, Qt::Key_Z, Qt::Key_Equal})
+            tap(key);
+        EXPECT_NE(field->property("text").toString(), before) << field->objectName().toStdString();
+        ASSERT_FALSE(form->CheckBoxBlackOut->isChecked())
+            << "typing 20 toggled blackout in " << field->objectName().toStdString();
+        ASSERT_FALSE(playing()) << field->objectName().toStdString();
+    }
+    QTest::keyPress(keyWindow(), Qt::Key_Z);
+    EXPECT_FALSE(picture(9)->isChecked()) << "a held key is the field's too";
+    QTest::keyRelease(keyWindow(), Qt::Key_Z);
+
+    // Keys no field types still reach the map there: Ctrl with 5 latches picture 5.
+    press(Qt::Key_Control, Qt::ControlModifier);
+    tap(Qt::Key_5, Qt::ControlModifier);
+    release(Qt::Key_Control);
+    EXPECT_TRUE(picture(4)->isChecked());
+
+    // Off the fields the map has them back, also on a focused button.
+    focusOn(get<QToolButton>("SpeedButtonPlay"));
+    tap(Qt::Key_0);
+    EXPECT_TRUE(form->CheckBoxBlackOut->isChecked());
+}
+
+TEST_F(LiveKeys, MenuShortcutsRunFromAnyFieldThatKeepsOnlyItsTextKeys)
+{
+    ShortcutsReached menu(*form->mainMenu());
+    ASSERT_EQ(menu.items.size(), 14u);
+    ClaimsEveryCtrlKey claims;
+    const QStringList nameFieldKeeps = {"CopyToBufferItem", "NewPasteItem", "InsertScenaItem", "AreaItem"};
+
+    QLineEdit *name = form->faderPage()->edit(1);
+    for (QWidget *field : std::initializer_list<QWidget *>{name, get<QSpinBox>("SpinEditLevelFirst")}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        focusOn(field);
+        field->installEventFilter(&claims);
+        QStringList expected;
+        menu.reached.clear();
+        for (QAction *item : menu.items) {
+            const QKeyCombination keys = item->shortcut()[0];
+            tap(keys.key(), keys.keyboardModifiers());
+            if (field != name || !nameFieldKeeps.contains(item->objectName()))
+                expected.append(item->objectName());
+        }
+        EXPECT_EQ(menu.reached.join(' ').toStdString(), expected.join(' ').toStdString());
+        field->removeEventFilter(&claims);
+    }
+
+    // What the name field keeps works on its text, and no picture key flashes with it.
+    focusOn(name);
+    name->setText(QStringLiteral("Пушка"));
+    tap(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(name->selectedText(), "Пушка");
+    tap(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Пушка");
+    for (std::size_t k = 0; k < StaticPictureCount; ++k)
+        EXPECT_FALSE(picture(k)->isChecked()) << k;
+    EXPECT_FALSE(handScan->isVisible());
 }
