@@ -124,6 +124,7 @@ TEST_F(Shell, OutStatusJoinsTextsAndEmptiesFiveSecondsAfterTheFirst)
 {
     auto *panel = ctl<QLabel>("StatusPanel0");
     EXPECT_EQ(panel->text(), "empty");
+    form->show();
     form->OutStatus(" one");
     QTimer &timer = form->statusLine().TimerStatus();
     EXPECT_TRUE(timer.isActive());
