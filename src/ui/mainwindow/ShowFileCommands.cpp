@@ -120,15 +120,19 @@ ShowFileCommands::Save ShowFileCommands::SaveFileAs()
     return SaveFile() ? Save::Saved : Save::Failed;
 }
 
+QString ShowFileCommands::notLoadedText(const QString &showName) { return tr("%1 не загружен").arg(showName); }
+
 void ShowFileCommands::ManualLoad()
 {
-    if (BlocOpenFile() == Load::Failed)
+    const Load load = BlocOpenFile();
+    if (load == Load::Failed)
         return;
     Engine &engine = m_window.engine();
     engine.setSys(SysCurrentScene, 0);
     RaschetAdr(engine, 0);
     ConvertorFileName();
-    namedChild<QLabel>(m_conveyor, "LabelKonveyr")->setText(KonveyrShowName);
+    namedChild<QLabel>(m_conveyor, "LabelKonveyr")
+        ->setText(load == Load::Loaded ? KonveyrShowName : notLoadedText(KonveyrShowName));
     m_window.ReturnPageControlAll();
 }
 

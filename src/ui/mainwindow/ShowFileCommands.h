@@ -45,6 +45,8 @@ public:
     void ConvertorFileName();
 
     // Short name of the show last loaded or chosen for the conveyor.
+    // The conveyor label of a slot whose show could not be loaded.
+    static QString notLoadedText(const QString &showName);
     QString KonveyrShowName;
 
     // Runs from start-up to exit; start-up starts it.

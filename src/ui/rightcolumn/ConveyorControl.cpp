@@ -118,16 +118,24 @@ void ConveyorControl::KonveyrJob()
     const ConveyorStep step = konveyrStep(KonveyrPosition, activeSlots, assignedSlots);
     ShowFileCommands &files = m_files;
     Engine &engine = m_window.engine();
+    QString notLoaded;
     if (step.load != 0) {
+        const QString inMemory = m_window.OpenDialogFileName;
         m_window.OpenDialogFileName = QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str());
-        // A show that is gone or unreadable is reported; the list goes on with the show in memory.
-        files.BlocOpenFile();
+        // A show that is gone or unreadable is reported; the list goes on with
+        // the show in memory, and the label says the slot's show is not on.
+        if (files.BlocOpenFile() != ShowFileCommands::Load::Loaded) {
+            files.ConvertorFileName();
+            notLoaded = files.KonveyrShowName;
+            m_window.OpenDialogFileName = inMemory;
+        }
     }
     engine.setSys(SysCurrentScene, 0);
     RaschetAdr(engine, 0);
     files.ConvertorFileName();
     if (step.labelPosition != 0)
-        m_label->setText(QString::number(step.labelPosition) + QLatin1Char(' ') + files.KonveyrShowName);
+        m_label->setText(QString::number(step.labelPosition) + QLatin1Char(' ') +
+                         (notLoaded.isEmpty() ? files.KonveyrShowName : ShowFileCommands::notLoadedText(notLoaded)));
     KonveyrPosition = step.nextPosition;
 }
 

@@ -203,9 +203,15 @@ TEST_F(Conveyor, AShowThatIsGoneIsReportedAndTheRunGoesOn)
     click(mode("SpeedButtonKonvSpisBegin"));
     EXPECT_TRUE(form->StatusPanel0()->text().endsWith("Файл ШОУ не найден "));
     EXPECT_EQ(loadedMarker(), 7) << "the show in memory stays";
-    EXPECT_EQ(label(), "3 gone");
+    EXPECT_EQ(label(), QString::fromUtf8("3 gone не загружен"));
     EXPECT_EQ(load(engine->PlayMode), 1);
     wrap();
     EXPECT_EQ(loadedMarker(), 60);
     EXPECT_EQ(label(), "6 six");
+
+    // By hand, too: the slot's show is not the one on.
+    click(mode("SpeedButtonKonvHand"));
+    click(slot(3));
+    EXPECT_EQ(label(), QString::fromUtf8("gone не загружен"));
+    EXPECT_EQ(loadedMarker(), 60);
 }
