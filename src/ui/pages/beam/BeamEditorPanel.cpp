@@ -166,18 +166,19 @@ QWidget *BeamEditorPanel::buildChannels()
         m_secondNames[i] = makeLabel(box, numbered("LabelXYareaSecondName", k).constData(), {});
         m_firstNames[i]->setFont(small);
         m_secondNames[i]->setFont(small);
-        const int row = 2 * (k - 1);
+        // The two names of a pair one under the other: side by side, two
+        // sixteen-letter names do not fit the column.
+        const int row = 3 * (k - 1);
         grid->addWidget(m_copyTo[i], row, 0);
-        grid->addWidget(m_pairs[i], row, 1, 1, 2);
+        grid->addWidget(m_pairs[i], row, 1);
         grid->addWidget(m_firstNames[i], row + 1, 1);
-        grid->addWidget(m_secondNames[i], row + 1, 2);
+        grid->addWidget(m_secondNames[i], row + 2, 1);
         connect(m_pairs[i], &QScrollBar::valueChanged, this, [this] {
             ReLabelEdiXY();
             ReturnEditXY();
         });
     }
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
     return box;
 }
 
