@@ -99,6 +99,9 @@ TEST_F(UsbStartUp, NoDeviceAtStartThenPluggedInFramesFlowWithoutRestart)
     EXPECT_EQ(escaped[3], 0xFF);
     EXPECT_EQ(escaped[4], 0xF7);
 
+    // The start-up messages keep the line for their time; then the link has it.
+    EXPECT_TRUE(panel().startsWith("empty"));
+    form->statusLine().TimerStatusTimer();
     shell->usbLinkPanel()->ShowLinkStatus();
     EXPECT_EQ(form->CaptionPrefix, "FILE: ");
     EXPECT_EQ(panel(), "");

@@ -76,6 +76,7 @@ public:
     void showSceneReadouts() override;
     void disableUndo() override;
     void OutStatus(const QString &text) override { m_status->OutStatus(text); }
+    bool statusMessageShowing() const override { return m_status->showing(); }
     StatusLine &statusLine() const { return *m_status; }
     void setPageRefresh(int page, std::function<void()> refresh) override;
     int currentPage() const override;

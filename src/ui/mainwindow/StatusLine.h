@@ -14,6 +14,7 @@ public:
 
     void OutStatus(const QString &text);
     QTimer &TimerStatus() { return m_timer; }
+    bool showing() const { return m_timer.isActive() || m_waitingForShow; }
 
 public slots:
     void TimerStatusTimer();

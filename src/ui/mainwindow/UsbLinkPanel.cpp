@@ -76,7 +76,11 @@ void UsbLinkPanel::ShowLinkStatus()
         m_window.CaptionPrefix = QStringLiteral(" DEMO MODE: ");
         panel = writeFault ? WriteFaultText() : qt(texts.UsbStatusText);
     }
-    m_statusPanel.setText(panel);
+    // A message on the line keeps its time unless the link has news; the
+    // start-up message already carries what the link first says.
+    if (!m_window.statusMessageShowing() || (m_lastPanel && panel != *m_lastPanel))
+        m_statusPanel.setText(panel);
+    m_lastPanel = panel;
 
     // The options page keeps the last one after the frames have resumed.
     if (m_writeFaultLabel != nullptr && faults != 0) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -48,6 +49,8 @@ private:
     QCheckBox *m_demo = nullptr;
     QLabel *m_writeFaultLabel = nullptr;
     std::uint32_t m_writeFaultsSeen = 0;
+    // What the link last had to say; none before the first look.
+    std::optional<QString> m_lastPanel;
 };
 
 } // namespace korvanel

@@ -28,6 +28,8 @@ public:
     virtual QWidget &mainWindow() = 0;
 
     virtual void OutStatus(const QString &text) = 0;
+    // A message of OutStatus is on the status line and has time left.
+    virtual bool statusMessageShowing() const = 0;
     virtual void ClearAll() = 0;
     virtual void ReturnPageControlAll() = 0;
     virtual void TempStatus() = 0;

@@ -37,6 +37,13 @@ TEST(UsbLinkPanel, AWriteFaultIsShownInTheStatusLineAndOnTheOptionsPage)
     EXPECT_EQ(panel(), "");
     EXPECT_EQ(options(), "");
 
+    // A message keeps the line for its time: the once-a-second look that has
+    // nothing new does not wipe it; news of the link does.
+    form.show();
+    form.OutStatus(QString::fromUtf8(" Нет файла кодера"));
+    usb.ShowLinkStatus();
+    EXPECT_EQ(panel(), QString::fromUtf8(" Нет файла кодера"));
+
     // The reopen fails at first: shown for as long as it is under way.
     fake.failNext("FT_Write", ft::IoError);
     link.SendToUsb(*frame);
