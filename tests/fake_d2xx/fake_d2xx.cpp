@@ -1,9 +1,10 @@
 // A fake D2XX library for the tests. It exports the seven D2XX functions the
 // program uses, plus control functions (fake_d2xx_*) that a test finds with
 // dlsym: plug and unplug the device while the program runs, make a call fail,
-// cut a write short, read back every write with its time stamp, and count calls that overlapped
-// in time, which the program must never make.
+// cut a write short, read back every write with its time stamp, count calls that overlapped
+// in time, which the program must never make, and count handles opened and not closed.
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
@@ -22,6 +23,7 @@ constexpr FT_STATUS FT_INVALID_HANDLE = 1;
 constexpr FT_STATUS FT_DEVICE_NOT_FOUND = 2;
 constexpr FT_STATUS FT_DEVICE_NOT_OPENED = 3;
 constexpr FT_STATUS FT_IO_ERROR = 4;
+constexpr FT_STATUS FT_INSUFFICIENT_RESOURCES = 5;
 constexpr FT_STATUS FT_INVALID_PARAMETER = 6;
 
 enum Function { ListDevices, Open, Close, ResetDevice, SetTimeouts, GetQueueStatus, Write, FunctionCount };
@@ -29,6 +31,8 @@ const char *const FunctionNames[FunctionCount] = {"FT_ListDevices", "FT_Open",  
                                                   "FT_SetTimeouts", "FT_GetQueueStatus", "FT_Write"};
 
 constexpr unsigned MaxDevices = 8;
+// More handles open at once than this is a leak the fake refuses with FT_INSUFFICIENT_RESOURCES.
+constexpr unsigned MaxOpenHandles = 16;
 constexpr unsigned RecordCapacity = 4096;
 constexpr unsigned RecordBytes = 1040;
 
@@ -44,6 +48,9 @@ struct State {
     std::uintptr_t openHandle = 0; // 0: none
     bool openAlive = false;        // false once the device was pulled under the handle
     std::uintptr_t nextHandle = 0x1000;
+    // Every handle opened and not yet closed, a dead one included: a pulled
+    // device's handle holds the library's resources until it is closed.
+    std::uintptr_t handles[MaxOpenHandles] = {};
     char serial[MaxDevices][80];
     char description[MaxDevices][80];
     FT_STATUS failNext[FunctionCount] = {};
@@ -165,7 +172,10 @@ FT_STATUS FT_Open(int deviceNumber, FT_HANDLE *handle)
         return FT_DEVICE_NOT_FOUND;
     if (state.openHandle != 0 && state.openAlive)
         return FT_DEVICE_NOT_OPENED; // already open
-    state.openHandle = ++state.nextHandle;
+    std::uintptr_t *slot = std::find(std::begin(state.handles), std::end(state.handles), 0);
+    if (slot == std::end(state.handles))
+        return FT_INSUFFICIENT_RESOURCES;
+    state.openHandle = *slot = ++state.nextHandle;
     state.openAlive = true;
     *handle = reinterpret_cast<FT_HANDLE>(state.openHandle);
     return FT_OK;
@@ -177,10 +187,14 @@ FT_STATUS FT_Close(FT_HANDLE handle)
     if (call.failure() != FT_OK)
         return call.failure();
     const auto h = reinterpret_cast<std::uintptr_t>(handle);
-    if (h == 0 || h != state.openHandle)
+    std::uintptr_t *slot = std::find(std::begin(state.handles), std::end(state.handles), h);
+    if (h == 0 || slot == std::end(state.handles))
         return FT_INVALID_HANDLE;
-    state.openHandle = 0;
-    state.openAlive = false;
+    *slot = 0;
+    if (h == state.openHandle) {
+        state.openHandle = 0;
+        state.openAlive = false;
+    }
     return FT_OK;
 }
 
@@ -245,6 +259,7 @@ void fake_d2xx_reset()
     state.devices = 0;
     state.openHandle = 0;
     state.openAlive = false;
+    std::fill(std::begin(state.handles), std::end(state.handles), 0);
     setDefaultStrings();
     for (unsigned f = 0; f < FunctionCount; ++f) {
         state.failNext[f] = FT_OK;
@@ -316,6 +331,14 @@ int fake_d2xx_device_open()
 {
     const std::lock_guard lock(state.lock);
     return state.openHandle != 0 && state.openAlive ? 1 : 0;
+}
+
+// Handles opened and not closed yet, dead ones included.
+unsigned fake_d2xx_open_handles()
+{
+    const std::lock_guard lock(state.lock);
+    return static_cast<unsigned>(
+        std::count_if(std::begin(state.handles), std::end(state.handles), [](std::uintptr_t h) { return h != 0; }));
 }
 
 void fake_d2xx_timeouts(unsigned *readTimeout, unsigned *writeTimeout)

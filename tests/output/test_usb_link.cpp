@@ -128,6 +128,7 @@ TEST_F(LinkOnFake, UnplugStopsSendingAndPluggingBackResumes)
     EXPECT_EQ(link->state(), LinkState::Closed);
     EXPECT_EQ(load(link->DeviceListChanged), 1);
     EXPECT_EQ(fake.calls("FT_Close"), 1u) << "the dead handle is given back";
+    EXPECT_EQ(fake.openHandles(), 0u);
     EXPECT_EQ(fake.calls("FT_Open"), 1u) << "no reopen before the device is listed again";
     EXPECT_EQ(load(link->WriteFault), 0) << "an unplug is no passing write fault";
     EXPECT_EQ(link->WriteFaults.load(), 0u);

@@ -38,6 +38,7 @@ public:
         bind("fake_d2xx_calls", m_calls);
         bind("fake_d2xx_overlaps", m_overlaps);
         bind("fake_d2xx_device_open", m_deviceOpen);
+        bind("fake_d2xx_open_handles", m_openHandles);
         bind("fake_d2xx_timeouts", m_timeouts);
         bind("fake_d2xx_write_count", m_writeCount);
         bind("fake_d2xx_write_at", m_writeAt);
@@ -60,6 +61,8 @@ public:
     unsigned calls(const char *function) const { return m_calls(function); }
     unsigned overlaps() const { return m_overlaps(); }
     bool deviceOpen() const { return m_deviceOpen() != 0; }
+    // Handles opened and not closed, a pulled device's dead handle included.
+    unsigned openHandles() const { return m_openHandles(); }
     std::pair<unsigned, unsigned> timeouts() const
     {
         unsigned r = 0, w = 0;
@@ -96,6 +99,7 @@ private:
     unsigned (*m_calls)(const char *) = nullptr;
     unsigned (*m_overlaps)() = nullptr;
     int (*m_deviceOpen)() = nullptr;
+    unsigned (*m_openHandles)() = nullptr;
     void (*m_timeouts)(unsigned *, unsigned *) = nullptr;
     unsigned long long (*m_writeCount)() = nullptr;
     unsigned (*m_writeAt)(unsigned long long, unsigned char *, unsigned, long long *) = nullptr;
