@@ -2,8 +2,12 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +35,51 @@ std::string folderOf(const std::string &path)
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The process that made `name`, if it is one of our temporary files: a save's
+// ".korvanel-<pid>-<n>.tmp" or the start-up's folder probe ".korvanel-probe-<pid>-<n>"
+// (app/CompanionLocation.cpp). 0 for any other name.
+pid_t temporaryOwner(std::string_view name)
+{
+    constexpr std::string_view Prefix = ".korvanel-";
+    constexpr std::string_view Probe = "probe-";
+    constexpr std::string_view Suffix = ".tmp";
+    if (!name.starts_with(Prefix))
+        return 0;
+    name.remove_prefix(Prefix.size());
+    if (name.starts_with(Probe))
+        name.remove_prefix(Probe.size());
+    else if (name.ends_with(Suffix))
+        name.remove_suffix(Suffix.size());
+    else
+        return 0;
+    const char *end = name.data() + name.size();
+    pid_t pid = 0;
+    unsigned long n = 0;
+    const auto [dash, pidError] = std::from_chars(name.data(), end, pid);
+    if (pidError != std::errc{} || pid <= 0 || dash == end || *dash != '-')
+        return 0;
+    const auto [last, nError] = std::from_chars(dash + 1, end, n);
+    return nError == std::errc{} && last == end ? pid : 0;
+}
+
+// A save killed part-way leaves its temporary file behind. The next save into
+// the folder removes those whose process is gone; a live process may still
+// be writing its own.
+void removeStaleTemporaries(const std::string &folder)
+{
+    DIR *dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    const pid_t self = ::getpid();
+    while (const dirent *entry = ::readdir(dir)) {
+        const pid_t owner = temporaryOwner(entry->d_name);
+        if (owner == 0 || owner == self || ::kill(owner, 0) == 0 || errno != ESRCH)
+            continue;
+        ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 int createTemporaryBeside(const std::string &folder, std::string &name)
@@ -107,6 +156,7 @@ FileResult replaceFileContents(const std::string &path, std::span<const std::uin
             return failed(errno);
     }
 
+    removeStaleTemporaries(folderOf(target));
     std::string temporary;
     const int fd = createTemporaryBeside(folderOf(target), temporary);
     if (fd < 0) {
