@@ -2,6 +2,7 @@
 // table as it was; a loaded table, however foreign, never sends a slot from
 // outside the computed frame nor touches the start code, and saves back the same.
 
+#include <array>
 #include <memory>
 
 #include "FuzzSupport.h"
@@ -30,8 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto engine = std::make_unique<Engine>();
     initialiseAtStart(*engine);
-    for (std::size_t i = 0; i < SceneMemorySize; ++i)
-        engine->SceneMemory.set(i, static_cast<std::uint8_t>(i % 251 + 1));
+    static const auto show = [] {
+        auto image = std::make_unique<std::array<std::uint8_t, SceneMemorySize>>();
+        for (std::size_t i = 0; i < SceneMemorySize; ++i)
+            (*image)[i] = static_cast<std::uint8_t>(i % 251 + 1);
+        return image;
+    }();
+    engine->SceneMemory.copyFrom(*show);
     setCoderEntries(*engine, entries);
     store(engine->live.fadeMode, static_cast<std::uint8_t>(FadeMode::Off));
     buildFrame(*engine);
