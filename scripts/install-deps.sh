@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   clang-format python3
+  clang libclang-rt-14-dev # the fuzz preset: clang and its libFuzzer runtime
 )
 
 missing=()

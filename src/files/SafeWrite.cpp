@@ -110,6 +110,22 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
+// A rename lives in the folder: until the folder itself is on the disk, a power
+// cut can bring back the old file after the save was reported done. Best effort:
+// it runs once the new file is in place, so a folder that cannot be opened
+// (no read permission) or synced (a file system without it) does not turn a
+// save that happened into a failed one; the system writes the folder out
+// itself within seconds, and the worst a cut then does is bring back the old
+// file, whole.
+void syncFolder(const std::string &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 // The last resort where the folder takes no new file: the target itself is
 // overwritten. Room for the whole image is taken first, so a full disk fails
 // before a byte of the old contents changes.
@@ -131,6 +147,8 @@ FileResult writeInPlace(const std::string &target, std::span<const std::uint8_t>
     // A longer old file loses its tail.
     if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
         error = errno;
+    // The folder's entry does not change here: the file's own sync takes its
+    // bytes and its new length to the disk.
     if (error == 0 && ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && error == 0)
@@ -183,6 +201,7 @@ FileResult replaceFileContents(const std::string &path, std::span<const std::uin
         ::unlink(temporary.c_str());
         return failed(error);
     }
+    syncFolder(folderOf(target));
     return {};
 }
 

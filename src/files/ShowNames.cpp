@@ -7,22 +7,33 @@ namespace korvanel {
 namespace {
 
 // Length in bytes of the UTF-8 sequence that starts at text[i]; 1 for a byte
-// that does not start a well-formed sequence.
+// that does not start a well-formed sequence. Overlong forms, surrogates and
+// code points past U+10FFFF are not well-formed: the window would show each of
+// their bytes as a character of its own.
 std::size_t sequenceLength(std::string_view text, std::size_t i)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
     std::size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
+    unsigned char low = 0x80; // the range of the second byte
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF)
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4)
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    }
     if (i + length > text.size())
         return 1;
-    for (std::size_t k = 1; k < length; ++k)
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(text[i + k]);
+        if (b < (k == 1 ? low : 0x80) || b > (k == 1 ? high : 0xBF))
             return 1;
+    }
     return length;
 }
 

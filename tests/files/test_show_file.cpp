@@ -266,3 +266,27 @@ TEST_F(ShowFileTest, AWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
     EXPECT_EQ(readBytes(path("small.kvl")), Bytes(10, 0x55));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3);
 }
+
+TEST_F(ShowFileTest, ASaveIsNotReportedFailedWhenOnlyTheFolderSyncFails)
+{
+    // A folder one may write in but not read: the new file goes in, the folder
+    // cannot be opened to sync it afterwards. The save happened; it must say so.
+    writeBytes(path("show.kvl"), Bytes(10, 0x33));
+    ::chmod(path("show.kvl").c_str(), 0666);
+    ::chmod(dir.c_str(), 0333);
+    fillMemory(0x11);
+    FileResult saved;
+    {
+        AsOrdinaryUser user;
+        if (!user.ok()) {
+            ::chmod(dir.c_str(), 0755);
+            GTEST_SKIP() << "running as root without the right to act as an ordinary user";
+        }
+        saved = saveShowFile(*engine, path("show.kvl"));
+    }
+    ::chmod(dir.c_str(), 0755);
+
+    ASSERT_TRUE(saved.ok()) << saved.systemError;
+    EXPECT_EQ(readBytes(path("show.kvl")), memory());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "temporary file left behind";
+}

@@ -31,4 +31,10 @@ TEST(ShowNames, CutsWholeLettersNotBytes)
     EXPECT_EQ(shortShowName("/shows/Ёлка.kvl", 8), "Ёлка");
     // Bytes that are not UTF-8 count one each and pass through.
     EXPECT_EQ(ConvertorFileName("/shows/\xC0\xE1\xE2\xE3\xE4\xE5\xE6\xE7.kvl"), "\xC0\xE1\xE2\xE3\xE4\xE5\xE6");
+    // An overlong form, a surrogate and a code point past U+10FFFF are no letters:
+    // the caption shows each of their bytes, so each byte counts.
+    EXPECT_EQ(shortShowName("/s/\xE0\x80\x80\xED\xA0\x80.kvl", 4), "\xE0\x80\x80\xED");
+    EXPECT_EQ(shortShowName("/s/\xF4\x90\x80\x80xyz", 2), "\xF4\x90");
+    EXPECT_EQ(shortShowName("/s/\xF0\x9F\x8E\xADxyz", 2), "\xF0\x9F\x8E\xADx")
+        << "a real letter past U+FFFF stays whole";
 }

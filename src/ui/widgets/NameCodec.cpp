@@ -55,9 +55,4 @@ QString NameCodec::decode(std::span<const std::uint8_t> bytes) const
     return text;
 }
 
-QValidator::State NameValidator::validate(QString &input, int &) const
-{
-    return NameCodec::instance().canEncode(input) ? Acceptable : Invalid;
-}
-
 } // namespace korvanel

@@ -1,11 +1,10 @@
 #pragma once
 // Channel names are stored as Windows-1251 bytes, one byte per character.
-// The codec is built once from Qt's converter; the validator keeps a name
-// field from taking a character that the code page cannot hold.
+// The codec is built once from Qt's converter. It needs Qt Core only, so the
+// file fuzzers can build it without the widgets.
 
 #include <QHash>
 #include <QString>
-#include <QValidator>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -28,13 +27,6 @@ private:
     NameCodec();
     std::array<QChar, 256> m_decode{};
     QHash<QChar, std::uint8_t> m_encode;
-};
-
-class NameValidator : public QValidator {
-    Q_OBJECT
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override;
 };
 
 } // namespace korvanel

@@ -26,6 +26,7 @@
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/NameCodec.h"
+#include "ui/widgets/NameValidator.h"
 
 namespace korvanel {
 
