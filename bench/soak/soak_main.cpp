@@ -277,6 +277,13 @@ int judge(const soak::Settings &settings, const ChildEnd &end)
                     "highest %.1f MB\n",
                     mb(baseline->program), (baseline->t - start) / 1e9, mb(last.program), (last.t - start) / 1e9,
                     mb(growth), sanitized ? "" : " (limit 2 MB)", mb(peak));
+        // A cache filling up slows down; a leak keeps its pace: the second half is shown apart.
+        const auto half = std::find_if(rss.begin(), rss.end(), [&](const Resident &r) {
+            return r.t - start >= (last.t - start) / 2 && r.t >= baseline->t;
+        });
+        if (half != rss.end())
+            std::printf("  growth in the second half (%.0f s to the end): %+.2f MB\n", (half->t - start) / 1e9,
+                        mb(last.program - half->program));
         std::printf("  (VmRSS less the fake library's own pages, %.1f MB at the end, mostly its record of the last "
                     "4096 frames; VmRSS %.1f -> %.1f MB, RssAnon %.1f -> %.1f MB)\n",
                     mb(last.fake), mb(baseline->whole), mb(last.whole), mb(baseline->anon), mb(last.anon));
