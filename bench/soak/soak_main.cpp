@@ -281,9 +281,7 @@ int judge(const soak::Settings &settings, const ChildEnd &end)
         const auto half = std::find_if(rss.begin(), rss.end(), [&](const Resident &r) {
             return r.t - start >= (last.t - start) / 2 && r.t >= baseline->t;
         });
-        if (half != rss.end())
-            std::printf("  growth in the second half (%.0f s to the end): %+.2f MB\n", (half->t - start) / 1e9,
-                        mb(last.program - half->program));
+        const auto judged = [&](const Resident &r) { return sanitized ? r.heap : r.program; };
         std::printf("  (VmRSS less the fake library's own pages, %.1f MB at the end, mostly its record of the last "
                     "4096 frames; VmRSS %.1f -> %.1f MB, RssAnon %.1f -> %.1f MB)\n",
                     mb(last.fake), mb(baseline->whole), mb(last.whole), mb(baseline->anon), mb(last.anon));
@@ -297,6 +295,10 @@ int judge(const soak::Settings &settings, const ChildEnd &end)
         } else {
             verdict.check(growth <= GrowthLimitKb, "resident memory growth within 2 MB");
         }
+        if (half != rss.end())
+            std::printf("  %s growth in the second half (%.0f s to the end): %+.2f MB\n",
+                        sanitized ? "live heap" : "resident memory", (half->t - start) / 1e9,
+                        mb(judged(last) - judged(*half)));
     } else {
         verdict.check(false, "resident memory was sampled");
     }
