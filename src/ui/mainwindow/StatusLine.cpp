@@ -14,7 +14,7 @@ StatusLine::StatusLine(QLabel *panel, QObject *parent) : QObject(parent), m_pane
 bool StatusLine::eventFilter(QObject *watched, QEvent *event)
 {
     // Texts given while the window was being built count their 5 s from when it is seen.
-    if (watched == m_panel && event->type() == QEvent::Show && !m_panel->text().isEmpty() && m_waitingForShow) {
+    if (watched == m_panel && event->type() == QEvent::Show && m_waitingForShow) {
         m_waitingForShow = false;
         m_timer.start();
     }
@@ -37,4 +37,5 @@ void StatusLine::TimerStatusTimer()
 {
     m_panel->clear();
     m_timer.stop();
+    m_waitingForShow = false;
 }
