@@ -22,6 +22,7 @@
 #include "ui/pages/options/OptionsTab.h"
 #include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/widgets/CompactStyle.h"
 
 using namespace korvanel;
 
@@ -34,7 +35,11 @@ AppShell::AppShell(Engine &engine, TBaseForm &form, QString programPath, QString
 
 AppShell::~AppShell() { m_ticker.stop(); }
 
-void AppShell::configureApplication() { QCoreApplication::setApplicationName(QStringLiteral("korvanel")); }
+void AppShell::configureApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("korvanel"));
+    boundStyleDrawingCache();
+}
 
 void AppShell::FormCreate()
 {

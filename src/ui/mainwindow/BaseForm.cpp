@@ -47,6 +47,7 @@
 #include "ui/rightcolumn/RateModeGroup.h"
 #include "ui/rightcolumn/SequencerControl.h"
 #include "ui/rightcolumn/SequencerTab.h"
+#include "ui/widgets/CompactStyle.h"
 #include "ui/widgets/Controls.h"
 #include "ui/windows/AboutForm.h"
 #include "ui/windows/HelpWindow.h"
@@ -87,8 +88,9 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent) : QMainWindow(parent), m_e
 
     findNamedControls();
     // Every tab caption stays in sight at the design width, without scroll arrows.
-    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    auto *compact = new CompactStyle(this);
     for (QTabBar *bar : findChildren<QTabBar *>()) {
+        bar->setStyle(compact);
         bar->setUsesScrollButtons(false);
         bar->setExpanding(false);
     }

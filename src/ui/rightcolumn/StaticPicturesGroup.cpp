@@ -4,6 +4,7 @@
 #include <QGridLayout>
 
 #include "core/Engine.h"
+#include "ui/widgets/CompactStyle.h"
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
@@ -32,13 +33,14 @@ StaticPicturesGroup::StaticPicturesGroup(Engine &engine, QWidget *parent)
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(0);
-    setStyleSheet(QStringLiteral("QCheckBox { spacing: 1px; }"));
+    auto *compact = new CompactStyle(this);
     constexpr int columns = 8;
     for (std::size_t k = 0; k < StaticPictureCount; ++k) {
         const PictureKey &key = pictureKeys[k];
         const QString hint =
             tr("Запрограммированая статическая картинка - Горячая кнопка =%1= ").arg(QString::fromUtf8(key.hotKey));
         QCheckBox *box = makeCheckBox(this, key.name, QString::fromUtf8(key.caption), hint, false);
+        box->setStyle(compact);
         m_boxes[k] = box;
         grid->addWidget(box, static_cast<int>(k) / columns, static_cast<int>(k) % columns);
         connect(box, &QCheckBox::toggled, this, [this, k](bool checked) { pictureToggled(k, checked); });
