@@ -42,7 +42,7 @@ void boundStyleDrawingCache()
 {
     // What one screen of the window needs fits well inside this; Qt's default of
     // 10 MB only fills up with sizes drawn once.
-    QPixmapCache::setCacheLimit(2048);
+    QPixmapCache::setCacheLimit(1024);
 }
 
 } // namespace korvanel
