@@ -5,6 +5,7 @@
 #include <pthread.h>
 #include <sched.h>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 namespace korvanel {
 
@@ -29,24 +30,51 @@ std::int64_t monotonicNow()
 // A low real-time priority: above every normal thread, below the kernel's own.
 constexpr int OutputPriority = 10;
 
+bool runsRealTime(std::thread::native_handle_type thread)
+{
+    int policy = SCHED_OTHER;
+    sched_param param{};
+    if (pthread_getschedparam(thread, &policy, &param) != 0)
+        return false;
+    policy &= ~SCHED_RESET_ON_FORK;
+    return policy == SCHED_FIFO || policy == SCHED_RR;
+}
+
 } // namespace
 
 OutputTicker::OutputTicker(std::chrono::nanoseconds period) : m_period(period) {}
 
 OutputTicker::~OutputTicker() { stop(); }
 
-void OutputTicker::start(std::function<void()> tick)
+void OutputTicker::start(std::function<void()> tick, const RealtimeRequest &fallback)
 {
     if (m_thread.joinable())
         return;
     m_tick = std::move(tick);
     m_ticks.store(0, std::memory_order_relaxed);
+    m_threadId.store(0, std::memory_order_relaxed);
     m_thread = std::jthread([this](std::stop_token stop) { run(stop); });
 
     sched_param param{};
     param.sched_priority = OutputPriority;
-    const bool granted = pthread_setschedparam(m_thread.native_handle(), SCHED_FIFO, &param) == 0;
-    m_priority.store(granted ? Priority::RealTime : Priority::Normal, std::memory_order_relaxed);
+    Priority priority = Priority::Normal;
+    if (pthread_setschedparam(m_thread.native_handle(), SCHED_FIFO, &param) == 0) {
+        priority = Priority::RealTime;
+    } else if (fallback) {
+        // The request names the thread by its kernel id, which the thread sets first thing.
+        m_threadId.wait(0, std::memory_order_acquire);
+        fallback(m_threadId.load(std::memory_order_relaxed), OutputPriority);
+        if (runsRealTime(m_thread.native_handle()))
+            priority = Priority::Delegated;
+    }
+    m_priority.store(priority, std::memory_order_relaxed);
+}
+
+OutputTicker::Priority OutputTicker::recheckPriority()
+{
+    if (m_thread.joinable() && priority() == Priority::Normal && runsRealTime(m_thread.native_handle()))
+        m_priority.store(Priority::Delegated, std::memory_order_relaxed);
+    return priority();
 }
 
 void OutputTicker::stop()
@@ -56,10 +84,13 @@ void OutputTicker::stop()
     m_thread.request_stop();
     m_thread.join();
     m_thread = std::jthread();
+    m_threadId.store(0, std::memory_order_relaxed);
 }
 
 void OutputTicker::run(std::stop_token stop)
 {
+    m_threadId.store(static_cast<std::int64_t>(::gettid()), std::memory_order_release);
+    m_threadId.notify_all();
     // Without this the kernel may wake us up to 50 us late on purpose.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 
