@@ -45,7 +45,7 @@ void AppShell::FormCreate()
     // 2. Companion file names; where the program's folder takes no file, the operator is told once.
     const CompanionPlaces places = locateCompanionFiles(m_programPath, m_dataFolder);
     m_engine.files = places.files;
-    if (!places.writeFolder.isEmpty())
+    if (!places.writeFolder.isEmpty() && !places.installed)
         m_form.OutStatus(tr(" Папка программы только для чтения: настройки сохраняются в %1 ")
                              .arg(QDir::toNativeSeparators(places.writeFolder)));
     // 3. USB enumeration texts.
