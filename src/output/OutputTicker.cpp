@@ -30,14 +30,15 @@ std::int64_t monotonicNow()
 // A low real-time priority: above every normal thread, below the kernel's own.
 constexpr int OutputPriority = 10;
 
-bool runsRealTime(std::thread::native_handle_type thread)
+// Asked of the kernel: glibc keeps the policy a thread had when first asked,
+// and another process (RTKit) may have changed it since.
+bool runsRealTime(std::int64_t threadId)
 {
-    int policy = SCHED_OTHER;
-    sched_param param{};
-    if (pthread_getschedparam(thread, &policy, &param) != 0)
+    const int policy = sched_getscheduler(static_cast<pid_t>(threadId));
+    if (policy < 0)
         return false;
-    policy &= ~SCHED_RESET_ON_FORK;
-    return policy == SCHED_FIFO || policy == SCHED_RR;
+    const int plain = policy & ~SCHED_RESET_ON_FORK;
+    return plain == SCHED_FIFO || plain == SCHED_RR;
 }
 
 } // namespace
@@ -64,7 +65,7 @@ void OutputTicker::start(std::function<void()> tick, const RealtimeRequest &fall
         // The request names the thread by its kernel id, which the thread sets first thing.
         m_threadId.wait(0, std::memory_order_acquire);
         fallback(m_threadId.load(std::memory_order_relaxed), OutputPriority);
-        if (runsRealTime(m_thread.native_handle()))
+        if (runsRealTime(m_threadId.load(std::memory_order_relaxed)))
             priority = Priority::Delegated;
     }
     m_priority.store(priority, std::memory_order_relaxed);
@@ -72,7 +73,8 @@ void OutputTicker::start(std::function<void()> tick, const RealtimeRequest &fall
 
 OutputTicker::Priority OutputTicker::recheckPriority()
 {
-    if (m_thread.joinable() && priority() == Priority::Normal && runsRealTime(m_thread.native_handle()))
+    const std::int64_t thread = m_threadId.load(std::memory_order_relaxed);
+    if (thread != 0 && priority() == Priority::Normal && runsRealTime(thread))
         m_priority.store(Priority::Delegated, std::memory_order_relaxed);
     return priority();
 }
