@@ -52,7 +52,9 @@ public:
         if (m_lowered)
             capset(&m_header, m_caps);
         setrlimit(RLIMIT_RTPRIO, &m_rtprio);
-        setrlimit(RLIMIT_RTTIME, &m_rttime); // the program under test lowered it
+        // The program under test lowered it; raising it back needs CAP_SYS_RESOURCE,
+        // which some containers withhold (ctest runs each test in a process of its own).
+        setrlimit(RLIMIT_RTTIME, &m_rttime);
         sigaction(SIGXCPU, &m_xcpu, nullptr);
     }
     WithoutRealtimeRight(const WithoutRealtimeRight &) = delete;

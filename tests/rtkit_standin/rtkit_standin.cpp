@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <cstdio>
 #include <sched.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -67,9 +66,17 @@ private:
             return QStringLiteral("not a thread of the caller");
         if (priority < 1 || priority > MaxPriority)
             return QStringLiteral("priority");
-        rlimit limit{};
-        if (prlimit(static_cast<pid_t>(pid), RLIMIT_RTTIME, nullptr, &limit) != 0 || limit.rlim_max == RLIM_INFINITY ||
-            limit.rlim_max > static_cast<rlim_t>(RtTimeMax))
+        // Read as RTKit reads it: prlimit() on another user's process needs CAP_SYS_RESOURCE.
+        bool finite = false;
+        qlonglong hard = 0;
+        QFile limits(QStringLiteral("/proc/%1/limits").arg(pid));
+        if (limits.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : limits.readAll().split('\n')) {
+                if (line.startsWith("Max realtime timeout"))
+                    hard = line.simplified().split(' ').value(4).toLongLong(&finite);
+            }
+        }
+        if (!finite || hard > RtTimeMax)
             return QStringLiteral("RLIMIT_RTTIME");
         sched_param param{};
         param.sched_priority = static_cast<int>(priority);
