@@ -1,6 +1,7 @@
 // Runs the real output ticker, building real frames, and reports how far each
 // period strays from 50 ms: median, p99 and max of |period - 50 ms|.
 // Usage: bench_ticker_period [seconds]   (default 20)
+// bench_ticker_period_rtkit asks RTKit, as the program does, when SCHED_FIFO is refused.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +13,10 @@
 #include "core/Engine.h"
 #include "output/FrameAssembly.h"
 #include "output/OutputTicker.h"
+#ifdef KORVANEL_BENCH_RTKIT
+#include "app/RealtimeKit.h"
+#include <QCoreApplication>
+#endif
 
 using namespace korvanel;
 using Clock = std::chrono::steady_clock;
@@ -19,6 +24,15 @@ using Clock = std::chrono::steady_clock;
 int main(int argc, char **argv)
 {
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    OutputTicker::RealtimeRequest fallback;
+#ifdef KORVANEL_BENCH_RTKIT
+    QCoreApplication app(argc, argv);
+    fallback = [](std::int64_t thread, int priority) {
+        const RealtimeKitResult kit = requestRealtimeFromKit(thread, priority);
+        if (kit.answer != RealtimeKitResult::Answer::Granted)
+            std::printf("%s\n", qPrintable(outputPriorityText(OutputTicker::Priority::Normal, &kit)));
+    };
+#endif
     auto engine = std::make_unique<Engine>();
     initialiseAtStart(*engine);
     ClearAll(*engine);
@@ -26,11 +40,13 @@ int main(int argc, char **argv)
     std::vector<Clock::time_point> stamps;
     stamps.reserve(static_cast<std::size_t>(seconds) * 20 + 100);
     OutputTicker ticker;
-    ticker.start([&] {
-        if (stamps.size() < stamps.capacity())
-            stamps.push_back(Clock::now());
-        buildFrame(*engine);
-    });
+    ticker.start(
+        [&] {
+            if (stamps.size() < stamps.capacity())
+                stamps.push_back(Clock::now());
+            buildFrame(*engine);
+        },
+        fallback);
     std::this_thread::sleep_for(std::chrono::seconds(seconds) + std::chrono::milliseconds(25));
     ticker.stop();
 
@@ -47,8 +63,10 @@ int main(int argc, char **argv)
     const auto at = [&](double q) {
         return error[std::min(error.size() - 1, static_cast<std::size_t>(q * error.size()))];
     };
-    std::printf("ticks %zu, priority %s\n", stamps.size(),
-                ticker.priority() == OutputTicker::Priority::RealTime ? "real-time (SCHED_FIFO)" : "normal");
+    const char *priority = ticker.priority() == OutputTicker::Priority::RealTime ? "real-time (SCHED_FIFO)"
+        : ticker.priority() == OutputTicker::Priority::Delegated                 ? "real-time (RTKit)"
+                                                                                 : "normal";
+    std::printf("ticks %zu, priority %s\n", stamps.size(), priority);
     std::printf("|period - 50 ms|: median %.3f ms, p99 %.3f ms, max %.3f ms\n", at(0.5), at(0.99), error.back());
     return 0;
 }

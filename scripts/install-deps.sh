@@ -11,6 +11,8 @@ packages=(
   xvfb xauth
   clang-format python3
   clang libclang-rt-14-dev # the fuzz preset: clang and its libFuzzer runtime
+  # Packaging and its checks; dbus-daemon for the stand-in RTKit's private bus.
+  dpkg-dev desktop-file-utils appstream dbus-daemon
 )
 
 missing=()

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QStorageInfo>
+#include <QTimer>
 
 #include "app/CompanionLocation.h"
 #include "app/DiskLabels.h"
+#include "app/RealtimeKit.h"
 #include "output/FrameAssembly.h"
 #include "output/FtdiBackends.h"
 #include "output/UsbLink.h"
@@ -48,7 +50,7 @@ void AppShell::FormCreate()
     // 2. Companion file names; where the program's folder takes no file, the operator is told once.
     const CompanionPlaces places = locateCompanionFiles(m_programPath, m_dataFolder);
     m_engine.files = places.files;
-    if (!places.writeFolder.isEmpty())
+    if (!places.writeFolder.isEmpty() && !places.installed)
         m_form.OutStatus(tr(" Папка программы только для чтения: настройки сохраняются в %1 ")
                              .arg(QDir::toNativeSeparators(places.writeFolder)));
     // 3. USB enumeration texts.
@@ -78,6 +80,10 @@ void AppShell::FormCreate()
     if (m_ticker.priority() == OutputTicker::Priority::Normal)
         first += tr(" Вывод DMX без приоритета реального времени ");
     m_form.OutStatus(first);
+    recheckOutputPriority();
+    // RTKit may apply a request it answered too late for the start-up to wait.
+    if (m_kitAnswer && m_kitAnswer->answer == RealtimeKitResult::Answer::NoReply)
+        QTimer::singleShot(3000, this, &AppShell::recheckOutputPriority);
     // 16. Colour file.
     m_form.channelColorCommands()->LoadColorEdit(QString::fromStdString(m_engine.files.ColFileName));
     m_form.channelColorTab()->UpdateColorEditAll();
@@ -125,10 +131,20 @@ void AppShell::armOutput()
     Engine &engine = m_engine;
     UsbLink &usb = *m_usb;
     // The link's poll runs here too, after the send: the device is used by this thread only.
-    m_ticker.start([&engine, &usb] {
-        buildFrame(engine);
-        usb.outputTick(engine.DmxOut);
-    });
+    m_ticker.start(
+        [&engine, &usb] {
+            buildFrame(engine);
+            usb.outputTick(engine.DmxOut);
+        },
+        [this](std::int64_t thread, int priority) {
+            m_kitAnswer = std::make_unique<RealtimeKitResult>(requestRealtimeFromKit(thread, priority));
+        });
+}
+
+void AppShell::recheckOutputPriority()
+{
+    if (auto *label = m_form.findChild<QLabel *>(QStringLiteral("LabelOutputPriority")))
+        label->setText(outputPriorityText(m_ticker.recheckPriority(), m_kitAnswer.get()));
 }
 
 void AppShell::FormClose()

@@ -14,6 +14,7 @@ class TBaseForm;
 
 namespace korvanel {
 class FtdiApi;
+struct RealtimeKitResult;
 class UsbLink;
 class UsbLinkPanel;
 } // namespace korvanel
@@ -40,6 +41,8 @@ public:
 
 public slots:
     void ExitItemClick();
+    // The options page's line on the output thread's priority, from the thread's policy now.
+    void recheckOutputPriority();
 
 private:
     void showDiskLabels();
@@ -55,6 +58,8 @@ private:
     std::unique_ptr<korvanel::FtdiApi> m_usbLibrary;
     std::unique_ptr<korvanel::UsbLink> m_usb;
     std::unique_ptr<korvanel::UsbLinkPanel> m_usbPanel;
+    // What RTKit answered when the direct request was refused; null when it was not asked.
+    std::unique_ptr<korvanel::RealtimeKitResult> m_kitAnswer;
     korvanel::OutputTicker m_ticker;
     bool m_closed = false;
 };

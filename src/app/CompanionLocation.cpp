@@ -58,20 +58,30 @@ std::string readFrom(const std::string &beside, const std::string &data)
     return !QFileInfo::exists(qt(data)) && QFileInfo::exists(qt(beside)) ? beside : data;
 }
 
+bool installedIn(const QString &folder)
+{
+    return QFileInfo::exists(folder + QStringLiteral("/../share/applications/korvanel.desktop"));
+}
+
 } // namespace
 
 CompanionPlaces locateCompanionFiles(const QString &programPath, const QString &dataFolder)
 {
-    const std::string base = korvanel::getFileNameNoExt(QFile::encodeName(programPath).toStdString());
+    std::string base = korvanel::getFileNameNoExt(QFile::encodeName(programPath).toStdString());
     const QString folder = QFileInfo(programPath).absolutePath();
-    if (QFileInfo(folder).isDir() && takesNewFiles(folder))
-        return {korvanel::companionFilesFor(base), {}};
+    const bool installed = installedIn(folder);
+    if (!installed && QFileInfo(folder).isDir() && takesNewFiles(folder))
+        return {korvanel::companionFilesFor(base), {}, false};
+    if (installed)
+        base = QFile::encodeName(QDir::cleanPath(folder + QStringLiteral("/../share/korvanel")) + QLatin1Char('/') +
+                                 QFileInfo(qt(base)).fileName())
+                   .toStdString();
 
     QDir().mkpath(dataFolder);
     const QString name = QFileInfo(qt(base)).fileName();
     CompanionPlaces places{
         korvanel::companionFilesFor(QFile::encodeName(QDir(dataFolder).filePath(name)).toStdString()),
-        QDir(dataFolder).absolutePath()};
+        QDir(dataFolder).absolutePath(), installed};
     const CompanionFiles beside = korvanel::companionFilesFor(base);
     CompanionFiles &files = places.files;
     files.IniFileName = adopt(beside.IniFileName, files.IniFileName);

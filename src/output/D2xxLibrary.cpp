@@ -95,7 +95,13 @@ FtStatus D2xxLibrary::listDescription(std::uint32_t index, std::span<char> text)
     return listByIndex(index, text, ByDescription);
 }
 
-FtStatus D2xxLibrary::open(std::uint32_t index, FtHandle &handle) { return m_open(static_cast<int>(index), &handle); }
+FtStatus D2xxLibrary::open(std::uint32_t index, FtHandle &handle)
+{
+    const FtStatus status = m_open(static_cast<int>(index), &handle);
+    // On Linux the library says "not opened" for a listed device it may not
+    // open or that the kernel's serial driver holds, and does not say which.
+    return status == ft::DeviceNotOpened ? ft::AccessOrBusy : status;
+}
 
 FtStatus D2xxLibrary::close(FtHandle handle) { return m_close(handle); }
 

@@ -20,6 +20,15 @@ inline constexpr FtStatus IoError = 4;
 inline constexpr FtStatus InsufficientResources = 5;
 inline constexpr FtStatus InvalidParameter = 6;
 inline constexpr FtStatus OtherError = 18;
+// Not D2XX codes: why the system refused to open a device that is there.
+inline constexpr FtStatus AccessDenied = 0x100; // no right to the device node
+inline constexpr FtStatus DeviceBusy = 0x101;   // another program or driver holds it
+inline constexpr FtStatus AccessOrBusy = 0x102; // one of the two; the library does not say which
+
+constexpr bool refusedByTheSystem(FtStatus status)
+{
+    return status == AccessDenied || status == DeviceBusy || status == AccessOrBusy;
+}
 } // namespace ft
 
 class FtdiApi {

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <libftdi1/ftdi.h>
+#include <libusb.h>
 
 namespace korvanel {
 
@@ -50,14 +51,15 @@ FtStatus libftdiStatus(LibftdiCall call, int result)
         return result == -4 ? ft::DeviceNotOpened : (result == -1 ? ft::InvalidParameter : ft::IoError);
     case LibftdiCall::Open:
         switch (result) {
-        case -3:
-        case -4:
+        case -3: // the configuration or the interface is held by another driver
         case -5:
+            return ft::DeviceBusy;
+        case -8: // the kernel driver could not be detached for want of rights
+            return ft::AccessDenied;
+        case -4: // libusb_open failed: whyNotOpened() tells more
         case -11:
         case -12:
-            return ft::DeviceNotOpened; // busy, no permission, kernel driver kept it
-        case -8:
-            return ft::InvalidHandle;
+            return ft::DeviceNotOpened;
         default:
             return ft::IoError;
         }
@@ -70,6 +72,32 @@ FtStatus libftdiStatus(LibftdiCall call, int result)
         return result == NotOpen ? ft::DeviceNotOpened : ft::IoError;
     }
     return ft::OtherError;
+}
+
+FtStatus libusbOpenStatus(int libusbResult)
+{
+    switch (libusbResult) {
+    case LIBUSB_SUCCESS:
+        return ft::Ok;
+    case LIBUSB_ERROR_ACCESS:
+        return ft::AccessDenied;
+    case LIBUSB_ERROR_BUSY:
+        return ft::DeviceBusy;
+    default:
+        return ft::DeviceNotOpened;
+    }
+}
+
+FtStatus LibFtdiBackend::whyNotOpened(libusb_device *device)
+{
+    libusb_device_handle *handle = nullptr;
+    const int result = libusb_open(device, &handle);
+    if (result == LIBUSB_SUCCESS) {
+        // It opens now: whatever failed before is for the next poll to retry.
+        libusb_close(handle);
+        return ft::DeviceNotOpened;
+    }
+    return libusbOpenStatus(result);
 }
 
 LibFtdiBackend::LibFtdiBackend() : m_scan(ftdi_new()) {}
@@ -106,6 +134,9 @@ FtStatus LibFtdiBackend::listStrings(std::uint32_t index, std::span<char> serial
         ftdi_usb_get_strings2(m_scan, device, nullptr, 0, description.empty() ? nullptr : description.data(),
                               static_cast<int>(description.size()), serial.empty() ? nullptr : serial.data(),
                               static_cast<int>(serial.size()));
+    // Reading the strings opens the device, so a user without the right fails here first.
+    if (result == -4)
+        return whyNotOpened(device);
     return libftdiStatus(LibftdiCall::GetStrings, result);
 }
 
@@ -133,8 +164,10 @@ FtStatus LibFtdiBackend::open(std::uint32_t index, FtHandle &handle)
             status = libftdiStatus(LibftdiCall::FindAll, list.result());
         else if (device == nullptr)
             status = ft::DeviceNotFound;
-        else
-            status = libftdiStatus(LibftdiCall::Open, ftdi_usb_open_dev(context, device));
+        else {
+            const int result = ftdi_usb_open_dev(context, device);
+            status = result == -4 ? whyNotOpened(device) : libftdiStatus(LibftdiCall::Open, result);
+        }
     }
     if (status != ft::Ok) {
         ftdi_free(context);

@@ -7,6 +7,7 @@
 #include "output/FtdiApi.h"
 
 struct ftdi_context;
+struct libusb_device;
 
 namespace korvanel {
 
@@ -16,6 +17,9 @@ enum class LibftdiCall { FindAll, GetStrings, Open, Close, Reset, PollModemStatu
 // The D2XX code that means what a negative libftdi1 result means; Ok for 0
 // and above.
 FtStatus libftdiStatus(LibftdiCall call, int result);
+// libftdi1 says only that libusb_open failed; libusb's own code tells a
+// refused right or a device held elsewhere from other failures.
+FtStatus libusbOpenStatus(int libusbResult);
 
 class LibFtdiBackend final : public FtdiApi {
 public:
@@ -38,6 +42,8 @@ public:
     FtStatus write(FtHandle handle, const std::uint8_t *data, std::uint32_t size, std::uint32_t &written) override;
 
 private:
+    // A failed libusb_open inside libftdi1, asked again of libusb for its reason.
+    static FtStatus whyNotOpened(libusb_device *device);
     FtStatus listStrings(std::uint32_t index, std::span<char> serial, std::span<char> description);
 
     ftdi_context *m_scan = nullptr; // for the device list only

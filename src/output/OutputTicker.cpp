@@ -5,6 +5,7 @@
 #include <pthread.h>
 #include <sched.h>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 namespace korvanel {
 
@@ -29,24 +30,53 @@ std::int64_t monotonicNow()
 // A low real-time priority: above every normal thread, below the kernel's own.
 constexpr int OutputPriority = 10;
 
+// Asked of the kernel: glibc keeps the policy a thread had when first asked,
+// and another process (RTKit) may have changed it since.
+bool runsRealTime(std::int64_t threadId)
+{
+    const int policy = sched_getscheduler(static_cast<pid_t>(threadId));
+    if (policy < 0)
+        return false;
+    const int plain = policy & ~SCHED_RESET_ON_FORK;
+    return plain == SCHED_FIFO || plain == SCHED_RR;
+}
+
 } // namespace
 
 OutputTicker::OutputTicker(std::chrono::nanoseconds period) : m_period(period) {}
 
 OutputTicker::~OutputTicker() { stop(); }
 
-void OutputTicker::start(std::function<void()> tick)
+void OutputTicker::start(std::function<void()> tick, const RealtimeRequest &fallback)
 {
     if (m_thread.joinable())
         return;
     m_tick = std::move(tick);
     m_ticks.store(0, std::memory_order_relaxed);
+    m_threadId.store(0, std::memory_order_relaxed);
     m_thread = std::jthread([this](std::stop_token stop) { run(stop); });
 
     sched_param param{};
     param.sched_priority = OutputPriority;
-    const bool granted = pthread_setschedparam(m_thread.native_handle(), SCHED_FIFO, &param) == 0;
-    m_priority.store(granted ? Priority::RealTime : Priority::Normal, std::memory_order_relaxed);
+    Priority priority = Priority::Normal;
+    if (pthread_setschedparam(m_thread.native_handle(), SCHED_FIFO, &param) == 0) {
+        priority = Priority::RealTime;
+    } else if (fallback) {
+        // The request names the thread by its kernel id, which the thread sets first thing.
+        m_threadId.wait(0, std::memory_order_acquire);
+        fallback(m_threadId.load(std::memory_order_relaxed), OutputPriority);
+        if (runsRealTime(m_threadId.load(std::memory_order_relaxed)))
+            priority = Priority::Delegated;
+    }
+    m_priority.store(priority, std::memory_order_relaxed);
+}
+
+OutputTicker::Priority OutputTicker::recheckPriority()
+{
+    const std::int64_t thread = m_threadId.load(std::memory_order_relaxed);
+    if (thread != 0 && priority() == Priority::Normal && runsRealTime(thread))
+        m_priority.store(Priority::Delegated, std::memory_order_relaxed);
+    return priority();
 }
 
 void OutputTicker::stop()
@@ -56,10 +86,13 @@ void OutputTicker::stop()
     m_thread.request_stop();
     m_thread.join();
     m_thread = std::jthread();
+    m_threadId.store(0, std::memory_order_relaxed);
 }
 
 void OutputTicker::run(std::stop_token stop)
 {
+    m_threadId.store(static_cast<std::int64_t>(::gettid()), std::memory_order_release);
+    m_threadId.notify_all();
     // Without this the kernel may wake us up to 50 us late on purpose.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 

@@ -56,6 +56,8 @@ UsbLink::UsbLink(FtdiApi &api, std::chrono::milliseconds pollingInterval)
 
 void UsbLink::ReportStatus(std::string_view name, FtStatus status)
 {
+    if (ft::refusedByTheSystem(status))
+        OpenRefused.store(status, std::memory_order_relaxed);
     if (status == ft::Ok || load(ReportEnabled) == 0)
         return;
     recordStatus(name, status);
@@ -194,6 +196,7 @@ void UsbLink::GetListAllDevise()
         m_texts.UsbSerialText.clear();
         m_texts.UsbDescriptionText.clear();
         store(LinkOk, 0);
+        OpenRefused.store(ft::Ok, std::memory_order_relaxed);
     }
     m_textsChanged = true;
 }
@@ -250,6 +253,7 @@ bool UsbLink::openDevice()
     store(DeviceOpen, 1);
     store(LinkOk, 1);
     store(WriteFault, 0);
+    OpenRefused.store(ft::Ok, std::memory_order_relaxed);
     return true;
 }
 

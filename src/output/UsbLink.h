@@ -114,6 +114,10 @@ public:
     // Such reopens since start-up, so the window sees one that came and went
     // between two of its looks.
     std::atomic<std::uint32_t> WriteFaults{0};
+    // Why the system last refused to open or read the listed device
+    // (ft::AccessDenied, DeviceBusy or AccessOrBusy), whether or not reports
+    // are on; Ok once a device opens or none is listed.
+    std::atomic<FtStatus> OpenRefused{ft::Ok};
 
 private:
     FtStatus listString(std::string_view name, std::uint32_t index, bool serial);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ShowBytes.h"
 #include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/ShowFileCommands.h"
 
 using namespace korvanel;
 
@@ -78,4 +80,37 @@ TEST(ReadOnlyProgramFolder, FilesBesideTheProgramAreReadAndTheDataFolderIsWritte
     EXPECT_EQ(readFile(prog + "/light.ini"), ini);
     EXPECT_EQ(readFile(prog + "/light.col"), colours);
     EXPECT_EQ(QDir(prog).entryList(QDir::Files | QDir::Hidden).size(), 5) << "nothing new beside the program";
+}
+
+// An installed program writes only in the data folder, even where its own
+// folder would take files (root), and reads the help the package put in share/.
+TEST(InstalledProgram, StartUpSavesAndExitUseTheDataFolderAndTheHelpComesFromShare)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString bin = dir.filePath("usr/bin");
+    const QString data = dir.filePath("home/.local/share/korvanel");
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(dir.filePath("usr/share/applications")) &&
+                QDir().mkpath(dir.filePath("usr/share/korvanel")));
+    writeFile(dir.filePath("usr/share/applications/korvanel.desktop"), "[Desktop Entry]\n");
+    writeFile(dir.filePath("usr/share/korvanel/korvanel.hlp"), "help");
+
+    auto engine = std::make_unique<Engine>();
+    auto form = std::make_unique<TBaseForm>(*engine);
+    auto owned = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs &dialogs = *owned;
+    form->setDialogs(std::move(owned));
+    AppShell shell(*engine, *form, bin + "/korvanel", data);
+    shell.FormCreate();
+    EXPECT_FALSE(form->StatusPanel0()->text().contains(QString::fromUtf8("только для чтения")))
+        << "an installed program's folder is not news";
+    EXPECT_EQ(QString::fromStdString(engine->files.HelpFileName), dir.filePath("usr/share/korvanel/korvanel.hlp"));
+    form->showFiles()->TimerAvtoSaveTimer();
+    form->close();
+
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join('\n').toStdString();
+    EXPECT_EQ(QDir(bin).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(QDir(dir.filePath("usr/share/korvanel")).entryList(QDir::Files), QStringList{"korvanel.hlp"});
+    for (const char *name : {"korvanel.ini", "korvanel.col", "korvanel.kvr", "korvanelTemp.kvl"})
+        EXPECT_TRUE(QFileInfo::exists(data + "/" + name)) << name;
 }

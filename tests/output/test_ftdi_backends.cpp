@@ -89,8 +89,9 @@ TEST(LibFtdiMapping, NegativeResultsBecomeTheD2xxCodeOfTheSameMeaning)
         {LibftdiCall::GetStrings, -9, ft::IoError},
         {LibftdiCall::Open, 0, ft::Ok},
         {LibftdiCall::Open, -4, ft::DeviceNotOpened},
-        {LibftdiCall::Open, -5, ft::DeviceNotOpened},
-        {LibftdiCall::Open, -8, ft::InvalidHandle},
+        {LibftdiCall::Open, -3, ft::DeviceBusy},
+        {LibftdiCall::Open, -5, ft::DeviceBusy},
+        {LibftdiCall::Open, -8, ft::AccessDenied},
         {LibftdiCall::Open, -7, ft::IoError},
         {LibftdiCall::Close, -3, ft::InvalidHandle},
         {LibftdiCall::Close, -1, ft::IoError},
@@ -104,6 +105,13 @@ TEST(LibFtdiMapping, NegativeResultsBecomeTheD2xxCodeOfTheSameMeaning)
     };
     for (const Case &c : cases)
         EXPECT_EQ(libftdiStatus(c.call, c.result), c.expected) << static_cast<int>(c.call) << " " << c.result;
+
+    // libftdi1's -4 is any failed libusb_open: libusb's own code says why.
+    EXPECT_EQ(libusbOpenStatus(0), ft::Ok);
+    EXPECT_EQ(libusbOpenStatus(-3 /* LIBUSB_ERROR_ACCESS */), ft::AccessDenied);
+    EXPECT_EQ(libusbOpenStatus(-6 /* LIBUSB_ERROR_BUSY */), ft::DeviceBusy);
+    for (int other : {-4, -11, -1, -99}) // no device, no memory, I/O, other
+        EXPECT_EQ(libusbOpenStatus(other), ft::DeviceNotOpened) << other;
 }
 
 TEST(LibFtdiBackend, WithoutADeviceEveryCallSaysSoInD2xxTerms)

@@ -38,6 +38,7 @@ UsbLinkPanel::UsbLinkPanel(WindowServices &window, SequencerControl &sequencer, 
     }
 
     m_writeFaultLabel = options.findChild<QLabel *>(QStringLiteral("LabelUsbWriteFault"));
+    m_accessLabel = options.findChild<QLabel *>(QStringLiteral("LabelUsbAccess"));
 
     sequencer.linkStatusRefresh = [this] { ShowLinkStatus(); };
 }
@@ -52,7 +53,28 @@ void UsbLinkPanel::showEnumerationTexts()
     namedChild<QLabel>(m_options, "LabelUSBnomber")->setText(qt(texts.UsbSerialText));
 }
 
-QString UsbLinkPanel::UsbStatusText() const { return qt(m_link.publishedTexts().UsbStatusText); }
+QString UsbLinkPanel::UsbStatusText() const
+{
+    const QString refused = openRefusedText(m_link.OpenRefused.load(std::memory_order_relaxed));
+    return refused.isEmpty() ? qt(m_link.publishedTexts().UsbStatusText) : refused;
+}
+
+QString UsbLinkPanel::openRefusedText(std::uint32_t refused)
+{
+    switch (refused) {
+    case ft::AccessDenied:
+        return tr("Нет прав на доступ к интерфейсу USB: нужно правило udev 60-korvanel-ftdi.rules "
+                  "(ставится с программой), затем переподключите интерфейс");
+    case ft::DeviceBusy:
+        return tr("Интерфейс USB занят другой программой или драйвером: закройте её и переподключите интерфейс");
+    case ft::AccessOrBusy:
+        return tr("Интерфейс USB не открывается: нет прав на доступ или он занят. Нужно правило udev "
+                  "60-korvanel-ftdi.rules (ставится с программой); закройте другие программы и переподключите "
+                  "интерфейс");
+    default:
+        return {};
+    }
+}
 
 QString UsbLinkPanel::WriteFaultText() { return tr("Ошибка записи в интерфейс — повторное подключение"); }
 
@@ -74,13 +96,17 @@ void UsbLinkPanel::ShowLinkStatus()
             panel = WriteFaultText();
     } else {
         m_window.CaptionPrefix = QStringLiteral(" DEMO MODE: ");
-        panel = writeFault ? WriteFaultText() : qt(texts.UsbStatusText);
+        const QString refused = openRefusedText(m_link.OpenRefused.load(std::memory_order_relaxed));
+        panel = writeFault ? WriteFaultText() : (refused.isEmpty() ? qt(texts.UsbStatusText) : refused);
     }
     // A message on the line keeps its time unless the link has news; the
     // start-up message already carries what the link first says.
     if (!m_window.statusMessageShowing() || (m_lastPanel && panel != *m_lastPanel))
         m_statusPanel.setText(panel);
     m_lastPanel = panel;
+
+    if (m_accessLabel != nullptr)
+        m_accessLabel->setText(openRefusedText(m_link.OpenRefused.load(std::memory_order_relaxed)));
 
     // The options page keeps the last one after the frames have resumed.
     if (m_writeFaultLabel != nullptr && faults != 0) {

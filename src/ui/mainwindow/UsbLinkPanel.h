@@ -33,6 +33,8 @@ public:
     QString UsbStatusText() const;
     // The status line's text while the link reopens the device after a failed write.
     static QString WriteFaultText();
+    // What to do when the system refuses the listed device (UsbLink::OpenRefused); empty for Ok.
+    static QString openRefusedText(std::uint32_t refused);
     // The once-a-second timer whose tick starts with ShowLinkStatus, then the show clock.
     QTimer &TimerShouClock();
 
@@ -48,6 +50,7 @@ private:
     UsbLink &m_link;
     QCheckBox *m_demo = nullptr;
     QLabel *m_writeFaultLabel = nullptr;
+    QLabel *m_accessLabel = nullptr;
     std::uint32_t m_writeFaultsSeen = 0;
     // What the link last had to say; none before the first look.
     std::optional<QString> m_lastPanel;

@@ -7,6 +7,7 @@
 
 #include "core/Engine.h"
 #include "output/D2xxLibrary.h"
+#include "output/LibFtdiBackend.h"
 #include "output/UsbLink.h"
 #include "support/FakeD2xx.h"
 #include "ui/mainwindow/BaseForm.h"
@@ -82,5 +83,58 @@ TEST(UsbLinkPanel, AWriteFaultIsShownInTheStatusLineAndOnTheOptionsPage)
     EXPECT_EQ(form.CaptionPrefix, " DEMO MODE: ");
     EXPECT_EQ(panel(), QString::fromUtf8("Интерфейс отключен от компьютера  - Ошибка ввода-вывода..."));
     EXPECT_EQ(options(), QString::fromUtf8("Сбоев записи в интерфейс: 2, последний - записано 100 из 519 байт"));
+    link.CloseUsbDevise();
+}
+
+TEST(UsbLinkPanel, ADeviceTheSystemRefusesIsSaidPlainlyWithItsRemedy)
+{
+    auto engine = std::make_unique<Engine>();
+    TBaseForm form(*engine);
+    FakeD2xx fake;
+    auto loaded = D2xxLibrary::load(FakeD2xx::besideProgram());
+    ASSERT_NE(loaded.library, nullptr);
+    UsbLink link(*loaded.library);
+    UsbLinkPanel usb(form, *form.sequencer(), *form.findChild<OptionsTab *>(), *form.StatusPanel0(), link, "D2XX", {});
+    const auto panel = [&] { return form.StatusPanel0()->text(); };
+    const auto options = [&] { return form.control<QLabel>("LabelUsbAccess")->text(); };
+    const auto label = [&](const char *name) { return form.control<QLabel>(name)->text(); };
+
+    // The vendor's library cannot tell a missing right from a held device.
+    fake.plug(1);
+    link.InitUsbDevise();
+    usb.showEnumerationTexts();
+    const QStringList listed = {label("LabelKolvoUSB"), label("LabelTipFtdi"), label("LabelUSBnomber")};
+    fake.failNext("FT_Open", ft::DeviceNotOpened);
+    link.TimerPollingTimer();
+    usb.ShowLinkStatus();
+    const QString either = UsbLinkPanel::openRefusedText(ft::AccessOrBusy);
+    EXPECT_TRUE(either.contains("udev 60-korvanel-ftdi.rules") && either.contains(QString::fromUtf8("переподключите")));
+    EXPECT_EQ(panel(), either);
+    EXPECT_EQ(options(), either);
+    EXPECT_EQ(usb.UsbStatusText(), either) << "the start-up message says it too";
+    EXPECT_EQ(form.CaptionPrefix, " DEMO MODE: ");
+    EXPECT_EQ((QStringList{label("LabelKolvoUSB"), label("LabelTipFtdi"), label("LabelUSBnomber")}), listed);
+
+    // Once it opens the text goes; other failures to open say what they always said.
+    link.TimerPollingTimer();
+    usb.ShowLinkStatus();
+    EXPECT_EQ(panel(), "");
+    EXPECT_EQ(options(), "");
+    fake.unplug();
+    link.TimerPollingTimer();
+    fake.failNext("FT_Open", ft::DeviceNotFound);
+    link.TimerPollingTimer();
+    link.TimerPollingTimer();
+    usb.ShowLinkStatus();
+    EXPECT_EQ(panel(), "");
+    EXPECT_EQ(options(), "");
+
+    // libftdi1 tells the two apart: the rule for a missing right, the other program for a held device.
+    EXPECT_TRUE(UsbLinkPanel::openRefusedText(libftdiStatus(LibftdiCall::Open, -8)).contains("60-korvanel-ftdi.rules"));
+    EXPECT_TRUE(UsbLinkPanel::openRefusedText(libusbOpenStatus(-3 /* LIBUSB_ERROR_ACCESS */))
+                    .contains("60-korvanel-ftdi.rules"));
+    EXPECT_TRUE(
+        UsbLinkPanel::openRefusedText(libftdiStatus(LibftdiCall::Open, -5)).contains(QString::fromUtf8("занят")));
+    EXPECT_EQ(UsbLinkPanel::openRefusedText(libftdiStatus(LibftdiCall::Open, -7)), "");
     link.CloseUsbDevise();
 }

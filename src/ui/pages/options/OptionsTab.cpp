@@ -33,6 +33,12 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
         label->setObjectName(QString::fromLatin1(name));
         usbLayout->addWidget(label);
     }
+    // Why the system refuses the interface, and which priority the output thread got.
+    for (const char *name : {"LabelUsbAccess", "LabelOutputPriority"}) {
+        auto *label = new WrappingLabel(usb);
+        label->setObjectName(QString::fromLatin1(name));
+        usbLayout->addWidget(label);
+    }
     usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
 
     auto *layout = new QVBoxLayout(this);
