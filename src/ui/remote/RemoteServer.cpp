@@ -198,7 +198,6 @@ void RemoteServer::acceptWebSockets()
                 emit command(id, *parsed);
         });
         connect(client, &QWebSocket::disconnected, this, [this, id] { drop(id); });
-        connect(client, &QWebSocket::errorOccurred, this, [this, id] { drop(id); });
         m_clients.emplace(id, Client{client, m_clock.elapsed()});
         m_heartbeat.start();
         emit clientJoined(id);

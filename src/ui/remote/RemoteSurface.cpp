@@ -102,13 +102,13 @@ void RemoteSurface::picture(Client &client, int n, bool down)
 
 void RemoteSurface::pad(int x, int y, bool down)
 {
-    Engine &engine = m_window.engine();
-    store(engine.live.HandScanX, static_cast<std::uint8_t>(x));
-    store(engine.live.HandScanY, static_cast<std::uint8_t>(y));
+    // What the hand-scan pad does under a held button; without one it changes nothing.
     if (!down)
         return;
-    // What the hand-scan pad does under a held button.
+    Engine &engine = m_window.engine();
     const PadLevels levels = padLevels(x, y, false, false, false);
+    store(engine.live.HandScanX, levels.x);
+    store(engine.live.HandScanY, levels.y);
     if (writeHandScanPairs(engine, levels, load(engine.PlayMode) == 0))
         m_faders.CheckBoxFromMemory();
     m_window.ReturnPageControlAll();
@@ -212,17 +212,17 @@ QByteArray RemoteSurface::showState() const
 
 QByteArray RemoteSurface::slotsState() const
 {
-    QJsonArray slots;
+    QJsonArray buttons;
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
         const QToolButton *button = m_conveyor.slotButton(n);
-        slots.append(QJsonObject{{QStringLiteral("c"), button->text()},
-                                 {QStringLiteral("on"), button->isChecked()},
-                                 {QStringLiteral("a"), m_conveyorControl.assigned(n)}});
+        buttons.append(QJsonObject{{QStringLiteral("c"), button->text()},
+                                   {QStringLiteral("on"), button->isChecked()},
+                                   {QStringLiteral("a"), m_conveyorControl.assigned(n)}});
     }
     const auto *hand = namedChild<QAbstractButton>(m_conveyor, "SpeedButtonKonvHand");
     return compact({{QStringLiteral("t"), QStringLiteral("slots")},
                     {QStringLiteral("hand"), hand->isChecked()},
-                    {QStringLiteral("slots"), slots}});
+                    {QStringLiteral("slots"), buttons}});
 }
 
 QByteArray RemoteSurface::pageState() const
