@@ -132,6 +132,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent) : QMainWindow(parent), m_e
     m_remoteServer = new RemoteServer(this);
     m_remoteGroup = new RemoteGroup(*m_remoteServer, &options);
     options.addGroup(m_remoteGroup);
+    onClosing(m_remoteServer, [this] { m_remoteServer->stop(); });
     m_remoteSurface = new RemoteSurface(*this, *m_remoteServer, *m_sequencerControl, *m_sequencer, *m_settings,
                                         *m_conveyor, *m_conveyorControl, *m_faderPage, *m_faderTab);
 

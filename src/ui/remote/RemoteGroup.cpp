@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTcpServer>
 #include <QToolButton>
 #include <qrencode.h>
 
@@ -130,9 +129,7 @@ void RemoteGroup::restart()
     if (m_enabled->isChecked()) {
         const QString reason = m_server.start(static_cast<quint16>(m_port->value()), m_bind->checkedId() == 1);
         if (!reason.isEmpty()) {
-            QTcpServer probe;
-            probe.listen(QHostAddress::LocalHost, static_cast<quint16>(m_port->value()));
-            m_failure = probe.serverError() == QAbstractSocket::AddressInUseError
+            m_failure = m_server.startError() == QAbstractSocket::AddressInUseError
                 ? tr("Порт %1 занят другой программой: пульт не запущен. Выберите другой порт.").arg(m_port->value())
                 : tr("Пульт не запущен: %1").arg(reason);
         }

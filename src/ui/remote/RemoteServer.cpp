@@ -65,7 +65,12 @@ RemoteServer::RemoteServer(QObject *parent) : QObject(parent)
     });
 }
 
-RemoteServer::~RemoteServer() { stop(); }
+RemoteServer::~RemoteServer()
+{
+    // The window around the listeners is being torn down: they hear of no client leaving.
+    const QSignalBlocker quiet(this);
+    stop();
+}
 
 bool RemoteServer::listening() const { return m_http != nullptr; }
 
@@ -74,8 +79,11 @@ QString RemoteServer::start(quint16 port, bool network)
     stop();
     // Our own listening socket: QHttpServer::listen() would only log why it failed.
     auto tcp = std::make_unique<QTcpServer>();
-    if (!tcp->listen(network ? QHostAddress::Any : QHostAddress::LocalHost, port))
+    if (!tcp->listen(network ? QHostAddress::Any : QHostAddress::LocalHost, port)) {
+        m_error = tcp->serverError();
         return tcp->errorString();
+    }
+    m_error = QAbstractSocket::UnknownSocketError;
     m_port = tcp->serverPort();
     m_network = network;
     m_token = makeRemoteToken();

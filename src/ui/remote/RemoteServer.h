@@ -4,6 +4,7 @@
 // token; an address that keeps guessing is refused for a while. It never
 // listens unless start() is called.
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -41,6 +42,8 @@ public:
     void stop();
     bool listening() const;
     quint16 port() const { return m_port; }
+    // Why the last start() failed.
+    QAbstractSocket::SocketError startError() const { return m_error; }
 
     const QByteArray &token() const { return m_token; }
     // A new token; every client of the old one is dropped.
@@ -74,6 +77,7 @@ private:
     QByteArray m_page;
     quint16 m_port = 0;
     bool m_network = false;
+    QAbstractSocket::SocketError m_error = QAbstractSocket::UnknownSocketError;
     RemoteGuard m_guard;
     quint64 m_nextClient = 1;
     struct Client {
