@@ -26,6 +26,10 @@ TEST_F(RemoteTest, OffUntilSwitchedOnThenTheAddressCarriesTheToken)
     EXPECT_FALSE(get<QLabel>("LabelRemoteQr")->pixmap().isNull());
     EXPECT_TRUE(get<QLabel>("LabelRemoteStatus")->text().startsWith(QStringLiteral("Работает")));
     EXPECT_EQ(form->remoteGroup()->settings(), (RemoteSettings{true, port, false}));
+    if (const QByteArray shots = qgetenv("KORVANEL_SHOTS"); !shots.isEmpty()) {
+        bringToFront(form->remoteGroup());
+        form->grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/options-remote.png"));
+    }
 
     const QByteArray page = httpGet(port, "/?token=" + token);
     EXPECT_EQ(statusOf(page), 200);

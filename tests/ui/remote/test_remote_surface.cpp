@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 #include <QScrollBar>
+#include <QTimer>
+#include <vector>
 
 #include "core/Engine.h"
 #include "ui/remote/RemoteSurface.h"
@@ -132,4 +134,33 @@ TEST_F(RemoteSurfaceTest, TheWindowsChangesReachEveryPageWithin200ms)
     EXPECT_EQ(load(engine->live.HandScanActive), 1);
     EXPECT_EQ(load(engine->live.HandScanX), 40);
     EXPECT_EQ(load(engine->live.HandScanY), 255 - 210) << "the pad's bottom edge is 0";
+}
+
+// The short form of bench/bench_remote_load: twenty pages, fifty changes a second each, for two seconds.
+TEST_F(RemoteSurfaceTest, TwentyBusyPagesHaveEveryChangeApplied)
+{
+    std::vector<std::unique_ptr<PageClient>> pages;
+    for (int p = 0; p < 20; ++p) {
+        pages.push_back(std::make_unique<PageClient>(port, token));
+        ASSERT_TRUE(pages.back()->connected());
+    }
+    const auto before = form->remoteSurface()->applied();
+    int sent = 0;
+    QTimer sender;
+    sender.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&sender, &QTimer::timeout, [&] {
+        for (int p = 0; p < 20; ++p) {
+            pages[static_cast<std::size_t>(p)]->send(
+                QStringLiteral(R"({"t":"fader","ch":%1,"v":%2})").arg(1 + p).arg(sent % 256).toUtf8());
+        }
+        sent += 20;
+    });
+    sender.start(20);
+    QTest::qWait(2000);
+    sender.stop();
+    EXPECT_GE(sent, 1000);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return form->remoteSurface()->applied() - before == static_cast<quint64>(sent); }, 5000))
+        << form->remoteSurface()->applied() - before << " of " << sent;
+    EXPECT_EQ(server().clientCount(), 22);
 }
