@@ -192,7 +192,8 @@ void RemoteServer::acceptWebSockets()
             continue;
         }
         // Without it each push to a client waits for the previous one's acknowledgement.
-        if (auto *tcp = socket->findChild<QTcpSocket *>())
+        QTcpSocket *tcp = transportOf(*socket);
+        if (tcp)
             tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         socket->setMaxAllowedIncomingFrameSize(MaxIncoming);
         socket->setMaxAllowedIncomingMessageSize(MaxIncoming);
@@ -206,11 +207,22 @@ void RemoteServer::acceptWebSockets()
                 emit command(id, *parsed);
         });
         connect(client, &QWebSocket::disconnected, this, [this, id] { drop(id); });
-        m_clients.emplace(id, Client{client, m_clock.elapsed()});
+        m_clients.emplace(id, Client{client, tcp, m_clock.elapsed()});
         m_heartbeat.start();
         emit clientJoined(id);
         emit clientCountChanged(clientCount());
     }
+}
+
+QTcpSocket *RemoteServer::transportOf(const QWebSocket &socket) const
+{
+    // The handshake's connection stays with the HTTP server's listener, not with the WebSocket.
+    for (QTcpSocket *tcp : m_http->findChildren<QTcpSocket *>()) {
+        if (tcp->peerPort() == socket.peerPort() && tcp->peerAddress() == socket.peerAddress() &&
+            tcp->localPort() == socket.localPort())
+            return tcp;
+    }
+    return nullptr;
 }
 
 void RemoteServer::send(quint64 client, const QByteArray &text)
@@ -219,7 +231,7 @@ void RemoteServer::send(quint64 client, const QByteArray &text)
     if (it == m_clients.end())
         return;
     // A client that stopped reading is dropped rather than buffered for without end.
-    if (auto *tcp = it->second.socket->findChild<QTcpSocket *>(); tcp && tcp->bytesToWrite() > 1024 * 1024) {
+    if (const QTcpSocket *tcp = it->second.transport; tcp && tcp->bytesToWrite() > MaxQueued) {
         drop(client);
         return;
     }

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <map>
@@ -20,6 +21,7 @@
 class QHttpServer;
 class QHttpServerRequest;
 class QTcpServer;
+class QTcpSocket;
 class QWebSocket;
 
 namespace korvanel {
@@ -30,6 +32,8 @@ public:
     static constexpr int MaxClients = 40;
     // A frame or message larger than this closes the connection before it is kept.
     static constexpr int MaxIncoming = 4096;
+    // A client that has this much unsent is not reading: it is dropped.
+    static constexpr qint64 MaxQueued = 1024 * 1024;
     static constexpr int HeartbeatMs = 5000;
     static constexpr int SilenceMs = 20000;
 
@@ -80,9 +84,12 @@ private:
     QAbstractSocket::SocketError m_error = QAbstractSocket::UnknownSocketError;
     RemoteGuard m_guard;
     quint64 m_nextClient = 1;
+    QTcpSocket *transportOf(const QWebSocket &socket) const;
+
     struct Client {
         QWebSocket *socket;
-        qint64 lastHeard; // ms of m_clock
+        QPointer<QTcpSocket> transport; // its connection, when found
+        qint64 lastHeard;               // ms of m_clock
     };
     std::map<quint64, Client> m_clients;
     // Pings the clients; one not heard from for a while has gone (a phone that
