@@ -131,6 +131,9 @@ void RemoteGroup::restart()
         if (!reason.isEmpty()) {
             m_failure = m_server.startError() == QAbstractSocket::AddressInUseError
                 ? tr("Порт %1 занят другой программой: пульт не запущен. Выберите другой порт.").arg(m_port->value())
+                : m_server.startError() == QAbstractSocket::SocketAccessError
+                ? tr("Порт %1 закрыт для программы (порты до 1024 - только для администратора): пульт не запущен.")
+                      .arg(m_port->value())
                 : tr("Пульт не запущен: %1").arg(reason);
         }
     }

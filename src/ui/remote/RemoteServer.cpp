@@ -55,7 +55,7 @@ RemoteServer::RemoteServer(QObject *parent) : QObject(parent)
     connect(&m_heartbeat, &QTimer::timeout, this, [this] {
         std::vector<quint64> silent;
         for (const auto &[id, client] : m_clients) {
-            if (m_clock.elapsed() - client.lastHeard > SilenceMs)
+            if (m_clock.elapsed() - client.lastHeard > m_silenceMs)
                 silent.push_back(id);
             else
                 client.socket->ping();

@@ -57,6 +57,12 @@ public:
     void send(quint64 client, const QByteArray &text);
     void sendAll(const QByteArray &text);
     RemoteGuard &guard() { return m_guard; }
+    // How often clients are pinged and how long one may stay silent (tests shorten both).
+    void setHeartbeat(int pingMs, int silenceMs)
+    {
+        m_heartbeat.setInterval(pingMs);
+        m_silenceMs = silenceMs;
+    }
 
     // The page's name in the resources.
     static QString pagePath() { return QStringLiteral(":/remote/remote.html"); }
@@ -95,6 +101,7 @@ private:
     // Pings the clients; one not heard from for a while has gone (a phone that
     // left the network says nothing).
     QTimer m_heartbeat;
+    int m_silenceMs = SilenceMs;
     QElapsedTimer m_clock;
 };
 

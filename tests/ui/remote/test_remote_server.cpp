@@ -189,3 +189,27 @@ TEST_F(RemoteTest, APortInUseIsSaidOnTheOptionsPageAndTheProgramRunsOn)
     get<QSpinBox>("SpinEditRemotePort")->setValue(freePort());
     EXPECT_TRUE(server().listening());
 }
+
+TEST_F(RemoteTest, AClientThatVanishesMidMessageIsDroppedAndTheOthersGoOn)
+{
+    switchOn();
+    server().setHeartbeat(100, 400);
+    PageClient phone(port, token);
+    ASSERT_TRUE(phone.connected());
+
+    // A phone that left the network: its handshake went through, half a frame came, then nothing.
+    QTcpSocket gone;
+    gone.connectToHost(QHostAddress::LocalHost, port);
+    ASSERT_TRUE(gone.waitForConnected(3000));
+    const QByteArray at = "127.0.0.1:" + QByteArray::number(port);
+    gone.write("GET /ws?token=" + token + " HTTP/1.1\r\nHost: " + at + "\r\nOrigin: http://" + at +
+               "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
+               "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n");
+    QByteArray answer;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (answer += gone.readAll()).contains("101 Switching"); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server().clientCount() == 2; }, 3000));
+    gone.write("\x81\x85\x01\x02");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server().clientCount() == 1; }, 3000));
+    EXPECT_EQ(phone.socket.state(), QAbstractSocket::ConnectedState) << "a page that answers the pings stays";
+    EXPECT_EQ(statusOf(httpGet(port, "/?token=" + token)), 200);
+}
