@@ -11,8 +11,8 @@ packages=(
   xvfb xauth
   clang-format python3
   clang libclang-rt-14-dev # the fuzz preset: clang and its libFuzzer runtime
-  # The remote page: its server and QR code; the browser test drives Chromium from Python.
-  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium python3-websocket
+  # The remote page: its server and QR code; its browser test drives headless Chromium.
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium
 )
 
 missing=()
