@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,9 +36,13 @@ public:
     ~Browser()
     {
         m_cdp.abort();
+        // Asked to end first, so that it cleans up after itself; what it leaves is in the profile's folder.
         if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
+            m_process.terminate();
+            if (!m_process.waitForFinished(5000)) {
+                m_process.kill();
+                m_process.waitForFinished(5000);
+            }
         }
     }
 
@@ -51,7 +56,13 @@ public:
                                 QStringLiteral("--user-data-dir=") + m_profile.path(),
                                 QStringLiteral("--remote-debugging-address=127.0.0.1"),
                                 QStringLiteral("--remote-debugging-port=0"), QStringLiteral("about:blank")});
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Its chatter about the missing system bus and the like is of no use here.
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+        QDir(m_profile.path()).mkdir(QStringLiteral("tmp"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), m_profile.filePath(QStringLiteral("tmp")));
+        m_process.setProcessEnvironment(environment);
         m_process.start();
         // The browser names its DevTools port in the profile once it listens.
         QFile portFile(m_profile.filePath(QStringLiteral("DevToolsActivePort")));
