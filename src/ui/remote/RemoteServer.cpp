@@ -153,6 +153,9 @@ void RemoteServer::renewToken()
 {
     if (!m_http)
         return;
+    // The pages are told why, so that they stop knocking with the old token and say so.
+    for (const auto &entry : m_clients)
+        entry.second.socket->close(QWebSocketProtocol::CloseCodePolicyViolated, TokenRenewed);
     dropAll();
     m_token = makeRemoteToken();
 }
@@ -258,7 +261,8 @@ void RemoteServer::drop(quint64 client)
     if (m_clients.empty())
         m_heartbeat.stop();
     socket->disconnect(this);
-    socket->abort();
+    if (socket->state() != QAbstractSocket::ClosingState)
+        socket->abort();
     socket->deleteLater();
     emit clientLeft(client);
     emit clientCountChanged(clientCount());

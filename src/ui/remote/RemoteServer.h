@@ -36,6 +36,8 @@ public:
     static constexpr qint64 MaxQueued = 1024 * 1024;
     static constexpr int HeartbeatMs = 5000;
     static constexpr int SilenceMs = 20000;
+    // The reason a page is given when a new token drops it (with close code 1008, policy).
+    static inline const QString TokenRenewed = QStringLiteral("token-renewed");
 
     explicit RemoteServer(QObject *parent = nullptr);
     ~RemoteServer() override;

@@ -105,6 +105,7 @@ TEST_F(RemoteTest, WebSocketsNeedTheTokenTheirPathAndThePagesOrigin)
     const QString oldAddress = get<QLabel>("LabelRemoteAddress")->text();
     click(get<QToolButton>("SpeedButtonRemoteToken"));
     EXPECT_TRUE(good.closed());
+    EXPECT_EQ(good.socket.closeReason(), RemoteServer::TokenRenewed) << "the page is told why";
     EXPECT_NE(server().token(), token);
     EXPECT_NE(get<QLabel>("LabelRemoteAddress")->text(), oldAddress);
     EXPECT_EQ(statusOf(httpGet(port, "/?token=" + token)), 403);
