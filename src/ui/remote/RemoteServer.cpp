@@ -35,6 +35,34 @@ QByteArray queryToken(const QUrl &url)
     return QUrlQuery(url).queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toUtf8();
 }
 
+// The listener hands the HTTP server connections that may bring only so much
+// before they become WebSockets: the HTTP server would keep any request body
+// or header, however large, in memory.
+class BoundedListener : public QTcpServer {
+public:
+    static constexpr const char *Upgraded = "korvanelUpgraded";
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        // Connected before the HTTP server's own handler, so it sees each arrival first.
+        connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            if (socket->property(Upgraded).toBool())
+                return;
+            const qint64 received = socket->property("korvanelReceived").toLongLong() + socket->bytesAvailable();
+            socket->setProperty("korvanelReceived", received);
+            if (received > RemoteServer::MaxRequestBytes)
+                socket->abort();
+        });
+        addPendingConnection(socket);
+    }
+};
+
 QHttpServerResponse refusal(QHttpServerResponse::StatusCode status)
 {
     QHttpServerResponse response(QByteArrayLiteral("text/plain; charset=utf-8"), QStringLiteral("Нет доступа").toUtf8(),
@@ -78,7 +106,7 @@ QString RemoteServer::start(quint16 port, bool network)
 {
     stop();
     // Our own listening socket: QHttpServer::listen() would only log why it failed.
-    auto tcp = std::make_unique<QTcpServer>();
+    auto tcp = std::make_unique<BoundedListener>();
     if (!tcp->listen(network ? QHostAddress::Any : QHostAddress::LocalHost, port)) {
         m_error = tcp->serverError();
         return tcp->errorString();
@@ -196,8 +224,11 @@ void RemoteServer::acceptWebSockets()
         }
         // Without it each push to a client waits for the previous one's acknowledgement.
         QTcpSocket *tcp = transportOf(*socket);
-        if (tcp)
+        if (tcp) {
             tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            // From here the WebSocket's own frame and message limits apply.
+            tcp->setProperty(BoundedListener::Upgraded, true);
+        }
         socket->setMaxAllowedIncomingFrameSize(MaxIncoming);
         socket->setMaxAllowedIncomingMessageSize(MaxIncoming);
         const quint64 id = m_nextClient++;

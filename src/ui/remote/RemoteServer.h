@@ -32,6 +32,8 @@ public:
     static constexpr int MaxClients = 40;
     // A frame or message larger than this closes the connection before it is kept.
     static constexpr int MaxIncoming = 4096;
+    // What one connection may send before it is a WebSocket: a page request is a kilobyte or two.
+    static constexpr qint64 MaxRequestBytes = 64 * 1024;
     // A client that has this much unsent is not reading: it is dropped.
     static constexpr qint64 MaxQueued = 1024 * 1024;
     static constexpr int HeartbeatMs = 5000;

@@ -144,6 +144,13 @@ TEST_F(RemoteTest, BadMessagesFloodsAndDroppedConnectionsLeaveTheShowAndTheServe
     EXPECT_TRUE(flood.closed(10000));
     EXPECT_EQ(client.socket.state(), QAbstractSocket::ConnectedState);
 
+    // Ten megabytes of request body or header before any WebSocket: the connection is cut, nothing kept.
+    for (const QByteArray &request :
+         {"POST /?token=" + token + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
+              "\r\nContent-Length: 10485760\r\n\r\n" + QByteArray(10 * 1024 * 1024, 'x'),
+          "GET /?token=" + token + " HTTP/1.1\r\nX-Pad: " + QByteArray(10 * 1024 * 1024, 'x') + "\r\n\r\n"})
+        EXPECT_EQ(statusOf(rawHttp(port, request)), 0);
+
     // A thousand connections opened and dropped, half-way through a request or a handshake.
     for (int batch = 0; batch < 20; ++batch) {
         std::vector<std::unique_ptr<QTcpSocket>> sockets;
