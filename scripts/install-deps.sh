@@ -13,6 +13,8 @@ packages=(
   clang libclang-rt-14-dev # the fuzz preset: clang and its libFuzzer runtime
   # Packaging and its checks; dbus-daemon for the stand-in RTKit's private bus.
   dpkg-dev desktop-file-utils appstream dbus-daemon
+  # The remote page: its server and QR code; its browser test drives headless Chromium.
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium
 )
 
 missing=()

@@ -17,6 +17,7 @@ namespace {
 
 constexpr std::string_view ConveyorSection = "Konveir";
 constexpr std::string_view LastFileSection = "LastFile";
+constexpr std::string_view RemoteSection = "Remote";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -138,6 +139,11 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
         list.push_back({ConveyorSection, conveyorKeyName(n), settings.ConveyorFiles[n - 1]});
     list.push_back({LastFileSection, "Path", settings.Path});
     list.push_back({LastFileSection, "Coder", settings.Coder});
+    if (const auto &remote = settings.Remote) {
+        list.push_back({RemoteSection, "Enabled", remote->Enabled ? "1" : "0"});
+        list.push_back({RemoteSection, "Port", std::to_string(remote->Port)});
+        list.push_back({RemoteSection, "Network", remote->Network ? "1" : "0"});
+    }
     return list;
 }
 
@@ -203,6 +209,28 @@ IniSettings ReadIniFile(const std::string &iniFileName)
     settings.Path = get(LastFileSection, "Path");
     settings.Coder = get(LastFileSection, "Coder");
     return settings;
+}
+
+RemoteSettings ReadRemoteSettings(const std::string &iniFileName)
+{
+    RemoteSettings remote;
+    std::string text;
+    if (!readWholeFile(iniFileName, text).ok())
+        return remote;
+    const std::vector<Line> lines = parse(text);
+    auto get = [&lines](std::string_view key) {
+        const std::size_t at = findKey(lines, RemoteSection, key);
+        return at == std::string_view::npos ? std::string_view() : valueOf(lines[at]);
+    };
+    remote.Enabled = get("Enabled") == "1";
+    remote.Network = get("Network") == "1";
+    const std::string_view port = get("Port");
+    if (!port.empty() && port.size() <= 5 && port.find_first_not_of("0123456789") == std::string_view::npos) {
+        const int number = std::stoi(std::string(port));
+        if (number >= 1 && number <= 65535)
+            remote.Port = number;
+    }
+    return remote;
 }
 
 std::string mergeIniText(const std::string &existing, const IniSettings &settings)

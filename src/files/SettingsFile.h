@@ -7,6 +7,7 @@
 // back as it was, in its place.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/Engine.h"
@@ -14,10 +15,19 @@
 
 namespace korvanel {
 
+// [Remote]: the remote page's server. Read values out of range give the defaults.
+struct RemoteSettings {
+    bool Enabled = false; // Remote/Enabled: 1 on
+    int Port = 9080;      // Remote/Port: 1..65535
+    bool Network = false; // Remote/Network: 1 every interface, 0 this computer only
+    bool operator==(const RemoteSettings &) const = default;
+};
+
 struct IniSettings {
     std::array<std::string, ConveyorSlotCount> ConveyorFiles; // Konveir/File01..File20
     std::string Path;                                         // LastFile/Path: the show to open
     std::string Coder;                                        // LastFile/Coder: the recoding table file
+    std::optional<RemoteSettings> Remote;                     // written when set; ReadIniFile leaves it unset
 };
 
 // "File01".."File20" for n = 1..20.
@@ -28,6 +38,9 @@ std::string conveyorKeyName(std::size_t n);
 // of a key given twice, the first counts, in whichever copy of its section.
 // A value ends at a carriage return or NUL byte; blanks around it do not count.
 IniSettings ReadIniFile(const std::string &iniFileName);
+
+// [Remote] of the file; defaults for what is missing or out of range.
+RemoteSettings ReadRemoteSettings(const std::string &iniFileName);
 
 // Sets the keys of `settings` in the file as it is now on disk, then replaces
 // the file. A file that is there but cannot be read is not written.

@@ -244,3 +244,24 @@ TEST_F(SettingsFileTest, WritingBackWhatWasReadChangesNoByte)
     EXPECT_EQ(read(), expected);
     EXPECT_EQ(ReadIniFile(ini).Path, "/b.kvl");
 }
+
+TEST_F(SettingsFileTest, RemoteSectionReadsInRangeOrDefaultsAndIsWrittenOnlyWhenGiven)
+{
+    EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{false, 9080, false}));
+    write("[Other]\nPort=1\n[remote]\nenabled=1\nPort=8081\nNetwork=1\n");
+    EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{true, 8081, true}));
+    for (const char *port : {"0", "65536", "-5", "80a", "999999", ""}) {
+        write(std::string("[Remote]\nEnabled=yes\nPort=") + port + "\nNetwork=2\n");
+        EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{false, 9080, false})) << port;
+    }
+
+    // Without remote values the section stays as it is; with them only its keys change.
+    write("[Remote]\nEnabled=1\n; phone\n[Konveir]\n");
+    ASSERT_TRUE(WriteIniFile(ini, sample()).ok());
+    EXPECT_EQ(ReadRemoteSettings(ini).Enabled, true);
+    IniSettings withRemote = sample();
+    withRemote.Remote = RemoteSettings{false, 9555, true};
+    ASSERT_TRUE(WriteIniFile(ini, withRemote).ok());
+    EXPECT_EQ(ReadRemoteSettings(ini), *withRemote.Remote);
+    EXPECT_EQ(read().find("[Remote]\nEnabled=0\nPort=9555\nNetwork=1\n; phone\n"), 0u) << read();
+}

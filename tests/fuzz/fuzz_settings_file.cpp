@@ -73,6 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string input(reinterpret_cast<const char *>(data), size);
     const std::string path = fuzz::writeScratchFile("settings.ini", data, size);
     const IniSettings first = ReadIniFile(path);
+    const RemoteSettings remote = ReadRemoteSettings(path);
+    FUZZ_CHECK(remote.Port >= 1 && remote.Port <= 65535);
     for (const std::string &file : first.ConveyorFiles)
         shortShowName(file, SettingsKeyNameLength);
 

@@ -39,6 +39,9 @@
 #include "ui/pages/graph/GraphTab.h"
 #include "ui/pages/options/OptionsTab.h"
 #include "ui/pages/options/WindowColorGroup.h"
+#include "ui/remote/RemoteGroup.h"
+#include "ui/remote/RemoteServer.h"
+#include "ui/remote/RemoteSurface.h"
 #include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/rightcolumn/ConveyorControl.h"
@@ -127,6 +130,13 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent) : QMainWindow(parent), m_e
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
     m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_conveyorControl, *m_sequencerControl,
                                      *control<QLabel>("LabelKeySp"));
+    // The remote page: off until the operator or the settings file switch it on.
+    m_remoteServer = new RemoteServer(this);
+    m_remoteGroup = new RemoteGroup(*m_remoteServer, &options);
+    options.addGroup(m_remoteGroup);
+    onClosing(m_remoteServer, [this] { m_remoteServer->stop(); });
+    m_remoteSurface = new RemoteSurface(*this, *m_remoteServer, *m_sequencerControl, *m_sequencer, *m_settings,
+                                        *m_conveyor, *m_conveyorControl, *m_faderPage, *m_faderTab);
 
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.

@@ -41,6 +41,9 @@ class KeyboardControl;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
+class RemoteGroup;
+class RemoteServer;
+class RemoteSurface;
 class SceneCommands;
 class SequencerTab;
 class ShowFileCommands;
@@ -106,6 +109,10 @@ public:
     korvanel::ChannelColorCommands *channelColorCommands() const { return m_channelColorCommands; }
     korvanel::NameBlockCopyGroup *nameBlockCopy() const { return m_nameBlockCopy; }
     korvanel::LiveDisplay *liveDisplay() const { return m_liveDisplay; }
+    // The remote page: its server, the options page group and the bridge to the window.
+    korvanel::RemoteServer *remoteServer() const { return m_remoteServer; }
+    korvanel::RemoteGroup *remoteGroup() const { return m_remoteGroup; }
+    korvanel::RemoteSurface *remoteSurface() const { return m_remoteSurface; }
 
     // The controls that the program's own operations use most; set once by the constructor.
     QTabWidget *PageControlInput = nullptr;
@@ -181,6 +188,9 @@ private:
     korvanel::ChannelColorCommands *m_channelColorCommands = nullptr;
     korvanel::NameBlockCopyGroup *m_nameBlockCopy = nullptr;
     korvanel::LiveDisplay *m_liveDisplay = nullptr;
+    korvanel::RemoteServer *m_remoteServer = nullptr;
+    korvanel::RemoteGroup *m_remoteGroup = nullptr;
+    korvanel::RemoteSurface *m_remoteSurface = nullptr;
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();

@@ -9,6 +9,7 @@
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/coder/CoderTab.h"
+#include "ui/remote/RemoteGroup.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/ConveyorKeys.h"
 
@@ -32,6 +33,9 @@ void ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyo
         else
             showConveyorKeyFile(button, n, QString::fromUtf8(shortShowName(file, SettingsKeyNameLength)));
     }
+    // The remote page's server: switched on here when it was on at the last exit.
+    if (auto *remote = window.mainWindow().findChild<RemoteGroup *>())
+        remote->applySettings(ReadRemoteSettings(engine.files.IniFileName));
 }
 
 bool WriteIniFile(WindowServices &window, const CoderTab &coder)
@@ -41,6 +45,8 @@ bool WriteIniFile(WindowServices &window, const CoderTab &coder)
     settings.ConveyorFiles = engine.ConveyorFiles;
     settings.Path = QFile::encodeName(window.SaveDialogFileName).toStdString();
     settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();
+    if (const auto *remote = window.mainWindow().findChild<RemoteGroup *>())
+        settings.Remote = remote->settings();
     if (korvanel::WriteIniFile(engine.files.IniFileName, settings).ok())
         return true;
     window.dialogs().error(

@@ -227,8 +227,9 @@ TEST_F(FormTest, ConveyorSlotsAndModes)
 TEST_F(FormTest, OptionsPageGroupsItsLabels)
 {
     QWidget *options = form->PageControlInput->widget(5);
-    const QList<QGroupBox *> groups = options->findChildren<QGroupBox *>();
-    ASSERT_EQ(groups.size(), 2);
+    const QList<QGroupBox *> groups = options->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(groups.size(), 3);
+    EXPECT_EQ(groups[2]->objectName(), "GroupBoxRemote");
     EXPECT_EQ(groups[0]->title(), "Цвет формы");
     EXPECT_EQ(groups[1]->title(), "Состояние шины USB ");
     EXPECT_TRUE(groups[0]->isAncestorOf(get<QLabel>("LabelKeySp")));

@@ -41,11 +41,13 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
     }
     usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(color);
-    layout->addWidget(usb);
-    layout->addStretch();
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(4, 4, 4, 4);
+    m_layout->addWidget(color);
+    m_layout->addWidget(usb);
+    m_layout->addStretch();
 }
+
+void OptionsTab::addGroup(QWidget *group) { m_layout->insertWidget(m_layout->count() - 1, group); }
 
 } // namespace korvanel

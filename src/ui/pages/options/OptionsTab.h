@@ -14,9 +14,12 @@ public:
 
     // Where the window colour controls go, above LabelKeySp.
     QVBoxLayout *colorArea() const { return m_colorArea; }
+    // Another group, below the others.
+    void addGroup(QWidget *group);
 
 private:
     QVBoxLayout *m_colorArea = nullptr;
+    QVBoxLayout *m_layout = nullptr;
 };
 
 } // namespace korvanel

@@ -1,0 +1,202 @@
+#include "ui/remote/RemoteGroup.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QNetworkInterface>
+#include <QPainter>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <qrencode.h>
+
+#include "ui/remote/RemoteServer.h"
+#include "ui/widgets/Controls.h"
+
+namespace korvanel {
+
+namespace {
+
+// The address a phone on the venue's network reaches this computer by.
+QString networkHost()
+{
+    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
+        const auto flags = interface.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning) ||
+            flags.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol)
+                return entry.ip().toString();
+        }
+    }
+    return QStringLiteral("127.0.0.1");
+}
+
+} // namespace
+
+RemoteGroup::RemoteGroup(RemoteServer &server, QWidget *parent)
+    : QGroupBox(tr("Пульт с телефона или планшета"), parent), m_server(server)
+{
+    setObjectName(QStringLiteral("GroupBoxRemote"));
+    m_enabled = makeCheckBox(this, "CheckBoxRemote", tr("Включить"),
+                             tr("Страница управления светом в браузере телефона"), false);
+    m_port = new QSpinBox(this);
+    m_port->setObjectName(QStringLiteral("SpinEditRemotePort"));
+    m_port->setRange(1, 65535);
+    m_port->setValue(9080);
+    // A port is taken when it is finished, not at each digit typed.
+    m_port->setKeyboardTracking(false);
+
+    auto *bind = new QGroupBox(tr("Доступ"), this);
+    bind->setObjectName(QStringLiteral("RadioGroupRemoteBind"));
+    m_bind = new QButtonGroup(bind);
+    auto *bindLayout = new QHBoxLayout(bind);
+    bindLayout->setContentsMargins(4, 2, 4, 2);
+    const QString captions[] = {tr("Только этот компьютер"), tr("Локальная сеть")};
+    for (int i = 0; i < 2; ++i) {
+        auto *item = new QRadioButton(captions[i], bind);
+        m_bind->addButton(item, i);
+        bindLayout->addWidget(item);
+    }
+    m_bind->button(0)->setChecked(true);
+
+    m_address = makeLabel(this, "LabelRemoteAddress", {}, tr("Адрес страницы с ключом доступа"));
+    m_address->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_address->setWordWrap(true);
+    m_qr = makeLabel(this, "LabelRemoteQr", {}, tr("Наведите камеру телефона"));
+    m_token =
+        makeSpeedButton(this,
+                        {"SpeedButtonRemoteToken", tr("Новый ключ доступа: все подключённые телефоны отключаются"),
+                         QStyle::SP_CustomBase, tr("Новый ключ")});
+    m_status = makeLabel(this, "LabelRemoteStatus", {});
+    m_status->setWordWrap(true);
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->addWidget(m_enabled, 0, 0);
+    auto *portRow = new QHBoxLayout;
+    portRow->addWidget(new QLabel(tr("Порт"), this));
+    portRow->addWidget(m_port);
+    portRow->addWidget(m_token);
+    portRow->addStretch();
+    grid->addLayout(portRow, 0, 1);
+    grid->addWidget(bind, 1, 0, 1, 2);
+    grid->addWidget(m_status, 2, 0, 1, 2);
+    grid->addWidget(m_address, 3, 0, 1, 2);
+    grid->addWidget(m_qr, 0, 2, 4, 1, Qt::AlignRight | Qt::AlignTop);
+    grid->setColumnStretch(1, 1);
+
+    connect(m_enabled, &QCheckBox::toggled, this, &RemoteGroup::CheckBoxRemoteClick);
+    connect(m_token, &QToolButton::clicked, this, &RemoteGroup::SpeedButtonRemoteTokenClick);
+    connect(m_port, &QSpinBox::valueChanged, this, [this] { restart(); });
+    connect(m_bind, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            restart();
+    });
+    connect(&m_server, &RemoteServer::clientCountChanged, this, [this] { showStatus(); });
+    showAddress();
+    showStatus();
+}
+
+void RemoteGroup::applySettings(const RemoteSettings &settings)
+{
+    {
+        const QSignalBlocker quietPort(m_port);
+        const QSignalBlocker quietBind(m_bind);
+        m_port->setValue(settings.Port);
+        m_bind->button(settings.Network ? 1 : 0)->setChecked(true);
+    }
+    if (m_enabled->isChecked() == settings.Enabled)
+        restart();
+    else
+        m_enabled->setChecked(settings.Enabled);
+}
+
+RemoteSettings RemoteGroup::settings() const
+{
+    return {m_enabled->isChecked(), m_port->value(), m_bind->checkedId() == 1};
+}
+
+void RemoteGroup::CheckBoxRemoteClick(bool) { restart(); }
+
+void RemoteGroup::restart()
+{
+    m_server.stop();
+    m_failure.clear();
+    if (m_enabled->isChecked()) {
+        const QString reason = m_server.start(static_cast<quint16>(m_port->value()), m_bind->checkedId() == 1);
+        if (!reason.isEmpty()) {
+            m_failure = m_server.startError() == QAbstractSocket::AddressInUseError
+                ? tr("Порт %1 занят другой программой: пульт не запущен. Выберите другой порт.").arg(m_port->value())
+                : m_server.startError() == QAbstractSocket::SocketAccessError
+                ? tr("Порт %1 закрыт для программы (порты до 1024 - только для администратора): пульт не запущен.")
+                      .arg(m_port->value())
+                : tr("Пульт не запущен: %1").arg(reason);
+        }
+    }
+    showAddress();
+    showStatus();
+}
+
+void RemoteGroup::SpeedButtonRemoteTokenClick()
+{
+    m_server.renewToken();
+    showAddress();
+    showStatus();
+}
+
+QString RemoteGroup::address() const
+{
+    if (!m_server.listening())
+        return {};
+    const QString host = m_bind->checkedId() == 1 ? networkHost() : QStringLiteral("127.0.0.1");
+    return QStringLiteral("http://%1:%2/?token=%3")
+        .arg(host)
+        .arg(m_server.port())
+        .arg(QString::fromLatin1(m_server.token()));
+}
+
+void RemoteGroup::showAddress()
+{
+    const QString text = address();
+    m_address->setText(text);
+    m_token->setEnabled(!text.isEmpty());
+    const QImage code = text.isEmpty() ? QImage() : qrImage(text.toUtf8(), 3);
+    m_qr->setPixmap(QPixmap::fromImage(code));
+    m_qr->setVisible(!code.isNull());
+}
+
+void RemoteGroup::showStatus()
+{
+    if (!m_failure.isEmpty())
+        m_status->setText(m_failure);
+    else if (!m_server.listening())
+        m_status->setText(tr("Выключен"));
+    else
+        m_status->setText(tr("Работает, порт %1, подключено: %2").arg(m_server.port()).arg(m_server.clientCount()));
+}
+
+QImage RemoteGroup::qrImage(const QByteArray &text, int scale)
+{
+    QRcode *code = QRcode_encodeString8bit(text.constData(), 0, QR_ECLEVEL_M);
+    if (code == nullptr)
+        return {};
+    constexpr int Quiet = 4;
+    const int modules = code->width;
+    QImage image((modules + 2 * Quiet) * scale, (modules + 2 * Quiet) * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    for (int y = 0; y < modules; ++y) {
+        for (int x = 0; x < modules; ++x) {
+            if (code->data[y * modules + x] & 1)
+                painter.fillRect((x + Quiet) * scale, (y + Quiet) * scale, scale, scale, Qt::black);
+        }
+    }
+    QRcode_free(code);
+    return image;
+}
+
+} // namespace korvanel

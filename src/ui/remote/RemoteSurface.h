@@ -1,0 +1,79 @@
+#pragma once
+// The window's live surface as the remote page sees it. Commands from the
+// pages move the window's own controls, so each runs the handler, and meets
+// the lock, that the operator's hand would; what the window shows goes back to
+// every page, at most twenty times a second, and only what changed.
+
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
+#include <array>
+#include <bitset>
+#include <map>
+
+#include "core/ShowLayout.h"
+#include "ui/remote/RemoteProtocol.h"
+
+namespace korvanel {
+
+class WindowServices;
+class ChannelSettingsGroup;
+class ConveyorControl;
+class ConveyorGroup;
+class FaderPage;
+class FaderTab;
+class RemoteServer;
+class SequencerControl;
+class SequencerTab;
+
+class RemoteSurface : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int PushMs = 50;     // at most 20 updates a second
+    static constexpr int LevelsEvery = 2; // output levels every second push: 10 a second
+
+    RemoteSurface(WindowServices &window, RemoteServer &server, SequencerControl &sequencer, SequencerTab &tab,
+                  ChannelSettingsGroup &settings, ConveyorGroup &conveyor, ConveyorControl &conveyorControl,
+                  FaderPage &faders, FaderTab &faderTab);
+
+    void apply(quint64 client, const RemoteCommand &command);
+    // Commands applied since the start; the load bench counts them.
+    quint64 applied() const { return m_applied; }
+
+    // The page's parts as they are now: "show", "slots", "page", "out".
+    QByteArray showState() const;
+    QByteArray slotsState() const;
+    QByteArray pageState() const;
+    QByteArray levelsState() const;
+
+public slots:
+    // Sends each part that changed since it was last sent.
+    void push();
+
+private:
+    struct Client {
+        bool latch = false;
+        std::bitset<StaticPictureCount> held;
+    };
+    void joined(quint64 client);
+    void left(quint64 client);
+    void picture(Client &client, int n, bool down);
+    void pad(int x, int y, bool down);
+
+    WindowServices &m_window;
+    RemoteServer &m_server;
+    SequencerControl &m_sequencer;
+    SequencerTab &m_tab;
+    ChannelSettingsGroup &m_settings;
+    ConveyorGroup &m_conveyor;
+    ConveyorControl &m_conveyorControl;
+    FaderPage &m_faders;
+    FaderTab &m_faderTab;
+    std::map<quint64, Client> m_clients;
+    QTimer m_timer;
+    std::array<QByteArray, 4> m_sent;
+    int m_tick = 0;
+    quint64 m_applied = 0;
+};
+
+} // namespace korvanel
