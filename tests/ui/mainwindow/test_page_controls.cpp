@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -226,7 +227,8 @@ TEST_F(FormTest, ConveyorSlotsAndModes)
 
 TEST_F(FormTest, OptionsPageGroupsItsLabels)
 {
-    QWidget *options = form->PageControlInput->widget(5);
+    // The groups sit one below another in the page's scroll area.
+    QWidget *options = form->PageControlInput->widget(5)->findChild<QScrollArea *>()->widget();
     const QList<QGroupBox *> groups = options->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly);
     ASSERT_EQ(groups.size(), 3);
     EXPECT_EQ(groups[2]->objectName(), "GroupBoxRemote");

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "ui/widgets/Controls.h"
@@ -14,7 +15,18 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
 
-    auto *color = new QGroupBox(tr("Цвет формы"), this);
+    // Groups below one another; the page scrolls rather than making the window taller than its design height.
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *content = new QWidget(scroll);
+    scroll->setWidget(content);
+    auto *pageLayout = new QVBoxLayout(this);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(scroll);
+
+    auto *color = new QGroupBox(tr("Цвет формы"), content);
     color->setObjectName(QStringLiteral("GroupBoxColor"));
     auto *colorLayout = new QVBoxLayout(color);
     m_colorArea = new QVBoxLayout;
@@ -23,7 +35,7 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
 
     // The link labels are filled from the enumeration at start-up, the disk
     // labels from the drive the program runs from.
-    auto *usb = new QGroupBox(tr("Состояние шины USB "), this);
+    auto *usb = new QGroupBox(tr("Состояние шины USB "), content);
     auto *usbLayout = new QVBoxLayout(usb);
     // Device texts, the library in use (a path, with any library found but
     // refused), the write faults the link recovered from, the disk: all wrap.
@@ -41,7 +53,7 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
     }
     usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
 
-    m_layout = new QVBoxLayout(this);
+    m_layout = new QVBoxLayout(content);
     m_layout->setContentsMargins(4, 4, 4, 4);
     m_layout->addWidget(color);
     m_layout->addWidget(usb);
