@@ -45,7 +45,7 @@ void OutputTicker::start(std::function<void()> tick)
 
     sched_param param{};
     param.sched_priority = OutputPriority;
-    const bool granted = pthread_setschedparam(m_thread.native_handle(), SCHED_FIFO, &param) == 0;
+    const bool granted = m_realTimeWanted && pthread_setschedparam(m_thread.native_handle(), SCHED_FIFO, &param) == 0;
     m_priority.store(granted ? Priority::RealTime : Priority::Normal, std::memory_order_relaxed);
 }
 

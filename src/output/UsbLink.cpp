@@ -250,6 +250,7 @@ bool UsbLink::openDevice()
     store(DeviceOpen, 1);
     store(LinkOk, 1);
     store(WriteFault, 0);
+    Opens.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 

@@ -114,6 +114,8 @@ public:
     // Such reopens since start-up, so the window sees one that came and went
     // between two of its looks.
     std::atomic<std::uint32_t> WriteFaults{0};
+    // Successful opens since start-up: a device lost and found again between two looks still counts.
+    std::atomic<std::uint32_t> Opens{0};
 
 private:
     FtStatus listString(std::string_view name, std::uint32_t index, bool serial);
