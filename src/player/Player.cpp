@@ -1,11 +1,11 @@
 #include "player/Player.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <ctime>
 #include <string>
 #include <sys/stat.h>
 
+#include "core/FrameHold.h"
 #include "files/CoderTableFile.h"
 #include "files/SettingsFile.h"
 #include "output/FrameAssembly.h"
@@ -131,6 +131,12 @@ void Player::installShow(std::size_t index)
         engine.setSys(SysTempo, *m_options.tempo);
     engine.setSys(SysCurrentScene, 0);
     RaschetAdr(engine, 0);
+}
+
+void Player::logShow()
+{
+    const Engine &engine = *m_engine;
+    const std::size_t index = m_current;
     m_log.info("шоу: " + m_shows.path(index) + ", сцен " + std::to_string(engine.sys(SysLastScene) + 1) + ", темп " +
                std::to_string(clampSequencerTempo(engine.sys(SysTempo))) + " (" + std::to_string(tempoInterval()) +
                " мс)");
@@ -141,11 +147,23 @@ void Player::step(Clock::time_point now)
     Engine &engine = *m_engine;
     // With --once the list ends after the last show that plays; everywhere else it goes round.
     const bool ring = !(m_options.once && !m_shows.anyPlayableAfter(m_current));
-    const SceneAdvance advance = sequencerStep(engine, ring, m_clock.intervalMs(), [this] {
-        const std::size_t next = m_shows.next(m_current, m_log);
-        if (next != m_current)
-            installShow(next);
-    });
+    std::vector<std::size_t> skipped;
+    bool loaded = false;
+    SceneAdvance advance;
+    {
+        // No frame fades toward the old show's scene 0, or a half-copied new one, or by the old steps.
+        const FrameHold hold(engine);
+        advance = sequencerStep(engine, ring, m_clock.intervalMs(), [this, &skipped, &loaded] {
+            const std::size_t next = m_shows.next(m_current, skipped);
+            loaded = next != m_current;
+            if (loaded)
+                installShow(next);
+        });
+    }
+    for (const std::size_t i : skipped)
+        m_log.warning("шоу пропущено: " + m_shows.path(i) + ": " + m_shows.problem(i));
+    if (loaded)
+        logShow();
     if (advance == SceneAdvance::Ended) {
         store(engine.PlayMode, 0);
         m_playing = false;
@@ -164,6 +182,7 @@ void Player::reload(Clock::time_point now)
         return;
     // The playing show changes in place: same scene where it still has one, its new levels faded in.
     Engine &engine = *m_engine;
+    const FrameHold hold(engine);
     const std::uint8_t scene = engine.currentScene();
     engine.SceneMemory.copyFrom(m_shows.image(m_current));
     if (m_options.tempo)
@@ -198,6 +217,7 @@ int Player::run()
     Engine &engine = *m_engine;
     m_outputs.open();
     installShow(0);
+    logShow();
     // The first frames hold scene 0, as the window sends a loaded show before Play.
     buildFrame(engine);
     store(engine.PlayMode, 1);

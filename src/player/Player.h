@@ -38,6 +38,7 @@ private:
     int prepare();
     int loadCoderTable();
     void installShow(std::size_t index);
+    void logShow();
     void step(Clock::time_point now);
     void reload(Clock::time_point now);
     void stop(int signal);

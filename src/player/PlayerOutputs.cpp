@@ -73,6 +73,9 @@ void PlayerOutputs::logEvents()
         m_log.warning("интерфейс не найден, поиск раз в секунду");
         m_toldNoDevice = true;
     }
+    // The link lists the devices again only after an unplug; one found later must be named in the log too.
+    if (!open)
+        store(usb.DeviceListChanged, 1);
     m_wasOpen = open;
     m_seenOpens = opens;
     m_seenWriteFaults = faults;

@@ -87,13 +87,13 @@ std::vector<bool> ShowList::reread(PlayerLog &log)
     return replaced;
 }
 
-std::size_t ShowList::next(std::size_t current, PlayerLog &log) const
+std::size_t ShowList::next(std::size_t current, std::vector<std::size_t> &skipped) const
 {
     for (std::size_t k = 1; k <= size(); ++k) {
         const std::size_t j = (current + k) % size();
         if (playable(j))
             return j;
-        log.warning("шоу пропущено: " + m_paths[j] + ": " + m_problems[j]);
+        skipped.push_back(j);
     }
     return current;
 }

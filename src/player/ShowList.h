@@ -35,8 +35,8 @@ public:
     std::vector<bool> reread(PlayerLog &log);
 
     // The next show with an image after `current`, in list order and round;
-    // each show passed over is logged. `current` itself when no other plays.
-    std::size_t next(std::size_t current, PlayerLog &log) const;
+    // the shows passed over are added to `skipped`. `current` itself when no other plays.
+    std::size_t next(std::size_t current, std::vector<std::size_t> &skipped) const;
     // Whether a show with an image follows `current` before the end of the list.
     bool anyPlayableAfter(std::size_t current) const;
 

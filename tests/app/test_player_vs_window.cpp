@@ -47,10 +47,10 @@ std::vector<Frame> levelsOnTheWire(std::uint64_t count, WireAt wireAt)
 {
     std::vector<Frame> frames;
     for (std::uint64_t i = 0; i < count; ++i) {
-        const SharedFakeD2xx::Levels slots = SharedFakeD2xx::decode(wireAt(i));
-        if (slots.empty())
+        const SharedFakeD2xx::Levels levels = SharedFakeD2xx::decode(wireAt(i));
+        if (levels.empty())
             continue;
-        Frame f(slots.begin() + 1, slots.begin() + 256);
+        Frame f(levels.begin() + 1, levels.begin() + 256);
         if (frames.empty() || frames.back() != f)
             frames.push_back(std::move(f));
     }
@@ -107,7 +107,7 @@ TEST(PlayerVsWindow, TheSameShowAndTempoPutTheSameLevelsOnTheWireInTheSameOrder)
     ASSERT_EQ(load(engine->PlayMode), 1);
 
     std::vector<Frame> windowRound, playerRound;
-    QTest::qWaitFor(
+    const bool bothWentRound = QTest::qWaitFor(
         [&] {
             windowRound = oneRound(
                 levelsOnTheWire(windowWire.writeCount(), [&](std::uint64_t i) { return windowWire.write(i).bytes; }));
@@ -120,6 +120,7 @@ TEST(PlayerVsWindow, TheSameShowAndTempoPutTheSameLevelsOnTheWireInTheSameOrder)
     player.process().signal(SIGTERM);
     EXPECT_EQ(player.process().waitFor(5s), 0) << player.log();
 
+    ASSERT_TRUE(bothWentRound);
     ASSERT_FALSE(windowRound.empty()) << "the window went round once";
     ASSERT_FALSE(playerRound.empty()) << "the player went round once: " << player.log();
     for (std::size_t s = 0; s < Scenes.size(); ++s)

@@ -62,6 +62,7 @@ public:
     ChildProcess &operator=(const ChildProcess &) = delete;
 
     bool started() const { return m_pid > 0; }
+    pid_t pid() const { return m_pid; }
     bool running() const { return m_pid > 0 && !m_exited; }
     void signal(int sig) const
     {

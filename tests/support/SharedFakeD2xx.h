@@ -64,6 +64,12 @@ public:
     // Empty when the write is not such a frame.
     Levels levels(std::uint64_t i) const { return decode(bytes(i)); }
     Levels lastLevels() const { return writeCount() == 0 ? Levels{} : levels(writeCount() - 1); }
+    // Slot `c` of the last frame; -1 before the first.
+    int lastLevel(std::size_t c) const
+    {
+        const Levels last = lastLevels();
+        return c < last.size() ? last[c] : -1;
+    }
 
     static Levels decode(const std::vector<std::uint8_t> &wire)
     {
@@ -73,12 +79,13 @@ public:
             return {};
         Levels out;
         for (std::size_t i = 2; i < n - 4; ++i) {
-            if (wire[i] == 0xFF) {
+            const std::uint8_t level = wire[i];
+            if (level == 0xFF) {
                 if (i + 1 >= n - 4 || wire[i + 1] != 0xF7)
                     return {};
-                ++i;
+                ++i; // FF F7 stands for FF
             }
-            out.push_back(wire[i]);
+            out.push_back(level);
         }
         return out.size() == 513 ? out : Levels{};
     }
