@@ -79,6 +79,7 @@ TEST_F(PlayerProcess, BadStartsExitWithCode2AndAClearLineAndSendNothing)
         EXPECT_EQ(run->process().waitFor(10s), 2) << c.says;
         EXPECT_NE(run->log().find(c.says), std::string::npos) << run->log();
         EXPECT_EQ(run->log().find("Использование: korvanel-player") != std::string::npos, c.usage) << run->log();
+        EXPECT_EQ(run->log().find('\033'), std::string::npos) << "no colours into a file";
     }
     EXPECT_EQ(fake.writeCount(), 0u) << "nothing sent";
 }

@@ -75,9 +75,8 @@ class PlayerRun {
 public:
     PlayerRun(const ScratchFolder &folder, const std::string &program, const std::vector<std::string> &arguments,
               SharedFakeD2xx &fake, const std::string &fakeFolder = FAKE_D2XX_FOLDER)
-        : m_fake(fake),
-          m_child(argv(program, arguments), {fake.environment(), "LD_LIBRARY_PATH=" + fakeFolder, "NO_COLOR=1"},
-                  folder / ("player" + std::to_string(++runs()) + ".log"))
+        : m_fake(fake), m_child(argv(program, arguments), {fake.environment(), "LD_LIBRARY_PATH=" + fakeFolder},
+                                folder / ("player" + std::to_string(++runs()) + ".log"))
     {
     }
 
