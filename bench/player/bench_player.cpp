@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -25,26 +26,19 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// utime + stime in clock ticks, from /proc/PID/stat.
-long long cpuTicks(pid_t pid)
+// Nanoseconds on a CPU, summed over the process's threads (/proc/PID/task/*/schedstat):
+// finer than utime and stime, which count whole clock ticks.
+long long cpuNs(pid_t pid)
 {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto close = all.rfind(')');
-    if (close == std::string::npos)
-        return -1;
-    std::istringstream fields(all.substr(close + 2));
-    std::string field;
-    long long utime = 0, stime = 0;
-    for (int i = 3; fields >> field; ++i) {
-        if (i == 14)
-            utime = std::atoll(field.c_str());
-        if (i == 15) {
-            stime = std::atoll(field.c_str());
-            break;
-        }
+    long long total = 0;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    for (const auto &task : std::filesystem::directory_iterator(tasks)) {
+        std::ifstream in(task.path() / "schedstat");
+        long long ns = 0;
+        if (in >> ns)
+            total += ns;
     }
-    return utime + stime;
+    return total;
 }
 
 std::string statusLine(pid_t pid, const std::string &key)
@@ -62,9 +56,7 @@ pid_t spinFor(std::chrono::seconds limit)
     const pid_t pid = fork();
     if (pid == 0) {
         const auto end = std::chrono::steady_clock::now() + limit;
-        volatile unsigned long n = 0;
-        while (std::chrono::steady_clock::now() < end)
-            ++n;
+        while (std::chrono::steady_clock::now() < end) {}
         _exit(0);
     }
     return pid;
@@ -124,16 +116,19 @@ int main(int argc, char **argv)
         }
         const pid_t pid = program.pid();
         const std::uint64_t firstFrame = fake.writeCount();
-        const long long cpuBefore = cpuTicks(pid);
+        const long long cpuBefore = cpuNs(pid);
         const auto before = std::chrono::steady_clock::now();
         std::this_thread::sleep_for(std::chrono::seconds(seconds));
-        const long long cpuAfter = cpuTicks(pid);
+        const long long cpuAfter = cpuNs(pid);
         const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
         const std::uint64_t lastFrame = fake.writeCount();
         const std::string rss = statusLine(pid, "VmRSS");
         const std::string hwm = statusLine(pid, "VmHWM");
+        const auto stopAt = std::chrono::steady_clock::now();
         program.signal(SIGTERM);
-        program.waitFor(5s);
+        const int code = program.waitFor(5s);
+        const double stopMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - stopAt).count();
         for (const pid_t spinner : spinners) {
             kill(spinner, SIGKILL);
             waitpid(spinner, nullptr, 0);
@@ -153,15 +148,17 @@ int main(int argc, char **argv)
         const auto quantile = [&](double q) {
             return error.empty() ? 0.0 : error[std::min(error.size() - 1, static_cast<std::size_t>(q * error.size()))];
         };
-        const double msPerSecond =
-            (cpuAfter - cpuBefore) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK)) / elapsed;
-        std::printf("%s%s\n", command[0].c_str(), busy ? " (both cores busy)" : "");
-        std::printf("  CPU %.2f ms per second over %.0f s (clock tick %ld Hz)\n", msPerSecond, elapsed,
-                    sysconf(_SC_CLK_TCK));
+        const double msPerSecond = (cpuAfter - cpuBefore) / 1e6 / elapsed;
+        std::string shown;
+        for (const std::string &word : command)
+            shown += (shown.empty() ? "" : " ") + word;
+        std::printf("%s%s\n", shown.c_str(), busy ? "   [both cores busy]" : "");
+        std::printf("  CPU %.3f ms per second over %.0f s\n", msPerSecond, elapsed);
         std::printf("  %s, %s\n", rss.c_str(), hwm.c_str());
         std::printf("  frames %llu, |period - 50 ms|: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
                     static_cast<unsigned long long>(lastFrame - firstFrame), quantile(0.5), quantile(0.99),
                     error.empty() ? 0.0 : error.back());
+        std::printf("  SIGTERM to exit %.1f ms, exit code %d\n", stopMs, code);
     }
     std::remove((scratch + ".fake").c_str());
     std::remove((scratch + ".log").c_str());

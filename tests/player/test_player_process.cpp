@@ -127,12 +127,12 @@ TEST_F(PlayerProcess, StopsOnSignalsWithTheLastFrameOrABlackout)
             arguments.insert(arguments.begin(), "--blackout-on-exit");
         auto run = start(arguments);
         ASSERT_TRUE(run->framesFlow(fake.writeCount(), 3)) << run->log();
-        stopWith(*run, blackout ? SIGINT : SIGTERM);
+        stopWith(*run, SIGTERM);
         const SharedFakeD2xx::Levels last = fake.lastLevels();
         ASSERT_EQ(last.size(), 513u);
         const std::vector<std::uint8_t> shown(last.begin() + 1, last.begin() + 4);
         EXPECT_EQ(shown, (blackout ? std::vector<std::uint8_t>{0, 0, 0} : std::vector<std::uint8_t>{200, 255, 7}));
-        EXPECT_TRUE(run->logSays(blackout ? "остановка по сигналу SIGINT" : "остановка по сигналу SIGTERM", 0ms));
+        EXPECT_TRUE(run->logSays(blackout ? "отправлено затемнение" : "остановка по сигналу SIGTERM", 0ms));
     }
 }
 
