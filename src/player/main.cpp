@@ -2,6 +2,7 @@
 // all day from a small computer without a screen.
 #include <csignal>
 #include <cstdio>
+#include <exception>
 #include <pthread.h>
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ int main(int argc, char **argv)
     PlayerLog log;
     switch (command.action) {
     case PlayerCommand::Action::Help:
-        std::fputs((playerHelpText()).c_str(), stdout);
+        std::fputs(playerHelpText().c_str(), stdout);
         return 0;
     case PlayerCommand::Action::Version:
         std::puts("korvanel-player " KORVANEL_VERSION);
@@ -38,6 +39,11 @@ int main(int argc, char **argv)
     case PlayerCommand::Action::Run:
         break;
     }
-    Player player(command.options, log);
-    return player.run();
+    try {
+        Player player(command.options, log);
+        return player.run();
+    } catch (const std::exception &failure) {
+        log.error(std::string("сбой: ") + failure.what());
+        return 1;
+    }
 }
