@@ -40,28 +40,24 @@ TEST(PlayerOptions, LongOptionsInEitherFormAbbreviatedAndFilesAfterTheEnd)
     EXPECT_EQ(ola.options.universe, 4294967295u);
 }
 
+// The plainest refusals are run through the program in test_player_process.cpp.
 TEST(PlayerOptions, EveryBadCommandLineIsRefusedWithItsOwnLine)
 {
     const struct {
         std::vector<std::string> arguments;
         const char *says;
     } cases[] = {
-        {{}, "не указан файл шоу"},
         {{"--once"}, "не указан файл шоу"},
-        {{"--tempo", "0", "a"}, "темп — число от 10 до 170, а не «0»"},
-        {{"--tempo=9", "a"}, "«9»"},
+        {{"--tempo=9", "a"}, "темп — число от 10 до 170, а не «9»"},
         {{"--tempo", "171", "a"}, "«171»"},
         {{"--tempo", "6x", "a"}, "«6x»"},
         {{"--tempo", "-20", "a"}, "«-20»"},
         {{"a", "--tempo"}, "параметру «--tempo» нужно значение"},
-        {{"--universe", "0", "a"}, "вселенная OLA — число от 1 до 4294967295, а не «0»"},
-        {{"--universe", "4294967296", "a"}, "«4294967296»"},
+        {{"--universe", "4294967296", "a"}, "вселенная OLA — число от 1 до 4294967295, а не «4294967296»"},
         {{"--output", "dmx", "a"}, "вывод — usb, ola или both, а не «dmx»"},
-        {{"--bogus", "a"}, "неизвестный параметр «--bogus»"},
         {{"-x", "a"}, "неизвестный параметр «-x»"},
         {{"--o", "a"}, "неоднозначный параметр «--o»"},
         {{"--once=yes", "a"}, "параметр «--once» не принимает значения"},
-        {{"--output", "ola", "a"}, "в этой сборке нет вывода OLA"},
         {{"--output=both", "a"}, "в этой сборке нет вывода OLA"},
         {{"--universe", "1", "a"}, "в этой сборке нет вывода OLA"},
     };
