@@ -140,8 +140,9 @@ TEST_F(PlayerProcess, HangupReloadsAChangedShowInPlaceAndKeepsItWhenTheFileBreak
 {
     fake.plug();
     const std::string path = show("live.kvl", {{100}});
-    auto run = start({path});
+    auto run = start({"--no-realtime", path});
     ASSERT_TRUE(run->framesFlow(0)) << run->log();
+    EXPECT_TRUE(run->logSays("вывод DMX с обычным приоритетом (--no-realtime)", 0ms)) << run->log();
 
     show("live.kvl", {{150}});
     run->process().signal(SIGHUP);
@@ -183,4 +184,36 @@ TEST_F(PlayerProcess, NoFrameWithoutAnInterfaceAndPluggingFailingAndPullingItAre
     EXPECT_TRUE(run->framesFlow(fake.writeCount(), 3)) << "frames resume after the reopen";
     EXPECT_EQ(run->logCount("интерфейс потерян"), 1u) << "a write fault is not an unplug";
     stopWith(*run, SIGTERM);
+}
+
+TEST_F(PlayerProcess, RecodesByTheTableOfTheSettingsOrTheOneNamedOnTheCommandLine)
+{
+    fake.plug();
+    const std::string path = show("s.kvl", {{11, 22, 33}});
+    // Tables of 256 little-endian entries: slot 1 carries channel 3, or channel 2.
+    const auto table = [&](const std::string &name, std::uint8_t sourceOfSlot1) {
+        std::vector<std::uint8_t> bytes(512);
+        for (std::size_t i = 0; i < 256; ++i)
+            bytes[2 * i] = static_cast<std::uint8_t>(i);
+        bytes[2] = sourceOfSlot1;
+        writeBytes(folder / name, bytes);
+        return folder / name;
+    };
+    const std::string fromSettings = table("settings.kvr", 3);
+    const std::string named = table("named.kvr", 2);
+    const std::string settings = folder / "korvanel.ini";
+    {
+        std::ofstream out(settings);
+        out << "[LastFile]\nCoder=" << fromSettings << "\n";
+    }
+    for (const bool onCommandLine : {false, true}) {
+        std::vector<std::string> arguments{"--settings", settings, path};
+        if (onCommandLine)
+            arguments.insert(arguments.begin(), {"--coder", named});
+        auto run = start(arguments);
+        ASSERT_TRUE(run->framesFlow(fake.writeCount(), 2)) << run->log();
+        EXPECT_EQ(fake.lastLevel(1), onCommandLine ? 22 : 33);
+        EXPECT_TRUE(run->logSays("таблица перекодировки: " + (onCommandLine ? named : fromSettings), 0ms));
+        stopWith(*run, SIGTERM);
+    }
 }
