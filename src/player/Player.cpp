@@ -17,9 +17,8 @@ namespace korvanel {
 
 namespace {
 
+// The link polls the device once a second; its changes are logged as often, the first at once.
 constexpr std::chrono::milliseconds LookInterval{1000};
-// The link opens the device at its first poll, a second after start-up: the first look comes after it.
-constexpr std::chrono::milliseconds FirstLook{1500};
 
 const char *signalName(int signal)
 {
@@ -238,7 +237,7 @@ int Player::run()
     const sigset_t signals = handledSignals();
     Clock::time_point now = Clock::now();
     m_clock.start(now, tempoInterval());
-    Clock::time_point nextLook = now + FirstLook;
+    Clock::time_point nextLook = now;
     for (;;) {
         now = Clock::now();
         const Clock::time_point wake = m_playing ? std::min(m_clock.deadline(), nextLook) : nextLook;
