@@ -2,7 +2,8 @@
 """Checks the udev rule where `udevadm verify` is missing (Debian 12): every
 line parses into udev's KEY[{attr}] OP "value" pairs, each line matches a USB
 device of FTDI's vendor id and one of the single-channel chips, and grants
-access only through TAG+="uaccess", in a file that sorts before
+access only through TAG+="uaccess" and the group plugdev (mode 0660, never
+world-writable), in a file that sorts before
 73-seat-late.rules."""
 import os
 import re
@@ -13,7 +14,7 @@ import sys
 CHIPS = {"6001", "6010", "6011", "6014", "6015"}
 PAIR = re.compile(r'\s*([A-Z_]+)(?:\{([^}]+)\})?\s*(==|!=|\+=|-=|:=|=)\s*"([^"]*)"\s*(,|$)')
 MATCH_KEYS = {"SUBSYSTEM", "ENV", "ATTR", "ACTION", "KERNEL"}
-ASSIGN_KEYS = {"TAG"}
+ALLOWED_ASSIGNMENTS = {("TAG", "+=", "uaccess"), ("GROUP", "=", "plugdev"), ("MODE", "=", "0660")}
 
 
 def parse(line):
@@ -48,8 +49,8 @@ def check(path):
             for key, attr, op, value in pairs:
                 if op in ("==", "!=") and key not in MATCH_KEYS:
                     errors.append(f"{where}: unexpected match key {key}")
-                if op not in ("==", "!=") and (key not in ASSIGN_KEYS or (op, value) != ("+=", "uaccess")):
-                    errors.append(f"{where}: only TAG+=\"uaccess\" may be assigned, not {key}{op}\"{value}\"")
+                if op not in ("==", "!=") and (key, op, value) not in ALLOWED_ASSIGNMENTS:
+                    errors.append(f"{where}: only TAG+=\"uaccess\", GROUP=\"plugdev\", MODE=\"0660\" may be assigned, not {key}{op}\"{value}\"")
             if matches.get(("SUBSYSTEM", None)) != "usb":
                 errors.append(f'{where}: must match SUBSYSTEM=="usb"')
             if matches.get(("ENV", "DEVTYPE")) != "usb_device":

@@ -49,6 +49,9 @@ struct Engine {
     AtomicBytes<4> Avtomat1Out;
     AtomicBytes<4> Avtomat2Out;
     LiveControls live;
+    // A show change in progress: the output tick resends the last frame (core/FrameHold.h).
+    std::atomic<std::uint32_t> FrameHolds{0};
+    AtomicByte BuildingFrame{0};
 
     // UI thread only.
     std::array<std::uint8_t, SceneMemorySize> UndoMemory{};

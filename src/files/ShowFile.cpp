@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/FrameHold.h"
 #include "files/ReadPrefix.h"
 #include "files/SafeWrite.h"
 #include "files/ShowHeader.h"
@@ -14,8 +15,11 @@ FileResult loadShowFile(Engine &engine, const std::string &path)
 {
     const auto image = std::make_unique<ShowImage>();
     const FileResult result = readShowImage(path, *image);
-    if (result.ok())
+    if (result.ok()) {
+        // In a fading mode a frame built from half the new show would carry its mix into the fades after it.
+        const FrameHold hold(engine);
         engine.SceneMemory.copyFrom(*image);
+    }
     return result;
 }
 

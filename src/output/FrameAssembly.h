@@ -3,6 +3,7 @@
 // output tick; plain functions of the engine state, so tests call them too.
 
 #include "core/Engine.h"
+#include "core/FrameHold.h"
 
 namespace korvanel {
 
@@ -20,11 +21,15 @@ void ManualDmx(Engine &engine);
 // The checked manual faders over their channels.
 void CheckBoxManualScrollBar(Engine &engine);
 
-// One whole frame: SborDmxStroki, then ManualDmx.
+// One whole frame: SborDmxStroki, then ManualDmx; while a show change holds
+// the frame (FrameHold), the last frame stays as it is.
 inline void buildFrame(Engine &engine)
 {
+    if (!FrameHold::beginFrame(engine))
+        return;
     SborDmxStroki(engine);
     ManualDmx(engine);
+    FrameHold::endFrame(engine);
 }
 
 } // namespace korvanel

@@ -59,7 +59,9 @@ void OutputTicker::start(std::function<void()> tick, const RealtimeRequest &fall
     sched_param param{};
     param.sched_priority = OutputPriority;
     Priority priority = Priority::Normal;
-    if (pthread_setschedparam(m_thread.native_handle(), SCHED_FIFO, &param) == 0) {
+    if (!m_realTimeWanted) {
+        // Normal priority asked for: neither the system nor RTKit is asked.
+    } else if (pthread_setschedparam(m_thread.native_handle(), SCHED_FIFO, &param) == 0) {
         priority = Priority::RealTime;
     } else if (fallback) {
         // The request names the thread by its kernel id, which the thread sets first thing.

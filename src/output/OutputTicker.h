@@ -28,6 +28,8 @@ public:
     // Starts the thread; the first tick comes one period later. The callable
     // runs on the output thread only and must not block on the UI thread.
     void start(std::function<void()> tick, const RealtimeRequest &fallback = {});
+    // Before start: false keeps the thread at normal priority without asking.
+    void setRealTimeWanted(bool wanted) { m_realTimeWanted = wanted; }
     // Waits for a running tick to end; no tick runs after it returns.
     void stop();
 
@@ -45,6 +47,7 @@ private:
 
     std::chrono::nanoseconds m_period;
     std::function<void()> m_tick;
+    bool m_realTimeWanted = true;
     std::atomic<Priority> m_priority{Priority::NotStarted};
     std::atomic<std::uint64_t> m_ticks{0};
     std::atomic<std::int64_t> m_threadId{0};

@@ -254,6 +254,7 @@ bool UsbLink::openDevice()
     store(LinkOk, 1);
     store(WriteFault, 0);
     OpenRefused.store(ft::Ok, std::memory_order_relaxed);
+    Opens.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 

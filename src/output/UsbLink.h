@@ -118,6 +118,8 @@ public:
     // (ft::AccessDenied, DeviceBusy or AccessOrBusy), whether or not reports
     // are on; Ok once a device opens or none is listed.
     std::atomic<FtStatus> OpenRefused{ft::Ok};
+    // Successful opens since start-up: a device lost and found again between two looks still counts.
+    std::atomic<std::uint32_t> Opens{0};
 
 private:
     FtStatus listString(std::string_view name, std::uint32_t index, bool serial);

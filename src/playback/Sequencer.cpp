@@ -39,4 +39,15 @@ void computeCrossfadeSteps(Engine &engine, int intervalMs)
     }
 }
 
+SceneAdvance sequencerStep(Engine &engine, bool ring, int intervalMs, const std::function<void()> &atWrap)
+{
+    const SceneAdvance advance = advanceScene(engine, ring);
+    if (advance == SceneAdvance::Stopped || advance == SceneAdvance::Ended)
+        return advance;
+    if (advance == SceneAdvance::Wrapped && atWrap)
+        atWrap();
+    computeCrossfadeSteps(engine, intervalMs);
+    return advance;
+}
+
 } // namespace korvanel

@@ -3,6 +3,7 @@
 // crossfade steps that make each change take about one tempo period.
 
 #include <cstdint>
+#include <functional>
 
 #include "core/Engine.h"
 
@@ -24,6 +25,12 @@ std::uint8_t crossfadeDivisor(int intervalMs);
 
 // CrossfadeStep[c] = |new - old| div d (1 where that is 0); before scene 0 every level counts as 0.
 void computeCrossfadeSteps(Engine &engine, int intervalMs);
+
+// One tick of the sequencer timer, in the window and in the player alike:
+// the next scene, or scene 0 and then `atWrap` (where a conveyor list loads
+// its next show), then the crossfade steps for the interval the timer runs
+// at. Stopped and Ended change nothing more; on Ended the caller stops play.
+SceneAdvance sequencerStep(Engine &engine, bool ring, int intervalMs, const std::function<void()> &atWrap = {});
 
 struct ShowClock {
     int hours = 0;

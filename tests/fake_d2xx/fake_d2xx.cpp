@@ -3,14 +3,22 @@
 // dlsym: plug and unplug the device while the program runs, make a call fail,
 // cut a write short, read back every write with its time stamp, count calls that overlapped
 // in time, which the program must never make, and count handles opened and not closed.
+// A program started by a test is driven through a shared file (FakeD2xxShared.h).
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <mutex>
+
+#include "FakeD2xxShared.h"
 
 namespace {
 
@@ -64,6 +72,7 @@ struct State {
 };
 
 State state;
+fake_d2xx::SharedHeader *shared = nullptr;
 std::atomic<int> inside{0};
 std::atomic<unsigned> overlaps{0};
 std::atomic<unsigned> callDelayUs{0};
@@ -81,6 +90,53 @@ void setDefaultStrings()
         std::snprintf(state.serial[i], sizeof state.serial[i], "KV%06u", i + 1);
         std::snprintf(state.description[i], sizeof state.description[i], "FAKE DMX %u", i + 1);
     }
+}
+
+void plugLocked(unsigned devices)
+{
+    state.devices = devices < MaxDevices ? devices : MaxDevices;
+    if (devices == 0)
+        state.openAlive = false;
+}
+
+unsigned openHandleCount()
+{
+    return static_cast<unsigned>(
+        std::count_if(std::begin(state.handles), std::end(state.handles), [](std::uintptr_t h) { return h != 0; }));
+}
+
+// Another process's test drives the plug state and write failures through the shared file.
+void syncShared(Function f, FT_STATUS &failure)
+{
+    if (shared == nullptr)
+        return;
+    const unsigned devices = shared->devices.load();
+    if (devices != state.devices)
+        plugLocked(devices);
+    if (f == Write && failure == FT_OK)
+        failure = shared->failNextWrite.exchange(0);
+}
+
+void mapShared()
+{
+    const char *path = std::getenv(fake_d2xx::SharedFileVariable);
+    if (path == nullptr || *path == 0)
+        return;
+    const int fd = open(path, O_RDWR | O_CLOEXEC);
+    std::uint32_t head[2] = {}; // magic, capacity
+    if (fd < 0 || pread(fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head) ||
+        head[0] != fake_d2xx::SharedMagic || head[1] == 0) {
+        std::fprintf(stderr, "fake D2XX: no shared file at %s\n", path);
+        std::abort();
+    }
+    void *map = mmap(nullptr, fake_d2xx::sharedFileSize(head[1]), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    close(fd);
+    if (map == MAP_FAILED) {
+        std::fprintf(stderr, "fake D2XX: cannot map %s\n", path);
+        std::abort();
+    }
+    shared = static_cast<fake_d2xx::SharedHeader *>(map);
+    plugLocked(shared->devices.load());
 }
 
 // Every exported library call holds one of these: two at once is an overlap.
@@ -101,6 +157,7 @@ public:
         ++state.calls[f];
         m_failure = state.failNext[f];
         state.failNext[f] = FT_OK;
+        syncShared(f, m_failure);
     }
     ~Call()
     {
@@ -130,7 +187,11 @@ void copyText(const char *text, unsigned limit, void *buffer)
 }
 
 struct Init {
-    Init() { setDefaultStrings(); }
+    Init()
+    {
+        setDefaultStrings();
+        mapShared();
+    }
 } init;
 
 } // namespace
@@ -177,6 +238,8 @@ FT_STATUS FT_Open(int deviceNumber, FT_HANDLE *handle)
         return FT_INSUFFICIENT_RESOURCES;
     state.openHandle = *slot = ++state.nextHandle;
     state.openAlive = true;
+    if (shared != nullptr)
+        shared->openHandles.store(openHandleCount());
     *handle = reinterpret_cast<FT_HANDLE>(state.openHandle);
     return FT_OK;
 }
@@ -194,6 +257,10 @@ FT_STATUS FT_Close(FT_HANDLE handle)
     if (h == state.openHandle) {
         state.openHandle = 0;
         state.openAlive = false;
+    }
+    if (shared != nullptr) {
+        shared->openHandles.store(openHandleCount());
+        shared->closes.fetch_add(1);
     }
     return FT_OK;
 }
@@ -242,6 +309,16 @@ FT_STATUS FT_Write(FT_HANDLE handle, void *buffer, DWORD size, DWORD *written)
     if (state.cutNextWrite && state.cutTo < size)
         size = state.cutTo;
     state.cutNextWrite = false;
+    if (shared != nullptr) {
+        const std::uint64_t n = shared->writes.load();
+        fake_d2xx::SharedRecord &out = fake_d2xx::sharedRecords(shared)[n % shared->capacity];
+        out.timeNs = nowNs();
+        out.length = size;
+        std::memcpy(out.bytes, buffer, std::min<unsigned>(size, fake_d2xx::SharedRecordBytes));
+        shared->writes.store(n + 1);
+        *written = size;
+        return FT_OK;
+    }
     WriteRecord &record = state.records[state.writes % RecordCapacity];
     record.timeNs = nowNs();
     record.length = size;
@@ -277,9 +354,7 @@ void fake_d2xx_reset()
 void fake_d2xx_plug(unsigned devices)
 {
     const std::lock_guard lock(state.lock);
-    state.devices = devices < MaxDevices ? devices : MaxDevices;
-    if (devices == 0)
-        state.openAlive = false;
+    plugLocked(devices);
 }
 
 void fake_d2xx_unplug() { fake_d2xx_plug(0); }
@@ -337,8 +412,7 @@ int fake_d2xx_device_open()
 unsigned fake_d2xx_open_handles()
 {
     const std::lock_guard lock(state.lock);
-    return static_cast<unsigned>(
-        std::count_if(std::begin(state.handles), std::end(state.handles), [](std::uintptr_t h) { return h != 0; }));
+    return openHandleCount();
 }
 
 void fake_d2xx_timeouts(unsigned *readTimeout, unsigned *writeTimeout)

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "core/Engine.h"
+#include "core/FrameHold.h"
 #include "output/FrameAssembly.h"
 #include "output/OutputTicker.h"
 #include "playback/Sequencer.h"
@@ -83,4 +84,44 @@ TEST(CrossfadeEndToEnd, FaderModeUsesEachChannelsRate)
     for (int i = 0; i < Recorder::Frames; ++i)
         EXPECT_EQ(r.level[static_cast<std::size_t>(i)], std::min(255, 20 * (i + 1))) << "frame " << i;
     EXPECT_EQ(r.level[12], 255) << "13 frames from 0 to 255 at step 20";
+}
+
+TEST(CrossfadeEndToEnd, AShowChangedUnderAHoldNeverReachesTheOutputHalfDone)
+{
+    auto owner = std::make_unique<Engine>();
+    Engine &e = *owner;
+    initialiseAtStart(e);
+    ClearAll(e);
+    store(e.live.fadeMode, 1);
+    e.SceneMemory.set(sceneByte(0, 1), 100);
+    e.SceneMemory.set(sceneByte(1, 1), 104);
+    {
+        const FrameHold hold(e);
+        buildFrame(e);
+        EXPECT_EQ(e.DmxOut.get(1), 0) << "held: the last frame stays";
+    }
+    buildFrame(e);
+    EXPECT_EQ(e.DmxOut.get(1), 100) << "stopped in Автомат: the scene as it is";
+    store(e.PlayMode, 1);
+    ASSERT_EQ(sequencerStep(e, true, 400), SceneAdvance::Advanced);
+    for (int i = 0; i < 4; ++i)
+        buildFrame(e);
+    ASSERT_EQ(e.DmxOut.get(1), 104);
+
+    // The wrap loads the next show slowly, as a list does from a slow disk: its scene 0 has 120.
+    Recorder r;
+    std::thread step([&] {
+        std::this_thread::sleep_for(60ms);
+        const FrameHold hold(e);
+        sequencerStep(e, true, 400, [&] {
+            std::this_thread::sleep_for(200ms);
+            e.SceneMemory.set(sceneByte(0, 1), 120);
+        });
+    });
+    run(e, r, 1);
+    step.join();
+    for (int i = 1; i < Recorder::Frames; ++i)
+        EXPECT_GE(r.level[static_cast<std::size_t>(i)], r.level[static_cast<std::size_t>(i - 1)])
+            << "frame " << i << ": no step back toward the old show's scene 0";
+    EXPECT_EQ(r.level[Recorder::Frames - 1], 120);
 }

@@ -102,3 +102,27 @@ TEST(Sequencer, ShowClockWrapsAtMidnight)
     EXPECT_EQ(clock.minutes, 2);
     EXPECT_EQ(clock.seconds, 5);
 }
+
+TEST(Sequencer, StepRunsTheWrapHookBeforeItsCrossfadeStepsAndEndedOrStoppedChangesNothing)
+{
+    Show s;
+    s.e.SceneMemory.set(sceneByte(0, 1), 100);
+    s.e.SceneMemory.set(sceneByte(1, 1), 40);
+    int hooks = 0;
+    // The conveyor's next show, loaded at the wrap: its scene 0 is what the steps fade to.
+    const auto loadNext = [&] {
+        ++hooks;
+        s.e.SceneMemory.set(sceneByte(0, 1), 200);
+    };
+    EXPECT_EQ(sequencerStep(s.e, true, 100, loadNext), SceneAdvance::Stopped);
+    store(s.e.PlayMode, 1);
+    EXPECT_EQ(sequencerStep(s.e, true, 100, loadNext), SceneAdvance::Advanced);
+    EXPECT_EQ(s.e.CrossfadeStep.get(1), 30) << "|40 - 100| div 2";
+    EXPECT_EQ(sequencerStep(s.e, true, 100, loadNext), SceneAdvance::Wrapped);
+    EXPECT_EQ(hooks, 1);
+    EXPECT_EQ(s.e.CrossfadeStep.get(1), 100) << "from the loaded scene 0, not the old one";
+    EXPECT_EQ(sequencerStep(s.e, false, 100, loadNext), SceneAdvance::Advanced);
+    EXPECT_EQ(sequencerStep(s.e, false, 1000, loadNext), SceneAdvance::Ended);
+    EXPECT_EQ(hooks, 1);
+    EXPECT_EQ(s.e.CrossfadeStep.get(1), 80) << "the end computes nothing: |40 - 200| div 2 stays";
+}

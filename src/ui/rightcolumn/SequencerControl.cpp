@@ -148,24 +148,17 @@ void SequencerControl::TimerSeqveserTimer()
     m_shape->setBrushColor(TempoFlash);
     m_indicator.start();
 
-    Engine &engine = m_window.engine();
     // A conveyor list needs the wrap to reach its next show, ring or not.
-    const bool ring = m_ring->isChecked() || listModeDown();
-    switch (advanceScene(engine, ring)) {
-    case SceneAdvance::Stopped:
-        return;
-    case SceneAdvance::Ended:
-        ModeStop();
-        m_window.ReturnPageControlAll();
-        return;
-    case SceneAdvance::Wrapped:
-        if (listModeDown() && KonveyrJob)
+    const bool listMode = listModeDown();
+    const bool ring = m_ring->isChecked() || listMode;
+    const SceneAdvance step = sequencerStep(m_window.engine(), ring, m_sequencer.interval(), [this, listMode] {
+        if (listMode && KonveyrJob)
             KonveyrJob();
-        break;
-    case SceneAdvance::Advanced:
-        break;
-    }
-    computeCrossfadeSteps(engine, m_sequencer.interval());
+    });
+    if (step == SceneAdvance::Stopped)
+        return;
+    if (step == SceneAdvance::Ended)
+        ModeStop();
     m_window.ReturnPageControlAll();
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+// The player's command line: GNU-style long options (--name VALUE or
+// --name=VALUE, unique abbreviations, -- ends the options) and the show files.
+// A bad command line is told in one Russian line; the caller adds the usage.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvanel {
+
+enum class OutputChoice : std::uint8_t { Usb, Ola, Both };
+
+struct PlayerOptions {
+    std::vector<std::string> shows;
+    std::optional<std::uint8_t> tempo; // 10..170, over each show's stored tempo
+    bool once = false;
+    std::string coderFile;
+    std::string settingsFile;
+    OutputChoice output = OutputChoice::Usb;
+    std::optional<std::uint32_t> universe;
+    bool blackoutOnExit = false;
+    bool realTime = true;
+};
+
+struct PlayerCommand {
+    enum class Action : std::uint8_t { Run, Help, Version, Refuse };
+    Action action = Action::Run;
+    PlayerOptions options;
+    std::string problem; // for Refuse
+};
+
+// `olaBuilt`: whether this build has the OLA output; without it the OLA options are refused.
+PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool olaBuilt);
+
+std::string playerUsageLine();
+std::string playerHelpText();
+
+} // namespace korvanel

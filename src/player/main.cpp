@@ -1,0 +1,49 @@
+// korvanel-player: plays shows with no window, for installations that run
+// all day from a small computer without a screen.
+#include <csignal>
+#include <cstdio>
+#include <exception>
+#include <pthread.h>
+#include <string>
+#include <vector>
+
+#include "player/Player.h"
+#include "player/PlayerLog.h"
+#include "player/PlayerOptions.h"
+#include "player/PlayerOutputs.h"
+
+using namespace korvanel;
+
+int main(int argc, char **argv)
+{
+    // Before any thread starts, so that only the main loop ever takes these signals.
+    const sigset_t signals = Player::handledSignals();
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    // A reader of the log that went away must not end the show.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    const PlayerCommand command =
+        parsePlayerCommand(std::vector<std::string>(argv + 1, argv + argc), PlayerOutputs::olaBuilt());
+    PlayerLog log;
+    switch (command.action) {
+    case PlayerCommand::Action::Help:
+        std::fputs(playerHelpText().c_str(), stdout);
+        return 0;
+    case PlayerCommand::Action::Version:
+        std::puts("korvanel-player " KORVANEL_VERSION);
+        return 0;
+    case PlayerCommand::Action::Refuse:
+        log.error(command.problem);
+        std::fprintf(stderr, "%s\nПодробнее: korvanel-player --help\n", playerUsageLine().c_str());
+        return 2;
+    case PlayerCommand::Action::Run:
+        break;
+    }
+    try {
+        Player player(command.options, log);
+        return player.run();
+    } catch (const std::exception &failure) {
+        log.error(std::string("сбой: ") + failure.what());
+        return 1;
+    }
+}
