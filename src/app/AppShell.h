@@ -14,6 +14,8 @@ class TBaseForm;
 
 namespace korvanel {
 class FtdiApi;
+class OlaGroup;
+class OlaOutput;
 class UsbLink;
 class UsbLinkPanel;
 } // namespace korvanel
@@ -37,6 +39,8 @@ public:
     // Null before FormCreate.
     korvanel::UsbLink *usbLink() const { return m_usb.get(); }
     korvanel::UsbLinkPanel *usbLinkPanel() const { return m_usbPanel.get(); }
+    korvanel::OlaOutput *olaOutput() const { return m_ola.get(); }
+    korvanel::OlaGroup *olaGroup() const { return m_olaGroup.get(); }
 
 public slots:
     void ExitItemClick();
@@ -46,6 +50,7 @@ private:
     void loadCoderTable();
     void armOutput();
     void InitUsbDevise();
+    void startOlaOutput();
 
     korvanel::Engine &m_engine;
     TBaseForm &m_form;
@@ -55,6 +60,8 @@ private:
     std::unique_ptr<korvanel::FtdiApi> m_usbLibrary;
     std::unique_ptr<korvanel::UsbLink> m_usb;
     std::unique_ptr<korvanel::UsbLinkPanel> m_usbPanel;
+    std::unique_ptr<korvanel::OlaOutput> m_ola;
+    std::unique_ptr<korvanel::OlaGroup> m_olaGroup;
     korvanel::OutputTicker m_ticker;
     bool m_closed = false;
 };

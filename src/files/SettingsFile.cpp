@@ -17,6 +17,7 @@ namespace {
 
 constexpr std::string_view ConveyorSection = "Konveir";
 constexpr std::string_view LastFileSection = "LastFile";
+constexpr std::string_view OlaSection = "Ola";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -138,6 +139,8 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
         list.push_back({ConveyorSection, conveyorKeyName(n), settings.ConveyorFiles[n - 1]});
     list.push_back({LastFileSection, "Path", settings.Path});
     list.push_back({LastFileSection, "Coder", settings.Coder});
+    list.push_back({OlaSection, "Enabled", settings.Ola.Enabled ? "1" : "0"});
+    list.push_back({OlaSection, "Universe", std::to_string(settings.Ola.Universe == 0 ? 1 : settings.Ola.Universe)});
     return list;
 }
 
@@ -187,6 +190,19 @@ std::string conveyorKeyName(std::size_t n)
     return name;
 }
 
+std::uint16_t olaUniverseOf(std::string_view value)
+{
+    if (value.empty() || value.size() > 5)
+        return 1;
+    unsigned number = 0;
+    for (const char c : value) {
+        if (c < '0' || c > '9')
+            return 1;
+        number = number * 10 + static_cast<unsigned>(c - '0');
+    }
+    return number >= 1 && number <= 65535 ? static_cast<std::uint16_t>(number) : 1;
+}
+
 IniSettings ReadIniFile(const std::string &iniFileName)
 {
     IniSettings settings;
@@ -202,6 +218,8 @@ IniSettings ReadIniFile(const std::string &iniFileName)
         settings.ConveyorFiles[n - 1] = get(ConveyorSection, conveyorKeyName(n));
     settings.Path = get(LastFileSection, "Path");
     settings.Coder = get(LastFileSection, "Coder");
+    settings.Ola.Enabled = get(OlaSection, "Enabled") == "1";
+    settings.Ola.Universe = olaUniverseOf(get(OlaSection, "Universe"));
     return settings;
 }
 

@@ -7,21 +7,33 @@
 // back as it was, in its place.
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/Engine.h"
 #include "files/FileResult.h"
 
 namespace korvanel {
 
+// Output to the OLA daemon: section [Ola].
+struct OlaIni {
+    bool Enabled = false;       // Ola/Enabled: 1 or 0
+    std::uint16_t Universe = 1; // Ola/Universe: 1..65535; anything else reads as 1
+};
+
 struct IniSettings {
     std::array<std::string, ConveyorSlotCount> ConveyorFiles; // Konveir/File01..File20
     std::string Path;                                         // LastFile/Path: the show to open
     std::string Coder;                                        // LastFile/Coder: the recoding table file
+    OlaIni Ola;
 };
 
 // "File01".."File20" for n = 1..20.
 std::string conveyorKeyName(std::size_t n);
+
+// The OLA universe of a settings value: a whole number 1..65535, else 1.
+std::uint16_t olaUniverseOf(std::string_view value);
 
 // A missing file, section or key reads as empty; lines that are not valid
 // are passed over. Section and key names are matched without regard to case;

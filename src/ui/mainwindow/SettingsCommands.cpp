@@ -14,7 +14,7 @@
 
 namespace korvanel {
 
-void ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor)
+IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor)
 {
     Engine &engine = window.engine();
     const IniSettings settings = korvanel::ReadIniFile(engine.files.IniFileName);
@@ -32,12 +32,13 @@ void ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyo
         else
             showConveyorKeyFile(button, n, QString::fromUtf8(shortShowName(file, SettingsKeyNameLength)));
     }
+    return settings;
 }
 
-bool WriteIniFile(WindowServices &window, const CoderTab &coder)
+bool WriteIniFile(WindowServices &window, const CoderTab &coder, IniSettings others)
 {
     const Engine &engine = window.engine();
-    IniSettings settings;
+    IniSettings settings = std::move(others);
     settings.ConveyorFiles = engine.ConveyorFiles;
     settings.Path = QFile::encodeName(window.SaveDialogFileName).toStdString();
     settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "ui/widgets/Controls.h"
@@ -35,10 +37,32 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
     }
     usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
 
+    // Output to the OLA daemon, beside the USB link or instead of it; OlaGroup drives it.
+    auto *ola = new QGroupBox(tr("Вывод через OLA (olad)"), this);
+    ola->setObjectName(QStringLiteral("GroupBoxOla"));
+    auto *olaLayout = new QVBoxLayout(ola);
+    auto *olaRow = new QHBoxLayout;
+    olaRow->addWidget(makeCheckBox(ola, "CheckBoxOla", tr("Выводить кадры в OLA"),
+                                   tr("Каждый кадр уходит также во вселенную OLA — вместе с USB или вместо него"),
+                                   false));
+    olaRow->addStretch();
+    olaRow->addWidget(makeLabel(ola, "LabelOlaUniverse", tr("Вселенная")));
+    auto *universe = new QSpinBox(ola);
+    universe->setObjectName(QStringLiteral("SpinEditOlaUniverse"));
+    universe->setRange(1, 65535);
+    universe->setValue(1);
+    limitOnFinishedNumbers({universe});
+    olaRow->addWidget(universe);
+    olaLayout->addLayout(olaRow);
+    auto *olaStatus = new WrappingLabel(ola);
+    olaStatus->setObjectName(QStringLiteral("LabelOlaStatus"));
+    olaLayout->addWidget(olaStatus);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(color);
     layout->addWidget(usb);
+    layout->addWidget(ola);
     layout->addStretch();
 }
 
