@@ -129,6 +129,8 @@ struct Setting {
     std::string_view section;
     std::string key;
     std::string value;
+    // False: a file that lacks the key keeps lacking it (a later key at its default).
+    bool addWhenMissing = true;
 };
 
 // The program's keys in the order they are written.
@@ -139,8 +141,11 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
         list.push_back({ConveyorSection, conveyorKeyName(n), settings.ConveyorFiles[n - 1]});
     list.push_back({LastFileSection, "Path", settings.Path});
     list.push_back({LastFileSection, "Coder", settings.Coder});
-    list.push_back({OlaSection, "Enabled", settings.Ola.Enabled ? "1" : "0"});
-    list.push_back({OlaSection, "Universe", std::to_string(settings.Ola.Universe == 0 ? 1 : settings.Ola.Universe)});
+    // Files from before the OLA output gain its keys only once it is used.
+    const OlaIni defaults;
+    const std::uint16_t universe = settings.Ola.Universe == 0 ? defaults.Universe : settings.Ola.Universe;
+    list.push_back({OlaSection, "Enabled", settings.Ola.Enabled ? "1" : "0", settings.Ola.Enabled != defaults.Enabled});
+    list.push_back({OlaSection, "Universe", std::to_string(universe), universe != defaults.Universe});
     return list;
 }
 
@@ -248,6 +253,8 @@ std::string mergeIniText(const std::string &existing, const IniSettings &setting
             changed[at] = true;
             continue;
         }
+        if (!setting.addWhenMissing)
+            continue;
         const std::string entry = setting.key + "=" + value + std::string(newline);
         // A missing key joins the first section of its name, after its last key.
         std::size_t header = std::string_view::npos;

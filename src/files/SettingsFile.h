@@ -1,10 +1,10 @@
 #pragma once
 // The settings file: the show files of the twenty conveyor keys, the show of
-// the last run and the recoding table file. Read once at start-up, written
-// once at exit. Writing changes only the values of the program's own keys and
-// adds those that are missing; every other byte of the file (foreign and
-// repeated sections, comments, odd lines, blanks around '=', line ends) goes
-// back as it was, in its place.
+// the last run, the recoding table file and the OLA output's switch and
+// universe. Read once at start-up, written once at exit. Writing changes only
+// the values of the program's own keys and adds those that are missing; every
+// other byte of the file (foreign and repeated sections, comments, odd lines,
+// blanks around '=', line ends) goes back as it was, in its place.
 
 #include <array>
 #include <cstdint>
@@ -16,7 +16,9 @@
 
 namespace korvanel {
 
-// Output to the OLA daemon: section [Ola].
+// Output to the OLA daemon: section [Ola]. A file without the section gains
+// each key only when its value is not the default, so files of runs that never
+// used OLA stay as they were.
 struct OlaIni {
     bool Enabled = false;       // Ola/Enabled: 1 or 0
     std::uint16_t Universe = 1; // Ola/Universe: 1..65535; anything else reads as 1

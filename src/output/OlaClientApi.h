@@ -30,7 +30,7 @@ public:
     virtual bool connect() = 0;
     virtual void disconnect() = 0;
     // False once the daemon has gone; a true is no proof of delivery.
-    virtual bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> slots) = 0;
+    virtual bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> frame) = 0;
     // Asks the daemon for the universe's output ports; pollPorts gives the answer.
     virtual bool askPorts(std::uint16_t universe) = 0;
     // The answer to the last question once it has come; never waits.

@@ -275,4 +275,14 @@ TEST_F(SettingsFileTest, OlaSectionAGarbledUniverseReadsAsOneAndTheRestOfTheFile
     ASSERT_TRUE(WriteIniFile(ini, s).ok());
     EXPECT_NE(read().find("Enabled = 0\n"), std::string::npos);
     EXPECT_FALSE(ReadIniFile(ini).Ola.Enabled);
+
+    // A file of a run that never used OLA gains no section; switched on, it does.
+    write("[LastFile]\nPath=/a.kvl\n");
+    IniSettings plain = ReadIniFile(ini);
+    ASSERT_TRUE(WriteIniFile(ini, plain).ok());
+    EXPECT_EQ(read().find("Ola"), std::string::npos) << read();
+    plain.Ola.Enabled = true;
+    ASSERT_TRUE(WriteIniFile(ini, plain).ok());
+    EXPECT_NE(read().find("\n[Ola]\nEnabled=1\n"), std::string::npos) << read();
+    EXPECT_TRUE(ReadIniFile(ini).Ola.Enabled);
 }

@@ -49,11 +49,11 @@ void setOlaTestsUnavailable(std::string reason) { unavailable() = std::move(reas
 
 bool onlyLoopback()
 {
-    if_nameindex *names = if_nameindex();
+    struct if_nameindex *names = if_nameindex();
     if (names == nullptr)
         return false;
     bool only = true;
-    for (const if_nameindex *n = names; n->if_index != 0; ++n)
+    for (const struct if_nameindex *n = names; n->if_index != 0; ++n)
         only = only && std::strcmp(n->if_name, "lo") == 0;
     if_freenameindex(names);
     return only;

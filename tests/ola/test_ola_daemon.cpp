@@ -106,6 +106,8 @@ TEST_F(OlaDaemonOutput, FramesOfTheRealTickArriveEqualToTheUsbFrameOfTheSameTick
             std::this_thread::sleep_for(13ms);
         }
     });
+    // The link opens the device at its first poll, a second after start.
+    ASSERT_TRUE(waitFor([&] { return fake.writeCount() >= 5; }, 3000ms));
     ASSERT_TRUE(waitFor([] { return OlaDaemon::fetch(1).value_or(Slots{})[0] != 0; }, 3000ms));
 
     // What the daemon holds is, slot for slot, one of the frames the USB link wrote.

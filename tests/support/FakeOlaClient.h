@@ -75,7 +75,7 @@ public:
         std::lock_guard guard(m_daemon->lock);
         m_daemon->lastDisconnect = Clock::now();
     }
-    bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> slots) override
+    bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> frame) override
     {
         std::unique_lock guard(m_daemon->lock);
         ++m_daemon->sendsEntered;
@@ -85,7 +85,7 @@ public:
             return false;
         }
         std::array<std::uint8_t, OlaSlotCount> copy{};
-        std::copy(slots.begin(), slots.end(), copy.begin());
+        std::copy(frame.begin(), frame.end(), copy.begin());
         m_daemon->sent.push_back(copy);
         m_daemon->sentUniverses.push_back(universe);
         m_daemon->sendTimes.push_back(Clock::now());

@@ -63,11 +63,11 @@ public:
         m_answer.reset();
     }
 
-    bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> slots) override
+    bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> frame) override
     {
         if (!m_stream)
             return false;
-        m_buffer.Set(slots.data(), static_cast<unsigned int>(slots.size()));
+        m_buffer.Set(frame.data(), static_cast<unsigned int>(frame.size()));
         return m_stream->SendDmx(universe, m_buffer);
     }
 

@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "OlaDaemon.h"
-#include "PrivateNetwork.h"
 #include "app/AppShell.h"
+#include "ola/OlaDaemon.h"
+#include "ola/PrivateNetwork.h"
 #include "output/OlaOutput.h"
 #include "support/FakeD2xx.h"
 #include "ui/mainwindow/BaseForm.h"
@@ -76,6 +76,8 @@ TEST_F(OlaWindow, NoDaemonThenOneWithoutAnOutputPortEachSaidOnceAndTheUsbLinkCar
     shell->FormCreate();
     EXPECT_TRUE(form->control<QCheckBox>("CheckBoxOla")->isChecked()) << "switched on by the settings file";
     ASSERT_TRUE(labelShows(QString::fromUtf8("Демон OLA не запущен")));
+    // The link opens the device at its first poll, a second after start.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake.writeCount() > 0; }, 3000));
     const auto before = fake.writeCount();
     QTest::qWait(1000);
     EXPECT_GE(fake.writeCount() - before, 15u) << "the USB frames go on at the tick's pace";
@@ -141,11 +143,13 @@ TEST_F(OlaWindow, DaemonStoppedForFiveSecondsNeitherTheTickNorTheWindowWaitAndEx
     beat.stop();
     EXPECT_LT(longestGap, 250) << "the window kept answering";
     const auto to = fake.writeCount();
-    ASSERT_GE(to - from, 90u) << "the tick kept its pace";
+    // A tick that waited for the daemon would wait the whole pause; the bounds
+    // leave room for a machine busy with other work.
+    ASSERT_GE(to - from, 70u) << "the tick kept its pace";
     long long longestPeriod = 0;
     for (auto i = from; i < to; ++i)
         longestPeriod = std::max(longestPeriod, fake.write(i).timeNs - fake.write(i - 1).timeNs);
-    EXPECT_LT(longestPeriod, 100'000'000) << "no tick waited for the daemon";
+    EXPECT_LT(longestPeriod, 150'000'000) << "no tick waited for the daemon";
 
     QElapsedTimer closing;
     closing.start();

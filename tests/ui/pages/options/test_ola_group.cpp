@@ -31,19 +31,19 @@ protected:
     }
     QString label() { return get<QLabel>("LabelOlaStatus")->text(); }
     QString panel() { return form->StatusPanel0()->text(); }
-    bool labelShows(const QString &start)
+    bool labelShows(const QString &start, const QString &end = {})
     {
         return QTest::qWaitFor(
             [&] {
                 group->ShowOlaStatus();
-                return label().startsWith(start);
+                return label().startsWith(start) && label().endsWith(end);
             },
             3000);
     }
     void change(bool FakeDaemon::*flag, bool value)
     {
         std::lock_guard guard(daemon->lock);
-        daemon->*flag = value;
+        (*daemon).*flag = value;
     }
 
     std::shared_ptr<FakeDaemon> daemon = std::make_shared<FakeDaemon>();
@@ -96,8 +96,7 @@ TEST_F(OlaGroupTest, EachStateHasItsTextAndALossAndAReturnAreSaidOnce)
         << label().toStdString();
     AtomicBytes<DmxFrameSize> frame;
     output->publish(frame);
-    ASSERT_TRUE(labelShows(QString::fromUtf8("Подключено к olad")) &&
-                label().endsWith(QString::fromUtf8("Отправлено кадров: 1")))
+    ASSERT_TRUE(labelShows(QString::fromUtf8("Подключено к olad"), QString::fromUtf8("\nОтправлено кадров: 1")))
         << label().toStdString();
     EXPECT_EQ(panel().count("OLA"), 0) << "a daemon found at once is no news";
 
