@@ -228,9 +228,12 @@ TEST_F(FormTest, OptionsPageGroupsItsLabels)
 {
     QWidget *options = form->PageControlInput->widget(5);
     const QList<QGroupBox *> groups = options->findChildren<QGroupBox *>();
-    ASSERT_EQ(groups.size(), 2);
+    ASSERT_EQ(groups.size(), 3);
     EXPECT_EQ(groups[0]->title(), "Цвет формы");
     EXPECT_EQ(groups[1]->title(), "Состояние шины USB ");
+    EXPECT_EQ(groups[2]->title(), "Вывод через OLA (olad)");
+    for (const char *name : {"CheckBoxOla", "SpinEditOlaUniverse", "LabelOlaStatus"})
+        EXPECT_TRUE(groups[2]->isAncestorOf(get<QWidget>(name))) << name;
     EXPECT_TRUE(groups[0]->isAncestorOf(get<QLabel>("LabelKeySp")));
     for (QWidget *w : {static_cast<QWidget *>(form->LabelKolvoUSB), static_cast<QWidget *>(form->LabelUSBnomber),
                        static_cast<QWidget *>(form->LabelTipFtdi), static_cast<QWidget *>(form->LabelDiskFree),
