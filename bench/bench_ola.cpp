@@ -2,13 +2,17 @@
 // (the hand-over), and the time from the tick to the daemon holding the frame,
 // seen by a second client the daemon tells of every change of the universe.
 // Needs root: it enters a network namespace of its own, as the tests do.
-// Usage: bench_ola [frames]   (default 2000, one every 5 ms)
+// The tick is the real output ticker, by default at 5 ms instead of 50 to
+// gather more in less time.
+// Usage: bench_ola [frames [period_ms]]   (default 2000 frames, 5 ms)
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <pthread.h>
+#include <sched.h>
 #include <thread>
 #include <vector>
 
@@ -23,8 +27,11 @@
 #include "OlaDaemon.h"
 #include "PrivateNetwork.h"
 #include "core/AtomicBytes.h"
+#include "core/Engine.h"
 #include "core/ShowLayout.h"
+#include "output/FrameAssembly.h"
 #include "output/OlaOutput.h"
+#include "output/OutputTicker.h"
 
 using namespace korvanel;
 using Clock = std::chrono::steady_clock;
@@ -81,6 +88,31 @@ private:
     std::vector<std::atomic<std::int64_t>> m_arrived;
 };
 
+// The library's client, stamping when each frame has been handed to the socket.
+class StampingClient final : public OlaClientApi {
+public:
+    StampingClient(std::unique_ptr<OlaClientApi> inner, std::vector<std::atomic<std::int64_t>> &sent)
+        : m_inner(std::move(inner)), m_sent(sent)
+    {
+    }
+    bool connect() override { return m_inner->connect(); }
+    void disconnect() override { m_inner->disconnect(); }
+    bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> frame) override
+    {
+        const bool ok = m_inner->send(universe, frame);
+        const std::size_t n = static_cast<std::size_t>(frame[0]) << 8 | frame[1];
+        if (ok && n < m_sent.size() && m_sent[n].load() == 0)
+            m_sent[n].store(Clock::now().time_since_epoch().count());
+        return ok;
+    }
+    bool askPorts(std::uint16_t universe) override { return m_inner->askPorts(universe); }
+    std::optional<OlaPortAnswer> pollPorts() override { return m_inner->pollPorts(); }
+
+private:
+    std::unique_ptr<OlaClientApi> m_inner;
+    std::vector<std::atomic<std::int64_t>> &m_sent;
+};
+
 struct Spread {
     double median, p99, max;
 };
@@ -99,6 +131,7 @@ Spread spread(std::vector<double> values)
 int main(int argc, char **argv)
 {
     const std::size_t frames = argc > 1 ? static_cast<std::size_t>(std::max(100, std::atoi(argv[1]))) : 2000;
+    const int periodMs = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 1000) : 5;
     if (const std::string why = olatest::enterPrivateNetwork(); !why.empty()) {
         std::printf("cannot run: %s\n", why.c_str());
         return 1;
@@ -113,9 +146,19 @@ int main(int argc, char **argv)
         std::puts("the listener could not register with the daemon");
         return 1;
     }
-    std::thread listening([&] { listener.run(); });
+    // The listener at a real-time priority where granted, so that what it sees is the daemon's delay.
+    std::thread listening([&] {
+        sched_param param{};
+        param.sched_priority = 5;
+        pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+        listener.run();
+    });
 
-    OlaOutput ola(makeOlaClient());
+    std::vector<std::atomic<std::int64_t>> sent(frames + 1);
+    OlaOutput ola(std::make_unique<StampingClient>(makeOlaClient(), sent));
+    auto engine = std::make_unique<Engine>();
+    initialiseAtStart(*engine);
+    ClearAll(*engine);
     AtomicBytes<DmxFrameSize> frame;
     // Switched off: what every tick pays when OLA output is not used.
     std::vector<double> offCost;
@@ -130,43 +173,62 @@ int main(int argc, char **argv)
     while (ola.status().state != OlaState::Connected && Clock::now() < connected)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 
+    // The real output ticker, faster than the program's 50 ms to gather more ticks.
     std::vector<double> cost;
+    cost.reserve(frames);
     std::vector<std::int64_t> published(frames + 1, 0);
-    auto next = Clock::now();
-    for (std::size_t n = 1; n <= frames; ++n) {
-        next += std::chrono::milliseconds(5);
-        std::this_thread::sleep_until(next);
-        frame.set(1, static_cast<std::uint8_t>(n >> 8));
-        frame.set(2, static_cast<std::uint8_t>(n));
+    std::size_t n = 0;
+    OutputTicker ticker{std::chrono::milliseconds(periodMs)};
+    ticker.start([&] {
+        if (n >= frames)
+            return;
+        ++n;
+        // A whole tick's frame, numbered in slots 1 and 2.
+        buildFrame(*engine);
+        engine->DmxOut.set(1, static_cast<std::uint8_t>(n >> 8));
+        engine->DmxOut.set(2, static_cast<std::uint8_t>(n));
         const auto before = Clock::now();
-        ola.publish(frame);
+        ola.publish(engine->DmxOut);
         const auto after = Clock::now();
         published[n] = before.time_since_epoch().count();
         cost.push_back(std::chrono::duration<double, std::micro>(after - before).count());
-    }
+    });
+    while (ticker.tickCount() < frames)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ticker.stop();
+    const bool realTime = ticker.priority() == OutputTicker::Priority::RealTime;
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     listener.stop();
     listening.join();
+    const bool workerRealTime = ola.status().realTime;
     ola.stop();
 
+    std::vector<double> toSocket;
     std::vector<double> latency;
-    for (std::size_t n = 1; n <= frames; ++n) {
-        const std::int64_t arrived = listener.arrived()[n].load();
-        if (arrived != 0)
-            latency.push_back(static_cast<double>(arrived - published[n]) / 1e6);
+    for (std::size_t i = 1; i <= frames; ++i) {
+        if (const std::int64_t at = sent[i].load(); at != 0)
+            toSocket.push_back(static_cast<double>(at - published[i]) / 1e6);
+        if (const std::int64_t at = listener.arrived()[i].load(); at != 0)
+            latency.push_back(static_cast<double>(at - published[i]) / 1e6);
     }
     const Spread off = spread(offCost);
     const Spread on = spread(cost);
+    std::printf("output thread: %s; OLA worker: %s\n", realTime ? "real-time (SCHED_FIFO)" : "normal priority",
+                workerRealTime ? "real-time (SCHED_FIFO)" : "normal priority");
     std::printf("tick cost, switched off: median %.3f us, p99 %.3f us, max %.3f us\n", off.median, off.p99, off.max);
-    std::printf("tick cost, sending:      median %.3f us, p99 %.3f us, max %.3f us (%zu frames)\n", on.median, on.p99,
-                on.max, cost.size());
-    if (latency.empty()) {
-        std::puts("no frame reached the listener");
+    std::printf("tick cost, sending:      median %.3f us, p99 %.3f us, max %.3f us (%zu ticks of %d ms)\n", on.median,
+                on.p99, on.max, cost.size(), periodMs);
+    if (latency.empty() || toSocket.empty()) {
+        std::puts("no frame reached the daemon");
         return 1;
     }
+    const Spread handed = spread(toSocket);
     const Spread late = spread(latency);
+    std::printf("tick to socket:          median %.3f ms, p99 %.3f ms, max %.3f ms (%zu frames sent)\n", handed.median,
+                handed.p99, handed.max, toSocket.size());
     std::printf("tick to daemon:          median %.3f ms, p99 %.3f ms, max %.3f ms (%zu of %zu frames seen)\n",
                 late.median, late.p99, late.max, latency.size(), frames);
-    std::printf("frames sent by the worker: %llu\n", static_cast<unsigned long long>(ola.status().framesSent));
+    std::printf("frames sent by the worker: %llu, connections lost: %u\n",
+                static_cast<unsigned long long>(ola.status().framesSent), ola.status().losses);
     return 0;
 }

@@ -24,18 +24,25 @@ public:
     // writes in a row has met a writer that died mid-write, not a busy one.
     static constexpr int ReadAttempts = 100'000;
 
-    // One writer thread only.
-    void write(std::span<const std::uint8_t, Bytes> bytes)
+    // One writer thread only. `word(i)` gives bytes 8i..8i+7 as they lie in memory.
+    template <typename WordOf>
+    void writeWords(WordOf word)
     {
         const std::uint32_t seq = m_seq.load(std::memory_order_relaxed);
         m_seq.store(seq + 1, std::memory_order_relaxed);
         std::atomic_thread_fence(std::memory_order_release);
-        for (std::size_t i = 0; i < Words; ++i) {
+        for (std::size_t i = 0; i < Words; ++i)
+            m_words[i].store(word(i), std::memory_order_relaxed);
+        m_seq.store(seq + 2, std::memory_order_release);
+    }
+
+    void write(std::span<const std::uint8_t, Bytes> bytes)
+    {
+        writeWords([&](std::size_t i) {
             std::uint64_t word = 0;
             std::memcpy(&word, bytes.data() + i * 8, 8);
-            m_words[i].store(word, std::memory_order_relaxed);
-        }
-        m_seq.store(seq + 2, std::memory_order_release);
+            return word;
+        });
     }
 
     // Even; it changes with every write. 0: nothing written yet.

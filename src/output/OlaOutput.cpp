@@ -1,7 +1,11 @@
 #include "output/OlaOutput.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <ctime>
 #include <pthread.h>
+#include <sched.h>
 
 #include "output/FixedText.h"
 #include "output/Futex.h"
@@ -27,23 +31,35 @@ struct OlaOutput::Shared {
     std::unique_ptr<OlaClientApi> client;
     const OlaTiming timing;
 
-    LatestSlot<OlaSlotCount> frame;
-    LatestSlot<PortNamesBytes> portNames;
+    // Grouped by writer, a cache line each, so the tick does not pay for the
+    // worker's and the window's writes: the tick's own first.
+    alignas(64) LatestSlot<OlaSlotCount> frame;
+    // When the latest frame was published (monotonic ns), written before it.
+    alignas(64) std::atomic<std::int64_t> publishedAt{0};
     // Bumped by every frame and every change of the switches; the worker sleeps on it.
     std::atomic<std::uint32_t> wake{0};
-    // The worker sleeps waiting for frames: the tick has to wake it.
-    std::atomic<std::uint8_t> frameWaiter{0};
-    std::atomic<std::uint8_t> on{0};
+
+    // The worker sleeps until a frame comes: the tick has to wake it. While the
+    // frames come at the tick's pace the worker wakes itself just after each is
+    // due, and the tick spares the system call, which costs it several times
+    // the hand-over itself. Stored only when it changes.
+    alignas(64) std::atomic<std::uint8_t> frameWaiter{0};
+
+    // The switches, from the window.
+    alignas(64) std::atomic<std::uint8_t> on{0};
     std::atomic<std::uint16_t> universe{DefaultUniverse};
     std::atomic<std::uint8_t> stopping{0};
-    std::atomic<std::uint32_t> finished{0};
 
+    // What the worker tells.
+    alignas(64) std::atomic<std::uint32_t> finished{0};
     std::atomic<OlaState> state{OlaState::Off};
     std::atomic<OlaPorts> ports{OlaPorts::Unknown};
     std::atomic<std::uint16_t> portsUniverse{0};
     std::atomic<std::uint64_t> framesSent{0};
     std::atomic<std::uint32_t> connects{0};
     std::atomic<std::uint32_t> losses{0};
+    std::atomic<std::uint8_t> realTime{0};
+    LatestSlot<PortNamesBytes> portNames;
 
     // Worker thread only.
     bool connected = false;
@@ -59,6 +75,15 @@ struct OlaOutput::Shared {
     Clock::time_point askedAt{};
     std::uint16_t askedUniverse = 0;
     std::array<std::uint8_t, OlaSlotCount> slots{};
+    // The tick's pace as the frames show it: the last one seen and the period.
+    std::uint32_t pacedSequence = 0;
+    std::int64_t pacedAt = 0;
+    std::int64_t periodNs = 0;
+
+    void learnPace(std::uint32_t sequence);
+    // Frames come at a known pace and the next is due, or only just late.
+    bool following(std::int64_t now) const;
+    void waitForFrame(std::uint32_t seen, std::int64_t now, Clock::duration limit);
 };
 
 namespace {
@@ -66,7 +91,51 @@ namespace {
 constexpr std::chrono::milliseconds AnswerPoll{50};
 // Switched off, the worker has nothing to do until a switch changes.
 constexpr std::chrono::seconds IdleSleep{10};
+// Following the tick: the worker looks this long after a frame is due, then
+// again at each step, and past the patience it lets the tick wake it.
+constexpr std::int64_t FollowLeadNs = 300'000;
+constexpr std::int64_t FollowStepNs = 300'000;
+constexpr std::int64_t FollowPatienceNs = 2'000'000;
+constexpr std::int64_t ShortestPeriodNs = 1'000'000;
+constexpr std::int64_t LongestPeriodNs = 1'000'000'000;
+// The output tick asks for 10.
+constexpr int WorkerPriority = 9;
+
+std::int64_t monotonicNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
 } // namespace
+
+void OlaOutput::Shared::learnPace(std::uint32_t sequence)
+{
+    const std::int64_t at = publishedAt.load(std::memory_order_relaxed);
+    // Each publish adds 2 to the sequence; frames replaced in between still count.
+    const std::uint32_t frames = (sequence - pacedSequence) / 2;
+    if (pacedAt != 0 && frames > 0 && at > pacedAt) {
+        const std::int64_t sample = (at - pacedAt) / frames;
+        if (sample >= ShortestPeriodNs && sample <= LongestPeriodNs)
+            periodNs = periodNs == 0 ? sample : periodNs + (sample - periodNs) / 8;
+    }
+    pacedSequence = sequence;
+    pacedAt = at;
+}
+
+bool OlaOutput::Shared::following(std::int64_t now) const
+{
+    return periodNs != 0 && now < pacedAt + periodNs + FollowPatienceNs;
+}
+
+void OlaOutput::Shared::waitForFrame(std::uint32_t seen, std::int64_t now, Clock::duration limit)
+{
+    if (following(now)) {
+        const std::int64_t due = pacedAt + periodNs + FollowLeadNs;
+        limit = std::min<Clock::duration>(limit, std::chrono::nanoseconds(now < due ? due - now : FollowStepNs));
+    }
+    futexWait(wake, seen, limit);
+}
 
 bool OlaOutput::Shared::sendLatest(std::uint16_t universe)
 {
@@ -75,6 +144,7 @@ bool OlaOutput::Shared::sendLatest(std::uint16_t universe)
         return true; // nothing published since switched on
     if (!client->send(universe, slots))
         return false;
+    learnPace(sequence);
     sentSequence = sequence;
     resend = false;
     framesSent.fetch_add(1, std::memory_order_relaxed);
@@ -147,11 +217,19 @@ void OlaOutput::Shared::askAndHear(Clock::time_point now, std::uint16_t current)
 void OlaOutput::Shared::run()
 {
     pthread_setname_np(pthread_self(), "korvanel-ola");
+    // Just below the output tick, where that is granted: a busy machine then
+    // delays neither the frames nor the look after each is due.
+    sched_param param{};
+    param.sched_priority = WorkerPriority;
+    realTime.store(pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0 ? 1 : 0, std::memory_order_relaxed);
     // Each pass looks at everything once, then sleeps until a frame, a change
     // of a switch or its next deadline. Every sleep is bounded.
     while (true) {
         // Said before `seen` is read: a frame published after that read wakes us.
-        frameWaiter.store(connected ? 1 : 0, std::memory_order_seq_cst);
+        const std::uint8_t waiting = connected && !following(monotonicNs()) ? 1 : 0;
+        if (frameWaiter.load(std::memory_order_relaxed) != waiting)
+            frameWaiter.store(waiting, std::memory_order_seq_cst);
+        std::atomic_thread_fence(std::memory_order_seq_cst);
         const std::uint32_t seen = wake.load(std::memory_order_seq_cst);
         if (stopping.load(std::memory_order_seq_cst) != 0)
             break;
@@ -206,7 +284,7 @@ void OlaOutput::Shared::run()
         // Sends follow the frames; an awaited answer is looked for between them.
         const Clock::duration limit = asking ? Clock::duration(AnswerPoll) : nextCheck - now;
         if (frame.sequence() == sentSequence)
-            futexWait(wake, seen, limit);
+            waitForFrame(seen, monotonicNs(), limit);
     }
 
     closeGently(universe.load(std::memory_order_relaxed));
@@ -256,10 +334,16 @@ void OlaOutput::publish(const AtomicBytes<DmxFrameSize> &DmxOut)
     Shared &s = *m_shared;
     if (s.on.load(std::memory_order_relaxed) == 0)
         return;
-    std::array<std::uint8_t, OlaSlotCount> slots;
-    for (std::size_t i = 0; i < OlaSlotCount; ++i)
-        slots[i] = DmxOut.get(i + 1);
-    s.frame.write(slots);
+    s.publishedAt.store(monotonicNs(), std::memory_order_relaxed);
+    // Slots 1..512, eight to a word, straight from the frame: no copy between.
+    s.frame.writeWords([&DmxOut](std::size_t w) {
+        std::array<std::uint8_t, 8> bytes;
+        for (std::size_t b = 0; b < 8; ++b)
+            bytes[b] = DmxOut.get(1 + w * 8 + b);
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data(), 8);
+        return word;
+    });
     s.wake.fetch_add(1, std::memory_order_seq_cst);
     if (s.frameWaiter.load(std::memory_order_seq_cst) != 0)
         futexWakeAll(s.wake);
@@ -296,6 +380,7 @@ OlaStatus OlaOutput::status() const
     status.framesSent = s.framesSent.load(std::memory_order_relaxed);
     status.connects = s.connects.load(std::memory_order_relaxed);
     status.losses = s.losses.load(std::memory_order_relaxed);
+    status.realTime = s.realTime.load(std::memory_order_relaxed) != 0;
     std::array<std::uint8_t, PortNamesBytes> bytes{};
     std::uint32_t sequence = 0;
     if (s.portNames.read(bytes, sequence)) {

@@ -44,6 +44,7 @@ struct OlaStatus {
     std::uint64_t framesSent = 0;
     std::uint32_t connects = 0; // successful connections since start
     std::uint32_t losses = 0;   // connections lost since start
+    bool realTime = false;      // the worker runs at a real-time priority
 };
 
 struct OlaTiming {

@@ -96,6 +96,21 @@ TEST_F(OlaWorker, ALateFrameIsReplacedNeverQueuedAndFramesFromBeforeTheSwitchNev
     publish(9);
     ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 4; }));
     EXPECT_EQ(sentMark(3), 9);
+
+    // Frames at a steady pace, then none for a while: the worker, which had
+    // been waking itself at the pace, still sends the next frame at once.
+    for (std::uint8_t mark = 10; mark < 20; ++mark) {
+        publish(mark);
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(waitFor([&] { return sentMark(daemon->sentCount() - 1) == 19; }));
+    std::this_thread::sleep_for(200ms);
+    const auto count = daemon->sentCount();
+    const auto late = Clock::now();
+    publish(20);
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == count + 1; }));
+    EXPECT_LT(Clock::now() - late, 100ms);
+    EXPECT_EQ(sentMark(count), 20);
 }
 
 TEST_F(OlaWorker, RetriesOnceAPeriodAndResendsTheCurrentFrameAtOnceAfterAReconnect)
