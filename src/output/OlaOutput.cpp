@@ -229,8 +229,9 @@ void OlaOutput::Shared::run()
         const std::uint8_t waiting = connected && !following(monotonicNs()) ? 1 : 0;
         if (frameWaiter.load(std::memory_order_relaxed) != waiting)
             frameWaiter.store(waiting, std::memory_order_seq_cst);
-        std::atomic_thread_fence(std::memory_order_seq_cst);
-        const std::uint32_t seen = wake.load(std::memory_order_seq_cst);
+        // A read-modify-write, ordered with the tick's: either the tick sees the
+        // flag, or this sees the tick's bump and, through it, its frame.
+        const std::uint32_t seen = wake.fetch_add(0, std::memory_order_seq_cst);
         if (stopping.load(std::memory_order_seq_cst) != 0)
             break;
         const std::uint16_t current = universe.load(std::memory_order_relaxed);

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -84,9 +85,13 @@ public:
         done = true;
         if (!result.Success())
             return;
-        std::string text;
+        std::vector<std::string> sorted;
         for (const ola::client::OlaDevice &device : list)
-            text += device.Name() + "\n";
+            sorted.push_back(device.Name());
+        std::sort(sorted.begin(), sorted.end());
+        std::string text;
+        for (const std::string &name : sorted)
+            text += name + "\n";
         names = text;
     }
 
@@ -135,6 +140,7 @@ void OlaDaemon::writeConfig(const Options &options)
         patches += "2-1-O-0 = 1\n";
     }
     writeFile(dir / "ola-port.conf", patches);
+    m_expectedDevices = std::string(options.artNet ? "ArtNet [127.0.0.1]\n" : "") + "Dummy Device\n";
     if (const passwd *olad = getpwnam("olad")) {
         for (const auto &entry : fs::recursive_directory_iterator(dir))
             (void)chown(entry.path().c_str(), olad->pw_uid, olad->pw_gid);
@@ -172,9 +178,14 @@ std::string OlaDaemon::start(std::chrono::milliseconds limit)
             m_pid = -1;
             return "olad ended at start:\n" + logTail();
         }
-        // Plugins load after the port opens: ready once its devices are there.
-        if (const auto names = devices(std::chrono::milliseconds(200)); names && !names->empty())
-            return {};
+        // Plugins load after the port opens: ready once its devices are there,
+        // and only those asked for: anything else means it missed its settings.
+        if (const auto names = devices(std::chrono::milliseconds(200)); names && !names->empty()) {
+            if (*names == m_expectedDevices)
+                return {};
+            kill();
+            return "olad loaded other devices than asked for:\n" + *names + logTail();
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     kill();

@@ -44,13 +44,14 @@ public:
     // What the daemon holds for the universe; none when it does not answer in time.
     static std::optional<Slots> fetch(unsigned universe,
                                       std::chrono::milliseconds limit = std::chrono::milliseconds(1000));
-    // The names of the devices it has loaded; none when it does not answer.
+    // The names of the devices it has loaded, sorted, one a line; none when it does not answer.
     static std::optional<std::string> devices(std::chrono::milliseconds limit = std::chrono::milliseconds(500));
 
 private:
     void writeConfig(const Options &options);
 
     std::string m_folder;
+    std::string m_expectedDevices;
     pid_t m_pid = -1;
     bool m_paused = false;
 };

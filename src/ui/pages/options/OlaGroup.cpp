@@ -110,8 +110,8 @@ void OlaGroup::reportOnStatusLine(const OlaStatus &status)
     // Each connection ends in at most one loss, so the daemon is there while the
     // connections outnumber the losses; a loss and a return between two looks
     // are both said, in the order they came.
-    const QString lost = tr("OLA: связь с демоном olad потеряна");
-    const QString back = tr("OLA: связь с демоном olad восстановлена");
+    const QString lost = tr(" OLA: связь с демоном olad потеряна ");
+    const QString back = tr(" OLA: связь с демоном olad восстановлена ");
     const bool wasUp = m_connectsSeen > m_lossesSeen;
     const bool isUp = status.connects > status.losses;
     bool saidLost = false;
@@ -130,7 +130,7 @@ void OlaGroup::reportOnStatusLine(const OlaStatus &status)
     }
     bool saidMissing = false;
     if (!isUp && !m_away && !saidLost && status.state == OlaState::NoDaemon) {
-        m_window.OutStatus(tr("OLA: демон olad не запущен"));
+        m_window.OutStatus(tr(" OLA: демон olad не запущен "));
         saidMissing = true;
     }
     m_away = !isUp && (m_away || saidLost || saidMissing);

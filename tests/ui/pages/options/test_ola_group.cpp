@@ -140,7 +140,8 @@ TEST_F(OlaGroupTest, EachStateHasItsTextAndALossAndAReturnAreSaidOnce)
     output->publish(frame);
     ASSERT_TRUE(QTest::qWaitFor([&] { return output->status().connects == connects + 1; }, 3000));
     group->ShowOlaStatus();
-    EXPECT_EQ(panel(), QString::fromUtf8("OLA: связь с демоном olad потерянаOLA: связь с демоном olad восстановлена"));
+    EXPECT_EQ(panel(),
+              QString::fromUtf8(" OLA: связь с демоном olad потеряна  OLA: связь с демоном olad восстановлена "));
 
     click(get<QCheckBox>("CheckBoxOla"));
     EXPECT_TRUE(labelShows(QString::fromUtf8("Вывод в OLA выключен")));
