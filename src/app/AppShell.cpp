@@ -133,12 +133,13 @@ void AppShell::armOutput()
     Engine &engine = m_engine;
     UsbLink &usb = *m_usb;
     OlaOutput &ola = *m_ola;
-    // The link's poll runs here too, after the send: the device is used by this thread only.
-    // The OLA output only takes the frame over; its own thread sends it.
+    // The OLA output only takes the frame over, before the USB write that may
+    // take long; its own thread sends it. The link's poll runs here too, after
+    // the send: the device is used by this thread only.
     m_ticker.start([&engine, &usb, &ola] {
         buildFrame(engine);
-        usb.outputTick(engine.DmxOut);
         ola.publish(engine.DmxOut);
+        usb.outputTick(engine.DmxOut);
     });
 }
 

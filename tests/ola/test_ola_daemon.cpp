@@ -65,9 +65,9 @@ protected:
     {
         ticker.start([this, usb] {
             buildFrame(*engine);
+            ola.publish(engine->DmxOut);
             if (usb != nullptr)
                 usb->outputTick(engine->DmxOut);
-            ola.publish(engine->DmxOut);
         });
     }
     void TearDown() override
