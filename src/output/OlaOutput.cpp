@@ -32,12 +32,12 @@ struct OlaOutput::Shared {
     const OlaTiming timing;
 
     // Grouped by writer, a cache line each, so the tick does not pay for the
-    // worker's and the window's writes: the tick's own first.
-    alignas(64) LatestSlot<OlaSlotCount> frame;
-    // When the latest frame was published (monotonic ns), written before it.
-    alignas(64) std::atomic<std::int64_t> publishedAt{0};
+    // worker's and the window's writes: the tick's own first. The frame's
+    // slots, then when it was published (monotonic ns), in one hand-over.
+    static constexpr std::size_t StampAt = OlaSlotCount;
+    alignas(64) LatestSlot<OlaSlotCount + 8> frame;
     // Bumped by every frame and every change of the switches; the worker sleeps on it.
-    std::atomic<std::uint32_t> wake{0};
+    alignas(64) std::atomic<std::uint32_t> wake{0};
 
     // The worker sleeps until a frame comes: the tick has to wake it. While the
     // frames come at the tick's pace the worker wakes itself just after each is
@@ -74,13 +74,13 @@ struct OlaOutput::Shared {
     bool asking = false;
     Clock::time_point askedAt{};
     std::uint16_t askedUniverse = 0;
-    std::array<std::uint8_t, OlaSlotCount> slots{};
+    std::array<std::uint8_t, OlaSlotCount + 8> slots{};
     // The tick's pace as the frames show it: the last one seen and the period.
     std::uint32_t pacedSequence = 0;
     std::int64_t pacedAt = 0;
     std::int64_t periodNs = 0;
 
-    void learnPace(std::uint32_t sequence);
+    void learnPace(std::uint32_t sequence, std::int64_t at);
     // Frames come at a known pace and the next is due, or only just late.
     bool following(std::int64_t now) const;
     void waitForFrame(std::uint32_t seen, std::int64_t now, Clock::duration limit);
@@ -109,9 +109,8 @@ std::int64_t monotonicNs()
 }
 } // namespace
 
-void OlaOutput::Shared::learnPace(std::uint32_t sequence)
+void OlaOutput::Shared::learnPace(std::uint32_t sequence, std::int64_t at)
 {
-    const std::int64_t at = publishedAt.load(std::memory_order_relaxed);
     // Each publish adds 2 to the sequence; frames replaced in between still count.
     const std::uint32_t frames = (sequence - pacedSequence) / 2;
     if (pacedAt != 0 && frames > 0 && at > pacedAt) {
@@ -142,9 +141,11 @@ bool OlaOutput::Shared::sendLatest(std::uint16_t universe)
     std::uint32_t sequence = 0;
     if (!frame.read(slots, sequence) || sequence == staleSequence)
         return true; // nothing published since switched on
-    if (!client->send(universe, slots))
+    if (!client->send(universe, std::span<const std::uint8_t, OlaSlotCount>(slots.data(), OlaSlotCount)))
         return false;
-    learnPace(sequence);
+    std::int64_t publishedAt = 0;
+    std::memcpy(&publishedAt, slots.data() + StampAt, sizeof publishedAt);
+    learnPace(sequence, publishedAt);
     sentSequence = sequence;
     resend = false;
     framesSent.fetch_add(1, std::memory_order_relaxed);
@@ -335,9 +336,11 @@ void OlaOutput::publish(const AtomicBytes<DmxFrameSize> &DmxOut)
     Shared &s = *m_shared;
     if (s.on.load(std::memory_order_relaxed) == 0)
         return;
-    s.publishedAt.store(monotonicNs(), std::memory_order_relaxed);
-    // Slots 1..512, eight to a word, straight from the frame: no copy between.
-    s.frame.writeWords([&DmxOut](std::size_t w) {
+    const std::int64_t now = monotonicNs();
+    // Slots 1..512, eight to a word, straight from the frame, then the time.
+    s.frame.writeWords([&DmxOut, now](std::size_t w) {
+        if (w * 8 == Shared::StampAt)
+            return static_cast<std::uint64_t>(now);
         std::array<std::uint8_t, 8> bytes;
         for (std::size_t b = 0; b < 8; ++b)
             bytes[b] = DmxOut.get(1 + w * 8 + b);
