@@ -33,12 +33,16 @@ OlaGroup::OlaGroup(WindowServices &window, const OptionsTab &options, OlaOutput 
 
 void OlaGroup::applySettings(const OlaIni &settings)
 {
+    m_read = settings;
     m_universe->setValue(settings.Universe);
     m_switch->setChecked(settings.Enabled && m_output.available());
 }
 
 OlaIni OlaGroup::settings() const
 {
+    // A program built without OLA keeps the file's switch as it found it.
+    if (!m_output.available())
+        return m_read;
     OlaIni ini;
     ini.Enabled = m_switch->isChecked();
     ini.Universe = static_cast<std::uint16_t>(m_universe->value());

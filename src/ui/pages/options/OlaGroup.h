@@ -46,6 +46,7 @@ private:
     QSpinBox *m_universe = nullptr;
     QLabel *m_status = nullptr;
     QTimer m_timer;
+    OlaIni m_read; // what the settings file said
     // What the status line has been told: the daemon is away, and the counts seen.
     bool m_away = false;
     std::uint32_t m_lossesSeen = 0;

@@ -156,4 +156,6 @@ TEST_F(OlaGroupTest, WithoutOlasLibraryTheGroupSaysSoAndCannotBeSwitchedOn)
     group->applySettings({.Enabled = true, .Universe = 5});
     EXPECT_FALSE(get<QCheckBox>("CheckBoxOla")->isChecked());
     EXPECT_FALSE(output->enabled());
+    EXPECT_TRUE(group->settings().Enabled) << "the file keeps its switch for a program that has OLA";
+    EXPECT_EQ(group->settings().Universe, 5);
 }
