@@ -31,22 +31,20 @@ struct OlaOutput::Shared {
     std::unique_ptr<OlaClientApi> client;
     const OlaTiming timing;
 
-    // Grouped by writer, a cache line each, so the tick does not pay for the
-    // worker's and the window's writes: the tick's own first. The frame's
-    // slots, then when it was published (monotonic ns), in one hand-over.
+    // The tick touches two places: the frame, and one cache line with all it
+    // reads besides. The frame's slots, then when it was published (monotonic
+    // ns), in one hand-over.
     static constexpr std::size_t StampAt = OlaSlotCount;
     alignas(64) LatestSlot<OlaSlotCount + 8> frame;
     // Bumped by every frame and every change of the switches; the worker sleeps on it.
     alignas(64) std::atomic<std::uint32_t> wake{0};
-
     // The worker sleeps until a frame comes: the tick has to wake it. While the
     // frames come at the tick's pace the worker wakes itself just after each is
     // due, and the tick spares the system call, which costs it several times
     // the hand-over itself. Stored only when it changes.
-    alignas(64) std::atomic<std::uint8_t> frameWaiter{0};
-
+    std::atomic<std::uint8_t> frameWaiter{0};
     // The switches, from the window.
-    alignas(64) std::atomic<std::uint8_t> on{0};
+    std::atomic<std::uint8_t> on{0};
     std::atomic<std::uint16_t> universe{DefaultUniverse};
     std::atomic<std::uint8_t> stopping{0};
 
@@ -83,7 +81,8 @@ struct OlaOutput::Shared {
     void learnPace(std::uint32_t sequence, std::int64_t at);
     // Frames come at a known pace and the next is due, or only just late.
     bool following(std::int64_t now) const;
-    void waitForFrame(std::uint32_t seen, std::int64_t now, Clock::duration limit);
+    // `follow`: decided at the top of the pass, when the tick was told whether to wake us.
+    void waitForFrame(std::uint32_t seen, bool follow, Clock::duration limit);
 };
 
 namespace {
@@ -127,9 +126,11 @@ bool OlaOutput::Shared::following(std::int64_t now) const
     return periodNs != 0 && now < pacedAt + periodNs + FollowPatienceNs;
 }
 
-void OlaOutput::Shared::waitForFrame(std::uint32_t seen, std::int64_t now, Clock::duration limit)
+void OlaOutput::Shared::waitForFrame(std::uint32_t seen, bool follow, Clock::duration limit)
 {
-    if (following(now)) {
+    // Not to be woken, this sleep must end by itself soon enough to look again.
+    if (follow) {
+        const std::int64_t now = monotonicNs();
         const std::int64_t due = pacedAt + periodNs + FollowLeadNs;
         limit = std::min<Clock::duration>(limit, std::chrono::nanoseconds(now < due ? due - now : FollowStepNs));
     }
@@ -227,12 +228,15 @@ void OlaOutput::Shared::run()
     // of a switch or its next deadline. Every sleep is bounded.
     while (true) {
         // Said before `seen` is read: a frame published after that read wakes us.
-        const std::uint8_t waiting = connected && !following(monotonicNs()) ? 1 : 0;
+        const bool follow = connected && following(monotonicNs());
+        const std::uint8_t waiting = connected && !follow ? 1 : 0;
         if (frameWaiter.load(std::memory_order_relaxed) != waiting)
             frameWaiter.store(waiting, std::memory_order_seq_cst);
-        // A read-modify-write, ordered with the tick's: either the tick sees the
-        // flag, or this sees the tick's bump and, through it, its frame.
-        const std::uint32_t seen = wake.fetch_add(0, std::memory_order_seq_cst);
+        // Waiting to be woken, a read-modify-write ordered with the tick's: either
+        // the tick sees the flag, or this sees the tick's bump and, through it,
+        // its frame. Following the pace, a plain look, which leaves the line to the tick.
+        const std::uint32_t seen =
+            waiting != 0 ? wake.fetch_add(0, std::memory_order_seq_cst) : wake.load(std::memory_order_seq_cst);
         if (stopping.load(std::memory_order_seq_cst) != 0)
             break;
         const std::uint16_t current = universe.load(std::memory_order_relaxed);
@@ -286,7 +290,7 @@ void OlaOutput::Shared::run()
         // Sends follow the frames; an awaited answer is looked for between them.
         const Clock::duration limit = asking ? Clock::duration(AnswerPoll) : nextCheck - now;
         if (frame.sequence() == sentSequence)
-            waitForFrame(seen, monotonicNs(), limit);
+            waitForFrame(seen, follow, limit);
     }
 
     closeGently(universe.load(std::memory_order_relaxed));
