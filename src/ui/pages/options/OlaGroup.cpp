@@ -91,8 +91,8 @@ QString OlaGroup::statusText(const OlaStatus &status)
     if (status.portsUniverse != status.universe || status.ports == OlaPorts::Unknown)
         return tr("Подключено к olad, вселенная %1: проверка выходных портов...").arg(universe) + frames;
     if (status.ports == OlaPorts::None)
-        return tr("У вселенной %1 нет выходного порта в olad: кадры никуда не уходят. Назначьте ей порт: "
-                  "ola_patch --device N --port N --universe %1 или веб-страница OLA (http://localhost:9090)")
+        return tr("У вселенной %1 нет выходного порта в olad: кадры никуда не уходят. Назначьте ей порт командой "
+                  "ola_patch --device N --port N --universe %1 или на веб-странице OLA (http://localhost:9090)")
                    .arg(universe) +
             frames;
     return tr("Подключено к olad, вселенная %1 → %2")
