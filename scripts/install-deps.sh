@@ -15,6 +15,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream dbus-daemon
   # The remote page: its server and QR code; its browser test drives headless Chromium.
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium
+  ola libola-dev ola-python # the OLA output; its tests start private daemons
 )
 
 missing=()
@@ -26,6 +27,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  # The ola package starts its daemon at once and at every boot, with settings that
+  # turn on every network plugin. Where no one has set it up, its own switch keeps
+  # it from starting; the tests start daemons of their own.
+  if printf '%s\n' "${missing[@]}" | grep -qx ola && [ ! -e /etc/default/ola ]; then
+    printf '%s\n' '# Written by korvanel scripts/install-deps.sh: olad is not started as a service.' \
+      '# To start it at boot, remove this file.' 'DAEMON_ARGS=""' | $sudo tee /etc/default/ola >/dev/null
+  fi
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi

@@ -13,6 +13,8 @@
 #include "app/RealtimeKit.h"
 #include "output/FrameAssembly.h"
 #include "output/FtdiBackends.h"
+#include "output/OlaClientApi.h"
+#include "output/OlaOutput.h"
 #include "output/UsbLink.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/mainwindow/ChannelColorCommands.h"
@@ -21,6 +23,7 @@
 #include "ui/mainwindow/UsbLinkPanel.h"
 #include "ui/pages/coder/CoderTab.h"
 #include "ui/pages/faders/FaderPage.h"
+#include "ui/pages/options/OlaGroup.h"
 #include "ui/pages/options/OptionsTab.h"
 #include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
@@ -47,6 +50,8 @@ void AppShell::FormCreate()
 {
     // 1. USB link: enumerate the devices and start polling.
     InitUsbDevise();
+    // The OLA output's worker; it connects once switched on (settings, step 12).
+    startOlaOutput();
     // 2. Companion file names; where the program's folder takes no file, the operator is told once.
     const CompanionPlaces places = locateCompanionFiles(m_programPath, m_dataFolder);
     m_engine.files = places.files;
@@ -68,7 +73,8 @@ void AppShell::FormCreate()
     // 11. From here on frames flow.
     armOutput();
     // 12. Settings file.
-    ReadIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"), *m_form.conveyor());
+    const IniSettings settings = ReadIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"), *m_form.conveyor());
+    m_olaGroup->applySettings(settings.Ola);
     // 13. The show last saved; the autosave runs from here to exit.
     if (!m_form.OpenDialogFileName.isEmpty())
         m_form.showFiles()->BlocOpenFile();
@@ -126,14 +132,25 @@ void AppShell::InitUsbDevise()
         m_form.OutStatus(QString::fromStdString(backend.notes));
 }
 
+void AppShell::startOlaOutput()
+{
+    m_ola = std::make_unique<OlaOutput>(makeOlaClient());
+    m_ola->start();
+    m_olaGroup = std::make_unique<OlaGroup>(m_form, *m_form.findChild<OptionsTab *>(), *m_ola);
+}
+
 void AppShell::armOutput()
 {
     Engine &engine = m_engine;
     UsbLink &usb = *m_usb;
-    // The link's poll runs here too, after the send: the device is used by this thread only.
+    OlaOutput &ola = *m_ola;
+    // The OLA output only takes the frame over, before the USB write that may
+    // take long; its own thread sends it. The link's poll runs here too, after
+    // the send: the device is used by this thread only.
     m_ticker.start(
-        [&engine, &usb] {
+        [&engine, &usb, &ola] {
             buildFrame(engine);
+            ola.publish(engine.DmxOut);
             usb.outputTick(engine.DmxOut);
         },
         [this](std::int64_t thread, int priority) {
@@ -156,11 +173,16 @@ void AppShell::FormClose()
     m_form.channelColorCommands()->SaveColorEdit(QString::fromStdString(m_engine.files.ColFileName));
     // 2. Frames stop before the device is closed and the settings are written.
     m_ticker.stop();
-    // 3. Close the USB device.
+    // 3. Close the USB device; the OLA output sends the last frame and closes (1 s at most).
     if (m_usb)
         m_usb->CloseUsbDevise();
+    IniSettings others;
+    if (m_ola) {
+        m_ola->stop();
+        others.Ola = m_olaGroup->settings();
+    }
     // 4. Settings file, written last.
-    WriteIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"));
+    WriteIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"), std::move(others));
 }
 
 void AppShell::ExitItemClick() { m_form.close(); }

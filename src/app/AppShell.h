@@ -15,6 +15,8 @@ class TBaseForm;
 namespace korvanel {
 class FtdiApi;
 struct RealtimeKitResult;
+class OlaGroup;
+class OlaOutput;
 class UsbLink;
 class UsbLinkPanel;
 } // namespace korvanel
@@ -38,6 +40,8 @@ public:
     // Null before FormCreate.
     korvanel::UsbLink *usbLink() const { return m_usb.get(); }
     korvanel::UsbLinkPanel *usbLinkPanel() const { return m_usbPanel.get(); }
+    korvanel::OlaOutput *olaOutput() const { return m_ola.get(); }
+    korvanel::OlaGroup *olaGroup() const { return m_olaGroup.get(); }
 
 public slots:
     void ExitItemClick();
@@ -49,6 +53,7 @@ private:
     void loadCoderTable();
     void armOutput();
     void InitUsbDevise();
+    void startOlaOutput();
 
     korvanel::Engine &m_engine;
     TBaseForm &m_form;
@@ -60,6 +65,8 @@ private:
     std::unique_ptr<korvanel::UsbLinkPanel> m_usbPanel;
     // What RTKit answered when the direct request was refused; null when it was not asked.
     std::unique_ptr<korvanel::RealtimeKitResult> m_kitAnswer;
+    std::unique_ptr<korvanel::OlaOutput> m_ola;
+    std::unique_ptr<korvanel::OlaGroup> m_olaGroup;
     korvanel::OutputTicker m_ticker;
     bool m_closed = false;
 };

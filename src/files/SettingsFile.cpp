@@ -18,6 +18,7 @@ namespace {
 constexpr std::string_view ConveyorSection = "Konveir";
 constexpr std::string_view LastFileSection = "LastFile";
 constexpr std::string_view RemoteSection = "Remote";
+constexpr std::string_view OlaSection = "Ola";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -129,6 +130,8 @@ struct Setting {
     std::string_view section;
     std::string key;
     std::string value;
+    // False: a file that lacks the key keeps lacking it (a later key at its default).
+    bool addWhenMissing = true;
 };
 
 // The program's keys in the order they are written.
@@ -144,6 +147,11 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
         list.push_back({RemoteSection, "Port", std::to_string(remote->Port)});
         list.push_back({RemoteSection, "Network", remote->Network ? "1" : "0"});
     }
+    // Files from before the OLA output gain its keys only once it is used.
+    const OlaIni defaults;
+    const std::uint16_t universe = settings.Ola.Universe == 0 ? defaults.Universe : settings.Ola.Universe;
+    list.push_back({OlaSection, "Enabled", settings.Ola.Enabled ? "1" : "0", settings.Ola.Enabled != defaults.Enabled});
+    list.push_back({OlaSection, "Universe", std::to_string(universe), universe != defaults.Universe});
     return list;
 }
 
@@ -193,6 +201,19 @@ std::string conveyorKeyName(std::size_t n)
     return name;
 }
 
+std::uint16_t olaUniverseOf(std::string_view value)
+{
+    if (value.empty() || value.size() > 5)
+        return 1;
+    unsigned number = 0;
+    for (const char c : value) {
+        if (c < '0' || c > '9')
+            return 1;
+        number = number * 10 + static_cast<unsigned>(c - '0');
+    }
+    return number >= 1 && number <= 65535 ? static_cast<std::uint16_t>(number) : 1;
+}
+
 IniSettings ReadIniFile(const std::string &iniFileName)
 {
     IniSettings settings;
@@ -208,6 +229,8 @@ IniSettings ReadIniFile(const std::string &iniFileName)
         settings.ConveyorFiles[n - 1] = get(ConveyorSection, conveyorKeyName(n));
     settings.Path = get(LastFileSection, "Path");
     settings.Coder = get(LastFileSection, "Coder");
+    settings.Ola.Enabled = get(OlaSection, "Enabled") == "1";
+    settings.Ola.Universe = olaUniverseOf(get(OlaSection, "Universe"));
     return settings;
 }
 
@@ -258,6 +281,8 @@ std::string mergeIniText(const std::string &existing, const IniSettings &setting
             changed[at] = true;
             continue;
         }
+        if (!setting.addWhenMissing)
+            continue;
         const std::string entry = setting.key + "=" + value + std::string(newline);
         // A missing key joins the first section of its name, after its last key.
         std::size_t header = std::string_view::npos;

@@ -1,14 +1,16 @@
 #pragma once
 // The settings file: the show files of the twenty conveyor keys, the show of
-// the last run and the recoding table file. Read once at start-up, written
-// once at exit. Writing changes only the values of the program's own keys and
-// adds those that are missing; every other byte of the file (foreign and
-// repeated sections, comments, odd lines, blanks around '=', line ends) goes
-// back as it was, in its place.
+// the last run, the recoding table file, the OLA output's switch and
+// universe, and the remote page's server. Read once at start-up, written once at exit. Writing changes only
+// the values of the program's own keys and adds those that are missing; every
+// other byte of the file (foreign and repeated sections, comments, odd lines,
+// blanks around '=', line ends) goes back as it was, in its place.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/Engine.h"
 #include "files/FileResult.h"
@@ -23,15 +25,27 @@ struct RemoteSettings {
     bool operator==(const RemoteSettings &) const = default;
 };
 
+// Output to the OLA daemon: section [Ola]. A file without the section gains
+// each key only when its value is not the default, so files of runs that never
+// used OLA stay as they were.
+struct OlaIni {
+    bool Enabled = false;       // Ola/Enabled: 1 or 0
+    std::uint16_t Universe = 1; // Ola/Universe: 1..65535; anything else reads as 1
+};
+
 struct IniSettings {
     std::array<std::string, ConveyorSlotCount> ConveyorFiles; // Konveir/File01..File20
     std::string Path;                                         // LastFile/Path: the show to open
     std::string Coder;                                        // LastFile/Coder: the recoding table file
     std::optional<RemoteSettings> Remote;                     // written when set; ReadIniFile leaves it unset
+    OlaIni Ola;
 };
 
 // "File01".."File20" for n = 1..20.
 std::string conveyorKeyName(std::size_t n);
+
+// The OLA universe of a settings value: a whole number 1..65535, else 1.
+std::uint16_t olaUniverseOf(std::string_view value);
 
 // A missing file, section or key reads as empty; lines that are not valid
 // are passed over. Section and key names are matched without regard to case;

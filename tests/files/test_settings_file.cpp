@@ -265,3 +265,45 @@ TEST_F(SettingsFileTest, RemoteSectionReadsInRangeOrDefaultsAndIsWrittenOnlyWhen
     EXPECT_EQ(ReadRemoteSettings(ini), *withRemote.Remote);
     EXPECT_EQ(read().find("[Remote]\nEnabled=0\nPort=9555\nNetwork=1\n; phone\n"), 0u) << read();
 }
+
+TEST_F(SettingsFileTest, OlaSectionAGarbledUniverseReadsAsOneAndTheRestOfTheFileStays)
+{
+    EXPECT_EQ(olaUniverseOf("1"), 1);
+    EXPECT_EQ(olaUniverseOf("65535"), 65535);
+    for (const char *garbage : {"", "0", "65536", "99999", "-3", "+7", "7x", "1 2", "0x10", "123456"})
+        EXPECT_EQ(olaUniverseOf(garbage), 1) << garbage;
+    EXPECT_FALSE(ReadIniFile(ini).Ola.Enabled) << "no file: off";
+    EXPECT_EQ(ReadIniFile(ini).Ola.Universe, 1);
+
+    const std::string before = "[Window]\nLeft=10\n[ola]\n; mine\nEnabled = 1\nUniverse=lots\nOther=x\n"
+                               "[Konveir]\nFile01=/a.kvl\n";
+    write(before);
+    IniSettings s = ReadIniFile(ini);
+    EXPECT_TRUE(s.Ola.Enabled);
+    EXPECT_EQ(s.Ola.Universe, 1);
+    EXPECT_EQ(s.ConveyorFiles[0], "/a.kvl") << "the rest of the file still counts";
+
+    s.Ola.Universe = 300;
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    const std::string after = read();
+    EXPECT_TRUE(after.starts_with("[Window]\nLeft=10\n[ola]\n; mine\nEnabled = 1\nUniverse=300\nOther=x\n"
+                                  "[Konveir]\nFile01=/a.kvl\n"))
+        << after;
+    EXPECT_EQ(after.find("[Ola]"), std::string::npos) << "no second section";
+    EXPECT_EQ(ReadIniFile(ini).Ola.Universe, 300);
+
+    s.Ola.Enabled = false;
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_NE(read().find("Enabled = 0\n"), std::string::npos);
+    EXPECT_FALSE(ReadIniFile(ini).Ola.Enabled);
+
+    // A file of a run that never used OLA gains no section; switched on, it does.
+    write("[LastFile]\nPath=/a.kvl\n");
+    IniSettings plain = ReadIniFile(ini);
+    ASSERT_TRUE(WriteIniFile(ini, plain).ok());
+    EXPECT_EQ(read().find("Ola"), std::string::npos) << read();
+    plain.Ola.Enabled = true;
+    ASSERT_TRUE(WriteIniFile(ini, plain).ok());
+    EXPECT_NE(read().find("\n[Ola]\nEnabled=1\n"), std::string::npos) << read();
+    EXPECT_TRUE(ReadIniFile(ini).Ola.Enabled);
+}

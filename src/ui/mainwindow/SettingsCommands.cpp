@@ -15,7 +15,7 @@
 
 namespace korvanel {
 
-void ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor)
+IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor)
 {
     Engine &engine = window.engine();
     const IniSettings settings = korvanel::ReadIniFile(engine.files.IniFileName);
@@ -36,12 +36,13 @@ void ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyo
     // The remote page's server: switched on here when it was on at the last exit.
     if (auto *remote = window.mainWindow().findChild<RemoteGroup *>())
         remote->applySettings(ReadRemoteSettings(engine.files.IniFileName));
+    return settings;
 }
 
-bool WriteIniFile(WindowServices &window, const CoderTab &coder)
+bool WriteIniFile(WindowServices &window, const CoderTab &coder, IniSettings others)
 {
     const Engine &engine = window.engine();
-    IniSettings settings;
+    IniSettings settings = std::move(others);
     settings.ConveyorFiles = engine.ConveyorFiles;
     settings.Path = QFile::encodeName(window.SaveDialogFileName).toStdString();
     settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();

@@ -230,10 +230,13 @@ TEST_F(FormTest, OptionsPageGroupsItsLabels)
     // The groups sit one below another in the page's scroll area.
     QWidget *options = form->PageControlInput->widget(5)->findChild<QScrollArea *>()->widget();
     const QList<QGroupBox *> groups = options->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(groups.size(), 3);
-    EXPECT_EQ(groups[2]->objectName(), "GroupBoxRemote");
+    ASSERT_EQ(groups.size(), 4);
+    EXPECT_EQ(groups[3]->objectName(), "GroupBoxRemote");
     EXPECT_EQ(groups[0]->title(), "Цвет формы");
     EXPECT_EQ(groups[1]->title(), "Состояние шины USB ");
+    EXPECT_EQ(groups[2]->title(), "Вывод через OLA (olad)");
+    for (const char *name : {"CheckBoxOla", "SpinEditOlaUniverse", "LabelOlaStatus"})
+        EXPECT_TRUE(groups[2]->isAncestorOf(get<QWidget>(name))) << name;
     EXPECT_TRUE(groups[0]->isAncestorOf(get<QLabel>("LabelKeySp")));
     for (QWidget *w : {static_cast<QWidget *>(form->LabelKolvoUSB), static_cast<QWidget *>(form->LabelUSBnomber),
                        static_cast<QWidget *>(form->LabelTipFtdi), static_cast<QWidget *>(form->LabelDiskFree),

@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "ui/widgets/Controls.h"
@@ -53,10 +55,32 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
     }
     usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
 
+    // Output to the OLA daemon, beside the USB link or instead of it; OlaGroup drives it.
+    auto *ola = new QGroupBox(tr("Вывод через OLA (olad)"), content);
+    ola->setObjectName(QStringLiteral("GroupBoxOla"));
+    auto *olaLayout = new QVBoxLayout(ola);
+    auto *olaRow = new QHBoxLayout;
+    olaRow->addWidget(makeCheckBox(ola, "CheckBoxOla", tr("Выводить кадры в OLA"),
+                                   tr("Каждый кадр уходит также во вселенную OLA — вместе с USB или вместо него"),
+                                   false));
+    olaRow->addStretch();
+    olaRow->addWidget(makeLabel(ola, "LabelOlaUniverse", tr("Вселенная")));
+    auto *universe = new QSpinBox(ola);
+    universe->setObjectName(QStringLiteral("SpinEditOlaUniverse"));
+    universe->setRange(1, 65535);
+    universe->setValue(1);
+    limitOnFinishedNumbers({universe});
+    olaRow->addWidget(universe);
+    olaLayout->addLayout(olaRow);
+    auto *olaStatus = new WrappingLabel(ola);
+    olaStatus->setObjectName(QStringLiteral("LabelOlaStatus"));
+    olaLayout->addWidget(olaStatus);
+
     m_layout = new QVBoxLayout(content);
     m_layout->setContentsMargins(4, 4, 4, 4);
     m_layout->addWidget(color);
     m_layout->addWidget(usb);
+    m_layout->addWidget(ola);
     m_layout->addStretch();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The options page: the window colour group and the USB state group.
+// The options page: the window colour group, the USB state group and the
+// OLA output group.
 
 #include <QWidget>
 

@@ -1,0 +1,95 @@
+#pragma once
+// Output of each frame to a universe of the OLA daemon, beside the USB link
+// or instead of it.
+//
+// The output tick never talks to the daemon: publish() copies the finished
+// frame into a single-slot hand-over and wakes the worker thread, which sends
+// the latest frame with the streaming client; a frame not yet sent when the
+// next one comes is replaced, never queued. The worker alone connects, sends,
+// reconnects (once a second after a failure) and every few seconds asks the
+// daemon whether the universe has an output port at all, since a frame sent
+// to a universe without one is accepted and goes nowhere. The window and
+// any other reader see the state through atomics (status()).
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "core/AtomicBytes.h"
+#include "core/ShowLayout.h"
+#include "output/OlaClientApi.h"
+
+namespace korvanel {
+
+enum class OlaState : std::uint8_t {
+    Unavailable,  // built without OLA's library
+    Off,          // switched off
+    Connecting,   // the first attempt is under way
+    Connected,    // frames flow
+    NoDaemon,     // no daemon to connect to, or it went away; tried again once a second
+    NotAnswering, // connected, but the daemon answers no question: stopped or overloaded
+};
+
+enum class OlaPorts : std::uint8_t { Unknown, Present, None };
+
+struct OlaStatus {
+    OlaState state = OlaState::Off;
+    std::uint16_t universe = 1;
+    OlaPorts ports = OlaPorts::Unknown;
+    std::uint16_t portsUniverse = 0; // the universe the ports answer is about
+    std::string portNames;           // "device / port", comma-separated
+    std::uint64_t framesSent = 0;
+    std::uint32_t connects = 0; // successful connections since start
+    std::uint32_t losses = 0;   // connections lost since start
+    bool realTime = false;      // the worker runs at a real-time priority
+};
+
+struct OlaTiming {
+    std::chrono::milliseconds retry{1000};
+    std::chrono::milliseconds portCheck{3000};
+    // Closing right after the last send loses the last frames.
+    std::chrono::milliseconds closeHold{100};
+    std::chrono::milliseconds stopLimit{1000};
+};
+
+class OlaOutput {
+public:
+    static constexpr std::uint16_t DefaultUniverse = 1;
+    static constexpr std::size_t PortNamesBytes = 256;
+
+    // A null client: built without OLA; the output stays Unavailable.
+    explicit OlaOutput(std::unique_ptr<OlaClientApi> client, OlaTiming timing = {});
+    ~OlaOutput();
+    OlaOutput(const OlaOutput &) = delete;
+    OlaOutput &operator=(const OlaOutput &) = delete;
+
+    bool available() const;
+    // Starts the worker; it connects once enabled.
+    void start();
+    // Sends the last frame, holds the connection for closeHold and closes.
+    // Waits for the worker no longer than stopLimit: a worker stuck in a
+    // connect to a hanging daemon is left to end on its own.
+    void stop();
+
+    // The output thread, every tick: slots 1..512 of the finished frame.
+    // Never waits, allocates nothing; nothing at all while switched off.
+    void publish(const AtomicBytes<DmxFrameSize> &DmxOut);
+
+    // Any thread.
+    void setEnabled(bool on);
+    void setUniverse(std::uint16_t universe);
+    bool enabled() const;
+    std::uint16_t universe() const;
+    OlaStatus status() const;
+
+    struct Shared;
+
+private:
+    std::shared_ptr<Shared> m_shared;
+    std::thread m_worker;
+};
+
+} // namespace korvanel

@@ -1,0 +1,234 @@
+// The OLA output's worker against a stand-in client that records what it is
+// asked and can refuse, fail or hang, as a daemon can. The real daemon is in
+// tests/ola; here ThreadSanitizer watches the hand-over between the threads.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "core/AtomicBytes.h"
+#include "output/OlaOutput.h"
+#include "support/FakeOlaClient.h"
+
+using namespace korvanel;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using korvanel::test::FakeClient;
+using korvanel::test::FakeDaemon;
+
+namespace {
+
+template <typename Done>
+bool waitFor(Done done, std::chrono::milliseconds limit = 3000ms)
+{
+    const auto end = Clock::now() + limit;
+    while (!done() && Clock::now() < end)
+        std::this_thread::sleep_for(1ms);
+    return done();
+}
+
+class OlaWorker : public ::testing::Test {
+protected:
+    void make(OlaTiming timing)
+    {
+        output = std::make_unique<OlaOutput>(std::make_unique<FakeClient>(daemon), timing);
+        output->start();
+    }
+    // A frame whose slot 1 holds `mark` and slot 512 its complement.
+    void publish(std::uint8_t mark)
+    {
+        frame.set(1, mark);
+        frame.set(512, static_cast<std::uint8_t>(~mark));
+        output->publish(frame);
+    }
+    std::uint8_t sentMark(std::size_t i)
+    {
+        std::lock_guard guard(daemon->lock);
+        return daemon->sent.at(i)[0];
+    }
+
+    std::shared_ptr<FakeDaemon> daemon = std::make_shared<FakeDaemon>();
+    AtomicBytes<DmxFrameSize> frame;
+    std::unique_ptr<OlaOutput> output;
+};
+
+} // namespace
+
+TEST_F(OlaWorker, ALateFrameIsReplacedNeverQueuedAndFramesFromBeforeTheSwitchNeverGoOut)
+{
+    make({});
+    publish(7); // switched off: never sent
+    output->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Connected; }));
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->holdSends = true;
+    }
+    publish(1); // the worker takes it and hangs in the send
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(daemon->lock);
+        return daemon->sendsEntered == 1;
+    }));
+    publish(2);
+    publish(3);
+    publish(4);
+    daemon->release(&FakeDaemon::holdSends);
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 2; }));
+    std::this_thread::sleep_for(50ms);
+    ASSERT_EQ(daemon->sentCount(), 2u) << "frames 2 and 3 were replaced, not queued";
+    EXPECT_EQ(sentMark(0), 1);
+    EXPECT_EQ(sentMark(1), 4);
+    {
+        std::lock_guard guard(daemon->lock);
+        EXPECT_EQ(daemon->sent[1][511], static_cast<std::uint8_t>(~4)) << "slots 1..512 of the frame";
+        EXPECT_EQ(daemon->sentUniverses[1], 1);
+    }
+    EXPECT_EQ(output->status().framesSent, 2u);
+
+    // Switched off and on again: the frame from before goes nowhere, the next one does.
+    output->setEnabled(false);
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Off; }));
+    output->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] { return output->status().connects == 2; }));
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(daemon->sentCount(), 3u) << "the last frame went out once more on switching off, nothing on";
+    publish(9);
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 4; }));
+    EXPECT_EQ(sentMark(3), 9);
+
+    // Frames at a steady pace, then none for a while: the worker, which had
+    // been waking itself at the pace, still sends the next frame at once.
+    for (std::uint8_t mark = 10; mark < 20; ++mark) {
+        publish(mark);
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(waitFor([&] { return sentMark(daemon->sentCount() - 1) == 19; }));
+    std::this_thread::sleep_for(200ms);
+    const auto count = daemon->sentCount();
+    const auto late = Clock::now();
+    publish(20);
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == count + 1; }));
+    EXPECT_LT(Clock::now() - late, 100ms);
+    EXPECT_EQ(sentMark(count), 20);
+}
+
+TEST_F(OlaWorker, RetriesOnceAPeriodAndResendsTheCurrentFrameAtOnceAfterAReconnect)
+{
+    OlaTiming timing;
+    timing.retry = 200ms;
+    daemon->refuseConnects = 2;
+    make(timing);
+    output->setEnabled(true);
+    // Published once the worker has seen the switch: a frame from before it is never sent.
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(daemon->lock);
+        return !daemon->connectTimes.empty();
+    }));
+    publish(5);
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Connected; }));
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 1; })) << "the current frame, with no new tick";
+    EXPECT_EQ(sentMark(0), 5);
+    {
+        std::lock_guard guard(daemon->lock);
+        ASSERT_EQ(daemon->connectTimes.size(), 3u);
+        EXPECT_GE(daemon->connectTimes[1] - daemon->connectTimes[0], 200ms);
+        EXPECT_GE(daemon->connectTimes[2] - daemon->connectTimes[1], 200ms);
+        daemon->failSends = 1;
+        daemon->refuseConnects = 1;
+    }
+
+    // The daemon goes away mid-stream: one failed send, a refused retry, then back.
+    publish(6);
+    ASSERT_TRUE(waitFor([&] { return output->status().losses == 1; }));
+    EXPECT_EQ(output->status().state, OlaState::NoDaemon);
+    ASSERT_TRUE(waitFor([&] { return output->status().connects == 2; }));
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 2; }));
+    EXPECT_EQ(sentMark(1), 6) << "the frame the failed send carried goes out first after the reconnect";
+    std::lock_guard guard(daemon->lock);
+    ASSERT_EQ(daemon->connectTimes.size(), 5u);
+    EXPECT_GE(daemon->connectTimes[4] - daemon->connectTimes[3], 200ms);
+    EXPECT_LE(daemon->sendTimes[1] - daemon->connectTimes[4], 150ms);
+}
+
+TEST_F(OlaWorker, PortsAreAskedForAndAnUnansweredQuestionShows)
+{
+    OlaTiming timing;
+    timing.portCheck = 300ms;
+    make(timing);
+    output->setUniverse(0); // no universe 0 in the group's range: the default
+    EXPECT_EQ(output->universe(), 1);
+    output->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] { return output->status().ports == OlaPorts::Present; }));
+    OlaStatus status = output->status();
+    EXPECT_EQ(status.portsUniverse, 1);
+    EXPECT_EQ(status.portNames, "Dummy Device / Dummy Port");
+
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->ports.clear();
+    }
+    output->setUniverse(7); // asked about at once, not at the next check
+    ASSERT_TRUE(waitFor([&] { return output->status().portsUniverse == 7; }, 250ms));
+    EXPECT_EQ(output->status().ports, OlaPorts::None);
+    EXPECT_EQ(output->status().portNames, "");
+    publish(3);
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(daemon->lock);
+        return !daemon->sentUniverses.empty() && daemon->sentUniverses.back() == 7;
+    }));
+
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->answerPorts = false;
+    }
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::NotAnswering; }));
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->answerPorts = true;
+    }
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Connected; }));
+}
+
+TEST_F(OlaWorker, StopSendsTheLastFrameHoldsTheConnectionAndNeverWaitsLongerThanItsLimit)
+{
+    make({});
+    output->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Connected; }));
+    publish(1);
+    publish(2);
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() >= 1; }));
+    const auto before = Clock::now();
+    output->stop();
+    const auto took = Clock::now() - before;
+    EXPECT_LT(took, 1000ms);
+    {
+        std::lock_guard guard(daemon->lock);
+        ASSERT_GE(daemon->sent.size(), 2u);
+        EXPECT_EQ(daemon->sent.back()[0], 2) << "the last frame is sent at exit";
+        EXPECT_GE(daemon->lastDisconnect - daemon->sendTimes.back(), 95ms) << "held before closing";
+    }
+
+    // A daemon that hangs the connect: stop gives up on the worker after its limit.
+    auto hung = std::make_shared<FakeDaemon>();
+    hung->hangConnect = true;
+    OlaTiming timing;
+    timing.stopLimit = 300ms;
+    auto stuck = std::make_unique<OlaOutput>(std::make_unique<FakeClient>(hung), timing);
+    stuck->start();
+    stuck->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(hung->lock);
+        return !hung->connectTimes.empty();
+    }));
+    EXPECT_EQ(stuck->status().state, OlaState::Connecting);
+    const auto stopAt = Clock::now();
+    stuck.reset();
+    EXPECT_LT(Clock::now() - stopAt, 600ms);
+    // Once the connect returns, the worker left behind ends and frees its client.
+    hung->release(&FakeDaemon::hangConnect);
+    EXPECT_TRUE(waitFor([&] {
+        std::lock_guard guard(hung->lock);
+        return hung->clientGone;
+    }));
+}
