@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <mutex>
@@ -130,7 +131,13 @@ void copyText(const char *text, unsigned limit, void *buffer)
 }
 
 struct Init {
-    Init() { setDefaultStrings(); }
+    Init()
+    {
+        setDefaultStrings();
+        // A started program has no test to plug its device in: the bench scripts say how many here.
+        if (const char *devices = std::getenv("FAKE_D2XX_DEVICES"))
+            state.devices = std::min<unsigned>(static_cast<unsigned>(std::strtoul(devices, nullptr, 10)), MaxDevices);
+    }
 } init;
 
 } // namespace
