@@ -49,6 +49,9 @@ struct Engine {
     AtomicBytes<4> Avtomat1Out;
     AtomicBytes<4> Avtomat2Out;
     LiveControls live;
+    // Frames built since start, counted after each one (release): a reader that
+    // sees n + 2 knows a whole frame was built after it read n.
+    std::atomic<std::uint32_t> FramesBuilt{0};
 
     // UI thread only.
     std::array<std::uint8_t, SceneMemorySize> UndoMemory{};

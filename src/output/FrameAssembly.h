@@ -20,11 +20,12 @@ void ManualDmx(Engine &engine);
 // The checked manual faders over their channels.
 void CheckBoxManualScrollBar(Engine &engine);
 
-// One whole frame: SborDmxStroki, then ManualDmx.
+// One whole frame: SborDmxStroki, then ManualDmx; then counted.
 inline void buildFrame(Engine &engine)
 {
     SborDmxStroki(engine);
     ManualDmx(engine);
+    engine.FramesBuilt.fetch_add(1, std::memory_order_release);
 }
 
 } // namespace korvanel

@@ -5,8 +5,34 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
+#include <map>
 
 namespace korvanel {
+
+namespace {
+
+// The style reads each standard icon from image files, in several sizes: the
+// window's dozens of buttons share one copy of each, kept by the style itself.
+class StandardIcons : public QObject {
+public:
+    explicit StandardIcons(QStyle *style) : QObject(style) { setObjectName(QStringLiteral("StandardIcons")); }
+    std::map<QStyle::StandardPixmap, QIcon> icons;
+};
+
+QIcon standardIcon(QStyle::StandardPixmap which, QWidget *widget)
+{
+    QStyle *style = widget->style();
+    auto *cache = dynamic_cast<StandardIcons *>(
+        style->findChild<QObject *>(QStringLiteral("StandardIcons"), Qt::FindDirectChildrenOnly));
+    if (cache == nullptr)
+        cache = new StandardIcons(style);
+    auto [icon, added] = cache->icons.try_emplace(which);
+    if (added)
+        icon->second = style->standardIcon(which, nullptr, widget);
+    return icon->second;
+}
+
+} // namespace
 
 QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &settings)
 {
@@ -17,7 +43,7 @@ QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &setting
     button->setToolTip(settings.hint);
     const bool hasIcon = settings.icon != QStyle::SP_CustomBase;
     if (hasIcon)
-        button->setIcon(button->style()->standardIcon(settings.icon, nullptr, button));
+        button->setIcon(standardIcon(settings.icon, button));
     if (!settings.caption.isEmpty()) {
         button->setText(settings.caption);
         button->setToolButtonStyle(hasIcon ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
@@ -42,6 +68,14 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     label->setObjectName(QString::fromLatin1(name));
     label->setToolTip(hint);
     return label;
+}
+
+void setReadoutText(QLabel &label, const QString &text)
+{
+    label.setText(text);
+    const QSize size = label.sizeHint();
+    if (label.minimumSize() != size || label.maximumSize() != size)
+        label.setFixedSize(size);
 }
 
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint, bool checked)

@@ -147,7 +147,9 @@ void FaderPage::buildRows(FaderTab &tab)
         row.fader->setFixedHeight(RowHeight - 2);
         row.level = makeLabel(area, numbered("Label", k).constData(), QStringLiteral("255"),
                               tr("Реальный уровень канала DMX на выходе"));
-        row.level->setFixedWidth(26);
+        // Of fixed size, so that a new level repaints the label alone: a label that may
+        // resize relays out the page, and the page control then repaints the whole page.
+        row.level->setFixedSize(26, row.level->sizeHint().height());
         row.level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.shape = new ColorShape(area->palette().color(QPalette::Window), area);
         row.shape->setObjectName(QString::fromLatin1(numbered("Shape", k)));
