@@ -53,7 +53,9 @@ SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, co
     m_indicator.setInterval(100);
     connect(&m_sequencer, &QTimer::timeout, this, &SequencerControl::TimerSeqveserTimer);
     connect(&m_indicator, &QTimer::timeout, this, &SequencerControl::TimerColorLentaTempaTimer);
+    markOutputNeutral(m_indicator);
     m_clockTimer.setObjectName(QStringLiteral("TimerShouClock"));
+    markOutputNeutral(m_clockTimer);
     connect(&m_clockTimer, &QTimer::timeout, this, &SequencerControl::TimerShouClockTimer);
     m_clockTimer.start(1000);
     // The sequencer timer runs free from start to exit; playback only decides whether a tick steps.

@@ -78,6 +78,14 @@ void setReadoutText(QLabel &label, const QString &text)
         label.setFixedSize(size);
 }
 
+namespace {
+constexpr char OutputNeutral[] = "korvanelOutputNeutral";
+}
+
+void markOutputNeutral(QObject &timer) { timer.setProperty(OutputNeutral, true); }
+
+bool isOutputNeutral(const QObject &object) { return object.property(OutputNeutral).toBool(); }
+
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint, bool checked)
 {
     auto *box = new QCheckBox(caption, parent);

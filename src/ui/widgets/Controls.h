@@ -49,6 +49,11 @@ void setReadoutText(QLabel &label, const QString &text);
 
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint, bool checked);
 
+// A timer whose ticks never change what the output frame is made of (a clock,
+// an indicator, the status line): the live display, resting, stays at rest.
+void markOutputNeutral(QObject &timer);
+bool isOutputNeutral(const QObject &object);
+
 // The program's own name, the title of its message boxes. It is not the
 // application's display name, which the platform would add to every caption.
 QString programTitle();

@@ -60,9 +60,11 @@ bool LiveDisplay::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Resize:
         // Drawing what is already decided changes nothing that leaves.
         break;
-    default:
-        if (watched == &m_timer)
+    case QEvent::Timer:
+        if (watched == &m_timer || isOutputNeutral(*watched))
             break;
+        [[fallthrough]];
+    default:
         m_windowBusy = true;
         if (m_resting) {
             m_resting = false;

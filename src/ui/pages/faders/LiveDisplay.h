@@ -9,8 +9,8 @@
 // frame built after the window last did anything. Only the window changes what
 // the frame is made of, and only in answer to an event (a key, a click, a timer);
 // a fade that is still running changes the visible levels at every frame. So the
-// first event other than drawing starts the timer again, and what that event
-// changed is shown within one period.
+// first event other than drawing, or the tick of a timer marked output-neutral,
+// starts the timer again, and what that event changed is shown within one period.
 
 #include <QObject>
 #include <QTimer>
