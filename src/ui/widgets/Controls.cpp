@@ -1,8 +1,11 @@
 #include "ui/widgets/Controls.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
+#include <QIconEngine>
 #include <QLabel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QToolButton>
 #include <map>
@@ -11,8 +14,55 @@ namespace korvanel {
 
 namespace {
 
-// The style reads each standard icon from image files, in several sizes: the
-// window's dozens of buttons share one copy of each, kept by the style itself.
+// The style reads each standard icon from image files, in several sizes, and
+// looks for it in the icon theme first. A button gets an icon that does so
+// when it is first drawn: a window shows few of its pages at a time, and none
+// of them before it is on the screen.
+class StandardIconEngine : public QIconEngine {
+public:
+    StandardIconEngine(QStyle::StandardPixmap which, QStyle *style) : m_which(which), m_style(style) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    // Every standard picture a button asks for is there; knowing it needs no reading.
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("KorvanelStandardIcon"); }
+    QIconEngine *clone() const override { return new StandardIconEngine(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        if (m_icon.isNull()) {
+            QStyle *style = m_style ? m_style.data() : QApplication::style();
+            m_icon = style->standardIcon(m_which);
+        }
+        return m_icon;
+    }
+
+    QStyle::StandardPixmap m_which;
+    QPointer<QStyle> m_style;
+    QIcon m_icon;
+};
+
+// One icon of each kind for the whole window, kept by the style.
 class StandardIcons : public QObject {
 public:
     explicit StandardIcons(QStyle *style) : QObject(style) { setObjectName(QStringLiteral("StandardIcons")); }
@@ -28,7 +78,7 @@ QIcon standardIcon(QStyle::StandardPixmap which, QWidget *widget)
         cache = new StandardIcons(style);
     auto [icon, added] = cache->icons.try_emplace(which);
     if (added)
-        icon->second = style->standardIcon(which, nullptr, widget);
+        icon->second = QIcon(new StandardIconEngine(which, style));
     return icon->second;
 }
 
