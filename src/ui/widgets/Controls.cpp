@@ -3,66 +3,21 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
-#include <QIconEngine>
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
 #include <QToolButton>
 #include <map>
 
+#include "ui/widgets/LazyIcon.h"
+
 namespace korvanel {
 
 namespace {
 
-// The style reads each standard icon from image files, in several sizes, and
-// looks for it in the icon theme first. A button gets an icon that does so
-// when it is first drawn: a window shows few of its pages at a time, and none
-// of them before it is on the screen.
-class StandardIconEngine : public QIconEngine {
-public:
-    StandardIconEngine(QStyle::StandardPixmap which, QStyle *style) : m_which(which), m_style(style) {}
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().actualSize(size, mode, state);
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        return icon().pixmap(size, scale, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().availableSizes(mode, state);
-    }
-    // Every standard picture a button asks for is there; knowing it needs no reading.
-    bool isNull() override { return false; }
-    QString key() const override { return QStringLiteral("KorvanelStandardIcon"); }
-    QIconEngine *clone() const override { return new StandardIconEngine(*this); }
-
-private:
-    const QIcon &icon()
-    {
-        if (m_icon.isNull()) {
-            QStyle *style = m_style ? m_style.data() : QApplication::style();
-            m_icon = style->standardIcon(m_which);
-        }
-        return m_icon;
-    }
-
-    QStyle::StandardPixmap m_which;
-    QPointer<QStyle> m_style;
-    QIcon m_icon;
-};
-
-// One icon of each kind for the whole window, kept by the style.
+// One icon of each kind for the whole window, kept by the style. The style reads
+// each from image files, in several sizes, after a look in the icon theme: that
+// waits until a button using it is first drawn (LazyIcon.h).
 class StandardIcons : public QObject {
 public:
     explicit StandardIcons(QStyle *style) : QObject(style) { setObjectName(QStringLiteral("StandardIcons")); }
@@ -77,8 +32,11 @@ QIcon standardIcon(QStyle::StandardPixmap which, QWidget *widget)
     if (cache == nullptr)
         cache = new StandardIcons(style);
     auto [icon, added] = cache->icons.try_emplace(which);
-    if (added)
-        icon->second = QIcon(new StandardIconEngine(which, style));
+    if (added) {
+        const QPointer<QStyle> from(style);
+        icon->second =
+            lazyIcon([from, which] { return (from ? from.data() : QApplication::style())->standardIcon(which); });
+    }
     return icon->second;
 }
 
