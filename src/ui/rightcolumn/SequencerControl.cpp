@@ -147,8 +147,11 @@ bool SequencerControl::listModeDown() const
 
 void SequencerControl::TimerSeqveserTimer()
 {
-    m_shape->setBrushColor(TempoFlash);
-    m_indicator.start();
+    // Behind the channel colour tab the flash is not seen; ending it would only wake the window again.
+    if (m_shape->isVisibleTo(&m_window.mainWindow())) {
+        m_shape->setBrushColor(TempoFlash);
+        m_indicator.start();
+    }
 
     Engine &engine = m_window.engine();
     // A conveyor list needs the wrap to reach its next show, ring or not.
