@@ -52,6 +52,9 @@ struct Engine {
     // A show change in progress: the output tick resends the last frame (core/FrameHold.h).
     std::atomic<std::uint32_t> FrameHolds{0};
     AtomicByte BuildingFrame{0};
+    // Frames built since start, counted after each one (release): a reader that
+    // sees n + 2 knows a whole frame was built after it read n.
+    std::atomic<std::uint32_t> FramesBuilt{0};
 
     // UI thread only.
     std::array<std::uint8_t, SceneMemorySize> UndoMemory{};

@@ -35,7 +35,6 @@ void writeGenerator(Engine &e, const AtomicByte &running, std::size_t index, con
 {
     if (load(running) == 0)
         return;
-    RaschetAdr(e, e.currentScene());
     const std::size_t first = std::min(e.live.avtomatChannel.get(index), MaxAvtomatChannel);
     for (std::size_t i = 0; i < 4; ++i)
         e.DmxOut.set(first + 1 + i, out.get(i));

@@ -21,8 +21,8 @@ void ManualDmx(Engine &engine);
 // The checked manual faders over their channels.
 void CheckBoxManualScrollBar(Engine &engine);
 
-// One whole frame: SborDmxStroki, then ManualDmx; while a show change holds
-// the frame (FrameHold), the last frame stays as it is.
+// One whole frame: SborDmxStroki, then ManualDmx; then counted. While a show
+// change holds the frame (FrameHold), the last frame stays as it is, uncounted.
 inline void buildFrame(Engine &engine)
 {
     if (!FrameHold::beginFrame(engine))
@@ -30,6 +30,7 @@ inline void buildFrame(Engine &engine)
     SborDmxStroki(engine);
     ManualDmx(engine);
     FrameHold::endFrame(engine);
+    engine.FramesBuilt.fetch_add(1, std::memory_order_release);
 }
 
 } // namespace korvanel

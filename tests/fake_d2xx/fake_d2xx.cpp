@@ -191,6 +191,9 @@ struct Init {
     {
         setDefaultStrings();
         mapShared();
+        // A started program has no test to plug its device in: the bench scripts say how many here.
+        if (const char *devices = std::getenv("FAKE_D2XX_DEVICES"))
+            state.devices = std::min<unsigned>(static_cast<unsigned>(std::strtoul(devices, nullptr, 10)), MaxDevices);
     }
 } init;
 

@@ -15,6 +15,7 @@
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/options/WindowColorGroup.h"
 #include "ui/rightcolumn/SequencerControl.h"
+#include "ui/widgets/Controls.h"
 
 using namespace korvanel;
 
@@ -83,7 +84,7 @@ void TBaseForm::showSceneReadouts()
 {
     const int current = m_engine.sys(SysCurrentScene);
     const int last = m_engine.sys(SysLastScene);
-    LabelStep->setText(QString::number(current + 1));
+    setReadoutText(*LabelStep, QString::number(current + 1));
     {
         // The slider only mirrors the show here: a range that clamps its old
         // position must not step the show to that scene. Scene 255 is the end;
@@ -92,7 +93,7 @@ void TBaseForm::showSceneReadouts()
         ScrollBarStep->setMaximum(std::max(std::min(last + 1, 255), current));
         ScrollBarStep->setValue(current);
     }
-    LabelCoda->setText(QString::number(last + 1));
+    setReadoutText(*LabelCoda, QString::number(last + 1));
 }
 
 void TBaseForm::ReturnPageControlAll()

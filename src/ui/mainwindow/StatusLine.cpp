@@ -3,9 +3,12 @@
 #include <QEvent>
 #include <QLabel>
 
+#include "ui/widgets/Controls.h"
+
 StatusLine::StatusLine(QLabel *panel, QObject *parent) : QObject(parent), m_panel(panel)
 {
     m_timer.setObjectName("TimerStatus");
+    korvanel::markOutputNeutral(m_timer);
     m_timer.setInterval(5000);
     connect(&m_timer, &QTimer::timeout, this, &StatusLine::TimerStatusTimer);
     m_panel->installEventFilter(this);

@@ -53,7 +53,9 @@ SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, co
     m_indicator.setInterval(100);
     connect(&m_sequencer, &QTimer::timeout, this, &SequencerControl::TimerSeqveserTimer);
     connect(&m_indicator, &QTimer::timeout, this, &SequencerControl::TimerColorLentaTempaTimer);
+    markOutputNeutral(m_indicator);
     m_clockTimer.setObjectName(QStringLiteral("TimerShouClock"));
+    markOutputNeutral(m_clockTimer);
     connect(&m_clockTimer, &QTimer::timeout, this, &SequencerControl::TimerShouClockTimer);
     m_clockTimer.start(1000);
     // The sequencer timer runs free from start to exit; playback only decides whether a tick steps.
@@ -145,8 +147,11 @@ bool SequencerControl::listModeDown() const
 
 void SequencerControl::TimerSeqveserTimer()
 {
-    m_shape->setBrushColor(TempoFlash);
-    m_indicator.start();
+    // Behind the channel colour tab the flash is not seen; ending it would only wake the window again.
+    if (m_shape->isVisibleTo(&m_window.mainWindow())) {
+        m_shape->setBrushColor(TempoFlash);
+        m_indicator.start();
+    }
 
     // A conveyor list needs the wrap to reach its next show, ring or not.
     const bool listMode = listModeDown();

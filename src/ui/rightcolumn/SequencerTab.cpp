@@ -4,8 +4,10 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
@@ -23,10 +25,18 @@ SequencerTab::SequencerTab(QWidget *parent) : QWidget(parent)
     layout->addWidget(makeScrollBar(
         this, {"ScrollBarTemp", Qt::Horizontal, 10, 170, 10, 44, tr("Установка времени перехода на следующую сцену")}));
 
-    auto *clocks = new QHBoxLayout;
-    clocks->addWidget(makeLabel(this, "LabelTimeShou", tr("Время в Шоу ?")));
-    clocks->addWidget(makeLabel(this, "LabelTimePause", tr("Время  Паузы  ")));
-    layout->addLayout(clocks);
+    // The clocks sit in a row of fixed size (its width follows the page, see
+    // resizeEvent): a new clock text relays out the row alone. Were the row to
+    // follow its texts, each second would relay out the page, and the page
+    // control repaints the whole page on every relayout.
+    m_clocks = new QWidget(this);
+    auto *clocks = new QHBoxLayout(m_clocks);
+    clocks->setContentsMargins(0, 0, 0, 0);
+    clocks->setSpacing(layout->spacing());
+    clocks->addWidget(makeLabel(m_clocks, "LabelTimeShou", tr("Время в Шоу ?")));
+    clocks->addWidget(makeLabel(m_clocks, "LabelTimePause", tr("Время  Паузы  ")));
+    m_clocks->setFixedHeight(clocks->sizeHint().height());
+    layout->addWidget(m_clocks);
 
     layout->addLayout(buildStepRow());
     layout->addLayout(buildSceneButtons());
@@ -111,6 +121,15 @@ QLayout *SequencerTab::buildPresetRow()
     row->addWidget(m_scenHandLabel);
     row->addWidget(set);
     return row;
+}
+
+void SequencerTab::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const QMargins margins = layout()->contentsMargins();
+    const int width = std::max(0, contentsRect().width() - margins.left() - margins.right());
+    if (m_clocks->minimumWidth() != width || m_clocks->maximumWidth() != width)
+        m_clocks->setFixedWidth(width);
 }
 
 void SequencerTab::ScrollBarScenHandChange(int position)

@@ -21,6 +21,9 @@ public slots:
     void ScrollBarScenHandChange(int position);
     void SpeedButtonScenHandClick();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QLayout *buildTempoRow();
     QLayout *buildStepRow();
@@ -31,6 +34,8 @@ private:
     QScrollBar *m_step = nullptr;
     QScrollBar *m_scenHand = nullptr;
     QLabel *m_scenHandLabel = nullptr;
+    // The show and pause clocks, which change every second.
+    QWidget *m_clocks = nullptr;
 };
 
 } // namespace korvanel

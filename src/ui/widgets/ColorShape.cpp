@@ -7,6 +7,8 @@ namespace korvanel {
 ColorShape::ColorShape(const QColor &color, QWidget *parent) : QWidget(parent), m_color(color)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // It paints every pixel of itself: a new colour repaints the cell alone, not the page beneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ColorShape::setBrushColor(const QColor &color)

@@ -1,12 +1,46 @@
 #include "ui/widgets/Controls.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QToolButton>
+#include <map>
+
+#include "ui/widgets/LazyIcon.h"
 
 namespace korvanel {
+
+namespace {
+
+// One icon of each kind for the whole window, kept by the style. The style reads
+// each from image files, in several sizes, after a look in the icon theme: that
+// waits until a button using it is first drawn (LazyIcon.h).
+class StandardIcons : public QObject {
+public:
+    explicit StandardIcons(QStyle *style) : QObject(style) { setObjectName(QStringLiteral("StandardIcons")); }
+    std::map<QStyle::StandardPixmap, QIcon> icons;
+};
+
+QIcon standardIcon(QStyle::StandardPixmap which, QWidget *widget)
+{
+    QStyle *style = widget->style();
+    auto *cache = dynamic_cast<StandardIcons *>(
+        style->findChild<QObject *>(QStringLiteral("StandardIcons"), Qt::FindDirectChildrenOnly));
+    if (cache == nullptr)
+        cache = new StandardIcons(style);
+    auto [icon, added] = cache->icons.try_emplace(which);
+    if (added) {
+        const QPointer<QStyle> from(style);
+        icon->second =
+            lazyIcon([from, which] { return (from ? from.data() : QApplication::style())->standardIcon(which); });
+    }
+    return icon->second;
+}
+
+} // namespace
 
 QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &settings)
 {
@@ -17,7 +51,7 @@ QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &setting
     button->setToolTip(settings.hint);
     const bool hasIcon = settings.icon != QStyle::SP_CustomBase;
     if (hasIcon)
-        button->setIcon(button->style()->standardIcon(settings.icon, nullptr, button));
+        button->setIcon(standardIcon(settings.icon, button));
     if (!settings.caption.isEmpty()) {
         button->setText(settings.caption);
         button->setToolButtonStyle(hasIcon ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
@@ -43,6 +77,22 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     label->setToolTip(hint);
     return label;
 }
+
+void setReadoutText(QLabel &label, const QString &text)
+{
+    label.setText(text);
+    const QSize size = label.sizeHint();
+    if (label.minimumSize() != size || label.maximumSize() != size)
+        label.setFixedSize(size);
+}
+
+namespace {
+constexpr char OutputNeutral[] = "korvanelOutputNeutral";
+}
+
+void markOutputNeutral(QObject &timer) { timer.setProperty(OutputNeutral, true); }
+
+bool isOutputNeutral(const QObject &object) { return object.property(OutputNeutral).toBool(); }
 
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint, bool checked)
 {

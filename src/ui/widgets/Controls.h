@@ -41,7 +41,18 @@ QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSettings &settings);
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QString &hint = {});
 
+// The text of a read-out that changes as the show runs (the scene number, a
+// generator's step). The label is held at the size of its text, so that a new
+// text of the same size repaints the label alone: a label that may resize relays
+// out its page, and a page control repaints the whole page on every relayout.
+void setReadoutText(QLabel &label, const QString &text);
+
 QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &caption, const QString &hint, bool checked);
+
+// A timer whose ticks never change what the output frame is made of (a clock,
+// an indicator, the status line): the live display, resting, stays at rest.
+void markOutputNeutral(QObject &timer);
+bool isOutputNeutral(const QObject &object);
 
 // The program's own name, the title of its message boxes. It is not the
 // application's display name, which the platform would add to every caption.

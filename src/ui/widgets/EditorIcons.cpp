@@ -8,6 +8,8 @@
 #include <map>
 #include <numbers>
 
+#include "ui/widgets/LazyIcon.h"
+
 namespace korvanel {
 
 namespace {
@@ -125,13 +127,17 @@ QIcon editorIcon(EditorIcon icon)
     auto found = drawn.find(icon);
     if (found != drawn.end())
         return found->second;
-    QPixmap pixmap(Side, Side);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        draw(painter, icon);
-    }
-    return drawn.emplace(icon, QIcon(pixmap)).first->second;
+    // Drawn when a button first shows it: the editors' pages are not on screen at start.
+    return drawn
+        .emplace(icon, lazyIcon([icon] {
+                     QPixmap pixmap(Side, Side);
+                     pixmap.fill(Qt::transparent);
+                     QPainter painter(&pixmap);
+                     draw(painter, icon);
+                     painter.end();
+                     return QIcon(pixmap);
+                 }))
+        .first->second;
 }
 
 } // namespace korvanel

@@ -1,5 +1,5 @@
 #pragma once
-// Small pictures for the buttons of the graph and beam editors, drawn once.
+// Small pictures for the buttons of the graph and beam editors, drawn once, when first shown.
 
 #include <QIcon>
 

@@ -1238,14 +1238,14 @@ bool inList(int number) { return number >= 0 && number < GoboImageCount && numbe
 const QPixmap &goboImage(int number)
 {
     static const QPixmap none;
-    static const std::vector<QPixmap> images = [] {
-        std::vector<QPixmap> list;
-        list.reserve(symbols().size());
-        for (const Symbol &symbol : symbols())
-            list.push_back(render(symbol.draw));
-        return list;
-    }();
-    return inList(number) ? images[std::size_t(number)] : none;
+    // Each picture is drawn when first asked for: a window shows a few of them.
+    static std::vector<QPixmap> images(symbols().size());
+    if (!inList(number))
+        return none;
+    QPixmap &image = images[std::size_t(number)];
+    if (image.isNull())
+        image = render(symbols()[std::size_t(number)].draw);
+    return image;
 }
 
 QString goboImageName(int number) { return inList(number) ? symbols()[std::size_t(number)].name : QString(); }

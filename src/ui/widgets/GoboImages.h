@@ -12,7 +12,7 @@ inline constexpr int GoboImageCount = 142;
 inline constexpr int GoboImageSize = 16;
 
 // Picture `number` (0 .. GoboImageCount-1); a null pixmap for any other number, which means
-// "no picture". All pictures are drawn on first use and kept; call from the UI thread only.
+// "no picture". Each picture is drawn on its first use and kept; call from the UI thread only.
 const QPixmap &goboImage(int number);
 
 // Short Russian name of the kind the picture stands for (for tooltips); empty outside the list.

@@ -135,6 +135,14 @@ TEST_F(Sequencer, TempoIndicatorFlashesAtEachStep)
     seq().TimerColorLentaTempaTimer();
     EXPECT_EQ(shape->brushColor(), rest);
     EXPECT_FALSE(seq().TimerColorLentaTempa().isActive());
+
+    form->PageControlTemp->setCurrentIndex(1);
+    seq().TimerSeqveserTimer();
+    EXPECT_EQ(shape->brushColor(), rest) << "behind the channel colour tab nothing flashes";
+    EXPECT_FALSE(seq().TimerColorLentaTempa().isActive());
+    form->PageControlTemp->setCurrentIndex(0);
+    seq().TimerSeqveserTimer();
+    EXPECT_NE(shape->brushColor(), rest);
 }
 
 TEST_F(Sequencer, AStoredTempoOutsideTheSliderFollowsTheSlider)

@@ -27,7 +27,8 @@ namespace korvanel {
 namespace {
 
 constexpr int PlaneSide = 256;
-// TimerRepeatButton: the wait before a held button repeats, the repeat, and the idle beat.
+// TimerRepeatButton: the wait before a held button repeats, the repeat, and
+// the beat after the release, whose first tick finds nothing held and stops the timer.
 constexpr int RepeatDelayMs = 700;
 constexpr int RepeatStepMs = 50;
 constexpr int RepeatIdleMs = 1000;
@@ -511,8 +512,10 @@ void BeamEditorPanel::buttonUp()
 
 void BeamEditorPanel::TimerRepeatButtonTimer()
 {
-    if (!xyRepeats(m_repeatCode))
+    if (!xyRepeats(m_repeatCode)) {
+        m_repeatTimer.stop();
         return;
+    }
     m_repeatTimer.setInterval(RepeatStepMs);
     ButtonRepeat(m_engine, pair(), editRange(), m_repeatCode);
     ReturnEditXY();

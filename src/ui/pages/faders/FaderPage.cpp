@@ -137,6 +137,7 @@ void FaderPage::buildRows(FaderTab &tab)
     for (int column = 0; column < std::min<int>(headings.size(), 6); ++column)
         grid->setColumnMinimumWidth(column, header->fontMetrics().horizontalAdvance(headings[column]) + 4);
 
+    int nameWidth = 0;
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
         Row &row = m_rows[index(k)];
         const QString numberText = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
@@ -147,7 +148,9 @@ void FaderPage::buildRows(FaderTab &tab)
         row.fader->setFixedHeight(RowHeight - 2);
         row.level = makeLabel(area, numbered("Label", k).constData(), QStringLiteral("255"),
                               tr("Реальный уровень канала DMX на выходе"));
-        row.level->setFixedWidth(26);
+        // Of fixed size, so that a new level repaints the label alone: a label that may
+        // resize relays out the page, and the page control then repaints the whole page.
+        row.level->setFixedSize(26, row.level->sizeHint().height());
         row.level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.shape = new ColorShape(area->palette().color(QPalette::Window), area);
         row.shape->setObjectName(QString::fromLatin1(numbered("Shape", k)));
@@ -160,7 +163,10 @@ void FaderPage::buildRows(FaderTab &tab)
         row.name->setMaxLength(static_cast<int>(NameSize));
         row.name->setValidator(new NameValidator(row.name));
         row.name->setToolTip(tr("Имя канала. Максимальное число символов - 16. Для изменения цвета дабл-клик"));
-        row.name->setFixedSize(nameFieldWidth(*row.name), RowHeight);
+        // Every field has the same font and style: measured once.
+        if (nameWidth == 0)
+            nameWidth = nameFieldWidth(*row.name);
+        row.name->setFixedSize(nameWidth, RowHeight);
         row.name->installEventFilter(this);
         row.rate = makeScrollBar(area,
                                  {numbered("ScrollBarRate", k, true).constData(), Qt::Horizontal, 0, 7, 2, 5,

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTabWidget>
@@ -37,6 +39,60 @@ LiveDisplay::LiveDisplay(WindowServices &window, FaderTab &tab, FaderPage &fader
     m_timer.setInterval(IntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &LiveDisplay::TimerDataDmxToDspTimer);
     m_timer.start();
+
+    // Without the loop's word on when it waits, the timer never rests.
+    if (auto *loop = QAbstractEventDispatcher::instance(thread())) {
+        connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &LiveDisplay::windowWaits);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+}
+
+bool LiveDisplay::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Paint:
+    case QEvent::UpdateRequest:
+    case QEvent::UpdateLater:
+    case QEvent::LayoutRequest:
+    case QEvent::Polish:
+    case QEvent::PolishRequest:
+    case QEvent::Move:
+    case QEvent::Resize:
+        // Drawing what is already decided changes nothing that leaves.
+        break;
+    case QEvent::Timer:
+        if (watched == &m_timer || isOutputNeutral(*watched))
+            break;
+        [[fallthrough]];
+    default:
+        m_windowBusy = true;
+        if (m_resting) {
+            m_resting = false;
+            m_timer.start();
+        }
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void LiveDisplay::windowWaits()
+{
+    if (!m_windowBusy)
+        return;
+    m_windowBusy = false;
+    // A frame under way now may have read the show before the last change; the next one cannot.
+    m_settledFrom = m_engine.FramesBuilt.load(std::memory_order_acquire) + 2;
+}
+
+bool LiveDisplay::settled(std::uint32_t frames) const
+{
+    return !m_windowBusy && static_cast<std::int32_t>(frames - m_settledFrom) >= 0;
+}
+
+void LiveDisplay::rest()
+{
+    m_resting = true;
+    m_timer.stop();
 }
 
 void LiveDisplay::buildButtons(FaderTab &tab)
@@ -102,10 +158,18 @@ void LiveDisplay::showLevel(int k, std::size_t channel, bool inPercent)
 
 void LiveDisplay::TimerDataDmxToDspTimer()
 {
-    if (load(m_engine.PlayMode) == 0)
+    // Counted before the levels are read: they come from this frame or a later one.
+    const std::uint32_t frames = m_engine.FramesBuilt.load(std::memory_order_acquire);
+    if (load(m_engine.PlayMode) == 0 && !m_stop->isChecked()) {
         m_stop->setChecked(true);
-    if (m_window.currentPage() != 0)
+        // What hangs on the button may change the frame: not a time to rest.
+        m_windowBusy = true;
+    }
+    if (m_window.currentPage() != 0) {
+        if (!m_windowBusy)
+            rest();
         return;
+    }
 
     const std::size_t first = std::min(load(m_engine.FaderPageOffset), MaxFaderPageOffset);
     const ChannelColors &colors = m_engine.colors;
@@ -120,11 +184,25 @@ void LiveDisplay::TimerDataDmxToDspTimer()
     if (fast()) {
         for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
             showLevel(k, first + static_cast<std::size_t>(k), inPercent);
-        return;
+    } else {
+        m_displayGroup = nextDisplayGroup(m_displayGroup);
+        for (int k = 3 * m_displayGroup - 2; k <= 3 * m_displayGroup; ++k)
+            showLevel(k, first + static_cast<std::size_t>(k), inPercent);
     }
-    m_displayGroup = nextDisplayGroup(m_displayGroup);
-    for (int k = 3 * m_displayGroup - 2; k <= 3 * m_displayGroup; ++k)
-        showLevel(k, first + static_cast<std::size_t>(k), inPercent);
+
+    // Still: the same levels as at the last refresh, with a frame built in between.
+    bool still = first == m_seenFirst && frames != m_seenFrames;
+    bool shown = true;
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
+        const std::uint8_t level = m_engine.DmxOut.get(first + static_cast<std::size_t>(k));
+        still = still && level == m_seenLevel[cell(k)];
+        shown = shown && displayLevel(level, inPercent) == m_shownLevel[cell(k)];
+        m_seenLevel[cell(k)] = level;
+    }
+    m_seenFirst = first;
+    m_seenFrames = frames;
+    if (still && shown && settled(frames))
+        rest();
 }
 
 } // namespace korvanel

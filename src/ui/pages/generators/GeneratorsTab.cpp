@@ -136,8 +136,10 @@ GeneratorGroup::GeneratorGroup(Engine &engine, int number, QWidget *parent)
     // Switched off: its levels leave the wire now, not at its next step.
     for (QCheckBox *box : {m_alone, m_withSequencer})
         connect(box, &QCheckBox::toggled, this, [this] {
-            if (!m_alone->isChecked() && !m_withSequencer->isChecked())
+            if (!switchedOn())
                 store(m_running, 0);
+            else if (!m_timer.isActive())
+                m_timer.start();
         });
 }
 
@@ -189,8 +191,24 @@ void GeneratorGroup::DisplayAvtomat()
     }
 }
 
+bool GeneratorGroup::switchedOn() const { return m_alone->isChecked() || m_withSequencer->isChecked(); }
+
+void GeneratorGroup::showEvent(QShowEvent *event)
+{
+    QGroupBox::showEvent(event);
+    if (!m_timer.isActive())
+        m_timer.start();
+}
+
 void GeneratorGroup::TimerTempAvtomatTimer()
 {
+    // Switched off and out of sight, a step would only blink unseen: the timer
+    // waits for the page or a switch.
+    if (!isVisible() && !switchedOn()) {
+        store(m_running, 0);
+        m_timer.stop();
+        return;
+    }
     m_blink->setBrushColor(m_blink->brushColor() == QColor(Qt::red) ? Lime : QColor(Qt::red));
     store(m_running, 0);
     if (load(m_engine.live.blackout) != 0)
@@ -199,7 +217,7 @@ void GeneratorGroup::TimerTempAvtomatTimer()
         return;
     JobAvtomat(m_state, m_phases, pattern(), m_engine.sys(sys(SysAvtomat1Bright)), m_engine.sys(sys(SysAvtomat1Dark)),
                m_running, m_out);
-    m_stepLabel->setText(tr("Step = ") + QString::number(m_state.step + 1));
+    setReadoutText(*m_stepLabel, tr("Step = ") + QString::number(m_state.step + 1));
     DisplayAvtomat();
 }
 

@@ -34,7 +34,11 @@ public:
 public slots:
     void TimerTempAvtomatTimer();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    bool switchedOn() const;
     std::size_t sys(std::size_t generator1Position) const;
     void showChannels();
 

@@ -2,7 +2,13 @@
 // channel numbers and the stop button, driven by calling the timer handler.
 #include "ui/scene_fixture.h"
 
+#include <QAbstractEventDispatcher>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+
 #include "output/FrameAssembly.h"
+#include "output/OutputTicker.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/faders/LiveDisplay.h"
 #include "ui/widgets/ColorShape.h"
@@ -18,6 +24,23 @@ protected:
     void tick() { display().TimerDataDmxToDspTimer(); }
     QString level(int k) { return form->faderPage()->levelLabel(k)->text(); }
     void setOut(std::size_t channel, std::uint8_t v) { engine->DmxOut.set(channel, v); }
+
+    // The event loop as the program runs it, until `done` holds when the loop
+    // is about to wait, or 5 s pass. Checking it makes no event of its own.
+    static bool runUntil(const std::function<bool()> &done)
+    {
+        QEventLoop loop;
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
+            if (done())
+                loop.quit();
+        });
+        limit.start(5000);
+        loop.exec();
+        return done();
+    }
 };
 
 TEST_F(LiveDisplayTest, LevelsInDmxUnitsOrPercent)
@@ -108,6 +131,37 @@ TEST_F(LiveDisplayTest, OtherPagesLeaveTheLevelsButTheStopButtonFollows)
     tick();
     EXPECT_TRUE(play->isChecked());
     EXPECT_EQ(level(1), "33");
+}
+
+TEST_F(LiveDisplayTest, RestsWhileStillAndShowsWhatAnyEventChangesToTheEndOfItsFade)
+{
+    OutputTicker ticker(std::chrono::milliseconds(5));
+    ticker.start([this] { buildFrame(*engine); });
+    bringToFront(form->faderPage()->levelLabel(1));
+    ASSERT_TRUE(runUntil([&] { return display().resting(); })) << "still levels: the timer rests";
+    EXPECT_EQ(level(1), QString::number(mark(0, 1)));
+
+    // A step of 1 a frame: the fade runs over several refreshes with no event at all.
+    engine->SceneMemory.set(rateByte(1), 1);
+    bool changed = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        engine->SceneMemory.set(sceneByte(0, 1), 77);
+        engine->colors.SplitColorRed[2] = 200;
+        engine->colors.GraphHint[3] = 5;
+        changed = true;
+    });
+    QString gaveUpAt;
+    runUntil([&] {
+        if (changed && display().resting() && level(1) != "77")
+            gaveUpAt = level(1);
+        return !gaveUpAt.isEmpty() || (level(1) == "77" && display().resting());
+    });
+    EXPECT_TRUE(gaveUpAt.isEmpty()) << "rested in the middle of the fade, at " << gaveUpAt.toStdString();
+    EXPECT_EQ(level(1), "77");
+    EXPECT_TRUE(display().resting()) << "and rests again";
+    EXPECT_EQ(form->faderPage()->shape(2)->brushColor().red(), 200);
+    EXPECT_EQ(form->faderPage()->image(3)->pixmap().toImage(), goboImage(5).toImage());
+    ticker.stop();
 }
 
 } // namespace
