@@ -1,6 +1,7 @@
 #include "ui/remote/RemoteSurface.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,13 +101,26 @@ void RemoteSurface::picture(Client &client, int n, bool down)
     }
 }
 
+namespace {
+// A box of the hand-scan window, a window of its own: its inversions and swap
+// apply to the page's pad as to the window's.
+bool handScanOption(const char *name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (const auto *box = top->findChild<QCheckBox *>(QLatin1String(name)))
+            return box->isChecked();
+    return false;
+}
+} // namespace
+
 void RemoteSurface::pad(int x, int y, bool down)
 {
     // What the hand-scan pad does under a held button; without one it changes nothing.
     if (!down)
         return;
     Engine &engine = m_window.engine();
-    const PadLevels levels = padLevels(x, y, false, false, false);
+    const PadLevels levels =
+        padLevels(x, y, handScanOption("CheckBoxX"), handScanOption("CheckBoxY"), handScanOption("CheckBoxX_Y"));
     store(engine.live.HandScanX, levels.x);
     store(engine.live.HandScanY, levels.y);
     if (writeHandScanPairs(engine, levels, load(engine.PlayMode) == 0))

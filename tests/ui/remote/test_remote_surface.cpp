@@ -2,6 +2,7 @@
 // every page and the window see each other's changes within 200 ms.
 #include "ui/remote/remote_fixture.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTimer>
@@ -9,6 +10,7 @@
 
 #include "core/Engine.h"
 #include "ui/remote/RemoteSurface.h"
+#include "ui/windows/HandScanForm.h"
 
 using namespace korvanel;
 
@@ -134,6 +136,13 @@ TEST_F(RemoteSurfaceTest, TheWindowsChangesReachEveryPageWithin200ms)
     EXPECT_EQ(load(engine->live.HandScanActive), 1);
     EXPECT_EQ(load(engine->live.HandScanX), 40);
     EXPECT_EQ(load(engine->live.HandScanY), 255 - 210) << "the pad's bottom edge is 0";
+
+    // The hand-scan window's inversion counts for the page's pad too.
+    THandScanForm handScan(*form, *form->mainMenu(), *form->faderPage());
+    handScan.findChild<QCheckBox *>("CheckBoxX")->setChecked(true);
+    sendNow(*phone, R"({"t":"xy","x":40,"y":210,"down":true})");
+    EXPECT_EQ(load(engine->live.HandScanX), 255 - 40);
+    EXPECT_EQ(load(engine->live.HandScanY), 255 - 210);
 }
 
 // The short form of bench/bench_remote_load: twenty pages, fifty changes a second each, for two seconds.
