@@ -58,8 +58,13 @@ SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, co
     markOutputNeutral(m_clockTimer);
     connect(&m_clockTimer, &QTimer::timeout, this, &SequencerControl::TimerShouClockTimer);
     m_clockTimer.start(1000);
+    ShowClock longest;
+    longest.hours = 23;
+    longest.minutes = longest.seconds = 59;
+    tab.setLongestClockTexts({clockText(tr("Шоу   = "), longest), clockText(tr("Паузa = "), longest)});
     // The sequencer timer runs free from start to exit; playback only decides whether a tick steps.
     m_sequencer.start(sequencerIntervalMs(window.engine().sys(SysTempo)));
+    markOutputNeutral(m_sequencer, load(window.engine().PlayMode) == 0);
 
     connect(m_play, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonPlayClick);
     connect(m_stop, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonStopClick);
@@ -101,6 +106,7 @@ void SequencerControl::lockEditing(bool playing)
 void SequencerControl::ModePlay()
 {
     store(m_window.engine().PlayMode, 1);
+    markOutputNeutral(m_sequencer, false);
     m_clock.reset();
     m_play->setChecked(true);
     lockEditing(true);
@@ -109,6 +115,8 @@ void SequencerControl::ModePlay()
 void SequencerControl::ModeStop()
 {
     store(m_window.engine().PlayMode, 0);
+    // Stopped, a step only flashes the indicator.
+    markOutputNeutral(m_sequencer);
     m_clock.reset();
     m_stop->setChecked(true);
     lockEditing(false);
@@ -160,8 +168,11 @@ void SequencerControl::TimerSeqveserTimer()
         if (listMode && KonveyrJob)
             KonveyrJob();
     });
-    if (step == SceneAdvance::Stopped)
+    if (step == SceneAdvance::Stopped) {
+        // Playback may have been stopped without ModeStop (blackout, a new show).
+        markOutputNeutral(m_sequencer);
         return;
+    }
     if (step == SceneAdvance::Ended)
         ModeStop();
     m_window.ReturnPageControlAll();

@@ -3,9 +3,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
 
@@ -25,16 +30,20 @@ SequencerTab::SequencerTab(QWidget *parent) : QWidget(parent)
     layout->addWidget(makeScrollBar(
         this, {"ScrollBarTemp", Qt::Horizontal, 10, 170, 10, 44, tr("Установка времени перехода на следующую сцену")}));
 
-    // The clocks sit in a row of fixed size (its width follows the page, see
-    // resizeEvent): a new clock text relays out the row alone. Were the row to
-    // follow its texts, each second would relay out the page, and the page
-    // control repaints the whole page on every relayout.
+    // The clocks change every second, so each costs as little as a text can:
+    // the row and its two labels have fixed sizes (the width follows the page,
+    // see resizeEvent), so a new text relays out nothing; and the row paints
+    // the pane's own colour, so the group and the page control behind it are
+    // not repainted with it.
     m_clocks = new QWidget(this);
     auto *clocks = new QHBoxLayout(m_clocks);
     clocks->setContentsMargins(0, 0, 0, 0);
     clocks->setSpacing(layout->spacing());
-    clocks->addWidget(makeLabel(m_clocks, "LabelTimeShou", tr("Время в Шоу ?")));
-    clocks->addWidget(makeLabel(m_clocks, "LabelTimePause", tr("Время  Паузы  ")));
+    for (QLabel *clock : {makeLabel(m_clocks, "LabelTimeShou", tr("Время в Шоу ?")),
+                          makeLabel(m_clocks, "LabelTimePause", tr("Время  Паузы  "))}) {
+        clocks->addWidget(clock);
+        m_clockLabels.push_back(clock);
+    }
     m_clocks->setFixedHeight(clocks->sizeHint().height());
     layout->addWidget(m_clocks);
 
@@ -130,6 +139,73 @@ void SequencerTab::resizeEvent(QResizeEvent *event)
     const int width = std::max(0, contentsRect().width() - margins.left() - margins.right());
     if (m_clocks->minimumWidth() != width || m_clocks->maximumWidth() != width)
         m_clocks->setFixedWidth(width);
+    const int spacing = m_clocks->layout()->spacing();
+    const int each = std::max(0, (width - spacing) / 2);
+    // Two clocks at their longest (23 h 59 min 59 s) do not fit the row in the
+    // page's font: both take the largest size that does, so no time is cut.
+    QFont font = m_clocks->font();
+    const auto fits = [&](const QFont &f) {
+        const QFontMetrics metrics(f);
+        return std::all_of(m_longestClocks.begin(), m_longestClocks.end(),
+                           [&](const QString &text) { return metrics.horizontalAdvance(text) <= each; });
+    };
+    for (qreal size = font.pointSizeF(); size > 5 && !fits(font); size -= 0.25)
+        font.setPointSizeF(size - 0.25);
+    for (QLabel *clock : m_clockLabels) {
+        if (clock->font() != font)
+            clock->setFont(font);
+        if (clock->minimumSize() != QSize(each, m_clocks->height()) || clock->maximumSize() != clock->minimumSize())
+            clock->setFixedSize(each, m_clocks->height());
+    }
+}
+
+void SequencerTab::setLongestClockTexts(const QStringList &texts)
+{
+    m_longestClocks = texts;
+    QResizeEvent again(size(), size());
+    resizeEvent(&again);
+}
+
+void SequencerTab::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange)
+        matchClockRowToPane();
+}
+
+void SequencerTab::showEvent(QShowEvent *event)
+{
+    // The pane, and so its style and colours, is known once the tab is placed.
+    matchClockRowToPane();
+    QWidget::showEvent(event);
+}
+
+void SequencerTab::matchClockRowToPane()
+{
+    const QTabWidget *pane = nullptr;
+    for (QWidget *up = parentWidget(); up && !pane; up = up->parentWidget())
+        pane = qobject_cast<const QTabWidget *>(up);
+    if (!pane) {
+        m_clocks->setAutoFillBackground(false);
+        return;
+    }
+    // What the style fills the pane with, read from a small pane drawn aside.
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(pane);
+    option.rect = QRect(0, 0, 32, 32);
+    QImage sample(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    sample.fill(pane->palette().color(QPalette::Window));
+    {
+        QPainter painter(&sample);
+        pane->style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, pane);
+    }
+    const QColor fill = sample.pixelColor(16, 16);
+    if (m_clocks->autoFillBackground() && m_clocks->palette().color(QPalette::Window) == fill)
+        return;
+    QPalette colours = m_clocks->palette();
+    colours.setColor(QPalette::Window, fill);
+    m_clocks->setPalette(colours);
+    m_clocks->setAutoFillBackground(true);
 }
 
 void SequencerTab::ScrollBarScenHandChange(int position)

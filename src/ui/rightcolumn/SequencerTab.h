@@ -2,7 +2,9 @@
 // The sequencer tab: play and stop, tempo, show clocks, the scene slider,
 // the scene buttons and the start-scene preset.
 
+#include <QStringList>
 #include <QWidget>
+#include <vector>
 
 class QButtonGroup;
 class QLabel;
@@ -16,6 +18,8 @@ public:
     explicit SequencerTab(QWidget *parent = nullptr);
 
     QButtonGroup *playStopGroup() const { return m_playStop; }
+    // The widest texts the two clocks can show; both are sized so that these fit.
+    void setLongestClockTexts(const QStringList &texts);
 
 public slots:
     void ScrollBarScenHandChange(int position);
@@ -23,12 +27,15 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QLayout *buildTempoRow();
     QLayout *buildStepRow();
     QLayout *buildSceneButtons();
     QLayout *buildPresetRow();
+    void matchClockRowToPane();
 
     QButtonGroup *m_playStop = nullptr;
     QScrollBar *m_step = nullptr;
@@ -36,6 +43,8 @@ private:
     QLabel *m_scenHandLabel = nullptr;
     // The show and pause clocks, which change every second.
     QWidget *m_clocks = nullptr;
+    std::vector<QLabel *> m_clockLabels;
+    QStringList m_longestClocks;
 };
 
 } // namespace korvanel

@@ -90,7 +90,7 @@ namespace {
 constexpr char OutputNeutral[] = "korvanelOutputNeutral";
 }
 
-void markOutputNeutral(QObject &timer) { timer.setProperty(OutputNeutral, true); }
+void markOutputNeutral(QObject &timer, bool neutral) { timer.setProperty(OutputNeutral, neutral); }
 
 bool isOutputNeutral(const QObject &object) { return object.property(OutputNeutral).toBool(); }
 

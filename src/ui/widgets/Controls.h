@@ -51,7 +51,7 @@ QCheckBox *makeCheckBox(QWidget *parent, const char *name, const QString &captio
 
 // A timer whose ticks never change what the output frame is made of (a clock,
 // an indicator, the status line): the live display, resting, stays at rest.
-void markOutputNeutral(QObject &timer);
+void markOutputNeutral(QObject &timer, bool neutral = true);
 bool isOutputNeutral(const QObject &object);
 
 // The program's own name, the title of its message boxes. It is not the

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTest>
 #include <QToolButton>
 
 #include "ui/form_fixture.h"
@@ -123,6 +124,31 @@ TEST_F(Sequencer, ClocksCountFromTheLastStartOrStop)
         seq().showClockTick();
     EXPECT_EQ(get<QLabel>("LabelTimeShou")->text(), QString::fromUtf8("Шоу   = 0ч 2м 5с "));
     EXPECT_EQ(get<QLabel>("LabelTimePause")->text(), QString::fromUtf8("Паузa = 0ч 0м 1с ")) << "keeps its last text";
+}
+
+TEST_F(Sequencer, ClockRowShowsThePaneBehindItAndTheLongestTimesInFull)
+{
+    form->resize(895, 658);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto *pause = get<QLabel>("LabelTimePause");
+    auto *show = get<QLabel>("LabelTimeShou");
+    seq().ModeStop();
+    seq().showClockTick();
+    QTest::qWait(1);
+    // The row paints its own background: the colour of the pane, as beside the tempo label.
+    const QImage shot = form->grab().toImage();
+    const auto blankOf = [&](QLabel *label) {
+        return shot.pixelColor(label->mapTo(form.get(), QPoint(label->width() - 2, label->height() / 2)));
+    };
+    EXPECT_EQ(blankOf(pause), blankOf(get<QLabel>("LabelTemp")));
+
+    for (QLabel *clock : {show, pause}) {
+        const QString longest =
+            clock == show ? QString::fromUtf8("Шоу   = 23ч 59м 59с ") : QString::fromUtf8("Паузa = 23ч 59м 59с ");
+        EXPECT_LE(clock->fontMetrics().horizontalAdvance(longest), clock->contentsRect().width())
+            << clock->objectName().toStdString();
+    }
 }
 
 TEST_F(Sequencer, TempoIndicatorFlashesAtEachStep)

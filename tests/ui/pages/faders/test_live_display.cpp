@@ -3,6 +3,7 @@
 #include "ui/scene_fixture.h"
 
 #include <QAbstractEventDispatcher>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "output/OutputTicker.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/faders/LiveDisplay.h"
+#include "ui/rightcolumn/SequencerControl.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/GoboImages.h"
 
@@ -161,6 +163,34 @@ TEST_F(LiveDisplayTest, RestsWhileStillAndShowsWhatAnyEventChangesToTheEndOfItsF
     EXPECT_TRUE(display().resting()) << "and rests again";
     EXPECT_EQ(form->faderPage()->shape(2)->brushColor().red(), 200);
     EXPECT_EQ(form->faderPage()->image(3)->pixmap().toImage(), goboImage(5).toImage());
+    ticker.stop();
+}
+
+TEST_F(LiveDisplayTest, StoppedSequencerTicksLeaveItRestingPlayingStepsAreShown)
+{
+    OutputTicker ticker(std::chrono::milliseconds(5));
+    ticker.start([this] { buildFrame(*engine); });
+    bringToFront(form->faderPage()->levelLabel(1));
+    form->ScrollBarTemp->setValue(10); // a step every 100 ms
+    setShow(0, 1);
+    ASSERT_TRUE(runUntil([&] { return display().resting(); }));
+
+    // Stopped, the ticks only flash the tempo indicator.
+    bool woke = false;
+    QElapsedTimer clock;
+    clock.start();
+    runUntil([&] {
+        woke = woke || !display().resting();
+        return clock.elapsed() > 350;
+    });
+    EXPECT_FALSE(woke) << "a stopped sequencer tick woke the display";
+
+    // Playing, each step changes the output: the display follows it.
+    ASSERT_TRUE(display().resting());
+    form->sequencer()->ModePlay(); // no event of its own: only the steps can wake the display
+    const QString first = level(1);
+    EXPECT_TRUE(runUntil([&] { return level(1) != first; })) << "still " << first.toStdString();
+    form->sequencer()->ModeStop();
     ticker.stop();
 }
 
