@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <ctime>
 #include <pthread.h>
@@ -99,6 +100,12 @@ constexpr std::int64_t ShortestPeriodNs = 1'000'000;
 constexpr std::int64_t LongestPeriodNs = 1'000'000'000;
 // The output tick asks for 10.
 constexpr int WorkerPriority = 9;
+
+// Where byte b of a word lies in memory.
+constexpr unsigned byteShift(std::size_t b)
+{
+    return static_cast<unsigned>(std::endian::native == std::endian::little ? 8 * b : 56 - 8 * b);
+}
 
 std::int64_t monotonicNs()
 {
@@ -345,11 +352,11 @@ void OlaOutput::publish(const AtomicBytes<DmxFrameSize> &DmxOut)
     s.frame.writeWords([&DmxOut, now](std::size_t w) {
         if (w * 8 == Shared::StampAt)
             return static_cast<std::uint64_t>(now);
-        std::array<std::uint8_t, 8> bytes;
-        for (std::size_t b = 0; b < 8; ++b)
-            bytes[b] = DmxOut.get(1 + w * 8 + b);
+        // Shifted into place, not gathered in memory: eight byte stores read
+        // back as one word stall the load on every word.
         std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data(), 8);
+        for (std::size_t b = 0; b < 8; ++b)
+            word |= static_cast<std::uint64_t>(DmxOut.get(1 + w * 8 + b)) << byteShift(b);
         return word;
     });
     s.wake.fetch_add(1, std::memory_order_seq_cst);
