@@ -38,6 +38,7 @@ public:
     void pause();  // SIGSTOP
     void resume(); // SIGCONT
     bool running() const { return m_pid > 0; }
+    pid_t pid() const { return m_pid; }
     std::string folder() const { return m_folder; }
     std::string logTail() const;
 
