@@ -139,8 +139,14 @@ void OlaDaemon::writeConfig(const Options &options)
                   "always_broadcast = true\nuse_limited_broadcast = false\n");
         patches += "2-1-O-0 = 1\n";
     }
+    if (options.sacn) {
+        writeFile(dir / "ola-e131.conf", std::string("enabled = true\nip = ") + SacnAddress + "\n");
+        patches += "11-1-O-0 = 1\n";
+    }
+    m_bridged = options.sacn;
     writeFile(dir / "ola-port.conf", patches);
-    m_expectedDevices = std::string(options.artNet ? "ArtNet [127.0.0.1]\n" : "") + "Dummy Device\n";
+    m_expectedDevices = std::string(options.artNet ? "ArtNet [127.0.0.1]\n" : "") + "Dummy Device\n" +
+        (options.sacn ? std::string("E1.31 (DMX over ACN) [") + SacnAddress + "]\n" : "");
     if (const passwd *olad = getpwnam("olad")) {
         for (const auto &entry : fs::recursive_directory_iterator(dir))
             (void)chown(entry.path().c_str(), olad->pw_uid, olad->pw_gid);
@@ -153,7 +159,7 @@ std::string OlaDaemon::start(std::chrono::milliseconds limit)
     if (m_folder.empty())
         return "no config folder";
     // Network plugins are allowed only where nothing can leave.
-    if (!onlyLoopback())
+    if (!onlyLoopback() && !(m_bridged && onlyLoopbackAndSacnBridge()))
         return "refused: this network namespace holds more than loopback";
     const std::string log = m_folder + "/olad.log";
     const pid_t pid = fork();
