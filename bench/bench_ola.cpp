@@ -23,12 +23,8 @@
 
 #include <ola/Callback.h>
 #include <ola/DmxBuffer.h>
-#include <ola/client/OlaClient.h>
-#include <ola/io/SelectServer.h>
-#include <ola/network/IPV4Address.h>
-#include <ola/network/SocketAddress.h>
-#include <ola/network/TCPSocket.h>
 
+#include "OlaConnection.h"
 #include "OlaDaemon.h"
 #include "PrivateNetwork.h"
 #include "core/AtomicBytes.h"
@@ -50,30 +46,18 @@ public:
 
     bool connect()
     {
-        const ola::network::IPV4SocketAddress daemon(ola::network::IPV4Address::Loopback(), 9010);
-        m_socket.reset(ola::network::TCPSocket::Connect(daemon));
-        if (!m_socket)
+        if (!m_connection.connect())
             return false;
-        m_client = std::make_unique<ola::client::OlaClient>(m_socket.get());
-        m_select.AddReadDescriptor(m_socket.get());
-        if (!m_client->Setup())
-            return false;
-        m_client->SetDMXCallback(ola::NewCallback(this, &Listener::dmx));
-        m_client->RegisterUniverse(1, ola::client::REGISTER, ola::NewSingleCallback(this, &Listener::registered));
+        m_connection.client().SetDMXCallback(ola::NewCallback(this, &Listener::dmx));
+        m_connection.client().RegisterUniverse(1, ola::client::REGISTER,
+                                               ola::NewSingleCallback(this, &Listener::registered));
         const auto end = Clock::now() + std::chrono::seconds(2);
         while (!m_registered && Clock::now() < end)
-            m_select.RunOnce(ola::TimeInterval(0, 10'000));
+            m_connection.select().RunOnce(ola::TimeInterval(0, 10'000));
         return m_registered;
     }
-    void run() { m_select.Run(); }
-    void stop() { m_select.Terminate(); }
-    ~Listener()
-    {
-        if (m_client)
-            m_client->Stop();
-        if (m_socket)
-            m_select.RemoveReadDescriptor(m_socket.get());
-    }
+    void run() { m_connection.select().Run(); }
+    void stop() { m_connection.select().Terminate(); }
 
     std::vector<std::atomic<std::int64_t>> &arrived() { return m_arrived; }
 
@@ -86,9 +70,7 @@ private:
             m_arrived[n].store(Clock::now().time_since_epoch().count());
     }
 
-    std::unique_ptr<ola::network::TCPSocket> m_socket;
-    ola::io::SelectServer m_select;
-    std::unique_ptr<ola::client::OlaClient> m_client;
+    olatest::OlaConnection m_connection;
     bool m_registered = false;
     std::vector<std::atomic<std::int64_t>> m_arrived;
 };
