@@ -1,7 +1,8 @@
 #pragma once
 // Sleeping on an atomic word and waking its sleeper, with a time limit that
 // std::atomic::wait lacks. A wake costs one system call and takes no lock,
-// so the output tick may make it.
+// so the output tick may make it. And the barrier that lets the tick go
+// without a fence of its own.
 
 #include <atomic>
 #include <cerrno>
