@@ -1,7 +1,8 @@
 #pragma once
 // Sleeping on an atomic word and waking its sleeper, with a time limit that
 // std::atomic::wait lacks. A wake costs one system call and takes no lock,
-// so the output tick may make it.
+// so the output tick may make it. And the barrier that lets the tick go
+// without a fence of its own.
 
 #include <atomic>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <ctime>
 #include <linux/futex.h>
+#include <linux/membarrier.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -33,5 +35,16 @@ inline void futexWakeAll(std::atomic<std::uint32_t> &word)
 {
     syscall(SYS_futex, reinterpret_cast<std::uint32_t *>(&word), FUTEX_WAKE_PRIVATE, INT32_MAX, nullptr, nullptr, 0);
 }
+
+// A full memory barrier on every thread of this process, paid for by the
+// caller alone: a thread that pairs with it needs no fence of its own, only
+// that the compiler keeps its order. False where the kernel refuses it.
+inline bool processBarrierAvailable()
+{
+    static const bool registered = syscall(SYS_membarrier, MEMBARRIER_CMD_REGISTER_PRIVATE_EXPEDITED, 0, 0) == 0;
+    return registered;
+}
+
+inline void processBarrier() { syscall(SYS_membarrier, MEMBARRIER_CMD_PRIVATE_EXPEDITED, 0, 0); }
 
 } // namespace korvanel

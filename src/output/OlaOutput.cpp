@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <ctime>
 #include <pthread.h>
@@ -18,7 +19,10 @@ using Clock = std::chrono::steady_clock;
 // Everything the worker touches lives here, owned jointly by the output and
 // the worker, so a worker left behind by stop() never outlives its state.
 struct OlaOutput::Shared {
-    Shared(std::unique_ptr<OlaClientApi> c, OlaTiming t) : client(std::move(c)), timing(t) {}
+    Shared(std::unique_ptr<OlaClientApi> c, OlaTiming t)
+        : client(std::move(c)), timing(t), lightTick(processBarrierAvailable())
+    {
+    }
 
     void run();
     bool sendLatest(std::uint16_t universe);
@@ -30,6 +34,10 @@ struct OlaOutput::Shared {
 
     std::unique_ptr<OlaClientApi> client;
     const OlaTiming timing;
+    // The worker starts waiting for frames behind a barrier on every thread,
+    // so the tick needs none before it looks whether to wake it: a locked
+    // instruction there waits for all the frame's stores to reach the cache.
+    const bool lightTick;
 
     // The tick touches two places: the frame, and one cache line with all it
     // reads besides. The frame's slots, then when it was published (monotonic
@@ -99,6 +107,12 @@ constexpr std::int64_t ShortestPeriodNs = 1'000'000;
 constexpr std::int64_t LongestPeriodNs = 1'000'000'000;
 // The output tick asks for 10.
 constexpr int WorkerPriority = 9;
+
+// Where byte b of a word lies in memory.
+constexpr unsigned byteShift(std::size_t b)
+{
+    return static_cast<unsigned>(std::endian::native == std::endian::little ? 8 * b : 56 - 8 * b);
+}
 
 std::int64_t monotonicNs()
 {
@@ -230,8 +244,12 @@ void OlaOutput::Shared::run()
         // Said before `seen` is read: a frame published after that read wakes us.
         const bool follow = connected && following(monotonicNs());
         const std::uint8_t waiting = connected && !follow ? 1 : 0;
-        if (frameWaiter.load(std::memory_order_relaxed) != waiting)
+        if (frameWaiter.load(std::memory_order_relaxed) != waiting) {
             frameWaiter.store(waiting, std::memory_order_seq_cst);
+            // After it, a tick either sees the flag or has its frame seen below.
+            if (waiting != 0 && lightTick)
+                processBarrier();
+        }
         // Waiting to be woken, a read-modify-write ordered with the tick's: either
         // the tick sees the flag, or this sees the tick's bump and, through it,
         // its frame. Following the pace, a plain look, which leaves the line to the tick.
@@ -345,13 +363,18 @@ void OlaOutput::publish(const AtomicBytes<DmxFrameSize> &DmxOut)
     s.frame.writeWords([&DmxOut, now](std::size_t w) {
         if (w * 8 == Shared::StampAt)
             return static_cast<std::uint64_t>(now);
-        std::array<std::uint8_t, 8> bytes;
-        for (std::size_t b = 0; b < 8; ++b)
-            bytes[b] = DmxOut.get(1 + w * 8 + b);
+        // Shifted into place, not gathered in memory: eight byte stores read
+        // back as one word stall the load on every word.
         std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data(), 8);
+        for (std::size_t b = 0; b < 8; ++b)
+            word |= static_cast<std::uint64_t>(DmxOut.get(1 + w * 8 + b)) << byteShift(b);
         return word;
     });
+    if (s.lightTick) {
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        if (s.frameWaiter.load(std::memory_order_relaxed) == 0)
+            return;
+    }
     s.wake.fetch_add(1, std::memory_order_seq_cst);
     if (s.frameWaiter.load(std::memory_order_seq_cst) != 0)
         futexWakeAll(s.wake);

@@ -16,12 +16,8 @@
 
 #include <ola/Callback.h>
 #include <ola/DmxBuffer.h>
-#include <ola/client/OlaClient.h>
-#include <ola/io/SelectServer.h>
-#include <ola/network/IPV4Address.h>
-#include <ola/network/SocketAddress.h>
-#include <ola/network/TCPSocket.h>
 
+#include "OlaConnection.h"
 #include "PrivateNetwork.h"
 
 namespace olatest {
@@ -41,34 +37,15 @@ void writeFile(const fs::path &path, const std::string &text) { std::ofstream(pa
 // One question to the daemon on a connection of its own, never starting one.
 class Question {
 public:
-    bool connect()
-    {
-        const ola::network::IPV4SocketAddress daemon(ola::network::IPV4Address::Loopback(), 9010);
-        m_socket.reset(ola::network::TCPSocket::Connect(daemon));
-        if (!m_socket)
-            return false;
-        m_client = std::make_unique<ola::client::OlaClient>(m_socket.get());
-        m_select.AddReadDescriptor(m_socket.get());
-        return m_client->Setup();
-    }
-    ~Question()
-    {
-        if (m_client)
-            m_client->Stop();
-        m_client.reset();
-        if (m_socket) {
-            m_select.RemoveReadDescriptor(m_socket.get());
-            m_socket->Close();
-        }
-    }
+    bool connect() { return m_connection.connect(); }
     bool await(std::chrono::milliseconds limit)
     {
         const auto end = Clock::now() + limit;
         while (!done && Clock::now() < end)
-            m_select.RunOnce(ola::TimeInterval(0, 10'000));
+            m_connection.select().RunOnce(ola::TimeInterval(0, 10'000));
         return done;
     }
-    ola::client::OlaClient &client() { return *m_client; }
+    ola::client::OlaClient &client() { return m_connection.client(); }
 
     void dmxArrived(const ola::client::Result &result, const ola::client::DMXMetadata &, const ola::DmxBuffer &data)
     {
@@ -100,9 +77,7 @@ public:
     bool done = false;
 
 private:
-    std::unique_ptr<ola::network::TCPSocket> m_socket;
-    ola::io::SelectServer m_select;
-    std::unique_ptr<ola::client::OlaClient> m_client;
+    OlaConnection m_connection;
 };
 
 } // namespace
@@ -139,8 +114,14 @@ void OlaDaemon::writeConfig(const Options &options)
                   "always_broadcast = true\nuse_limited_broadcast = false\n");
         patches += "2-1-O-0 = 1\n";
     }
+    if (options.sacn) {
+        writeFile(dir / "ola-e131.conf", std::string("enabled = true\nip = ") + SacnAddress + "\n");
+        patches += "11-1-O-0 = 1\n";
+    }
+    m_bridged = options.sacn;
     writeFile(dir / "ola-port.conf", patches);
-    m_expectedDevices = std::string(options.artNet ? "ArtNet [127.0.0.1]\n" : "") + "Dummy Device\n";
+    m_expectedDevices = std::string(options.artNet ? "ArtNet [127.0.0.1]\n" : "") + "Dummy Device\n" +
+        (options.sacn ? std::string("E1.31 (DMX over ACN) [") + SacnAddress + "]\n" : "");
     if (const passwd *olad = getpwnam("olad")) {
         for (const auto &entry : fs::recursive_directory_iterator(dir))
             (void)chown(entry.path().c_str(), olad->pw_uid, olad->pw_gid);
@@ -153,7 +134,7 @@ std::string OlaDaemon::start(std::chrono::milliseconds limit)
     if (m_folder.empty())
         return "no config folder";
     // Network plugins are allowed only where nothing can leave.
-    if (!onlyLoopback())
+    if (!onlyLoopback() && !(m_bridged && onlyLoopbackAndSacnBridge()))
         return "refused: this network namespace holds more than loopback";
     const std::string log = m_folder + "/olad.log";
     const pid_t pid = fork();

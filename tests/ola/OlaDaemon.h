@@ -23,6 +23,9 @@ public:
         // Art-Net on loopback, output port 0 patched to universe 1: only in a
         // namespace that holds nothing but loopback.
         bool artNet = false;
+        // sACN (E1.31) on the bridge PrivateNetwork adds, output port 0 patched
+        // to universe 1: only where that bridge is alone with loopback.
+        bool sacn = false;
     };
 
     explicit OlaDaemon(Options options);
@@ -38,6 +41,7 @@ public:
     void pause();  // SIGSTOP
     void resume(); // SIGCONT
     bool running() const { return m_pid > 0; }
+    pid_t pid() const { return m_pid; }
     std::string folder() const { return m_folder; }
     std::string logTail() const;
 
@@ -52,6 +56,7 @@ private:
 
     std::string m_folder;
     std::string m_expectedDevices;
+    bool m_bridged = false;
     pid_t m_pid = -1;
     bool m_paused = false;
 };

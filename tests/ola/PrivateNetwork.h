@@ -19,4 +19,16 @@ void setOlaTestsUnavailable(std::string reason);
 // Every interface of this namespace is loopback: true only in one of ours.
 bool onlyLoopback();
 
+// sACN refuses loopback: it is delivered on a bridge with no ports holding
+// this address, with loopback addresses routed on it (route_localnet).
+inline constexpr const char *SacnBridge = "korvsacn0";
+inline constexpr const char *SacnAddress = "127.0.0.2";
+// Adds that bridge where nothing but loopback exists; empty when done, else
+// why not.
+std::string addSacnBridge();
+void removeSacnBridge();
+// Every interface is loopback or that bridge, and the bridge has no ports:
+// nothing sent can leave the machine.
+bool onlyLoopbackAndSacnBridge();
+
 } // namespace olatest

@@ -113,6 +113,47 @@ TEST_F(OlaWorker, ALateFrameIsReplacedNeverQueuedAndFramesFromBeforeTheSwitchNev
     EXPECT_EQ(sentMark(count), 20);
 }
 
+TEST_F(OlaWorker, FramesPublishedWithoutPauseGoOutWholeInTheirOrderAndTheLastOneLast)
+{
+    // Frame n: n in slots 1 and 2, n + k in every other slot k. A copy taken
+    // while the next frame is being written mixes two frames and shows it.
+    const auto slot = [](std::uint32_t n, std::size_t k) { return static_cast<std::uint8_t>(n + k); };
+    const auto number = [](const std::array<std::uint8_t, OlaSlotCount> &sent) {
+        return static_cast<std::uint32_t>(sent[0] << 8 | sent[1]);
+    };
+    make({});
+    output->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Connected; }));
+    constexpr std::uint32_t Frames = 20'000;
+    const auto end = Clock::now() + 2s;
+    std::uint32_t last = 0;
+    for (std::uint32_t n = 1; n <= Frames && Clock::now() < end; ++n) {
+        frame.set(1, static_cast<std::uint8_t>(n >> 8));
+        frame.set(2, static_cast<std::uint8_t>(n));
+        for (std::size_t k = 3; k <= OlaSlotCount; ++k)
+            frame.set(k, slot(n, k));
+        output->publish(frame);
+        last = n;
+    }
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(daemon->lock);
+        return !daemon->sent.empty() && number(daemon->sent.back()) == last;
+    })) << "the last frame published is the last one sent";
+    std::lock_guard guard(daemon->lock);
+    std::uint32_t before = 0;
+    std::size_t older = 0;
+    std::size_t torn = 0;
+    for (const auto &sent : daemon->sent) {
+        const std::uint32_t n = number(sent);
+        older += n <= before ? 1 : 0;
+        before = n;
+        for (std::size_t k = 3; k <= OlaSlotCount; ++k)
+            torn += sent[k - 1] != slot(n, k) ? 1 : 0;
+    }
+    EXPECT_EQ(older, 0u) << "never an older frame, never one twice";
+    EXPECT_EQ(torn, 0u) << "slots from another frame";
+}
+
 TEST_F(OlaWorker, RetriesOnceAPeriodAndResendsTheCurrentFrameAtOnceAfterAReconnect)
 {
     OlaTiming timing;
