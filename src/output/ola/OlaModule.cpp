@@ -19,11 +19,13 @@ constexpr const char *ModuleName = "korvanel-ola.so";
 using MakeClient = OlaClientApi *(*)(std::uint16_t port);
 
 // Beside the program first (a copied or unpacked program keeps its own), then
-// where the package installs it, then where the build put it.
+// where the package puts it from the program's folder (bin/ and lib/korvanel/
+// under any prefix), then where the build put it.
 std::string findModule()
 {
     const std::string own = executableFolder();
-    const std::string places[] = {own.empty() ? std::string() : own + "/" + ModuleName, KORVANEL_OLA_MODULE_INSTALLED,
+    const std::string places[] = {own.empty() ? std::string() : own + "/" + ModuleName,
+                                  own.empty() ? std::string() : own + "/../lib/korvanel/" + ModuleName,
                                   KORVANEL_OLA_MODULE_BUILT};
     for (const std::string &place : places) {
         if (!place.empty() && access(place.c_str(), R_OK) == 0)

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -66,8 +65,8 @@ namespace {
 // (and so painted); or after a second, should that event never come.
 class AfterFirstExpose : public QObject {
 public:
-    AfterFirstExpose(QWindow &window, QObject &context, std::function<void()> task)
-        : QObject(&window), m_context(&context), m_task(std::move(task))
+    // Lives no longer than the window, which its owner outlives.
+    AfterFirstExpose(QWindow &window, std::function<void()> task) : QObject(&window), m_task(std::move(task))
     {
         window.installEventFilter(this);
         QTimer::singleShot(1000, this, [this] { run(); });
@@ -83,12 +82,11 @@ public:
 private:
     void run()
     {
-        if (m_task && m_context)
+        if (m_task)
             std::exchange(m_task, nullptr)();
         deleteLater();
     }
 
-    QPointer<QObject> m_context;
     std::function<void()> m_task;
 };
 
@@ -181,7 +179,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
 void TBaseForm::buildEditorPagesOnceShown()
 {
     if (QWindow *window = windowHandle(); window && !m_editorPagesBuilt)
-        new AfterFirstExpose(*window, *this, [this] { buildEditorPages(); });
+        new AfterFirstExpose(*window, [this] { buildEditorPages(); });
     else
         buildEditorPages();
 }
