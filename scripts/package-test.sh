@@ -49,6 +49,9 @@ done
 for size in 16 22 24 32 48 64 128 256; do
   check "${size}px icon" test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/korvanel.png"
 done
+if [ -e "$build/bin/korvanel-ola.so" ]; then
+  check "OLA module where the program looks for it" test -s "$root/usr/lib/korvanel/korvanel-ola.so"
+fi
 check "nothing outside /usr" test "$(ls "$root")" = usr
 check "nothing under /usr/local" test ! -e "$root/usr/local"
 check "the program is executable" test -x "$root/usr/bin/korvanel"

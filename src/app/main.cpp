@@ -14,7 +14,8 @@ int main(int argc, char **argv)
     AppShell::configureApplication();
 
     auto engine = std::make_unique<korvanel::Engine>();
-    TBaseForm form(*engine);
+    // The editor pages are built once the window is on screen.
+    TBaseForm form(*engine, nullptr, TBaseForm::Build::EditorPagesLater);
     THandScanForm handScan(form, *form.mainMenu(), *form.faderPage());
     TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
                                *form.RadioGroupRate);
@@ -22,5 +23,6 @@ int main(int argc, char **argv)
                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     shell.FormCreate();
     form.show();
+    form.buildEditorPagesOnceShown();
     return app.exec();
 }

@@ -1,4 +1,5 @@
-// The OLA client on OLA's own library (libola, LGPL, linked dynamically): the
+// The OLA client on OLA's own library (libola, LGPL, linked dynamically), built
+// as a module of its own that the program loads when OLA is first used: the
 // streaming client for the frames, a second connection with the ordinary
 // client for the questions about ports. Never starts a daemon itself: one
 // started by a library call would load every network plugin of its default
@@ -118,6 +119,10 @@ private:
 
 } // namespace
 
-std::unique_ptr<OlaClientApi> makeOlaClient(std::uint16_t port) { return std::make_unique<LibOlaClient>(port); }
-
 } // namespace korvanel
+
+// The module's one entry (OlaModule.cpp loads it); the caller owns the client.
+extern "C" __attribute__((visibility("default"))) korvanel::OlaClientApi *korvanel_make_ola_client(std::uint16_t port)
+{
+    return new korvanel::LibOlaClient(port);
+}

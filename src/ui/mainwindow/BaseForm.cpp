@@ -12,7 +12,10 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
+#include <utility>
 
 #include "core/Engine.h"
 #include "ui/mainwindow/ChannelColorCommands.h"
@@ -58,6 +61,35 @@
 using namespace korvanel;
 
 namespace {
+// Runs its task once, after the event in which the window was first exposed
+// (and so painted); or after a second, should that event never come.
+class AfterFirstExpose : public QObject {
+public:
+    // Lives no longer than the window, which its owner outlives.
+    AfterFirstExpose(QWindow &window, std::function<void()> task) : QObject(&window), m_task(std::move(task))
+    {
+        window.installEventFilter(this);
+        QTimer::singleShot(1000, this, [this] { run(); });
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed())
+            QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    void run()
+    {
+        if (m_task)
+            std::exchange(m_task, nullptr)();
+        deleteLater();
+    }
+
+    std::function<void()> m_task;
+};
+
 QWidget *emptyPage(QWidget *parent, const char *name)
 {
     auto *page = new QWidget(parent);
@@ -66,7 +98,7 @@ QWidget *emptyPage(QWidget *parent, const char *name)
 }
 } // namespace
 
-TBaseForm::TBaseForm(Engine &engine, QWidget *parent) : QMainWindow(parent), m_engine(engine)
+TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow(parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("BaseForm"));
     setWindowTitle(QStringLiteral("KORVANEL"));
@@ -113,19 +145,11 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent) : QMainWindow(parent), m_e
                                                  {control<QToolButton>("SpeedButtonMem5"), SpeedButtonUndo5}}};
     m_sceneCommands = new SceneCommands(*this, *m_menu, *m_sequencer, snapshots);
     m_rates = new RateControls(*this, *m_settings, *m_faderPage);
-    auto *blockCopyTab = findChild<BlockCopyTab *>();
-    m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
-    blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
-    findChild<GraphTab *>()->editorArea()->addWidget(new GraphEditorPanel(*this));
-    findChild<BeamEditorTab *>()->editorArea()->addWidget(new BeamEditorPanel(*this, *m_sceneCommands));
-    m_wheel = new MouseWheel(*this, *ScrolbarVertPos, *control<QScrollBar>("ScrollBarChanellGrafik"),
-                             *control<QScrollBar>("ScrollBarEditXYCh1"));
+    m_wheel = new MouseWheel(*this, *ScrolbarVertPos);
     // Channel names, colours and pictures; the window colour; the live levels.
     m_windowColor = new WindowColorGroup(*this, options, *m_showFiles);
     m_channelColorTab = new ChannelColorTab(*this, *PageControlTemp, *m_faderPage);
     m_channelColorCommands = new ChannelColorCommands(*this, *m_menu, *m_faderPage, options);
-    m_nameBlockCopy = new NameBlockCopyGroup(*this, *m_sceneCommands, *m_faderPage, m_blockCopyGroups);
-    m_blockCopyGroups->nameBlockArea()->addWidget(m_nameBlockCopy);
     m_liveDisplay = new LiveDisplay(*this, *m_faderTab, *m_faderPage, *control<QToolButton>("SpeedButtonStop"));
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
     m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_conveyorControl, *m_sequencerControl,
@@ -138,13 +162,50 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent) : QMainWindow(parent), m_e
     m_remoteSurface = new RemoteSurface(*this, *m_remoteServer, *m_sequencerControl, *m_sequencer, *m_settings,
                                         *m_conveyor, *m_conveyorControl, *m_faderPage, *m_faderTab);
 
+    // Nothing reaches an editor page before a page change shows it: that change builds them first.
+    connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::buildEditorPages);
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.
     connect(PageControlInput, &QTabWidget::currentChanged, this, [this] { ReturnPageControlAll(); });
 
+    if (build == Build::Complete)
+        buildEditorPages();
+
     resize(895, 658);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TBaseForm::buildEditorPagesOnceShown()
+{
+    if (QWindow *window = windowHandle(); window && !m_editorPagesBuilt)
+        new AfterFirstExpose(*window, [this] { buildEditorPages(); });
+    else
+        buildEditorPages();
+}
+
+void TBaseForm::buildEditorPages()
+{
+    if (m_editorPagesBuilt)
+        return;
+    m_editorPagesBuilt = true;
+    auto *blockCopyTab = findChild<BlockCopyTab *>();
+    m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
+    blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
+    auto *graph = new GraphEditorPanel(*this);
+    findChild<GraphTab *>()->editorArea()->addWidget(graph);
+    auto *beam = new BeamEditorPanel(*this, *m_sceneCommands);
+    findChild<BeamEditorTab *>()->editorArea()->addWidget(beam);
+    m_nameBlockCopy = new NameBlockCopyGroup(*this, *m_sceneCommands, *m_faderPage, m_blockCopyGroups);
+    m_blockCopyGroups->nameBlockArea()->addWidget(m_nameBlockCopy);
+    // Made while the window is shown they start hidden, and the window would size
+    // without them: shown, they wait for their page as if made before the window,
+    // and the pages' control takes their room into account now, not when a page shows.
+    for (QWidget *panel : {static_cast<QWidget *>(m_blockCopyGroups), static_cast<QWidget *>(graph),
+                           static_cast<QWidget *>(beam), static_cast<QWidget *>(m_nameBlockCopy)})
+        panel->show();
+    PageControlInput->updateGeometry();
+    m_wheel->setEditorBars(control<QScrollBar>("ScrollBarChanellGrafik"), control<QScrollBar>("ScrollBarEditXYCh1"));
 }
 
 QWidget *TBaseForm::buildInputPages()

@@ -55,7 +55,17 @@ class ShowFileCommands;
 class TBaseForm : public QMainWindow, public korvanel::WindowServices {
     Q_OBJECT
 public:
-    explicit TBaseForm(korvanel::Engine &engine, QWidget *parent = nullptr);
+    // Complete: the constructor builds every page. EditorPagesLater: the graph,
+    // beam and copy pages, never on screen at start, wait for buildEditorPages(),
+    // so that the first window is shown sooner; a change to any page builds them first.
+    enum class Build { Complete, EditorPagesLater };
+    explicit TBaseForm(korvanel::Engine &engine, QWidget *parent = nullptr, Build build = Build::Complete);
+
+    // Builds the graph, beam and copy pages' contents; once.
+    void buildEditorPages();
+    // After show(): builds them once the first paint is done.
+    void buildEditorPagesOnceShown();
+    bool editorPagesBuilt() const { return m_editorPagesBuilt; }
 
     // Any named control or menu item of the window, or nullptr.
     template <class T>
@@ -196,4 +206,5 @@ private:
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();
     std::array<std::function<void()>, 7> m_pageRefresh;
     bool m_closingSent = false;
+    bool m_editorPagesBuilt = false;
 };

@@ -9,11 +9,16 @@
 
 namespace korvanel {
 
-MouseWheel::MouseWheel(WindowServices &window, QScrollBar &faderPage, QScrollBar &graphChannel, QScrollBar &xyPair)
-    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_faderPage(faderPage),
-      m_graphChannel(graphChannel), m_xyPair(xyPair)
+MouseWheel::MouseWheel(WindowServices &window, QScrollBar &faderPage)
+    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_faderPage(faderPage)
 {
     qApp->installEventFilter(this);
+}
+
+void MouseWheel::setEditorBars(QScrollBar *graphChannel, QScrollBar *xyPair)
+{
+    m_graphChannel = graphChannel;
+    m_xyPair = xyPair;
 }
 
 bool MouseWheel::eventFilter(QObject *watched, QEvent *event)
@@ -49,10 +54,12 @@ void MouseWheel::FormMouseWheel(int delta)
         break;
     }
     case 1:
-        m_graphChannel.setValue(m_graphChannel.value() + step);
+        if (m_graphChannel)
+            m_graphChannel->setValue(m_graphChannel->value() + step);
         break;
     case 2:
-        m_xyPair.setValue(m_xyPair.value() + step);
+        if (m_xyPair)
+            m_xyPair->setValue(m_xyPair->value() + step);
         break;
     default:
         break;

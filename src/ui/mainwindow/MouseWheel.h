@@ -4,8 +4,8 @@
 // the XY editor. The control under the mouse still gets the wheel too.
 
 #include <QObject>
-
-class QScrollBar;
+#include <QPointer>
+#include <QScrollBar>
 
 namespace korvanel {
 
@@ -14,8 +14,10 @@ class WindowServices;
 class MouseWheel : public QObject {
     Q_OBJECT
 public:
-    // The sliders it steps: the fader page, the graph's channel, the XY editor's pair.
-    MouseWheel(WindowServices &window, QScrollBar &faderPage, QScrollBar &graphChannel, QScrollBar &xyPair);
+    // The fader page's slider; the editor pages' sliders come with those pages (setEditorBars).
+    MouseWheel(WindowServices &window, QScrollBar &faderPage);
+    // The graph's channel and the XY editor's pair, once their pages are built.
+    void setEditorBars(QScrollBar *graphChannel, QScrollBar *xyPair);
 
     // delta > 0: the wheel turned away from the operator; 120 a notch.
     void FormMouseWheel(int delta);
@@ -28,8 +30,8 @@ private:
     // Kept apart from m_window: the filter still sees events while the window is being destroyed.
     QWidget &m_mainWindow;
     QScrollBar &m_faderPage;
-    QScrollBar &m_graphChannel;
-    QScrollBar &m_xyPair;
+    QPointer<QScrollBar> m_graphChannel;
+    QPointer<QScrollBar> m_xyPair;
     quint64 m_lastTimestamp = 0;
     int m_lastDelta = 0;
 };

@@ -2,6 +2,7 @@
 #include "ui/form_fixture.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "support/ScriptedDialogs.h"
+#include "ui/mainwindow/MouseWheel.h"
 
 #include "ui/rightcolumn/RateModeGroup.h"
 
@@ -376,6 +378,63 @@ TEST_F(FormTest, PageChangeAndCloseAreSignalled)
     EXPECT_TRUE(form->close());
     form->close();
     EXPECT_EQ(closing.count(), 1) << "shutdown must run once";
+}
+
+} // namespace
+
+namespace {
+
+QStringList namedControls(const QWidget &form)
+{
+    QStringList names;
+    for (const QObject *child : form.findChildren<QObject *>())
+        if (!child->objectName().isEmpty())
+            names << child->objectName();
+    names.sort();
+    return names;
+}
+
+// The program's own window leaves the editor pages for after its first paint.
+TEST(EditorPagesLater, APageChangeOrTheFirstPaintBuildsThemAndTheWindowEndsAsTheCompleteOne)
+{
+    auto engine = std::make_unique<korvanel::Engine>();
+    TBaseForm form(*engine, nullptr, TBaseForm::Build::EditorPagesLater);
+    ASSERT_FALSE(form.editorPagesBuilt());
+    EXPECT_EQ(form.findChild<QWidget *>("GraphEditor"), nullptr);
+
+    // A change to the graph page builds them before the page is refreshed, and the wheel then steps its channel.
+    form.PageControlInput->setCurrentIndex(1);
+    ASSERT_TRUE(form.editorPagesBuilt());
+    auto *channel = form.control<QScrollBar>("ScrollBarChanellGrafik");
+    ASSERT_NE(channel, nullptr);
+    const int before = channel->value();
+    form.mouseWheel()->FormMouseWheel(120);
+    EXPECT_EQ(channel->value(), before + 1);
+    form.PageControlInput->setCurrentIndex(2);
+    auto *pair = form.control<QScrollBar>("ScrollBarEditXYCh1");
+    ASSERT_NE(pair, nullptr);
+    const int pairBefore = pair->value();
+    form.mouseWheel()->FormMouseWheel(120);
+    EXPECT_EQ(pair->value(), pairBefore + 1);
+
+    // Shown without a page change, the first paint builds them: the same controls, the same window.
+    auto shownEngine = std::make_unique<korvanel::Engine>();
+    TBaseForm shown(*shownEngine, nullptr, TBaseForm::Build::EditorPagesLater);
+    shown.show();
+    shown.buildEditorPagesOnceShown();
+    QElapsedTimer waited;
+    waited.start();
+    while (!shown.editorPagesBuilt() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(shown.editorPagesBuilt());
+    auto completeEngine = std::make_unique<korvanel::Engine>();
+    TBaseForm complete(*completeEngine);
+    complete.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(namedControls(shown), namedControls(complete));
+    EXPECT_EQ(shown.size(), complete.size());
+    EXPECT_EQ(shown.minimumSizeHint(), complete.minimumSizeHint());
+    EXPECT_EQ(shown.PageControlInput->currentIndex(), 0);
 }
 
 } // namespace

@@ -1,0 +1,102 @@
+// OLA's libraries (libola, libolacommon, libprotobuf) cost milliseconds of
+// loading and static set-up before main, for an output most sessions never
+// switch on. The client is therefore a module of its own (korvanel-ola.so),
+// loaded on the output's worker thread when it first connects.
+
+#include <cstdio>
+#include <dlfcn.h>
+#include <string>
+#include <unistd.h>
+
+#include "output/FtdiBackends.h"
+#include "output/OlaClientApi.h"
+
+namespace korvanel {
+
+namespace {
+
+constexpr const char *ModuleName = "korvanel-ola.so";
+using MakeClient = OlaClientApi *(*)(std::uint16_t port);
+
+// Beside the program first (a copied or unpacked program keeps its own), then
+// where the package puts it from the program's folder (bin/ and lib/korvanel/
+// under any prefix), then where the build put it.
+std::string findModule()
+{
+    const std::string own = executableFolder();
+    const std::string places[] = {own.empty() ? std::string() : own + "/" + ModuleName,
+                                  own.empty() ? std::string() : own + "/../lib/korvanel/" + ModuleName,
+                                  KORVANEL_OLA_MODULE_BUILT};
+    for (const std::string &place : places) {
+        if (!place.empty() && access(place.c_str(), R_OK) == 0)
+            return place;
+    }
+    return {};
+}
+
+class ModuleOlaClient final : public OlaClientApi {
+public:
+    ModuleOlaClient(std::string path, std::uint16_t port) : m_path(std::move(path)), m_port(port) {}
+    ~ModuleOlaClient() override
+    {
+        m_client.reset();
+        if (m_module)
+            dlclose(m_module);
+    }
+
+    bool connect() override { return load() && m_client->connect(); }
+    void disconnect() override
+    {
+        if (m_client)
+            m_client->disconnect();
+    }
+    bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> frame) override
+    {
+        return m_client && m_client->send(universe, frame);
+    }
+    bool askPorts(std::uint16_t universe) override { return m_client && m_client->askPorts(universe); }
+    std::optional<OlaPortAnswer> pollPorts() override
+    {
+        // Not connected yet: the question failed, as the library's client says.
+        return m_client ? m_client->pollPorts() : std::optional<OlaPortAnswer>(OlaPortAnswer{});
+    }
+
+private:
+    bool load()
+    {
+        if (m_client)
+            return true;
+        if (m_failed)
+            return false;
+        // Never unloaded: OLA's libraries keep state that outlives any one client.
+        m_module = dlopen(m_path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+        auto make = m_module ? reinterpret_cast<MakeClient>(dlsym(m_module, "korvanel_make_ola_client")) : nullptr;
+        if (!make) {
+            // Once: the worker retries the connection every few seconds.
+            std::fprintf(stderr, "korvanel: OLA module %s: %s\n", m_path.c_str(), dlerror());
+            m_failed = true;
+            return false;
+        }
+        m_client.reset(make(m_port));
+        return m_client != nullptr;
+    }
+
+    const std::string m_path;
+    const std::uint16_t m_port;
+    void *m_module = nullptr;
+    std::unique_ptr<OlaClientApi> m_client;
+    bool m_failed = false;
+};
+
+} // namespace
+
+std::unique_ptr<OlaClientApi> makeOlaClient(std::uint16_t port)
+{
+    // Without the module there is no client, as in a program built without OLA.
+    std::string path = findModule();
+    if (path.empty())
+        return nullptr;
+    return std::make_unique<ModuleOlaClient>(std::move(path), port);
+}
+
+} // namespace korvanel
