@@ -214,7 +214,8 @@ int Player::run()
     if (const int code = prepare(); code != 0)
         return code;
     Engine &engine = *m_engine;
-    m_outputs.open();
+    if (!m_outputs.open())
+        return 1;
     installShow(0);
     logShow();
     // The first frames hold scene 0, as the window sends a loaded show before Play.

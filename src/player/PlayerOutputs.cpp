@@ -1,6 +1,7 @@
 #include "player/PlayerOutputs.h"
 
 #include <algorithm>
+#include <dlfcn.h>
 #include <string>
 
 #include "output/FtdiBackends.h"
@@ -30,12 +31,12 @@ PlayerOutputs::PlayerOutputs(const PlayerOptions &options, PlayerLog &log)
 
 PlayerOutputs::~PlayerOutputs() { close(); }
 
-void PlayerOutputs::open()
+bool PlayerOutputs::open()
 {
-    if (m_choice != OutputChoice::Usb)
-        openOla();
+    if (m_choice != OutputChoice::Usb && !openOla())
+        return false;
     if (m_choice == OutputChoice::Ola)
-        return;
+        return true;
     FtdiBackendChoice backend = chooseFtdiBackend(executableFolder());
     m_usbLibrary = std::move(backend.api);
     m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
@@ -45,13 +46,25 @@ void PlayerOutputs::open()
     m_usb->InitUsbDevise();
     // A device that is there gets the first frame, not one a second later: the output thread is not running yet.
     m_usb->TimerPollingTimer();
+    return true;
 }
 
-void PlayerOutputs::openOla()
+bool PlayerOutputs::openOla()
 {
     std::unique_ptr<OlaClientApi> client;
 #if KORVANEL_PLAYER_OLA
-    client = makeOlaClient();
+    // Never unloaded: OLA's library keeps state of its own for the process's life.
+    const std::string path = executableFolder() + "/" KORVANEL_PLAYER_OLA_MODULE;
+    if (void *module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        using Make = OlaClientApi *(*)(std::uint16_t);
+        if (const auto make = reinterpret_cast<Make>(dlsym(module, "korvanelPlayerOlaClient")))
+            client.reset(make(OlaDefaultPort));
+    }
+    if (!client) {
+        const char *why = dlerror();
+        m_log.error("вывод OLA не загружен: " + (why != nullptr ? std::string(why) : path));
+        return false;
+    }
 #endif
     m_ola = std::make_unique<OlaOutput>(std::move(client));
     m_ola->setUniverse(m_universe);
@@ -59,6 +72,7 @@ void PlayerOutputs::openOla()
     m_ola->start();
     m_log.info("вывод OLA: вселенная " + std::to_string(m_universe) +
                ", демон на 127.0.0.1:" + std::to_string(OlaDefaultPort));
+    return true;
 }
 
 void PlayerOutputs::tick(const AtomicBytes<DmxFrameSize> &frame)

@@ -26,8 +26,8 @@ public:
     PlayerOutputs(const PlayerOutputs &) = delete;
     PlayerOutputs &operator=(const PlayerOutputs &) = delete;
 
-    // Main thread, before the output thread starts.
-    void open();
+    // Main thread, before the output thread starts; false, logged, when an output asked for cannot be had.
+    bool open();
     // Output thread, every tick. Allocates nothing, never waits.
     void tick(const AtomicBytes<DmxFrameSize> &frame);
     // Main thread, about once a second: a log line for each change of an output.
@@ -38,7 +38,7 @@ public:
     void close();
 
 private:
-    void openOla();
+    bool openOla();
     void logOlaEvents();
 
     const OutputChoice m_choice;

@@ -44,6 +44,17 @@ bool hasThread(pid_t pid, const std::string &name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// Whether a library whose path holds `name` is mapped into the process.
+bool mapsLibrary(pid_t pid, const std::string &name)
+{
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    for (std::string line; std::getline(maps, line);) {
+        if (line.find(name) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
 class PlayerOla : public ::testing::Test {
 protected:
     void SetUp() override
@@ -151,6 +162,7 @@ TEST_F(PlayerOla, OnlyTheOutputAskedForIsOpened)
         // The daemon drops a universe with no port: it keeps no frames to look at, hence the line.
         EXPECT_TRUE(run->logSays("вывод OLA: у вселенной 7 нет выходного порта")) << run->log();
         EXPECT_EQ(fake.writeCount(), 0u) << "no USB frame with --output ola";
+        EXPECT_TRUE(mapsLibrary(run->process().pid(), "libola"));
         EXPECT_EQ(run->log().find("интерфейс"), std::string::npos) << run->log();
         run->process().signal(SIGTERM);
         EXPECT_EQ(run->process().waitFor(5s), 0) << run->log();
@@ -160,6 +172,8 @@ TEST_F(PlayerOla, OnlyTheOutputAskedForIsOpened)
         ASSERT_TRUE(run->framesFlow(0, 5)) << run->log();
         EXPECT_FALSE(hasThread(run->process().pid(), "korvanel-ola")) << "no OLA worker with --output usb";
         EXPECT_GE(threadNames(run->process().pid()).size(), 2u) << "the threads are seen at all";
+        // OLA's libraries cost memory from the moment they are loaded.
+        EXPECT_FALSE(mapsLibrary(run->process().pid(), "libola")) << "OLA's library loaded with --output usb";
         EXPECT_EQ(run->log().find("OLA"), std::string::npos) << run->log();
         const std::optional<Slots> universe1 = OlaDaemon::fetch(1);
         ASSERT_TRUE(universe1);
