@@ -222,7 +222,7 @@ TEST_F(PlayerProcess, RecodesByTheTableOfTheSettingsOrTheOneNamedOnTheCommandLin
     }
 }
 
-TEST_F(PlayerProcess, AShowItMayNotReadIsRefusedWithExitCode2)
+TEST_F(PlayerProcess, AShowOrSettingsFileItMayNotReadIsRefusedWithExitCode2)
 {
     // Root reads any file: the player then runs as nobody, as a service user would.
     std::vector<std::string> asNobody;
@@ -237,21 +237,33 @@ TEST_F(PlayerProcess, AShowItMayNotReadIsRefusedWithExitCode2)
     mkdir((folder / "closed").c_str(), 0700);
     const std::string behind = folder / "closed/show.kvl";
     std::rename(hidden.c_str(), behind.c_str());
+    const std::string settings = folder / "locked.ini";
+    std::ofstream(settings) << "[LastFile]\n";
+    const std::string readable = show("readable.kvl", {{1}});
+    chmod(readable.c_str(), 0644);
     chmod(locked.c_str(), 0);
+    chmod(settings.c_str(), 0);
     chmod((folder / "closed").c_str(), 0);
     // The scratch folder itself lets everyone through, not list.
     chmod((folder / "").c_str(), 0711);
-    for (const std::string &path : {locked, behind}) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::string says;
+    } cases[] = {
+        {{locked}, "первое шоу не загружено: " + locked + ": не открывается: нет прав на чтение"},
+        {{behind}, "первое шоу не загружено: " + behind + ": не открывается: нет прав на чтение"},
+        // Taken for an empty settings file, it let the show play without its recoding table.
+        {{"--settings", settings, readable}, "файл настроек не читается: " + settings},
+    };
+    for (const auto &c : cases) {
         std::vector<std::string> arguments = asNobody;
-        arguments.push_back(path);
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         PlayerRun run(folder, asNobody.empty() ? Program : "/usr/bin/setpriv", arguments, fake);
         const int code = run.process().waitFor(10s);
         if (code != 2 && run.log().find("setpriv") != std::string::npos)
             GTEST_SKIP() << "cannot drop privileges here: " << run.log();
         EXPECT_EQ(code, 2) << run.log();
-        EXPECT_NE(run.log().find("первое шоу не загружено: " + path + ": не открывается: нет прав на чтение"),
-                  std::string::npos)
-            << run.log();
+        EXPECT_NE(run.log().find(c.says), std::string::npos) << run.log();
     }
     EXPECT_EQ(fake.writeCount(), 0u);
 }
