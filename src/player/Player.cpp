@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <ctime>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/FrameHold.h"
 #include "files/CoderTableFile.h"
@@ -34,10 +36,18 @@ const char *signalName(int signal)
     }
 }
 
+// A file that is there but may not be read is no more a settings file than a missing one: the
+// settings reader would take either for an empty file, and the show would play unrecoded.
 bool readableFile(const std::string &path)
 {
     struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
 }
 
 std::string coderProblem(const CoderFileResult &result)
@@ -214,7 +224,8 @@ int Player::run()
     if (const int code = prepare(); code != 0)
         return code;
     Engine &engine = *m_engine;
-    m_outputs.open();
+    if (!m_outputs.open())
+        return 1;
     installShow(0);
     logShow();
     // The first frames hold scene 0, as the window sends a loaded show before Play.

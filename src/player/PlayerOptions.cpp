@@ -161,10 +161,10 @@ PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool
                 return refuse("вывод — usb, ola или both, а не " + quoted(value));
             break;
         case Option::Universe: {
-            const auto universe = numberIn(value, 1, UINT32_MAX);
+            const auto universe = numberIn(value, 1, UINT16_MAX);
             if (!universe)
-                return refuse("вселенная OLA — число от 1 до 4294967295, а не " + quoted(value));
-            o.universe = static_cast<std::uint32_t>(*universe);
+                return refuse("вселенная OLA — число от 1 до 65535, а не " + quoted(value));
+            o.universe = static_cast<std::uint16_t>(*universe);
             break;
         }
         case Option::Blackout:
@@ -177,6 +177,9 @@ PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool
     }
     if (!olaBuilt && (o.output != OutputChoice::Usb || o.universe))
         return refuse("в этой сборке нет вывода OLA: --output ola, --output both и --universe недоступны");
+    // Silently ignored, a universe would look like a working OLA output that is not there.
+    if (o.universe && o.output == OutputChoice::Usb)
+        return refuse("--universe задаёт вселенную OLA и нужен только с --output ola или --output both");
     if (o.shows.empty())
         return refuse("не указан файл шоу");
     return command;
@@ -188,8 +191,8 @@ std::string playerHelpText()
 {
     return playerUsageLine() + R"(
 Играет шоу без окна: шаг сцен по темпу шоу с переходом, как в режиме «Автомат»,
-и выводит кадры DMX в интерфейс USB. Несколько шоу играют по очереди, каждое один
-раз по всем сценам, затем снова с первого.
+и выводит кадры DMX в интерфейс USB и (или) во вселенную демона OLA. Несколько
+шоу играют по очереди, каждое один раз по всем сценам, затем снова с первого.
 
   --tempo N             темп 10..170 вместо записанного в шоу (сцена длится N×N мс)
   --once                остановиться на последней сцене последнего шоу
@@ -197,8 +200,11 @@ std::string playerHelpText()
   --coder ФАЙЛ          таблица перекодировки (.kvr)
   --settings ФАЙЛ       файл настроек (без него настройки не читаются);
                         из него берётся таблица перекодировки, если нет --coder
-  --output usb|ola|both куда выводить кадры (по умолчанию usb)
-  --universe N          вселенная OLA
+  --output usb|ola|both куда выводить кадры: интерфейс USB (по умолчанию),
+                        демон OLA на 127.0.0.1 или оба сразу (OLA — если
+                        сборка с ним)
+  --universe N          вселенная OLA 1..65535 (по умолчанию 1); только
+                        с --output ola или both
   --blackout-on-exit    при завершении отправить затемнение
   --no-realtime         не просить приоритет реального времени для вывода
   -h, --help            эта справка

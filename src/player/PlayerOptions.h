@@ -19,7 +19,7 @@ struct PlayerOptions {
     std::string coderFile;
     std::string settingsFile;
     OutputChoice output = OutputChoice::Usb;
-    std::optional<std::uint32_t> universe;
+    std::optional<std::uint16_t> universe; // 1..65535, OLA outputs only
     bool blackoutOnExit = false;
     bool realTime = true;
 };

@@ -1,9 +1,12 @@
 #include "player/PlayerOutputs.h"
 
 #include <algorithm>
+#include <dlfcn.h>
 #include <string>
 
 #include "output/FtdiBackends.h"
+#include "output/OlaClientApi.h"
+#include "output/OlaOutput.h"
 #include "output/UsbLink.h"
 #include "player/PlayerLog.h"
 
@@ -21,12 +24,19 @@ std::string deviceName(const UsbLinkTexts &texts)
 
 } // namespace
 
-PlayerOutputs::PlayerOutputs(const PlayerOptions &, PlayerLog &log) : m_log(log) {}
+PlayerOutputs::PlayerOutputs(const PlayerOptions &options, PlayerLog &log)
+    : m_choice(options.output), m_universe(options.universe.value_or(OlaOutput::DefaultUniverse)), m_log(log)
+{
+}
 
 PlayerOutputs::~PlayerOutputs() { close(); }
 
-void PlayerOutputs::open()
+bool PlayerOutputs::open()
 {
+    if (m_choice != OutputChoice::Usb && !openOla())
+        return false;
+    if (m_choice == OutputChoice::Ola)
+        return true;
     FtdiBackendChoice backend = chooseFtdiBackend(executableFolder());
     m_usbLibrary = std::move(backend.api);
     m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
@@ -36,12 +46,48 @@ void PlayerOutputs::open()
     m_usb->InitUsbDevise();
     // A device that is there gets the first frame, not one a second later: the output thread is not running yet.
     m_usb->TimerPollingTimer();
+    return true;
 }
 
-void PlayerOutputs::tick(const AtomicBytes<DmxFrameSize> &frame) { m_usb->outputTick(frame); }
+bool PlayerOutputs::openOla()
+{
+    std::unique_ptr<OlaClientApi> client;
+#if KORVANEL_PLAYER_OLA
+    // Never unloaded: OLA's library keeps state of its own for the process's life.
+    const std::string path = executableFolder() + "/" KORVANEL_PLAYER_OLA_MODULE;
+    if (void *module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        using Make = OlaClientApi *(*)(std::uint16_t);
+        if (const auto make = reinterpret_cast<Make>(dlsym(module, "korvanelPlayerOlaClient")))
+            client.reset(make(OlaDefaultPort));
+    }
+    if (!client) {
+        const char *why = dlerror();
+        m_log.error("вывод OLA не загружен: " + (why != nullptr ? std::string(why) : path));
+        return false;
+    }
+#endif
+    m_ola = std::make_unique<OlaOutput>(std::move(client));
+    m_ola->setUniverse(m_universe);
+    m_ola->setEnabled(true);
+    m_ola->start();
+    m_log.info("вывод OLA: вселенная " + std::to_string(m_universe) +
+               ", демон на 127.0.0.1:" + std::to_string(OlaDefaultPort));
+    return true;
+}
+
+void PlayerOutputs::tick(const AtomicBytes<DmxFrameSize> &frame)
+{
+    // As in the window: the OLA output only takes the frame over, before the USB write that may take long.
+    if (m_ola)
+        m_ola->publish(frame);
+    if (m_usb)
+        m_usb->outputTick(frame);
+}
 
 void PlayerOutputs::logEvents()
 {
+    if (m_ola)
+        logOlaEvents();
     if (!m_usb)
         return;
     UsbLink &usb = *m_usb;
@@ -81,14 +127,55 @@ void PlayerOutputs::logEvents()
     m_seenWriteFaults = faults;
 }
 
+void PlayerOutputs::logOlaEvents()
+{
+    const OlaStatus status = m_ola->status();
+    const std::string universe = std::to_string(status.universe);
+    // A loss and the reconnect after it may both fall between two looks: each gets its line, in order.
+    if (status.losses != m_olaLosses) {
+        m_log.error("вывод OLA: связь с демоном потеряна, повтор раз в секунду");
+        m_olaLosses = status.losses;
+    }
+    if (status.connects != m_olaConnects) {
+        m_log.info(m_olaConnects == 0 ? "вывод OLA: демон найден, кадры идут во вселенную " + universe
+                                      : "вывод OLA: связь с демоном восстановлена");
+        m_olaConnects = status.connects;
+        m_olaToldNoDaemon = false;
+    } else if (status.state == OlaState::NoDaemon && status.connects == 0 && !m_olaToldNoDaemon) {
+        m_log.warning("вывод OLA: демон не отвечает на 127.0.0.1:" + std::to_string(OlaDefaultPort) +
+                      ", повтор раз в секунду");
+        m_olaToldNoDaemon = true;
+    }
+    const bool notAnswering = status.state == OlaState::NotAnswering;
+    if (notAnswering && !m_olaToldNotAnswering)
+        m_log.warning("вывод OLA: демон принял соединение, но не отвечает на запросы");
+    m_olaToldNotAnswering = notAnswering;
+    // A universe with no output port takes the frames and sends them nowhere: worth a line, once a change.
+    if (status.ports != OlaPorts::Unknown && status.portsUniverse == status.universe &&
+        static_cast<std::uint8_t>(status.ports) != m_olaPorts) {
+        if (status.ports == OlaPorts::None)
+            m_log.warning("вывод OLA: у вселенной " + universe + " нет выходного порта, кадры никуда не выводятся");
+        else
+            m_log.info("вывод OLA: вселенная " + universe + " выводится через " + status.portNames);
+        m_olaPorts = static_cast<std::uint8_t>(status.ports);
+    }
+}
+
 void PlayerOutputs::sendFinalFrame(const AtomicBytes<DmxFrameSize> &frame)
 {
+    if (m_ola)
+        m_ola->publish(frame);
     if (m_usb)
         m_usb->SendToUsb(frame);
 }
 
 void PlayerOutputs::close()
 {
+    if (m_ola) {
+        m_ola->stop();
+        m_ola.reset();
+        m_log.info("вывод OLA закрыт");
+    }
     if (!m_usb)
         return;
     const bool wasOpen = load(m_usb->DeviceOpen) != 0;

@@ -1,7 +1,7 @@
 #pragma once
-// Where the player's frames go. The choice of outputs lives here alone: the
-// USB link today; the OLA output joins in this class (open, tick, events,
-// close) and in olaBuilt() once it is built.
+// Where the player's frames go: the USB link, a universe of the OLA daemon,
+// or both, as --output says. The choice of outputs lives here alone. An
+// output not asked for is not opened at all: no device search, no worker.
 
 #include <cstdint>
 #include <memory>
@@ -13,30 +13,43 @@
 namespace korvanel {
 
 class FtdiApi;
+class OlaOutput;
 class PlayerLog;
 class UsbLink;
 
 class PlayerOutputs {
 public:
-    static constexpr bool olaBuilt() { return false; }
+    static constexpr bool olaBuilt() { return KORVANEL_PLAYER_OLA != 0; }
 
     PlayerOutputs(const PlayerOptions &options, PlayerLog &log);
     ~PlayerOutputs();
     PlayerOutputs(const PlayerOutputs &) = delete;
     PlayerOutputs &operator=(const PlayerOutputs &) = delete;
 
-    // Main thread, before the output thread starts.
-    void open();
+    // Main thread, before the output thread starts; false, logged, when an output asked for cannot be had.
+    bool open();
     // Output thread, every tick. Allocates nothing, never waits.
     void tick(const AtomicBytes<DmxFrameSize> &frame);
     // Main thread, about once a second: a log line for each change of an output.
     void logEvents();
     // Main thread, after the output thread has stopped: one more frame, then close.
     void sendFinalFrame(const AtomicBytes<DmxFrameSize> &frame);
+    // The OLA worker sends the last frame it was given and ends, within a second.
     void close();
 
 private:
+    bool openOla();
+    void logOlaEvents();
+
+    const OutputChoice m_choice;
+    const std::uint16_t m_universe;
     PlayerLog &m_log;
+    std::unique_ptr<OlaOutput> m_ola;
+    std::uint32_t m_olaConnects = 0;
+    std::uint32_t m_olaLosses = 0;
+    bool m_olaToldNoDaemon = false;
+    bool m_olaToldNotAnswering = false;
+    std::uint8_t m_olaPorts = 0; // OlaPorts last logged
     std::unique_ptr<FtdiApi> m_usbLibrary;
     std::unique_ptr<UsbLink> m_usb;
     bool m_wasOpen = false;

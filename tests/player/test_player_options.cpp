@@ -34,10 +34,11 @@ TEST(PlayerOptions, LongOptionsInEitherFormAbbreviatedAndFilesAfterTheEnd)
     EXPECT_EQ(parse({"a", "--help", "--bogus"}).action, PlayerCommand::Action::Help);
     EXPECT_EQ(parse({"-V"}).action, PlayerCommand::Action::Version);
 
-    const PlayerCommand ola = parse({"--output=both", "--universe", "4294967295", "a"}, true);
+    const PlayerCommand ola = parse({"--output=both", "--universe", "65535", "a"}, true);
     ASSERT_EQ(ola.action, PlayerCommand::Action::Run) << ola.problem;
     EXPECT_EQ(ola.options.output, OutputChoice::Both);
-    EXPECT_EQ(ola.options.universe, 4294967295u);
+    EXPECT_EQ(ola.options.universe, 65535u);
+    EXPECT_EQ(parse({"--output", "ola", "a"}, true).options.output, OutputChoice::Ola);
 }
 
 // The plainest refusals are run through the program in test_player_process.cpp.
@@ -53,7 +54,7 @@ TEST(PlayerOptions, EveryBadCommandLineIsRefusedWithItsOwnLine)
         {{"--tempo", "6x", "a"}, "«6x»"},
         {{"--tempo", "-20", "a"}, "«-20»"},
         {{"a", "--tempo"}, "параметру «--tempo» нужно значение"},
-        {{"--universe", "4294967296", "a"}, "вселенная OLA — число от 1 до 4294967295, а не «4294967296»"},
+        {{"--universe", "65536", "a"}, "вселенная OLA — число от 1 до 65535, а не «65536»"},
         {{"--output", "dmx", "a"}, "вывод — usb, ola или both, а не «dmx»"},
         {{"-x", "a"}, "неизвестный параметр «-x»"},
         {{"--o", "a"}, "неоднозначный параметр «--o»"},
@@ -65,5 +66,12 @@ TEST(PlayerOptions, EveryBadCommandLineIsRefusedWithItsOwnLine)
         const PlayerCommand command = parse(c.arguments);
         EXPECT_EQ(command.action, PlayerCommand::Action::Refuse) << c.says;
         EXPECT_NE(command.problem.find(c.says), std::string::npos) << command.problem;
+    }
+    // With the OLA output built, a universe for the USB output alone is no working OLA output either.
+    for (const auto &arguments : {std::vector<std::string>{"--universe", "2", "a"},
+                                  std::vector<std::string>{"--universe=2", "--output", "usb", "a"}}) {
+        const PlayerCommand command = parse(arguments, true);
+        EXPECT_EQ(command.action, PlayerCommand::Action::Refuse);
+        EXPECT_NE(command.problem.find("--universe задаёт вселенную OLA"), std::string::npos) << command.problem;
     }
 }

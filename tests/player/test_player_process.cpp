@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include "player/PlayerOutputs.h"
 #include "support/PlayerRun.h"
 
 using namespace player_test;
@@ -63,7 +65,9 @@ TEST_F(PlayerProcess, BadStartsExitWithCode2AndAClearLineAndSendNothing)
         {{}, "не указан файл шоу", true},
         {{"--tempo", "0", good}, "темп — число от 10 до 170", true},
         {{"--universe", "0", good}, "вселенная OLA", true},
-        {{"--output", "ola", good}, "в этой сборке нет вывода OLA", true},
+        {{"--output", "usb", "--universe", "3", good},
+         korvanel::PlayerOutputs::olaBuilt() ? "--universe задаёт вселенную OLA" : "в этой сборке нет вывода OLA",
+         true},
         {{"--bogus", good}, "неизвестный параметр «--bogus»", true},
         {{folder / "missing.kvl", good},
          "первое шоу не загружено: " + folder / "missing.kvl" + ": файл не найден",
@@ -216,4 +220,50 @@ TEST_F(PlayerProcess, RecodesByTheTableOfTheSettingsOrTheOneNamedOnTheCommandLin
         EXPECT_TRUE(run->logSays("таблица перекодировки: " + (onCommandLine ? named : fromSettings), 0ms));
         stopWith(*run, SIGTERM);
     }
+}
+
+TEST_F(PlayerProcess, AShowOrSettingsFileItMayNotReadIsRefusedWithExitCode2)
+{
+    // Root reads any file: the player then runs as nobody, as a service user would.
+    std::vector<std::string> asNobody;
+    if (geteuid() == 0) {
+        if (access("/usr/bin/setpriv", X_OK) != 0)
+            GTEST_SKIP() << "setpriv is not installed: no way to run the player as an ordinary user";
+        asNobody = {"--reuid=nobody", "--regid=nogroup", "--clear-groups", Program};
+    }
+    fake.plug();
+    const std::string locked = show("locked.kvl", {{1}});
+    const std::string hidden = show("hidden.kvl", {{1}});
+    mkdir((folder / "closed").c_str(), 0700);
+    const std::string behind = folder / "closed/show.kvl";
+    std::rename(hidden.c_str(), behind.c_str());
+    const std::string settings = folder / "locked.ini";
+    std::ofstream(settings) << "[LastFile]\n";
+    const std::string readable = show("readable.kvl", {{1}});
+    chmod(readable.c_str(), 0644);
+    chmod(locked.c_str(), 0);
+    chmod(settings.c_str(), 0);
+    chmod((folder / "closed").c_str(), 0);
+    // The scratch folder itself lets everyone through, not list.
+    chmod((folder / "").c_str(), 0711);
+    const struct {
+        std::vector<std::string> arguments;
+        std::string says;
+    } cases[] = {
+        {{locked}, "первое шоу не загружено: " + locked + ": не открывается: нет прав на чтение"},
+        {{behind}, "первое шоу не загружено: " + behind + ": не открывается: нет прав на чтение"},
+        // Taken for an empty settings file, it let the show play without its recoding table.
+        {{"--settings", settings, readable}, "файл настроек не читается: " + settings},
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> arguments = asNobody;
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        PlayerRun run(folder, asNobody.empty() ? Program : "/usr/bin/setpriv", arguments, fake);
+        const int code = run.process().waitFor(10s);
+        if (code != 2 && run.log().find("setpriv") != std::string::npos)
+            GTEST_SKIP() << "cannot drop privileges here: " << run.log();
+        EXPECT_EQ(code, 2) << run.log();
+        EXPECT_NE(run.log().find(c.says), std::string::npos) << run.log();
+    }
+    EXPECT_EQ(fake.writeCount(), 0u);
 }
