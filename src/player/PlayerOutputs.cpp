@@ -1,7 +1,6 @@
 #include "player/PlayerOutputs.h"
 
 #include <algorithm>
-#include <dlfcn.h>
 #include <string>
 
 #include "output/FtdiBackends.h"
@@ -53,16 +52,11 @@ bool PlayerOutputs::openOla()
 {
     std::unique_ptr<OlaClientApi> client;
 #if KORVANEL_PLAYER_OLA
-    // Never unloaded: OLA's library keeps state of its own for the process's life.
-    const std::string path = executableFolder() + "/" KORVANEL_PLAYER_OLA_MODULE;
-    if (void *module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-        using Make = OlaClientApi *(*)(std::uint16_t);
-        if (const auto make = reinterpret_cast<Make>(dlsym(module, "korvanelPlayerOlaClient")))
-            client.reset(make(OlaDefaultPort));
-    }
+    // OLA's client is a module beside the program or in its lib/korvanel folder.
+    client = makeOlaClient(OlaDefaultPort);
     if (!client) {
-        const char *why = dlerror();
-        m_log.error("вывод OLA не загружен: " + (why != nullptr ? std::string(why) : path));
+        m_log.error("вывод OLA не загружен: нет модуля korvanel-ola.so ни рядом с программой, ни в "
+                    "../lib/korvanel");
         return false;
     }
 #endif
