@@ -7,15 +7,20 @@
 #   bash bench/idle-cpu.sh [--play] [SECONDS] [BUILD]
 # --play: the show plays (the '=' key) at tempo byte 32, 1024 ms a scene,
 # about 60 scenes a minute, with the fader page shown, as the operator sees it.
+# --floor: instead of the program, a bare Qt window that shows only what the
+# program must show while idle (bench/idle_floor.cpp), measured the same way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 play=0
+floor=0
 if [ "${1:-}" = --play ]; then play=1; shift; fi
+if [ "${1:-}" = --floor ]; then floor=1; shift; fi
 seconds=${1:-30}
 build=${2:-build/release}
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1280x800x24 -ac' bash "$0" $([ $play = 1 ] && echo --play) "$seconds" "$build"
+  exec xvfb-run -a -s '-screen 0 1280x800x24 -ac' bash "$0" $([ $play = 1 ] && echo --play) \
+    $([ $floor = 1 ] && echo --floor) "$seconds" "$build"
 fi
 for tool in xdotool python3; do
   command -v $tool >/dev/null || { echo "idle-cpu: needs $tool (apt-get install $tool)" >&2; exit 2; }
@@ -23,6 +28,7 @@ done
 
 source bench/show-folder.sh
 make_show_folder "$build" 32
+[ $floor = 1 ] && program=$build/bench/bench_idle_floor
 trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$show_folder"' EXIT
 QT_QPA_PLATFORM=xcb "$program" >"$show_folder/out.log" 2>&1 &
 pid=$!
@@ -48,7 +54,7 @@ start=$(date +%s%N)
 sleep "$seconds"
 after=$(sample)
 end=$(date +%s%N)
-echo "load average: $(cut -d' ' -f1-3 /proc/loadavg); $([ $play = 1 ] && echo 'show playing' || echo 'idle'), ${seconds} s"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg); $([ $play = 1 ] && echo 'show playing' || echo 'idle')$([ $floor = 1 ] && echo ', bare Qt floor'), ${seconds} s"
 python3 - "$start" "$end" "$pid" <<PY
 import sys
 start, end, pid = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
