@@ -19,10 +19,7 @@ using Clock = std::chrono::steady_clock;
 // Everything the worker touches lives here, owned jointly by the output and
 // the worker, so a worker left behind by stop() never outlives its state.
 struct OlaOutput::Shared {
-    Shared(std::unique_ptr<OlaClientApi> c, OlaTiming t)
-        : client(std::move(c)), timing(t), lightTick(processBarrierAvailable())
-    {
-    }
+    Shared(std::unique_ptr<OlaClientApi> c, OlaTiming t) : client(std::move(c)), timing(t) {}
 
     void run();
     bool sendLatest(std::uint16_t universe);
@@ -34,10 +31,6 @@ struct OlaOutput::Shared {
 
     std::unique_ptr<OlaClientApi> client;
     const OlaTiming timing;
-    // The worker starts waiting for frames behind a barrier on every thread,
-    // so the tick needs none before it looks whether to wake it: a locked
-    // instruction there waits for all the frame's stores to reach the cache.
-    const bool lightTick;
 
     // The tick touches two places: the frame, and one cache line with all it
     // reads besides. The frame's slots, then when it was published (monotonic
@@ -51,6 +44,13 @@ struct OlaOutput::Shared {
     // due, and the tick spares the system call, which costs it several times
     // the hand-over itself. Stored only when it changes.
     std::atomic<std::uint8_t> frameWaiter{0};
+    // The worker starts waiting for frames behind a barrier on every thread,
+    // so the tick needs none before it looks whether to wake it: a locked
+    // instruction there waits for all the frame's stores to reach the cache.
+    // Set by the worker once the kernel took it on (the registration may take
+    // milliseconds, which the program's start must not wait for); until then
+    // the tick takes the locked path, which needs no barrier.
+    std::atomic<bool> lightTick{false};
     // The switches, from the window.
     std::atomic<std::uint8_t> on{0};
     std::atomic<std::uint16_t> universe{DefaultUniverse};
@@ -238,6 +238,8 @@ void OlaOutput::Shared::run()
     sched_param param{};
     param.sched_priority = WorkerPriority;
     realTime.store(pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0 ? 1 : 0, std::memory_order_relaxed);
+    const bool light = processBarrierAvailable();
+    lightTick.store(light, std::memory_order_relaxed);
     // Each pass looks at everything once, then sleeps until a frame, a change
     // of a switch or its next deadline. Every sleep is bounded.
     while (true) {
@@ -247,7 +249,7 @@ void OlaOutput::Shared::run()
         if (frameWaiter.load(std::memory_order_relaxed) != waiting) {
             frameWaiter.store(waiting, std::memory_order_seq_cst);
             // After it, a tick either sees the flag or has its frame seen below.
-            if (waiting != 0 && lightTick)
+            if (waiting != 0 && light)
                 processBarrier();
         }
         // Waiting to be woken, a read-modify-write ordered with the tick's: either
@@ -370,7 +372,7 @@ void OlaOutput::publish(const AtomicBytes<DmxFrameSize> &DmxOut)
             word |= static_cast<std::uint64_t>(DmxOut.get(1 + w * 8 + b)) << byteShift(b);
         return word;
     });
-    if (s.lightTick) {
+    if (s.lightTick.load(std::memory_order_relaxed)) {
         std::atomic_signal_fence(std::memory_order_seq_cst);
         if (s.frameWaiter.load(std::memory_order_relaxed) == 0)
             return;

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
@@ -135,6 +136,13 @@ QLayout *SequencerTab::buildPresetRow()
 void SequencerTab::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // Fitting loads fonts: done for the width the page has once it is shown.
+    if (isVisible())
+        fitClocks();
+}
+
+void SequencerTab::fitClocks()
+{
     const QMargins margins = layout()->contentsMargins();
     const int width = std::max(0, contentsRect().width() - margins.left() - margins.right());
     if (m_clocks->minimumWidth() != width || m_clocks->maximumWidth() != width)
@@ -143,14 +151,25 @@ void SequencerTab::resizeEvent(QResizeEvent *event)
     const int each = std::max(0, (width - spacing) / 2);
     // Two clocks at their longest (23 h 59 min 59 s) do not fit the row in the
     // page's font: both take the largest size that does, so no time is cut.
+    // Each size tried loads a font, so the size is worked out, not searched,
+    // and only for a width the row has not had yet.
+    if (each == m_clockFitWidth)
+        return;
+    m_clockFitWidth = each;
     QFont font = m_clocks->font();
-    const auto fits = [&](const QFont &f) {
+    const auto widest = [&](const QFont &f) {
         const QFontMetrics metrics(f);
-        return std::all_of(m_longestClocks.begin(), m_longestClocks.end(),
-                           [&](const QString &text) { return metrics.horizontalAdvance(text) <= each; });
+        int most = 0;
+        for (const QString &text : m_longestClocks)
+            most = std::max(most, metrics.horizontalAdvance(text));
+        return most;
     };
-    for (qreal size = font.pointSizeF(); size > 5 && !fits(font); size -= 0.25)
-        font.setPointSizeF(size - 0.25);
+    if (const int needed = widest(font); needed > each && font.pointSizeF() > 0) {
+        qreal size = std::max(5.0, std::floor(font.pointSizeF() * each / needed * 4) / 4);
+        font.setPointSizeF(size);
+        while (size > 5 && widest(font) > each)
+            font.setPointSizeF(size -= 0.25);
+    }
     for (QLabel *clock : m_clockLabels) {
         if (clock->font() != font)
             clock->setFont(font);
@@ -162,8 +181,9 @@ void SequencerTab::resizeEvent(QResizeEvent *event)
 void SequencerTab::setLongestClockTexts(const QStringList &texts)
 {
     m_longestClocks = texts;
-    QResizeEvent again(size(), size());
-    resizeEvent(&again);
+    m_clockFitWidth = -1;
+    if (isVisible())
+        fitClocks();
 }
 
 void SequencerTab::changeEvent(QEvent *event)
@@ -177,6 +197,7 @@ void SequencerTab::showEvent(QShowEvent *event)
 {
     // The pane, and so its style and colours, is known once the tab is placed.
     matchClockRowToPane();
+    fitClocks();
     QWidget::showEvent(event);
 }
 

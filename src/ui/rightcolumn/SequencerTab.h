@@ -36,6 +36,7 @@ private:
     QLayout *buildSceneButtons();
     QLayout *buildPresetRow();
     void matchClockRowToPane();
+    void fitClocks();
 
     QButtonGroup *m_playStop = nullptr;
     QScrollBar *m_step = nullptr;
@@ -45,6 +46,7 @@ private:
     QWidget *m_clocks = nullptr;
     std::vector<QLabel *> m_clockLabels;
     QStringList m_longestClocks;
+    int m_clockFitWidth = -1; // the width the clocks' font was last fitted to
 };
 
 } // namespace korvanel
