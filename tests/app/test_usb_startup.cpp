@@ -14,6 +14,7 @@
 #include "output/D2xxLibrary.h"
 #include "output/UsbLink.h"
 #include "support/FakeD2xx.h"
+#include "support/ShellWindow.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/mainwindow/UsbLinkPanel.h"
 #include "ui/pages/options/OptionsTab.h"
@@ -25,24 +26,17 @@ namespace {
 const QString NoDevice = QString::fromUtf8("Нет USB устройствa ");
 const QString WriteFailedIo = QString::fromUtf8("Интерфейс отключен от компьютера  - Ошибка ввода-вывода...");
 
-class UsbStartUp : public ::testing::Test {
+class UsbStartUp : public ShellWindow {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        form = std::make_unique<TBaseForm>(*engine);
-        shell = std::make_unique<AppShell>(*engine, *form, dir.filePath("light.exe"), dir.filePath("data"));
-    }
+    void SetUp() override { makeShell(); }
     void TearDown() override
     {
-        shell->FormClose();
+        ShellWindow::TearDown();
         EXPECT_FALSE(fake.deviceOpen()) << "shutdown closes the device";
         EXPECT_EQ(fake.overlaps(), 0u) << "two library calls overlapped";
     }
 
     UsbLink &link() { return *shell->usbLink(); }
-    QString label(const char *name) { return form->control<QLabel>(name)->text(); }
-    QString panel() { return form->StatusPanel0()->text(); }
     // Waits until `count` more frames than `from` were written; false on timeout.
     bool framesFlow(unsigned long long from, unsigned count = 3, int timeoutMs = 2500)
     {
@@ -55,12 +49,6 @@ protected:
         QTest::qWait(ms);
         return fake.writeCount() == before;
     }
-
-    FakeD2xx fake; // reset: no device
-    QTemporaryDir dir;
-    std::unique_ptr<Engine> engine = std::make_unique<Engine>();
-    std::unique_ptr<TBaseForm> form;
-    std::unique_ptr<AppShell> shell;
 };
 
 } // namespace

@@ -16,7 +16,7 @@
 #include "ola/OlaDaemon.h"
 #include "ola/PrivateNetwork.h"
 #include "output/OlaOutput.h"
-#include "support/FakeD2xx.h"
+#include "support/ShellWindow.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/mainwindow/StatusLine.h"
 #include "ui/pages/options/OlaGroup.h"
@@ -27,7 +27,7 @@ using olatest::Slots;
 
 namespace {
 
-class OlaWindow : public ::testing::Test {
+class OlaWindow : public ShellWindow {
 protected:
     void SetUp() override
     {
@@ -39,18 +39,11 @@ protected:
         ini.write("[Window]\nLeft=10\n\n[Ola]\nEnabled=1\nUniverse=1\n");
         ini.close();
         fake.plug(1);
-        form = std::make_unique<TBaseForm>(*engine);
-        shell = std::make_unique<AppShell>(*engine, *form, dir.filePath("light.exe"), dir.filePath("data"));
-    }
-    void TearDown() override
-    {
-        if (shell)
-            shell->FormClose();
+        makeShell();
     }
 
     OlaOutput &ola() { return *shell->olaOutput(); }
     QString olaLabel() { return form->control<QLabel>("LabelOlaStatus")->text(); }
-    QString panel() { return form->StatusPanel0()->text(); }
     // The label as the group's once-a-second look leaves it, until `done` holds.
     bool labelShows(const QString &start, int timeoutMs = 4000)
     {
@@ -61,12 +54,6 @@ protected:
             },
             timeoutMs);
     }
-
-    FakeD2xx fake;
-    QTemporaryDir dir;
-    std::unique_ptr<Engine> engine = std::make_unique<Engine>();
-    std::unique_ptr<TBaseForm> form;
-    std::unique_ptr<AppShell> shell;
 };
 
 } // namespace

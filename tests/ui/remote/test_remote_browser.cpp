@@ -19,7 +19,7 @@
 #include <memory>
 
 #include "app/AppShell.h"
-#include "support/FakeD2xx.h"
+#include "support/ShellWindow.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/remote/RemoteServer.h"
 #include "ui/remote/remote_client.h"
@@ -145,22 +145,15 @@ std::vector<std::uint8_t> frameLevels(const std::vector<std::uint8_t> &wire)
     return levels;
 }
 
-class RemoteBrowser : public ::testing::Test {
+class RemoteBrowser : public ShellWindow {
 protected:
     void SetUp() override
     {
         if (!QFile::exists(Chromium))
             GTEST_SKIP() << "no Chromium: scripts/install-deps.sh installs it";
-        ASSERT_TRUE(dir.isValid());
-        form = std::make_unique<TBaseForm>(*engine);
-        shell = std::make_unique<AppShell>(*engine, *form, dir.filePath("light.exe"), dir.filePath("data"));
+        makeShell();
         fake.plug(1);
         shell->FormCreate();
-    }
-    void TearDown() override
-    {
-        if (shell)
-            shell->FormClose();
     }
     // A frame sent after now shows `level` on `channel`.
     bool frameShows(std::size_t channel, std::uint8_t level)
@@ -175,12 +168,6 @@ protected:
             },
             3000);
     }
-
-    FakeD2xx fake;
-    QTemporaryDir dir;
-    std::unique_ptr<Engine> engine = std::make_unique<Engine>();
-    std::unique_ptr<TBaseForm> form;
-    std::unique_ptr<AppShell> shell;
 };
 
 } // namespace
