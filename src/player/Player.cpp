@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <ctime>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/FrameHold.h"
 #include "files/CoderTableFile.h"
+#include "files/ReadPrefix.h"
 #include "files/SettingsFile.h"
 #include "output/FrameAssembly.h"
 #include "playback/Sequencer.h"
@@ -38,17 +36,7 @@ const char *signalName(int signal)
 
 // A file that is there but may not be read is no more a settings file than a missing one: the
 // settings reader would take either for an empty file, and the show would play unrecoded.
-bool readableFile(const std::string &path)
-{
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    close(fd);
-    return true;
-}
+bool readableFile(const std::string &path) { return readFilePrefix(path, {}).ok(); }
 
 std::string coderProblem(const CoderFileResult &result)
 {

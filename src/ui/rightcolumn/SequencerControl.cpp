@@ -170,7 +170,8 @@ void SequencerControl::TimerSeqveserTimer()
     });
     if (step == SceneAdvance::Stopped) {
         // Playback may have been stopped without ModeStop (blackout, a new show).
-        markOutputNeutral(m_sequencer);
+        if (!isOutputNeutral(m_sequencer))
+            markOutputNeutral(m_sequencer);
         return;
     }
     if (step == SceneAdvance::Ended)
