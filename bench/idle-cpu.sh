@@ -3,7 +3,8 @@
 # with the fake D2XX library (one device open) and a show loaded; after it has
 # settled, each thread's CPU time is read from the scheduler's counters
 # (/proc/PID/task/*/schedstat) over SECONDS of idle, and reported per thread
-# and in total as milliseconds of CPU per second.
+# and in total as milliseconds of CPU per second, with how often each thread
+# ran (its wake-ups) and the CPU each run cost.
 #   bash bench/idle-cpu.sh [--play] [SECONDS] [BUILD]
 # --play: the show plays (the '=' key) at tempo byte 32, 1024 ms a scene,
 # about 60 scenes a minute, with the fader page shown, as the operator sees it.
@@ -42,11 +43,11 @@ if [ $play = 1 ]; then
 fi
 sleep 5
 
-# name and CPU nanoseconds of every thread, as "tid name ns"
+# name, CPU nanoseconds and times run (wake-ups) of every thread, as "tid name ns runs"
 sample() {
   for t in /proc/$pid/task/*; do
     [ -r "$t/schedstat" ] || continue
-    printf '%s %s %s\n' "${t##*/}" "$(tr ' ' '_' <"$t/comm")" "$(cut -d' ' -f1 "$t/schedstat")"
+    printf '%s %s %s\n' "${t##*/}" "$(tr ' ' '_' <"$t/comm")" "$(cut -d' ' -f1,3 "$t/schedstat")"
   done
 }
 before=$(sample)
@@ -61,17 +62,22 @@ start, end, pid = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
 def parse(text):
     out = {}
     for line in text.strip().splitlines():
-        tid, name, ns = line.split()
-        out[tid] = (name, int(ns))
+        tid, name, ns, runs = line.split()
+        out[tid] = (name, int(ns), int(runs))
     return out
 b, a = parse("""$before"""), parse("""$after""")
 seconds = (end - start) / 1e9
 total = 0.0
-for tid, (name, ns) in sorted(a.items(), key=lambda kv: int(kv[0])):
-    used = (ns - b.get(tid, (name, 0))[1]) / 1e6 / seconds
+total_runs = 0.0
+for tid, (name, ns, runs) in sorted(a.items(), key=lambda kv: int(kv[0])):
+    old = b.get(tid, (name, 0, 0))
+    used = (ns - old[1]) / 1e6 / seconds
+    wakes = (runs - old[2]) / seconds
     total += used
+    total_runs += wakes
     # The output thread is the program's only unnamed thread besides the window's.
     role = " (window)" if tid == pid else " (output)" if name == "korvanel" else ""
-    print(f"  {name:<18}{role:<9} {used:7.3f} ms/s")
-print(f"  {'total':<27} {total:7.3f} ms/s")
+    per = f"{used * 1000 / wakes:6.0f} us/run" if wakes else ""
+    print(f"  {name:<18}{role:<9} {used:7.3f} ms/s {wakes:7.1f} runs/s {per}")
+print(f"  {'total':<27} {total:7.3f} ms/s {total_runs:7.1f} runs/s")
 PY
