@@ -6,9 +6,8 @@
 #include <cstdio>
 #include <dlfcn.h>
 #include <string>
-#include <unistd.h>
 
-#include "output/FtdiBackends.h"
+#include "output/CompanionModule.h"
 #include "output/OlaClientApi.h"
 
 namespace korvanel {
@@ -17,22 +16,6 @@ namespace {
 
 constexpr const char *ModuleName = "korvanel-ola.so";
 using MakeClient = OlaClientApi *(*)(std::uint16_t port);
-
-// Beside the program first (a copied or unpacked program keeps its own), then
-// where the package puts it from the program's folder (bin/ and lib/korvanel/
-// under any prefix), then where the build put it.
-std::string findModule()
-{
-    const std::string own = executableFolder();
-    const std::string places[] = {own.empty() ? std::string() : own + "/" + ModuleName,
-                                  own.empty() ? std::string() : own + "/../lib/korvanel/" + ModuleName,
-                                  KORVANEL_OLA_MODULE_BUILT};
-    for (const std::string &place : places) {
-        if (!place.empty() && access(place.c_str(), R_OK) == 0)
-            return place;
-    }
-    return {};
-}
 
 class ModuleOlaClient final : public OlaClientApi {
 public:
@@ -93,7 +76,7 @@ private:
 std::unique_ptr<OlaClientApi> makeOlaClient(std::uint16_t port)
 {
     // Without the module there is no client, as in a program built without OLA.
-    std::string path = findModule();
+    std::string path = findCompanionModule(ModuleName, KORVANEL_OLA_MODULE_BUILT);
     if (path.empty())
         return nullptr;
     return std::make_unique<ModuleOlaClient>(std::move(path), port);

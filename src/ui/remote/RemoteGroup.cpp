@@ -5,37 +5,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QNetworkInterface>
-#include <QPainter>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
-#include <qrencode.h>
 
 #include "ui/remote/RemoteServer.h"
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
-
-namespace {
-
-// The address a phone on the venue's network reaches this computer by.
-QString networkHost()
-{
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
-        const auto flags = interface.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning) ||
-            flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
-            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol)
-                return entry.ip().toString();
-        }
-    }
-    return QStringLiteral("127.0.0.1");
-}
-
-} // namespace
 
 RemoteGroup::RemoteGroup(RemoteServer &server, QWidget *parent)
     : QGroupBox(tr("Пульт с телефона или планшета"), parent), m_server(server)
@@ -129,9 +106,9 @@ void RemoteGroup::restart()
     if (m_enabled->isChecked()) {
         const QString reason = m_server.start(static_cast<quint16>(m_port->value()), m_bind->checkedId() == 1);
         if (!reason.isEmpty()) {
-            m_failure = m_server.startError() == QAbstractSocket::AddressInUseError
+            m_failure = m_server.startError() == RemoteStartError::AddressInUse
                 ? tr("Порт %1 занят другой программой: пульт не запущен. Выберите другой порт.").arg(m_port->value())
-                : m_server.startError() == QAbstractSocket::SocketAccessError
+                : m_server.startError() == RemoteStartError::Access
                 ? tr("Порт %1 закрыт для программы (порты до 1024 - только для администратора): пульт не запущен.")
                       .arg(m_port->value())
                 : tr("Пульт не запущен: %1").arg(reason);
@@ -152,7 +129,7 @@ QString RemoteGroup::address() const
 {
     if (!m_server.listening())
         return {};
-    const QString host = m_bind->checkedId() == 1 ? networkHost() : QStringLiteral("127.0.0.1");
+    const QString host = m_bind->checkedId() == 1 ? m_server.networkHost() : QStringLiteral("127.0.0.1");
     return QStringLiteral("http://%1:%2/?token=%3")
         .arg(host)
         .arg(m_server.port())
@@ -164,7 +141,7 @@ void RemoteGroup::showAddress()
     const QString text = address();
     m_address->setText(text);
     m_token->setEnabled(!text.isEmpty());
-    const QImage code = text.isEmpty() ? QImage() : qrImage(text.toUtf8(), 3);
+    const QImage code = text.isEmpty() ? QImage() : m_server.qrImage(text.toUtf8(), 3);
     m_qr->setPixmap(QPixmap::fromImage(code));
     m_qr->setVisible(!code.isNull());
 }
@@ -177,26 +154,6 @@ void RemoteGroup::showStatus()
         m_status->setText(tr("Выключен"));
     else
         m_status->setText(tr("Работает, порт %1, подключено: %2").arg(m_server.port()).arg(m_server.clientCount()));
-}
-
-QImage RemoteGroup::qrImage(const QByteArray &text, int scale)
-{
-    QRcode *code = QRcode_encodeString8bit(text.constData(), 0, QR_ECLEVEL_M);
-    if (code == nullptr)
-        return {};
-    constexpr int Quiet = 4;
-    const int modules = code->width;
-    QImage image((modules + 2 * Quiet) * scale, (modules + 2 * Quiet) * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    for (int y = 0; y < modules; ++y) {
-        for (int x = 0; x < modules; ++x) {
-            if (code->data[y * modules + x] & 1)
-                painter.fillRect((x + Quiet) * scale, (y + Quiet) * scale, scale, scale, Qt::black);
-        }
-    }
-    QRcode_free(code);
-    return image;
 }
 
 } // namespace korvanel

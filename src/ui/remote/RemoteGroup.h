@@ -4,7 +4,6 @@
 // a QR code, a new token, and what the server is doing.
 
 #include <QGroupBox>
-#include <QImage>
 
 #include "files/SettingsFile.h"
 
@@ -29,9 +28,6 @@ public:
 
     // The page's address with the token; empty while the server is off.
     QString address() const;
-
-    // The QR code of text, scale pixels a module, with the quiet zone; null when it cannot be made.
-    static QImage qrImage(const QByteArray &text, int scale);
 
 public slots:
     void CheckBoxRemoteClick(bool checked);

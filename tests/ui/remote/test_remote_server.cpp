@@ -13,6 +13,9 @@
 
 using namespace korvanel;
 
+// A well-formed token that is not the server's.
+static QByteArray wrongToken(int n) { return QByteArray::number(n).rightJustified(40, 'f'); }
+
 TEST_F(RemoteTest, OffUntilSwitchedOnThenTheAddressCarriesTheToken)
 {
     EXPECT_FALSE(server().listening());
@@ -81,7 +84,7 @@ TEST_F(RemoteTest, NoTokenAWrongOneOrOneInTheWrongPlaceGetsNothing)
 
     // Ten wrong tokens within the minute: the address is refused even with the right one.
     for (int i = 0; i < 10; ++i)
-        httpGet(port, "/?token=" + makeRemoteToken());
+        httpGet(port, "/?token=" + wrongToken(i));
     EXPECT_EQ(statusOf(httpGet(port, "/?token=" + token)), 429);
 }
 
@@ -94,7 +97,7 @@ TEST_F(RemoteTest, WebSocketsNeedTheTokenTheirPathAndThePagesOrigin)
     EXPECT_EQ(server().clientCount(), 1);
 
     PageClient noToken(port, {});
-    PageClient wrongToken(port, makeRemoteToken());
+    PageClient wrongToken(port, ::wrongToken(0));
     PageClient foreign(port, token, QStringLiteral("http://evil.example"));
     PageClient wrongPath(port, token, {}, "/");
     for (PageClient *client : {&noToken, &wrongToken, &foreign, &wrongPath})
@@ -196,6 +199,16 @@ TEST_F(RemoteTest, APortInUseIsSaidOnTheOptionsPageAndTheProgramRunsOn)
     // Another port: it runs.
     get<QSpinBox>("SpinEditRemotePort")->setValue(freePort());
     EXPECT_TRUE(server().listening());
+
+    // A program without the server's module says so where the page is switched on.
+    RemoteServer bare(nullptr, QStringLiteral("/nonexistent/korvanel-remote.so"));
+    RemoteGroup group(bare);
+    group.findChild<QCheckBox *>(QStringLiteral("CheckBoxRemote"))->setChecked(true);
+    EXPECT_FALSE(bare.listening());
+    const QString status = group.findChild<QLabel *>(QStringLiteral("LabelRemoteStatus"))->text();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Пульт не запущен: /nonexistent/korvanel-remote.so не загружается")))
+        << status.toStdString();
+    EXPECT_EQ(group.address(), "");
 }
 
 TEST_F(RemoteTest, AClientThatVanishesMidMessageIsDroppedAndTheOthersGoOn)

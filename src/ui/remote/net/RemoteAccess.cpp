@@ -1,4 +1,4 @@
-#include "ui/remote/RemoteAccess.h"
+#include "ui/remote/net/RemoteAccess.h"
 
 #include <QNetworkInterface>
 #include <QUrl>
