@@ -3,20 +3,17 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionTabWidgetFrame>
-#include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/PaneFill.h"
 
 namespace korvanel {
 
@@ -201,33 +198,7 @@ void SequencerTab::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void SequencerTab::matchClockRowToPane()
-{
-    const QTabWidget *pane = nullptr;
-    for (QWidget *up = parentWidget(); up && !pane; up = up->parentWidget())
-        pane = qobject_cast<const QTabWidget *>(up);
-    if (!pane) {
-        m_clocks->setAutoFillBackground(false);
-        return;
-    }
-    // What the style fills the pane with, read from a small pane drawn aside.
-    QStyleOptionTabWidgetFrame option;
-    option.initFrom(pane);
-    option.rect = QRect(0, 0, 32, 32);
-    QImage sample(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
-    sample.fill(pane->palette().color(QPalette::Window));
-    {
-        QPainter painter(&sample);
-        pane->style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, pane);
-    }
-    const QColor fill = sample.pixelColor(16, 16);
-    if (m_clocks->autoFillBackground() && m_clocks->palette().color(QPalette::Window) == fill)
-        return;
-    QPalette colours = m_clocks->palette();
-    colours.setColor(QPalette::Window, fill);
-    m_clocks->setPalette(colours);
-    m_clocks->setAutoFillBackground(true);
-}
+void SequencerTab::matchClockRowToPane() { fillOwnBackground(*m_clocks, paneFillBehind(*this)); }
 
 void SequencerTab::ScrollBarScenHandChange(int position)
 {

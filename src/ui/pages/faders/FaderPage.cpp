@@ -27,6 +27,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/NameCodec.h"
 #include "ui/widgets/NameValidator.h"
+#include "ui/widgets/PaneFill.h"
 
 namespace korvanel {
 
@@ -111,6 +112,9 @@ FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup
     m_conveyorKeys = namedChild<QCheckBox>(conveyor, "CheckBoxKeyKonveyr");
     buildRows(tab);
     buildButtons(tab);
+    // The pane's colour is known once the page is shown, and changes with the style and the window colour.
+    m_tab = &tab;
+    tab.installEventFilter(this);
 
     // After the tab's own handler has stored the offset.
     connect(namedChild<QScrollBar>(tab, "ScrolbarVertPos"), &QScrollBar::valueChanged, this,
@@ -362,8 +366,21 @@ void FaderPage::keysOffForTyping()
     m_conveyorKeys->setChecked(false);
 }
 
+void FaderPage::fillLevelLabels()
+{
+    const std::optional<QColor> colour = paneFillBehind(*m_rows.front().level);
+    for (Row &row : m_rows)
+        fillOwnBackground(*row.level, colour);
+}
+
 bool FaderPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_tab) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show || type == QEvent::StyleChange || type == QEvent::PaletteChange)
+            fillLevelLabels();
+        return QObject::eventFilter(watched, event);
+    }
     // A field losing the focus while the window is torn down is no longer a
     // line edit by then, and its siblings may be gone: nothing to store.
     if (!qobject_cast<QLineEdit *>(watched))

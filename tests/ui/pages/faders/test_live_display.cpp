@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <functional>
+#include <map>
 
 #include "output/FrameAssembly.h"
 #include "output/OutputTicker.h"
@@ -198,3 +199,42 @@ TEST_F(LiveDisplayTest, StoppedSequencerTicksLeaveItRestingPlayingStepsAreShown)
 }
 
 } // namespace
+
+TEST_F(LiveDisplayTest, AChangedLevelRepaintsItsLabelAloneInThePanesColour)
+{
+    form->resize(895, 658);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // A show's window colour reaches the labels' own fill too.
+    QPalette colours = form->palette();
+    colours.setColor(QPalette::Window, QColor(176, 196, 222));
+    form->setPalette(colours);
+    QTest::qWait(20);
+    QLabel *label = form->faderPage()->levelLabel(1);
+    const QImage shot = form->grab().toImage();
+    const int middle = label->height() / 2;
+    EXPECT_EQ(shot.pixelColor(label->mapTo(form.get(), QPoint(1, middle))),
+              shot.pixelColor(label->mapTo(form.get(), QPoint(-1, middle))));
+
+    struct PaintCount : QObject {
+        std::map<QObject *, int> paints;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints[watched];
+            return false;
+        }
+    } count;
+    QWidget *page = get<QWidget>("TabSheetScroll");
+    for (QObject *watched :
+         {static_cast<QObject *>(label), static_cast<QObject *>(page), static_cast<QObject *>(form.get())})
+        watched->installEventFilter(&count);
+    // What the colour change left to paint is painted first.
+    QTest::qWait(100);
+    count.paints.clear();
+    setOut(1, label->text() == "7" ? 8 : 7);
+    tick();
+    ASSERT_TRUE(runUntil([&] { return count.paints[label] > 0; }));
+    EXPECT_EQ(count.paints[page], 0);
+    EXPECT_EQ(count.paints[form.get()], 0);
+}
