@@ -1,6 +1,5 @@
 #include "ui/remote/net/HttpRemote.h"
 
-#include <QFile>
 #include <QHttpServer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
