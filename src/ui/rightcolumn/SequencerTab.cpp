@@ -43,6 +43,7 @@ SequencerTab::SequencerTab(QWidget *parent) : QWidget(parent)
         m_clockLabels.push_back(clock);
     }
     m_clocks->setFixedHeight(clocks->sizeHint().height());
+    keepFilledLikePane(*this, {m_clocks});
     layout->addWidget(m_clocks);
 
     layout->addLayout(buildStepRow());
@@ -183,22 +184,11 @@ void SequencerTab::setLongestClockTexts(const QStringList &texts)
         fitClocks();
 }
 
-void SequencerTab::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange)
-        matchClockRowToPane();
-}
-
 void SequencerTab::showEvent(QShowEvent *event)
 {
-    // The pane, and so its style and colours, is known once the tab is placed.
-    matchClockRowToPane();
     fitClocks();
     QWidget::showEvent(event);
 }
-
-void SequencerTab::matchClockRowToPane() { fillOwnBackground(*m_clocks, paneFillBehind(*this)); }
 
 void SequencerTab::ScrollBarScenHandChange(int position)
 {

@@ -27,7 +27,6 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -35,7 +34,6 @@ private:
     QLayout *buildStepRow();
     QLayout *buildSceneButtons();
     QLayout *buildPresetRow();
-    void matchClockRowToPane();
     void fitClocks();
 
     QButtonGroup *m_playStop = nullptr;

@@ -1,16 +1,20 @@
 #include "ui/widgets/PaneFill.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
+#include <optional>
 
 namespace korvanel {
 
-std::optional<QColor> paneFillBehind(const QWidget &widget)
+namespace {
+
+std::optional<QColor> paneFillBehind(const QWidget &page)
 {
     const QTabWidget *pane = nullptr;
-    for (const QWidget *up = widget.parentWidget(); up && !pane; up = up->parentWidget())
+    for (const QWidget *up = page.parentWidget(); up && !pane; up = up->parentWidget())
         pane = qobject_cast<const QTabWidget *>(up);
     if (!pane)
         return std::nullopt;
@@ -40,5 +44,31 @@ void fillOwnBackground(QWidget &widget, const std::optional<QColor> &colour)
     widget.setPalette(colours);
     widget.setAutoFillBackground(true);
 }
+
+class PaneFillKeeper : public QObject {
+public:
+    PaneFillKeeper(QWidget &page, std::vector<QWidget *> widgets) : QObject(&page), m_widgets(std::move(widgets))
+    {
+        page.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show || type == QEvent::StyleChange || type == QEvent::PaletteChange) {
+            const std::optional<QColor> colour = paneFillBehind(*static_cast<QWidget *>(watched));
+            for (QWidget *widget : m_widgets)
+                fillOwnBackground(*widget, colour);
+        }
+        return false;
+    }
+
+private:
+    const std::vector<QWidget *> m_widgets;
+};
+
+} // namespace
+
+void keepFilledLikePane(QWidget &page, std::vector<QWidget *> widgets) { new PaneFillKeeper(page, std::move(widgets)); }
 
 } // namespace korvanel

@@ -4,18 +4,15 @@
 // page control and the page behind it too. The fill is the colour the style
 // gives the page's pane, so nothing looks different.
 
-#include <QColor>
-#include <optional>
+#include <vector>
 
 class QWidget;
 
 namespace korvanel {
 
-// The colour of the pane of the nearest page control around widget; none outside one.
-std::optional<QColor> paneFillBehind(const QWidget &widget);
-
-// Fills widget with colour, or leaves it transparent without one. Call again
-// when the style or the palette around it changes.
-void fillOwnBackground(QWidget &widget, const std::optional<QColor> &colour);
+// Keeps widgets filled with the colour of the pane of the nearest page control
+// around page (transparent outside one): worked out when page is shown and
+// whenever its style or palette changes, as a show's window colour does.
+void keepFilledLikePane(QWidget &page, std::vector<QWidget *> widgets);
 
 } // namespace korvanel

@@ -112,9 +112,6 @@ FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup
     m_conveyorKeys = namedChild<QCheckBox>(conveyor, "CheckBoxKeyKonveyr");
     buildRows(tab);
     buildButtons(tab);
-    // The pane's colour is known once the page is shown, and changes with the style and the window colour.
-    m_tab = &tab;
-    tab.installEventFilter(this);
 
     // After the tab's own handler has stored the offset.
     connect(namedChild<QScrollBar>(tab, "ScrolbarVertPos"), &QScrollBar::valueChanged, this,
@@ -195,6 +192,12 @@ void FaderPage::buildRows(FaderTab &tab)
         m_engine.live.faderChecked.set(static_cast<std::size_t>(k), 0);
     }
     grid->setColumnStretch(1, 1);
+    // The level labels change ten times a second while a show plays: each fills its own background, so that
+    // it repaints alone.
+    std::vector<QWidget *> levels;
+    for (const Row &row : m_rows)
+        levels.push_back(row.level);
+    keepFilledLikePane(tab, std::move(levels));
 
     for (int g = 0; g < InvertGroups; ++g) {
         const int first = 1 + g * InvertRows;
@@ -366,21 +369,8 @@ void FaderPage::keysOffForTyping()
     m_conveyorKeys->setChecked(false);
 }
 
-void FaderPage::fillLevelLabels()
-{
-    const std::optional<QColor> colour = paneFillBehind(*m_rows.front().level);
-    for (Row &row : m_rows)
-        fillOwnBackground(*row.level, colour);
-}
-
 bool FaderPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_tab) {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::Show || type == QEvent::StyleChange || type == QEvent::PaletteChange)
-            fillLevelLabels();
-        return QObject::eventFilter(watched, event);
-    }
     // A field losing the focus while the window is torn down is no longer a
     // line edit by then, and its siblings may be gone: nothing to store.
     if (!qobject_cast<QLineEdit *>(watched))

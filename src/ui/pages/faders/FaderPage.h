@@ -90,9 +90,6 @@ private:
     static std::size_t index(int k) { return static_cast<std::size_t>(k - 1); }
 
     void buildRows(FaderTab &tab);
-    // The level labels change ten times a second while a show plays: each fills
-    // its own background, so that it repaints alone.
-    void fillLevelLabels();
     void buildButtons(FaderTab &tab);
     void setVisibleLevels(std::uint8_t level, const QString &status);
     void setVisibleSelection(std::uint8_t value);
@@ -103,7 +100,6 @@ private:
     WindowServices &m_window;
     Engine &m_engine;
     std::array<Row, FaderCount> m_rows{};
-    QWidget *m_tab = nullptr;
     QCheckBox *m_manual = nullptr;
     QCheckBox *m_flashOn = nullptr;
     QCheckBox *m_conveyorKeys = nullptr;
