@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the file readers (preset fuzz) and runs each for
+# Builds the fuzz targets of the readers of outside bytes (preset fuzz) and runs each for
 # SECONDS (default 60) from its seeds: those the program's own writers make
 # (fuzz_make_seeds) and the hand-made ones in tests/fuzz/corpus/<target>/.
 # The corpora grow in a scratch folder that is removed at the end, so a run
@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [SECONDS]" >&2; exit 2; }
-targets=(show_file color_file coder_table_file settings_file name_codec show_names)
+targets=(show_file color_file coder_table_file settings_file name_codec show_names http_gate remote_message)
 
 bash scripts/install-deps.sh
 cmake --preset fuzz >/dev/null
@@ -34,7 +34,9 @@ printf '%-18s %-6s %10s %14s %8s %8s\n' target result exec/s executions cov ft
 for target in "${targets[@]}"; do
     corpus="$scratch/corpus/$target"
     mkdir -p "$corpus" "$scratch/tmp/$target"
-    cp "$scratch/seeds/$target"/* tests/fuzz/corpus/"$target"/* "$corpus"/
+    for from in "$scratch/seeds/$target" tests/fuzz/corpus/"$target"; do
+        [ -d "$from" ] && find "$from" -maxdepth 1 -type f -exec cp -t "$corpus" {} +
+    done
     log="$scratch/$target.log"
     result=ok
     TMPDIR="$scratch/tmp/$target" "$bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \

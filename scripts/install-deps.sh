@@ -14,7 +14,7 @@ packages=(
   # Packaging and its checks; dbus-daemon for the stand-in RTKit's private bus.
   dpkg-dev desktop-file-utils appstream dbus-daemon
   # The remote page: its server and QR code; its browser test drives headless Chromium.
-  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium
+  qt6-websockets-dev libqrencode-dev chromium
   ola libola-dev ola-python # the OLA output; its tests start private daemons
   iproute2 # the sACN test's bridge inside its private network
 )

@@ -146,6 +146,8 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
         list.push_back({RemoteSection, "Enabled", remote->Enabled ? "1" : "0"});
         list.push_back({RemoteSection, "Port", std::to_string(remote->Port)});
         list.push_back({RemoteSection, "Network", remote->Network ? "1" : "0"});
+        if (!remote->Address.empty())
+            list.push_back({RemoteSection, "Address", remote->Address});
     }
     // Files from before the OLA output gain its keys only once it is used.
     const OlaIni defaults;
@@ -247,6 +249,10 @@ RemoteSettings ReadRemoteSettings(const std::string &iniFileName)
     };
     remote.Enabled = get("Enabled") == "1";
     remote.Network = get("Network") == "1";
+    // An IPv4 or bracketed IPv6 address; anything else is no choice.
+    if (const std::string_view address = get("Address");
+        address.size() <= 48 && address.find_first_not_of("0123456789abcdefABCDEF.:[]") == std::string_view::npos)
+        remote.Address = address;
     const std::string_view port = get("Port");
     if (!port.empty() && port.size() <= 5 && port.find_first_not_of("0123456789") == std::string_view::npos) {
         const int number = std::stoi(std::string(port));

@@ -22,6 +22,7 @@ struct RemoteSettings {
     bool Enabled = false; // Remote/Enabled: 1 on
     int Port = 9080;      // Remote/Port: 1..65535
     bool Network = false; // Remote/Network: 1 every interface, 0 this computer only
+    std::string Address;  // Remote/Address: the address shown for the network, empty for the first
     bool operator==(const RemoteSettings &) const = default;
 };
 

@@ -247,12 +247,12 @@ TEST_F(SettingsFileTest, WritingBackWhatWasReadChangesNoByte)
 
 TEST_F(SettingsFileTest, RemoteSectionReadsInRangeOrDefaultsAndIsWrittenOnlyWhenGiven)
 {
-    EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{false, 9080, false}));
-    write("[Other]\nPort=1\n[remote]\nenabled=1\nPort=8081\nNetwork=1\n");
-    EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{true, 8081, true}));
+    EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{false, 9080, false, ""}));
+    write("[Other]\nPort=1\n[remote]\nenabled=1\nPort=8081\nNetwork=1\nAddress=192.168.1.20\n");
+    EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{true, 8081, true, "192.168.1.20"}));
     for (const char *port : {"0", "65536", "-5", "80a", "999999", ""}) {
-        write(std::string("[Remote]\nEnabled=yes\nPort=") + port + "\nNetwork=2\n");
-        EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{false, 9080, false})) << port;
+        write(std::string("[Remote]\nEnabled=yes\nPort=") + port + "\nNetwork=2\nAddress=evil.example\n");
+        EXPECT_EQ(ReadRemoteSettings(ini), (RemoteSettings{false, 9080, false, ""})) << port;
     }
 
     // Without remote values the section stays as it is; with them only its keys change.
@@ -260,10 +260,10 @@ TEST_F(SettingsFileTest, RemoteSectionReadsInRangeOrDefaultsAndIsWrittenOnlyWhen
     ASSERT_TRUE(WriteIniFile(ini, sample()).ok());
     EXPECT_EQ(ReadRemoteSettings(ini).Enabled, true);
     IniSettings withRemote = sample();
-    withRemote.Remote = RemoteSettings{false, 9555, true};
+    withRemote.Remote = RemoteSettings{false, 9555, true, "[fd00::5]"};
     ASSERT_TRUE(WriteIniFile(ini, withRemote).ok());
     EXPECT_EQ(ReadRemoteSettings(ini), *withRemote.Remote);
-    EXPECT_EQ(read().find("[Remote]\nEnabled=0\nPort=9555\nNetwork=1\n; phone\n"), 0u) << read();
+    EXPECT_EQ(read().find("[Remote]\nEnabled=0\nPort=9555\nNetwork=1\nAddress=[fd00::5]\n; phone\n"), 0u) << read();
 }
 
 TEST_F(SettingsFileTest, OlaSectionAGarbledUniverseReadsAsOneAndTheRestOfTheFileStays)

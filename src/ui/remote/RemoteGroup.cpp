@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,6 +41,11 @@ RemoteGroup::RemoteGroup(RemoteServer &server, QWidget *parent)
     }
     m_bind->button(0)->setChecked(true);
 
+    m_host = new QComboBox(this);
+    m_host->setObjectName(QStringLiteral("ComboBoxRemoteAddress"));
+    m_host->setToolTip(tr("Адрес этого компьютера в сети, который получит телефон"));
+    m_host->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
     m_address = makeLabel(this, "LabelRemoteAddress", {}, tr("Адрес страницы с ключом доступа"));
     m_address->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_address->setWordWrap(true);
@@ -60,7 +66,11 @@ RemoteGroup::RemoteGroup(RemoteServer &server, QWidget *parent)
     portRow->addWidget(m_token);
     portRow->addStretch();
     grid->addLayout(portRow, 0, 1);
-    grid->addWidget(bind, 1, 0, 1, 2);
+    auto *bindRow = new QHBoxLayout;
+    bindRow->addWidget(bind);
+    bindRow->addWidget(m_host);
+    bindRow->addStretch();
+    grid->addLayout(bindRow, 1, 0, 1, 2);
     grid->addWidget(m_status, 2, 0, 1, 2);
     grid->addWidget(m_address, 3, 0, 1, 2);
     grid->addWidget(m_qr, 0, 2, 4, 1, Qt::AlignRight | Qt::AlignTop);
@@ -72,6 +82,10 @@ RemoteGroup::RemoteGroup(RemoteServer &server, QWidget *parent)
     connect(m_bind, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             restart();
+    });
+    connect(m_host, &QComboBox::activated, this, [this](int index) {
+        m_chosenHost = m_host->itemText(index);
+        showAddress();
     });
     connect(&m_server, &RemoteServer::clientCountChanged, this, [this] { showStatus(); });
     showAddress();
@@ -86,6 +100,7 @@ void RemoteGroup::applySettings(const RemoteSettings &settings)
         m_port->setValue(settings.Port);
         m_bind->button(settings.Network ? 1 : 0)->setChecked(true);
     }
+    m_chosenHost = QString::fromStdString(settings.Address);
     if (m_enabled->isChecked() == settings.Enabled)
         restart();
     else
@@ -94,7 +109,7 @@ void RemoteGroup::applySettings(const RemoteSettings &settings)
 
 RemoteSettings RemoteGroup::settings() const
 {
-    return {m_enabled->isChecked(), m_port->value(), m_bind->checkedId() == 1};
+    return {m_enabled->isChecked(), m_port->value(), m_bind->checkedId() == 1, m_chosenHost.toStdString()};
 }
 
 void RemoteGroup::CheckBoxRemoteClick(bool) { restart(); }
@@ -129,15 +144,32 @@ QString RemoteGroup::address() const
 {
     if (!m_server.listening())
         return {};
-    const QString host = m_bind->checkedId() == 1 ? m_server.networkHost() : QStringLiteral("127.0.0.1");
+    const QString host = m_bind->checkedId() == 1 && m_host->count() > 0 ? m_host->currentText()
+                                                                           : QStringLiteral("127.0.0.1");
     return QStringLiteral("http://%1:%2/?token=%3")
         .arg(host)
         .arg(m_server.port())
         .arg(QString::fromLatin1(m_server.token()));
 }
 
+void RemoteGroup::fillHosts()
+{
+    const QSignalBlocker quiet(m_host);
+    m_host->clear();
+    const bool network = m_bind->checkedId() == 1 && m_server.listening();
+    if (network)
+        m_host->addItems(m_server.networkHosts());
+    if (m_host->count() == 0)
+        m_host->addItem(QStringLiteral("127.0.0.1"));
+    // The chosen one when this computer has it now; else the first, without forgetting the choice.
+    if (const int chosen = m_host->findText(m_chosenHost); chosen >= 0)
+        m_host->setCurrentIndex(chosen);
+    m_host->setEnabled(network && m_host->count() > 1);
+}
+
 void RemoteGroup::showAddress()
 {
+    fillHosts();
     const QString text = address();
     m_address->setText(text);
     m_token->setEnabled(!text.isEmpty());

@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QSpinBox;
 class QToolButton;
@@ -36,12 +37,16 @@ public slots:
 private:
     void restart();
     void showAddress();
+    void fillHosts();
     void showStatus();
 
     RemoteServer &m_server;
     QCheckBox *m_enabled = nullptr;
     QSpinBox *m_port = nullptr;
     QButtonGroup *m_bind = nullptr;
+    QComboBox *m_host = nullptr;
+    // The address the operator chose for the network, kept while it is not there.
+    QString m_chosenHost;
     QLabel *m_address = nullptr;
     QLabel *m_qr = nullptr;
     QToolButton *m_token = nullptr;

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 namespace korvanel {
 
@@ -18,12 +20,20 @@ public:
     static constexpr int MaxClients = 40;
     // A frame or message larger than this closes the connection before it is kept.
     static constexpr int MaxIncoming = 4096;
-    // What one connection may send before it is a WebSocket: a page request is a kilobyte or two.
-    static constexpr qint64 MaxRequestBytes = 64 * 1024;
     // A client that has this much unsent is not reading: it is dropped.
     static constexpr qint64 MaxQueued = 1024 * 1024;
     static constexpr int HeartbeatMs = 5000;
     static constexpr int SilenceMs = 20000;
+    // A connection that is not yet a page's WebSocket has this long for each request.
+    static constexpr int RequestTimeoutMs = 5000;
+    // Such connections held at once, from one party and in all; a newcomer beyond
+    // them ends the oldest, one that has sent nothing first.
+    static constexpr int MaxPendingPerParty = 16;
+    static constexpr int MaxPending = 256;
+    // Descriptors the network never takes: saving a show needs some.
+    static constexpr int DescriptorReserve = 64;
+    // How late a party marked as guessing hears that its token is wrong.
+    static constexpr int GuessDelayMs = 1000;
     // The reason a page is given when a new token drops it (with close code 1008, policy).
     static inline const QString TokenRenewed = QStringLiteral("token-renewed");
 
@@ -40,24 +50,28 @@ public:
 
     virtual ~RemoteNet() = default;
 
-    // Listens on 127.0.0.1 (network false) or on every interface, with a new
+    // Listens on 127.0.0.1 (network false) or on every interface, taking
     // token. An empty string when it listens, else the system's reason.
-    virtual QString start(quint16 port, bool network, RemoteStartError &error) = 0;
+    virtual QString start(quint16 port, bool network, const QByteArray &token, RemoteStartError &error) = 0;
     virtual void stop() = 0;
     virtual bool listening() const = 0;
     virtual quint16 port() const = 0;
     virtual QByteArray token() const = 0;
-    // A new token; every client of the old one is told why and dropped.
-    virtual void renewToken() = 0;
+    // Another token; every client of the old one is told why and dropped.
+    virtual void setToken(const QByteArray &token) = 0;
     virtual int clientCount() const = 0;
+    // Connections held that are not a page's WebSocket yet.
+    virtual int pendingCount() const = 0;
     virtual void send(quint64 client, const QByteArray &text) = 0;
     virtual void sendAll(const QByteArray &text) = 0;
     virtual void setHeartbeat(int pingMs, int silenceMs) = 0;
+    // The clock the timeouts are judged by, in milliseconds (tests step their own).
+    virtual void setClock(std::function<qint64()> msClock) = 0;
 
     // The QR code of text, scale pixels a module, with the quiet zone; null when it cannot be made.
     virtual QImage qrImage(const QByteArray &text, int scale) const = 0;
-    // The address a phone on the venue's network reaches this computer by.
-    virtual QString networkHost() const = 0;
+    // The addresses a phone on the venue's networks may reach this computer by, IPv4 first.
+    virtual QStringList networkHosts() const = 0;
 };
 
 // The module's one entry point; page is the page it serves.

@@ -88,6 +88,8 @@ std::optional<RemoteCommand> parseRemoteCommand(const QByteArray &message)
         command->c = *down;
         return command;
     }
+    if (type == QLatin1String("hold"))
+        return RemoteCommand{Kind::Hold};
     if (type == QLatin1String("prio"))
         return one(Kind::Priority, flag(o, "on"));
     return std::nullopt;

@@ -22,6 +22,7 @@ struct RemoteCommand {
         Page,     // {"t":"page","off":0..228}
         Pad,      // {"t":"xy","x":0..255,"y":0..255,"down":bool}
         Priority, // {"t":"prio","on":bool}
+        Hold,     // {"t":"hold"}: still here, still holding what it holds
     };
     Kind kind;
     int a = 0; // the number: channel, picture, slot, tempo, offset, x

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include "output/CompanionModule.h"
+#include "ui/remote/RemoteToken.h"
 
 namespace korvanel {
 
@@ -39,6 +40,8 @@ QString RemoteServer::load()
     QFile page(pagePath());
     m_net.reset(make(*this, page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray()));
     m_net->setHeartbeat(m_pingMs, m_silenceMs);
+    if (m_clock)
+        m_net->setClock(m_clock);
     return {};
 }
 
@@ -48,7 +51,9 @@ QString RemoteServer::start(quint16 port, bool network)
         m_error = RemoteStartError::Other;
         return why;
     }
-    return m_net->start(port, network, m_error);
+    if (m_token.isEmpty())
+        m_token = m_tokenFile.isEmpty() ? makeRemoteToken() : keptRemoteToken(m_tokenFile);
+    return m_net->start(port, network, m_token, m_error);
 }
 
 void RemoteServer::stop()
@@ -59,8 +64,12 @@ void RemoteServer::stop()
 
 void RemoteServer::renewToken()
 {
-    if (m_net)
-        m_net->renewToken();
+    m_token = makeRemoteToken();
+    // An old token left on disk must not come back at the next start.
+    if (!m_tokenFile.isEmpty() && !keepRemoteToken(m_tokenFile, m_token))
+        QFile::remove(m_tokenFile);
+    if (listening())
+        m_net->setToken(m_token);
 }
 
 void RemoteServer::send(quint64 client, const QByteArray &text)
@@ -88,7 +97,14 @@ QImage RemoteServer::qrImage(const QByteArray &text, int scale) const
     return m_net ? m_net->qrImage(text, scale) : QImage();
 }
 
-QString RemoteServer::networkHost() const { return m_net ? m_net->networkHost() : QStringLiteral("127.0.0.1"); }
+QStringList RemoteServer::networkHosts() const { return m_net ? m_net->networkHosts() : QStringList(); }
+
+void RemoteServer::setClock(std::function<qint64()> msClock)
+{
+    m_clock = std::move(msClock);
+    if (m_net)
+        m_net->setClock(m_clock);
+}
 
 void RemoteServer::joined(quint64 client)
 {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "ui/remote/RemoteNet.h"
@@ -33,20 +34,28 @@ public:
     // Why the last start() failed.
     RemoteStartError startError() const { return m_error; }
 
-    QByteArray token() const { return m_net ? m_net->token() : QByteArray(); }
+    // The file that keeps the token between starts; without one it lasts as long as this object.
+    void setTokenFile(const QString &file) { m_tokenFile = file; }
+    // The token while the server listens, else empty. It stays the same through
+    // restarts, a port change and switching off and on, until renewToken().
+    QByteArray token() const { return listening() ? m_net->token() : QByteArray(); }
     // A new token; every client of the old one is dropped.
     void renewToken();
 
     int clientCount() const { return m_net ? m_net->clientCount() : 0; }
+    // Connections held that are not a page's WebSocket yet.
+    int pendingCount() const { return m_net ? m_net->pendingCount() : 0; }
     void send(quint64 client, const QByteArray &text);
     void sendAll(const QByteArray &text);
     // How often clients are pinged and how long one may stay silent (tests shorten both).
     void setHeartbeat(int pingMs, int silenceMs);
+    // The clock the server's timeouts are judged by (tests step their own).
+    void setClock(std::function<qint64()> msClock);
 
     // The QR code of text, scale pixels a module; null while the server has never run.
     QImage qrImage(const QByteArray &text, int scale) const;
-    // The address a phone on the venue's network reaches this computer by.
-    QString networkHost() const;
+    // The addresses a phone on the venue's networks may reach this computer by, IPv4 first.
+    QStringList networkHosts() const;
 
     // The page's name in the resources.
     static QString pagePath() { return QStringLiteral(":/remote/remote.html"); }
@@ -65,6 +74,9 @@ private:
     QString load();
 
     QString m_modulePath;
+    QString m_tokenFile;
+    QByteArray m_token;
+    std::function<qint64()> m_clock;
     std::unique_ptr<RemoteNet> m_net;
     RemoteStartError m_error = RemoteStartError::None;
     int m_pingMs = RemoteNet::HeartbeatMs;

@@ -50,6 +50,8 @@ RemoteSurface::RemoteSurface(WindowServices &window, RemoteServer &server, Seque
       m_conveyor(conveyor), m_conveyorControl(conveyorControl), m_faders(faders), m_faderTab(faderTab)
 {
     setObjectName(QStringLiteral("RemoteSurface"));
+    m_elapsed.start();
+    m_now = [this] { return m_elapsed.elapsed(); };
     m_timer.setInterval(PushMs);
     connect(&m_timer, &QTimer::timeout, this, &RemoteSurface::push);
     connect(&server, &RemoteServer::clientJoined, this, &RemoteSurface::joined);
@@ -59,7 +61,7 @@ RemoteSurface::RemoteSurface(WindowServices &window, RemoteServer &server, Seque
 
 void RemoteSurface::joined(quint64 client)
 {
-    m_clients[client] = {};
+    m_clients[client] = Client{false, {}, m_now()};
     // The newcomer gets the whole surface at once; the others only what changes.
     m_server.send(client, showState());
     m_server.send(client, slotsState());
@@ -73,16 +75,32 @@ void RemoteSurface::left(quint64 client)
     const auto it = m_clients.find(client);
     if (it == m_clients.end())
         return;
-    // Its held picture buttons will send no release: they go off, as held keys do when the window loses the keyboard.
-    StaticPicturesGroup &pictures = *m_settings.pictures();
-    for (std::size_t k = 0; k < StaticPictureCount; ++k) {
-        if (it->second.held.test(k))
-            pictures.picture(k)->setChecked(false);
-    }
+    release(it->second);
     m_clients.erase(it);
     if (m_clients.empty()) {
         m_timer.stop();
         m_sent = {};
+    }
+}
+
+void RemoteSurface::release(Client &client)
+{
+    // Its held picture buttons will send no release: they go off, as held keys do when the window loses the keyboard.
+    StaticPicturesGroup &pictures = *m_settings.pictures();
+    for (std::size_t k = 0; k < StaticPictureCount; ++k) {
+        if (client.held.test(k))
+            pictures.picture(k)->setChecked(false);
+    }
+    client.held.reset();
+}
+
+void RemoteSurface::expireHolds()
+{
+    // A phone that left the network says nothing; its socket would take many seconds to time out.
+    const qint64 now = m_now();
+    for (auto &entry : m_clients) {
+        if (entry.second.held.any() && now - entry.second.renewed > HoldLeaseMs)
+            release(entry.second);
     }
 }
 
@@ -134,6 +152,7 @@ void RemoteSurface::apply(quint64 clientId, const RemoteCommand &command)
     if (client == m_clients.end())
         return;
     ++m_applied;
+    client->second.renewed = m_now();
     Engine &engine = m_window.engine();
     const auto offset = static_cast<int>(load(engine.FaderPageOffset));
     // A channel counts only on the page the window shows: another page's row is another channel.
@@ -187,6 +206,8 @@ void RemoteSurface::apply(quint64 clientId, const RemoteCommand &command)
         break;
     case Kind::Priority:
         store(engine.live.HandScanActive, command.a != 0 ? 1 : 0);
+        break;
+    case Kind::Hold:
         break;
     }
 }
@@ -276,13 +297,19 @@ QByteArray RemoteSurface::levelsState() const
 
 void RemoteSurface::push()
 {
+    expireHolds();
     const bool levels = m_tick++ % LevelsEvery == 0;
     const std::array<QByteArray, 4> now{showState(), slotsState(), pageState(), levels ? levelsState() : m_sent[3]};
     for (std::size_t i = 0; i < now.size(); ++i) {
         if (now[i] != m_sent[i]) {
             m_server.sendAll(now[i]);
             m_sent[i] = now[i];
+            m_lastSent = m_now();
         }
+    }
+    if (m_now() - m_lastSent >= AliveMs) {
+        m_server.sendAll(QByteArrayLiteral(R"({"t":"alive"})"));
+        m_lastSent = m_now();
     }
 }
 

@@ -5,10 +5,12 @@
 // every page, at most twenty times a second, and only what changed.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <array>
 #include <bitset>
+#include <functional>
 #include <map>
 
 #include "core/ShowLayout.h"
@@ -31,12 +33,18 @@ class RemoteSurface : public QObject {
 public:
     static constexpr int PushMs = 50;     // at most 20 updates a second
     static constexpr int LevelsEvery = 2; // output levels every second push: 10 a second
+    // A page renews what it holds twice a second; what it stops renewing is let go.
+    static constexpr int HoldLeaseMs = 1500;
+    // A page that hears nothing for a while takes its connection for lost: it hears at least this often.
+    static constexpr int AliveMs = 1000;
 
     RemoteSurface(WindowServices &window, RemoteServer &server, SequencerControl &sequencer, SequencerTab &tab,
                   ChannelSettingsGroup &settings, ConveyorGroup &conveyor, ConveyorControl &conveyorControl,
                   FaderPage &faders, FaderTab &faderTab);
 
     void apply(quint64 client, const RemoteCommand &command);
+    // The clock leases are judged by, in milliseconds (tests step their own).
+    void setClock(std::function<qint64()> msClock) { m_now = std::move(msClock); }
     // Commands applied since the start; the load bench counts them.
     quint64 applied() const { return m_applied; }
 
@@ -47,14 +55,18 @@ public:
     QByteArray levelsState() const;
 
 public slots:
-    // Sends each part that changed since it was last sent.
+    // Sends each part that changed since it was last sent, and lets go of unrenewed holds.
     void push();
+    // Lets go of the pictures of every page that has not renewed its hold in time.
+    void expireHolds();
 
 private:
     struct Client {
         bool latch = false;
         std::bitset<StaticPictureCount> held;
+        qint64 renewed = 0; // ms of the clock
     };
+    void release(Client &client);
     void joined(quint64 client);
     void left(quint64 client);
     void picture(Client &client, int n, bool down);
@@ -73,6 +85,9 @@ private:
     QTimer m_timer;
     std::array<QByteArray, 4> m_sent;
     int m_tick = 0;
+    qint64 m_lastSent = 0;
+    QElapsedTimer m_elapsed;
+    std::function<qint64()> m_now;
     quint64 m_applied = 0;
 };
 

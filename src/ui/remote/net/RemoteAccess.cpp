@@ -1,29 +1,8 @@
 #include "ui/remote/net/RemoteAccess.h"
 
-#include <QNetworkInterface>
 #include <QUrl>
-#include <sys/random.h>
-
-#include <cerrno>
 
 namespace korvanel {
-
-QByteArray makeRemoteToken()
-{
-    unsigned char bytes[20];
-    std::size_t filled = 0;
-    // getrandom blocks only until the kernel's pool is first seeded; a signal may cut it short.
-    for (int attempt = 0; filled < sizeof bytes && attempt < 100; ++attempt) {
-        const ssize_t n = ::getrandom(bytes + filled, sizeof bytes - filled, 0);
-        if (n > 0)
-            filled += static_cast<std::size_t>(n);
-        else if (n < 0 && errno != EINTR)
-            break;
-    }
-    if (filled != sizeof bytes)
-        qFatal("No random bytes from the system for the remote access token");
-    return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes).toHex();
-}
 
 bool sameToken(const QByteArray &given, const QByteArray &expected)
 {
@@ -38,6 +17,26 @@ bool sameToken(const QByteArray &given, const QByteArray &expected)
     return difference == 0;
 }
 
+QString addressKey(const QHostAddress &address)
+{
+    bool mapped = false;
+    const quint32 v4 = address.toIPv4Address(&mapped);
+    if (mapped) {
+        if ((v4 >> 24) == 127)
+            return QStringLiteral("loopback");
+        return QHostAddress(v4).toString();
+    }
+    if (address.isLoopback())
+        return QStringLiteral("loopback");
+    if (address.protocol() == QAbstractSocket::IPv6Protocol) {
+        Q_IPV6ADDR bytes = address.toIPv6Address();
+        for (int i = 8; i < 16; ++i)
+            bytes[i] = 0;
+        return QHostAddress(bytes).toString() + QStringLiteral("/64");
+    }
+    return address.toString();
+}
+
 void RemoteGuard::forgetOld(std::chrono::steady_clock::time_point now)
 {
     for (auto it = m_entries.begin(); it != m_entries.end();) {
@@ -48,29 +47,28 @@ void RemoteGuard::forgetOld(std::chrono::steady_clock::time_point now)
     }
 }
 
-bool RemoteGuard::refused(const QHostAddress &address)
+bool RemoteGuard::guessing(const QString &key) const
 {
-    const auto it = m_entries.constFind(address.toString());
+    const auto it = m_entries.constFind(key);
     return it != m_entries.cend() && m_clock() < it->lockedUntil;
 }
 
-void RemoteGuard::failed(const QHostAddress &address)
+void RemoteGuard::failed(const QString &key)
 {
     const auto now = m_clock();
-    const QString key = address.toString();
     auto it = m_entries.find(key);
     if (it == m_entries.end()) {
         if (m_entries.size() >= MaxAddresses)
             forgetOld(now);
         if (m_entries.size() >= MaxAddresses) {
-            // A flood from many addresses: drop the one whose count began longest ago, never a locked one.
+            // A flood from many parties: drop the one whose count began longest ago, never a marked one.
             auto oldest = m_entries.end();
             for (auto e = m_entries.begin(); e != m_entries.end(); ++e) {
                 if (now >= e->lockedUntil && (oldest == m_entries.end() || e->first < oldest->first))
                     oldest = e;
             }
             if (oldest == m_entries.end())
-                return; // every slot holds a locked address: this one is counted when one frees up
+                return; // every slot holds a marked party: this one is counted when one frees up
             m_entries.erase(oldest);
         }
         it = m_entries.insert(key, Entry{now, {}, 0});
@@ -86,7 +84,7 @@ void RemoteGuard::failed(const QHostAddress &address)
     }
 }
 
-bool hostIsOurs(const QByteArray &host, quint16 port, bool network)
+bool hostIsOurs(const QByteArray &host, quint16 port, const OwnAddress &ownAddress)
 {
     if (host.isEmpty() || host.size() > 255)
         return false;
@@ -101,7 +99,7 @@ bool hostIsOurs(const QByteArray &host, quint16 port, bool network)
         return false;
     if (address.isLoopback())
         return true;
-    return network && QNetworkInterface::allAddresses().contains(address);
+    return ownAddress && ownAddress(address);
 }
 
 bool originMatches(const QByteArray &origin, const QByteArray &host)
