@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/CompanionLocation.h"
+#include "app/DescriptorLimit.h"
 #include "app/DiskLabels.h"
 #include "app/RealtimeKit.h"
 #include "output/FrameAssembly.h"
@@ -25,6 +26,7 @@
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/options/OlaGroup.h"
 #include "ui/pages/options/OptionsTab.h"
+#include "ui/remote/RemoteServer.h"
 #include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/widgets/CompactStyle.h"
@@ -43,6 +45,7 @@ AppShell::~AppShell() { m_ticker.stop(); }
 void AppShell::configureApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("korvanel"));
+    raiseDescriptorLimit();
     boundStyleDrawingCache();
 }
 
@@ -72,7 +75,8 @@ void AppShell::FormCreate()
     m_form.ClearAll();
     // 11. From here on frames flow.
     armOutput();
-    // 12. Settings file.
+    // 12. Settings file. The remote page's token is the user's alone, wherever the other files are.
+    m_form.remoteServer()->setTokenFile(QDir(m_dataFolder).filePath(QStringLiteral("remote-token")));
     const IniSettings settings = ReadIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"), *m_form.conveyor());
     m_olaGroup->applySettings(settings.Ola);
     // 13. The show last saved; the autosave runs from here to exit.

@@ -10,12 +10,13 @@
 #include <QWebSocket>
 #include <memory>
 
-// The whole answer to `request` (sent as given), or what came before the server closed or 3 s passed.
-inline QByteArray rawHttp(quint16 port, const QByteArray &request)
+// The whole answer to `request` (sent as given), or what came before the server closed or `ms` passed.
+inline QByteArray rawHttp(quint16 port, const QByteArray &request, int ms = 3000,
+                          const QHostAddress &to = QHostAddress::LocalHost)
 {
     QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    if (!QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::ConnectedState; }, 3000))
+    socket.connectToHost(to, port);
+    if (!QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::ConnectedState; }, ms))
         return {};
     socket.write(request);
     QByteArray answer;
@@ -29,7 +30,7 @@ inline QByteArray rawHttp(quint16 port, const QByteArray &request)
             const int length = at < 0 ? 0 : answer.mid(at + 15, answer.indexOf("\r\n", at) - at - 15).trimmed().toInt();
             return answer.size() >= head + 4 + length;
         },
-        3000));
+        ms));
     return answer;
 }
 

@@ -226,6 +226,18 @@ TEST_F(RemoteBrowser, APhonesPageMovesTheShowAndFollowsTheWindow)
     form->ScrollBarStep->setValue(1);
     EXPECT_TRUE(browser.waitFor(QStringLiteral("document.getElementById('scene').textContent === '2'")));
 
+    // The program's server off: the page greys out and says so; on again, with the same token, it is back by itself.
+    form->control<QCheckBox>("CheckBoxRemote")->setChecked(false);
+    EXPECT_TRUE(browser.waitFor(QStringLiteral("document.getElementById('live').disabled && "
+                                               "document.getElementById('link').textContent.startsWith('Нет связи')")));
+    form->ScrollBarStep->setValue(2);
+    form->control<QCheckBox>("CheckBoxRemote")->setChecked(true);
+    EXPECT_TRUE(browser.waitFor(QStringLiteral("!document.getElementById('live').disabled && "
+                                               "document.getElementById('link').className === 'on'"),
+                                10000));
+    EXPECT_TRUE(browser.waitFor(QStringLiteral("document.getElementById('scene').textContent === '3'")))
+        << "what changed meanwhile";
+
     // For a person to look at: the whole page at phone width.
     const QByteArray shots = qgetenv("KORVANEL_SHOTS");
     if (!shots.isEmpty()) {

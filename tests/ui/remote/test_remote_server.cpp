@@ -28,7 +28,7 @@ TEST_F(RemoteTest, OffUntilSwitchedOnThenTheAddressCarriesTheToken)
               QStringLiteral("http://127.0.0.1:%1/?token=%2").arg(port).arg(QString::fromLatin1(token)));
     EXPECT_FALSE(get<QLabel>("LabelRemoteQr")->pixmap().isNull());
     EXPECT_TRUE(get<QLabel>("LabelRemoteStatus")->text().startsWith(QStringLiteral("Работает")));
-    EXPECT_EQ(form->remoteGroup()->settings(), (RemoteSettings{true, port, false}));
+    EXPECT_EQ(form->remoteGroup()->settings(), (RemoteSettings{true, port, false, ""}));
     if (const QByteArray shots = qgetenv("KORVANEL_SHOTS"); !shots.isEmpty()) {
         bringToFront(form->remoteGroup());
         form->grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/options-remote.png"));
@@ -37,8 +37,9 @@ TEST_F(RemoteTest, OffUntilSwitchedOnThenTheAddressCarriesTheToken)
     const QByteArray page = httpGet(port, "/?token=" + token);
     EXPECT_EQ(statusOf(page), 200);
     EXPECT_TRUE(page.contains("<!DOCTYPE html>"));
-    EXPECT_TRUE(page.contains("Set-Cookie: korvanel_token=" + token + "; HttpOnly; SameSite=Strict"));
-    EXPECT_EQ(statusOf(httpGet(port, "/", "Cookie: korvanel_token=" + token + "\r\n")), 200);
+    // Browsers send a cookie to every port of the host: no cookie carries the token, none opens the page.
+    EXPECT_FALSE(page.toLower().contains("set-cookie"));
+    EXPECT_EQ(statusOf(httpGet(port, "/", "Cookie: korvanel_token=" + token + "\r\n")), 401);
 
     // Off again: nothing listens.
     click(get<QCheckBox>("CheckBoxRemote"));
@@ -82,10 +83,21 @@ TEST_F(RemoteTest, NoTokenAWrongOneOrOneInTheWrongPlaceGetsNothing)
     }
     EXPECT_EQ(statusOf(httpGet(port, "/?token=" + token)), 200);
 
-    // Ten wrong tokens within the minute: the address is refused even with the right one.
-    for (int i = 0; i < 10; ++i)
-        httpGet(port, "/?token=" + wrongToken(i));
-    EXPECT_EQ(statusOf(httpGet(port, "/?token=" + token)), 429);
+    // Twenty wrong tokens, as a hostile page in the phone's own browser can send: the right one still opens
+    // at once, from any loopback address, while the wrong ones are now answered late.
+    std::vector<std::unique_ptr<QTcpSocket>> guesses;
+    for (int i = 0; i < 20; ++i) {
+        guesses.push_back(std::make_unique<QTcpSocket>());
+        guesses.back()->connectToHost(QHostAddress(QStringLiteral("127.0.0.%1").arg(1 + i % 3)), port);
+        guesses.back()->write("GET /?token=" + wrongToken(i) + " HTTP/1.1\r\nHost: 127.0.0.1:" +
+                              QByteArray::number(port) + "\r\n\r\n");
+    }
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return std::all_of(guesses.begin(), guesses.end(), [](auto &g) { return g->bytesToWrite() == 0; }); },
+        3000));
+    QTest::qWait(100);
+    EXPECT_EQ(statusOf(httpGet(port, "/?token=" + token)), 200);
+    EXPECT_EQ(statusOf(httpGet(port, "/?token=" + wrongToken(99))), 429);
 }
 
 TEST_F(RemoteTest, WebSocketsNeedTheTokenTheirPathAndThePagesOrigin)
@@ -147,12 +159,14 @@ TEST_F(RemoteTest, BadMessagesFloodsAndDroppedConnectionsLeaveTheShowAndTheServe
     EXPECT_TRUE(flood.closed(10000));
     EXPECT_EQ(client.socket.state(), QAbstractSocket::ConnectedState);
 
-    // Ten megabytes of request body or header before any WebSocket: the connection is cut, nothing kept.
+    // Ten megabytes of request body or header before any WebSocket: refused, the connection cut, nothing kept.
     for (const QByteArray &request :
          {"POST /?token=" + token + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
               "\r\nContent-Length: 10485760\r\n\r\n" + QByteArray(10 * 1024 * 1024, 'x'),
-          "GET /?token=" + token + " HTTP/1.1\r\nX-Pad: " + QByteArray(10 * 1024 * 1024, 'x') + "\r\n\r\n"})
-        EXPECT_EQ(statusOf(rawHttp(port, request)), 0);
+          "GET /?token=" + token + " HTTP/1.1\r\nX-Pad: " + QByteArray(10 * 1024 * 1024, 'x') + "\r\n\r\n"}) {
+        const int status = statusOf(rawHttp(port, request));
+        EXPECT_TRUE(status == 0 || status == 405 || status == 431) << status;
+    }
 
     // A thousand connections opened and dropped, half-way through a request or a handshake.
     for (int batch = 0; batch < 20; ++batch) {
@@ -178,6 +192,7 @@ TEST_F(RemoteTest, BadMessagesFloodsAndDroppedConnectionsLeaveTheShowAndTheServe
     QTest::qWait(300);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(server().clientCount(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server().pendingCount() == 0; }, 3000)) << server().pendingCount();
     EXPECT_LE(static_cast<int>(server().findChildren<QObject *>().size()), objectsBefore + 4)
         << "what each connection left is gone";
     for (std::size_t i = 0; i < SceneMemorySize; ++i)

@@ -150,7 +150,8 @@ GateVerdict judgeRequest(const HttpHead &head, const GateRules &rules)
     if (token.size() > MaxTokenLength || !sameToken(token, rules.token))
         return refusal(403, true);
 
-    const bool close = head.body || hasConnectionOption(head.connection, "close") ||
+    // A client that asked for another protocol cannot go on with this one.
+    const bool close = head.body || !head.upgrade.isEmpty() || hasConnectionOption(head.connection, "close") ||
         (head.minorVersion == 0 && !hasConnectionOption(head.connection, "keep-alive"));
     if (path == "/") {
         if (head.method != "GET")
