@@ -32,6 +32,7 @@ TEST_F(RemoteTest, OffUntilSwitchedOnThenTheAddressCarriesTheToken)
     if (const QByteArray shots = qgetenv("KORVANEL_SHOTS"); !shots.isEmpty()) {
         bringToFront(form->remoteGroup());
         form->grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/options-remote.png"));
+        form->remoteGroup()->grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/remote-group.png"));
     }
 
     const QByteArray page = httpGet(port, "/?token=" + token);
