@@ -29,7 +29,7 @@ trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "
 pid=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name KORVANEL | head -1)
 [ -n "$window" ] || { echo "remote-flood: no window" >&2; exit 1; }
-before=$(stat -c %Y.%N "$show_folder/show.kvl" 2>/dev/null || echo none)
+before=$(stat -c %y "$show_folder/show.kvl" 2>/dev/null || echo none)
 python3 - "$port" "$count" "$pid" <<'PY'
 import os, socket, sys, time
 port, count, pid = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
@@ -91,5 +91,5 @@ PY
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --window "$window" ctrl+s 2>/dev/null || true
 sleep 2
-after=$(stat -c %Y.%N "$show_folder/show.kvl" 2>/dev/null || echo none)
+after=$(stat -c %y "$show_folder/show.kvl" 2>/dev/null || echo none)
 [ "$before" != "$after" ] && echo "Ctrl+S during the flood: the show was saved" || echo "Ctrl+S during the flood: NOT saved"
