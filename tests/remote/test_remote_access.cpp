@@ -60,12 +60,15 @@ TEST(RemoteAccess, OneMachineCountsAsOneParty)
               addressKey(QHostAddress(QStringLiteral("2001:db8:1:2:aaaa:bbbb:cccc:dddd"))));
     EXPECT_NE(addressKey(QHostAddress(QStringLiteral("2001:db8:1:2::5"))),
               addressKey(QHostAddress(QStringLiteral("2001:db8:1:3::5"))));
-    EXPECT_NE(addressKey(QHostAddress(QStringLiteral("192.0.2.7"))), addressKey(QHostAddress(QStringLiteral("192.0.2.8"))));
+    EXPECT_NE(addressKey(QHostAddress(QStringLiteral("192.0.2.7"))),
+              addressKey(QHostAddress(QStringLiteral("192.0.2.8"))));
 }
 
 TEST(RemoteAccess, HostAndOriginMustBeThePagesOwn)
 {
-    const OwnAddress own = [](const QHostAddress &address) { return address == QHostAddress(QStringLiteral("10.0.0.1")); };
+    const OwnAddress own = [](const QHostAddress &address) {
+        return address == QHostAddress(QStringLiteral("10.0.0.1"));
+    };
     EXPECT_TRUE(hostIsOurs("127.0.0.1:9080", 9080, {}));
     EXPECT_TRUE(hostIsOurs("localhost:9080", 9080, {}));
     EXPECT_TRUE(hostIsOurs("[::1]:9080", 9080, {}));
@@ -135,9 +138,10 @@ TEST(HttpGate, HeadsAreReadWithinTheirLimitsAndOnlyTheRightTokenOpens)
     // Heads that are not whole, not well formed or too large.
     EXPECT_EQ(readHttpHead("GET / HTTP/1.1\r\nHost: a", head), HeadRead::Incomplete);
     for (const QByteArray &bad :
-         {QByteArray("GET / HTTP/2.0\r\n\r\n"), QByteArray("GET  HTTP/1.1\r\n\r\n"), QByteArray("GET / HTTP/1.1\r\n\r\n"),
-          "GET / HTTP/1.1\r\n" + host + host + "\r\n", "GET / HTTP/1.1\r\n" + host + " folded\r\n\r\n",
-          "GET / HTTP/1.1\r\n" + host + "Content-Length: -1\r\n\r\n", QByteArray("GET http://a/ HTTP/1.1\r\n\r\n")})
+         {QByteArray("GET / HTTP/2.0\r\n\r\n"), QByteArray("GET  HTTP/1.1\r\n\r\n"),
+          QByteArray("GET / HTTP/1.1\r\n\r\n"), "GET / HTTP/1.1\r\n" + host + host + "\r\n",
+          "GET / HTTP/1.1\r\n" + host + " folded\r\n\r\n", "GET / HTTP/1.1\r\n" + host + "Content-Length: -1\r\n\r\n",
+          QByteArray("GET http://a/ HTTP/1.1\r\n\r\n")})
         EXPECT_EQ(readHttpHead(bad, head), HeadRead::Bad) << bad.constData();
     EXPECT_EQ(readHttpHead("GET / HTTP/1.1\r\nX: " + QByteArray(MaxHeadBytes, 'x'), head), HeadRead::TooLarge);
 }

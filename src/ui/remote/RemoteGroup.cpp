@@ -144,8 +144,8 @@ QString RemoteGroup::address() const
 {
     if (!m_server.listening())
         return {};
-    const QString host = m_bind->checkedId() == 1 && m_host->count() > 0 ? m_host->currentText()
-                                                                           : QStringLiteral("127.0.0.1");
+    const QString host =
+        m_bind->checkedId() == 1 && m_host->count() > 0 ? m_host->currentText() : QStringLiteral("127.0.0.1");
     return QStringLiteral("http://%1:%2/?token=%3")
         .arg(host)
         .arg(m_server.port())

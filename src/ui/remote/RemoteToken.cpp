@@ -71,8 +71,8 @@ bool keepRemoteToken(const QString &file, const QByteArray &token)
     if (fd < 0)
         return false;
     const QByteArray text = token + '\n';
-    const bool written = ::write(fd, text.constData(), static_cast<size_t>(text.size())) == text.size() &&
-        ::fsync(fd) == 0;
+    const bool written =
+        ::write(fd, text.constData(), static_cast<size_t>(text.size())) == text.size() && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !written || ::rename(temporary.constData(), name.constData()) != 0) {
         ::unlink(temporary.constData());
         return false;

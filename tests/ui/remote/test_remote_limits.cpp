@@ -113,13 +113,15 @@ TEST_F(RemoteTest, RefusedWebSocketsGetAStatusAndLeaveNothingInTheLog)
     switchOn();
     const QByteArray at = "127.0.0.1:" + QByteArray::number(port);
     auto upgrade = [&](const QByteArray &query, const QByteArray &origin) {
-        return rawHttp(port, "GET /ws" + query + " HTTP/1.1\r\nHost: " + at + "\r\nOrigin: " + origin +
-                                 "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
-                                 "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n");
+        return rawHttp(port,
+                       "GET /ws" + query + " HTTP/1.1\r\nHost: " + at + "\r\nOrigin: " + origin +
+                           "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
+                           "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n");
     };
     static int logged = 0;
     logged = 0;
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) { ++logged; });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) { ++logged; });
     EXPECT_EQ(statusOf(upgrade({}, "http://" + at)), 401);
     EXPECT_EQ(statusOf(upgrade("?token=" + QByteArray(40, 'f'), "http://" + at)), 403);
     for (int i = 0; i < 50; ++i)
@@ -188,13 +190,15 @@ TEST(RemoteToken, OnePairingLastsUntilANewKeyIsAskedFor)
         group.applySettings({true, port, false, ""});
         first = server.token();
         ASSERT_EQ(first.size(), 40);
-        EXPECT_EQ(QFile(file).permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser), 0)
+        EXPECT_EQ(
+            QFile(file).permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser), 0)
             << "the user's alone";
         auto *enabled = group.findChild<QCheckBox *>(QStringLiteral("CheckBoxRemote"));
         enabled->setChecked(false);
         enabled->setChecked(true);
         EXPECT_EQ(server.token(), first) << "off and on";
-        group.findChild<QSpinBox *>(QStringLiteral("SpinEditRemotePort"))->setValue(port + 1 > 65535 ? port - 1 : port + 1);
+        group.findChild<QSpinBox *>(QStringLiteral("SpinEditRemotePort"))
+            ->setValue(port + 1 > 65535 ? port - 1 : port + 1);
         EXPECT_EQ(server.token(), first) << "another port";
     }
     QByteArray second;
@@ -225,8 +229,9 @@ TEST_F(RemoteTest, TheAddressShownForTheNetworkIsTheOperatorsChoice)
 {
     for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
         if (!interface.flags().testFlag(QNetworkInterface::IsLoopBack) && interface.name() != "korvlan0")
-            GTEST_SKIP() << "runs only inside its private network (ctest RemoteAddressChoiceInAPrivateNetwork), not beside "
-                         << interface.name().toStdString();
+            GTEST_SKIP()
+                << "runs only inside its private network (ctest RemoteAddressChoiceInAPrivateNetwork), not beside "
+                << interface.name().toStdString();
     }
     if (QNetworkInterface::interfaceFromName(QStringLiteral("korvlan0")).addressEntries().size() < 2)
         GTEST_SKIP() << "runs only inside its private network (ctest RemoteAddressChoiceInAPrivateNetwork)";
@@ -241,10 +246,12 @@ TEST_F(RemoteTest, TheAddressShownForTheNetworkIsTheOperatorsChoice)
     EXPECT_TRUE(get<QLabel>("LabelRemoteAddress")->text().startsWith(QStringLiteral("http://192.0.2.10:%1/").arg(at)));
     choice->setFocus();
     QTest::keyClick(choice, Qt::Key_Down);
-    EXPECT_TRUE(get<QLabel>("LabelRemoteAddress")->text().startsWith(QStringLiteral("http://198.51.100.10:%1/").arg(at)));
+    EXPECT_TRUE(
+        get<QLabel>("LabelRemoteAddress")->text().startsWith(QStringLiteral("http://198.51.100.10:%1/").arg(at)));
     EXPECT_EQ(form->remoteGroup()->settings().Address, "198.51.100.10");
-    const QByteArray page = rawHttp(at, "GET /?token=" + server().token() + " HTTP/1.1\r\nHost: 198.51.100.10:" +
-                                            QByteArray::number(at) + "\r\n\r\n",
+    const QByteArray page = rawHttp(at,
+                                    "GET /?token=" + server().token() +
+                                        " HTTP/1.1\r\nHost: 198.51.100.10:" + QByteArray::number(at) + "\r\n\r\n",
                                     3000, QHostAddress(QStringLiteral("198.51.100.10")));
     EXPECT_EQ(statusOf(page), 200);
     // Kept through a restart of the server.

@@ -90,8 +90,8 @@ TEST_F(RemoteTest, NoTokenAWrongOneOrOneInTheWrongPlaceGetsNothing)
     for (int i = 0; i < 20; ++i) {
         guesses.push_back(std::make_unique<QTcpSocket>());
         guesses.back()->connectToHost(QHostAddress(QStringLiteral("127.0.0.%1").arg(1 + i % 3)), port);
-        guesses.back()->write("GET /?token=" + wrongToken(i) + " HTTP/1.1\r\nHost: 127.0.0.1:" +
-                              QByteArray::number(port) + "\r\n\r\n");
+        guesses.back()->write("GET /?token=" + wrongToken(i) +
+                              " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) + "\r\n\r\n");
     }
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return std::all_of(guesses.begin(), guesses.end(), [](auto &g) { return g->bytesToWrite() == 0; }); },

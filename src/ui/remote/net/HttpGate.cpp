@@ -17,7 +17,8 @@ bool tokenChar(char c)
 
 bool visible(QByteArrayView text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 0x20 && c != 0x7F; });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) > 0x20 && c != 0x7F; });
 }
 
 // Header values: visible characters, blanks and tabs, and bytes above ASCII.
@@ -98,7 +99,10 @@ bool hasConnectionOption(const QByteArray &connection, QByteArrayView option)
     return false;
 }
 
-GateVerdict refusal(int status, bool wrongToken = false) { return {GateVerdict::Serve::Refusal, status, wrongToken, true}; }
+GateVerdict refusal(int status, bool wrongToken = false)
+{
+    return {GateVerdict::Serve::Refusal, status, wrongToken, true};
+}
 
 } // namespace
 
@@ -214,8 +218,9 @@ QByteArray httpAnswer(int status, const QByteArray &contentType, const QByteArra
         break;
     }
     return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\nContent-Type: " + contentType +
-        "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nCache-Control: no-store\r\nConnection: " +
-        (close ? "close" : "keep-alive") + "\r\n" + extraHeaders + "\r\n" + body;
+        "\r\nContent-Length: " + QByteArray::number(body.size()) +
+        "\r\nCache-Control: no-store\r\nConnection: " + (close ? "close" : "keep-alive") + "\r\n" + extraHeaders +
+        "\r\n" + body;
 }
 
 } // namespace korvanel

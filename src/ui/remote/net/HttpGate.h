@@ -16,7 +16,7 @@ inline constexpr int MaxHeaderLines = 64;
 
 struct HttpHead {
     QByteArray method;
-    QByteArray target;   // as sent: path and query
+    QByteArray target;    // as sent: path and query
     int minorVersion = 1; // HTTP/1.x
     QByteArray host;
     QByteArray origin;

@@ -36,8 +36,8 @@ QByteArray refusalAnswer(int status)
 bool silent(QTcpSocket &socket)
 {
     int waiting = 0;
-    return socket.bytesAvailable() == 0 && ::ioctl(static_cast<int>(socket.socketDescriptor()), FIONREAD, &waiting) == 0 &&
-        waiting == 0;
+    return socket.bytesAvailable() == 0 &&
+        ::ioctl(static_cast<int>(socket.socketDescriptor()), FIONREAD, &waiting) == 0 && waiting == 0;
 }
 
 } // namespace
