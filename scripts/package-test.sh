@@ -50,9 +50,16 @@ for size in 16 22 24 32 48 64 128 256; do
   check "${size}px icon" test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/korvanel.png"
 done
 check "remote page module where the program looks for it" test -s "$root/usr/lib/korvanel/korvanel-remote.so"
-if [ -e "$build/bin/korvanel-ola.so" ]; then
+if [ -e "$build/lib/korvanel/korvanel-ola.so" ]; then
   check "OLA module where the program looks for it" test -s "$root/usr/lib/korvanel/korvanel-ola.so"
 fi
+# No program or module names a folder of the build or the source: none looks
+# for code there (strings also shows an RPATH or RUNPATH).
+names_no_build_folder() { strings -a "$@" >/dev/null && ! strings -a "$@" | grep -F -e "$PWD" -e "$(realpath "$build")"; }
+built=("$build/bin/korvanel" "$build/bin/korvanel-player" "$build"/lib/korvanel/*.so)
+check "built programs and modules name no build or source folder" names_no_build_folder "${built[@]}"
+check "packaged programs and modules name no build or source folder" names_no_build_folder \
+  "$root/usr/bin/korvanel" "$root/usr/bin/korvanel-player" "$root"/usr/lib/korvanel/*.so
 check "nothing outside /usr" test "$(ls "$root")" = usr
 check "nothing under /usr/local" test ! -e "$root/usr/local"
 check "the program is executable" test -x "$root/usr/bin/korvanel"

@@ -16,4 +16,4 @@ cmake --build --preset "$preset" --target soak
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-exec "build/$preset/bench/soak/soak" --seconds "$seconds" --out "build/$preset/soak-run" ${SOAK_SEED:+--seed "$SOAK_SEED"}
+exec "build/$preset/soak/soak" --seconds "$seconds" --out "build/$preset/soak-run" ${SOAK_SEED:+--seed "$SOAK_SEED"}

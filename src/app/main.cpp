@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QStandardPaths>
+#include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 #include "app/AppShell.h"
 #include "core/Engine.h"
+#include "output/OlaOutput.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/windows/HandScanForm.h"
 #include "ui/windows/StaticForm.h"
@@ -24,5 +27,13 @@ int main(int argc, char **argv)
     shell.FormCreate();
     form.show();
     form.buildEditorPagesOnceShown();
-    return app.exec();
+    const int code = app.exec();
+    // The window's closing has written the settings and the companion files.
+    // An OLA worker stuck in OLA's library may still run there: end without
+    // running static destructors under it.
+    if (const korvanel::OlaOutput *ola = shell.olaOutput(); ola != nullptr && ola->workerLeftRunning()) {
+        std::fflush(nullptr);
+        _exit(code);
+    }
+    return code;
 }

@@ -1,19 +1,91 @@
 #include "output/CompanionModule.h"
 
+#include <cstring>
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include "output/FtdiBackends.h"
 
 namespace korvanel {
 
-std::string findCompanionModule(const std::string &fileName, const std::string &builtPath)
+std::string findCompanionModule(const std::string &fileName, const std::string &programFolder)
 {
-    const std::string own = executableFolder();
-    const std::string places[] = {own.empty() ? std::string() : own + "/" + fileName,
-                                  own.empty() ? std::string() : own + "/../lib/korvanel/" + fileName, builtPath};
-    for (const std::string &place : places) {
-        if (!place.empty() && access(place.c_str(), R_OK) == 0)
+    // Relative to nothing but the program: a folder taken from the environment
+    // or the current directory would let anyone who writes there run code in it.
+    if (programFolder.empty() || programFolder.front() != '/' || fileName.find('/') != std::string::npos)
+        return {};
+    for (const std::string &place : {programFolder + "/" + fileName, programFolder + "/../lib/korvanel/" + fileName}) {
+        if (access(place.c_str(), R_OK) == 0)
             return place;
+    }
+    return {};
+}
+
+std::string findCompanionModule(const std::string &fileName)
+{
+    return findCompanionModule(fileName, executableFolder());
+}
+
+LoadedModule loadCompanionModule(const std::string &path, const ModuleWanted &wanted)
+{
+    LoadedModule result;
+    const auto loaderError = [] {
+        const char *why = dlerror();
+        return std::string(why ? why : "");
+    };
+    dlerror();
+    // Never unloaded: what a module loads with it keeps state of its own.
+    result.handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    if (result.handle == nullptr) {
+        result.loaderError = loaderError();
+        return result;
+    }
+    const auto describe = reinterpret_cast<ModuleInfoFunction>(dlsym(result.handle, ModuleInfoName));
+    const KorvanelModuleInfo *info = describe ? describe() : nullptr;
+    if (info == nullptr) {
+        result.refusal = ModuleRefusal::NoInfo;
+        return result;
+    }
+    result.interfaceVersion = info->interfaceVersion;
+    ModuleRefusal refusal = ModuleRefusal::None;
+    if (info->kind == nullptr || std::strcmp(info->kind, wanted.kind) != 0)
+        refusal = ModuleRefusal::OtherKind;
+    else if (info->interfaceVersion != wanted.interfaceVersion)
+        refusal = ModuleRefusal::OtherInterface;
+    else if (info->buildId == nullptr || std::strcmp(info->buildId, wanted.buildId) != 0)
+        refusal = ModuleRefusal::OtherBuild;
+    if (refusal != ModuleRefusal::None) {
+        result.refusal = refusal;
+        return result;
+    }
+    dlerror();
+    result.entry = dlsym(result.handle, wanted.entryName);
+    if (result.entry == nullptr) {
+        result.refusal = ModuleRefusal::NoEntry;
+        result.loaderError = loaderError();
+        return result;
+    }
+    result.refusal = ModuleRefusal::None;
+    return result;
+}
+
+std::string moduleRefusalText(const LoadedModule &module, const ModuleWanted &wanted)
+{
+    switch (module.refusal) {
+    case ModuleRefusal::None:
+        return {};
+    case ModuleRefusal::NotLoaded:
+    case ModuleRefusal::NoEntry:
+        return module.loaderError;
+    case ModuleRefusal::NoInfo:
+        return "from another version of the program (it does not describe itself), reinstall the program";
+    case ModuleRefusal::OtherKind:
+        return std::string("not a module of the kind wanted (") + wanted.kind + "), reinstall the program";
+    case ModuleRefusal::OtherInterface:
+        return "from another version of the program (interface " + std::to_string(module.interfaceVersion) +
+            ", needs " + std::to_string(wanted.interfaceVersion) + "), reinstall the program";
+    case ModuleRefusal::OtherBuild:
+        return "from another build of the program (same interface, different build), reinstall the program";
     }
     return {};
 }

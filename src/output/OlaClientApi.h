@@ -13,6 +13,11 @@
 
 namespace korvanel {
 
+// Raised by hand with every change to this header that a module built
+// before it would not follow: the program refuses a module of another.
+inline constexpr int OlaClientInterfaceVersion = 1;
+inline constexpr const char *OlaClientModuleKind = "korvanel-ola-client";
+
 inline constexpr std::size_t OlaSlotCount = 512;
 // The daemon's own port for its clients, on 127.0.0.1.
 inline constexpr std::uint16_t OlaDefaultPort = 9010;
@@ -35,10 +40,16 @@ public:
     virtual bool askPorts(std::uint16_t universe) = 0;
     // The answer to the last question once it has come; never waits.
     virtual std::optional<OlaPortAnswer> pollPorts() = 0;
+    // True once the client can never connect (its module was refused): the
+    // output is then unavailable, as in a program built without OLA.
+    virtual bool unavailable() const { return false; }
 };
 
 // The client on OLA's library, talking to 127.0.0.1:`port`; null when the
 // program was built without it (korvanel_ola).
 std::unique_ptr<OlaClientApi> makeOlaClient(std::uint16_t port = OlaDefaultPort);
+// The same from the module at modulePath, loaded at the first connect.
+std::unique_ptr<OlaClientApi> makeOlaClientFromModule(const std::string &modulePath,
+                                                      std::uint16_t port = OlaDefaultPort);
 
 } // namespace korvanel

@@ -283,11 +283,13 @@ void OlaOutput::Shared::run()
                 futexWait(wake, seen, nextAttempt - now);
                 continue;
             }
-            if (state.load(std::memory_order_relaxed) != OlaState::NoDaemon)
+            const OlaState before = state.load(std::memory_order_relaxed);
+            if (before != OlaState::NoDaemon && before != OlaState::Unavailable)
                 setState(OlaState::Connecting);
             if (!client->connect()) {
                 client->disconnect();
-                setState(OlaState::NoDaemon);
+                // A refused module says so as a program without OLA would.
+                setState(client->unavailable() ? OlaState::Unavailable : OlaState::NoDaemon);
                 nextAttempt = Clock::now() + timing.retry;
                 continue;
             }
@@ -348,10 +350,12 @@ void OlaOutput::stop()
     for (Clock::time_point now = Clock::now(); s.finished.load(std::memory_order_acquire) == 0 && now < deadline;
          now = Clock::now())
         futexWait(s.finished, 0, deadline - now);
-    if (s.finished.load(std::memory_order_acquire) != 0)
+    if (s.finished.load(std::memory_order_acquire) != 0) {
         m_worker.join();
-    else
+    } else {
         m_worker.detach(); // it holds its own share of the state
+        m_workerLeftRunning = true;
+    }
     s.setState(OlaState::Off);
 }
 

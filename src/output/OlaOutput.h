@@ -25,7 +25,7 @@
 namespace korvanel {
 
 enum class OlaState : std::uint8_t {
-    Unavailable,  // built without OLA's library
+    Unavailable,  // built without OLA's library, or its module was refused
     Off,          // switched off
     Connecting,   // the first attempt is under way
     Connected,    // frames flow
@@ -73,6 +73,10 @@ public:
     // Waits for the worker no longer than stopLimit: a worker stuck in a
     // connect to a hanging daemon is left to end on its own.
     void stop();
+    // stop() gave up on a worker stuck in OLA's library: it may still be
+    // running there while the process ends, so the program ends without
+    // running static destructors under it (_exit) once everything is saved.
+    bool workerLeftRunning() const { return m_workerLeftRunning; }
 
     // The output thread, every tick: slots 1..512 of the finished frame.
     // Never waits, allocates nothing; nothing at all while switched off.
@@ -90,6 +94,7 @@ public:
 private:
     std::shared_ptr<Shared> m_shared;
     std::thread m_worker;
+    bool m_workerLeftRunning = false;
 };
 
 } // namespace korvanel

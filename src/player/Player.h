@@ -31,6 +31,8 @@ public:
 
     // Plays until SIGTERM or SIGINT; returns the exit code.
     int run();
+    // After run(): the OLA output's worker was left stuck in OLA's library.
+    bool olaWorkerLeftRunning() const { return m_outputs.olaWorkerLeftRunning(); }
 
 private:
     using Clock = SequencerClock::Clock;

@@ -167,6 +167,7 @@ void PlayerOutputs::close()
 {
     if (m_ola) {
         m_ola->stop();
+        m_olaLeftRunning = m_ola->workerLeftRunning();
         m_ola.reset();
         m_log.info("вывод OLA закрыт");
     }

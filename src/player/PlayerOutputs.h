@@ -36,6 +36,8 @@ public:
     void sendFinalFrame(const AtomicBytes<DmxFrameSize> &frame);
     // The OLA worker sends the last frame it was given and ends, within a second.
     void close();
+    // close() left the OLA worker stuck in OLA's library (see OlaOutput::workerLeftRunning).
+    bool olaWorkerLeftRunning() const { return m_olaLeftRunning; }
 
 private:
     bool openOla();
@@ -45,6 +47,7 @@ private:
     const std::uint16_t m_universe;
     PlayerLog &m_log;
     std::unique_ptr<OlaOutput> m_ola;
+    bool m_olaLeftRunning = false;
     std::uint32_t m_olaConnects = 0;
     std::uint32_t m_olaLosses = 0;
     bool m_olaToldNoDaemon = false;

@@ -5,6 +5,7 @@
 #include <exception>
 #include <pthread.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "player/Player.h"
@@ -41,7 +42,14 @@ int main(int argc, char **argv)
     }
     try {
         Player player(command.options, log);
-        return player.run();
+        const int code = player.run();
+        // A worker stuck in OLA's library may still run there: the outputs are
+        // closed and the log written, so end without static destructors under it.
+        if (player.olaWorkerLeftRunning()) {
+            std::fflush(nullptr);
+            _exit(code);
+        }
+        return code;
     } catch (const std::exception &failure) {
         log.error(std::string("сбой: ") + failure.what());
         return 1;

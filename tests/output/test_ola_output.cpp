@@ -3,11 +3,14 @@
 // tests/ola; here ThreadSanitizer watches the hand-over between the threads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
+#include <string>
 #include <thread>
 
 #include "core/AtomicBytes.h"
+#include "output/OlaClientApi.h"
 #include "output/OlaOutput.h"
 #include "support/FakeOlaClient.h"
 
@@ -263,13 +266,56 @@ TEST_F(OlaWorker, StopSendsTheLastFrameHoldsTheConnectionAndNeverWaitsLongerThan
         return !hung->connectTimes.empty();
     }));
     EXPECT_EQ(stuck->status().state, OlaState::Connecting);
+    EXPECT_FALSE(output->workerLeftRunning());
     const auto stopAt = Clock::now();
-    stuck.reset();
+    stuck->stop();
     EXPECT_LT(Clock::now() - stopAt, 600ms);
+    EXPECT_TRUE(stuck->workerLeftRunning()) << "the program must end without static destructors";
+    stuck.reset();
     // Once the connect returns, the worker left behind ends and frees its client.
     hung->release(&FakeDaemon::hangConnect);
     EXPECT_TRUE(waitFor([&] {
         std::lock_guard guard(hung->lock);
         return hung->clientGone;
     }));
+}
+
+// A korvanel-ola.so of another version or build beside a newer program: refused
+// before anything of it is called (its entry aborts), said once on standard
+// error, and the output says it is unavailable, as without the module.
+TEST(OlaModule, AModuleOfAnotherVersionOrBuildIsRefusedOnceAndTheOutputRunsOnWithoutIt)
+{
+    struct Case {
+        const char *file;
+        std::string why;
+    };
+    const Case cases[] = {
+        {"fake_ola_old_interface.so", "(interface 0, needs " + std::to_string(OlaClientInterfaceVersion) + ")"},
+        {"fake_module_no_info.so", "it does not describe itself"},
+        {"fake_ola_other_build.so", "from another build of the program"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = std::string(FAKE_MODULES_FOLDER) + "/" + c.file;
+        std::unique_ptr<OlaClientApi> client = makeOlaClientFromModule(path);
+        if (!client)
+            GTEST_SKIP() << "built without OLA's library";
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(client->connect());
+        EXPECT_FALSE(client->connect());
+        EXPECT_TRUE(client->unavailable());
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(said.find("korvanel: OLA module " + path + ": "), 0u) << said;
+        EXPECT_NE(said.find(c.why), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "once, not on every retry: " << said;
+
+        OlaOutput output(makeOlaClientFromModule(path));
+        testing::internal::CaptureStderr();
+        output.start();
+        output.setEnabled(true);
+        EXPECT_TRUE(waitFor([&] { return output.status().state == OlaState::Unavailable; }));
+        output.stop();
+        EXPECT_FALSE(output.workerLeftRunning());
+        testing::internal::GetCapturedStderr();
+    }
 }

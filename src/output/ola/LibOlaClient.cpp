@@ -14,6 +14,7 @@
 #include <ola/network/SocketAddress.h>
 #include <ola/network/TCPSocket.h>
 
+#include "output/CompanionModule.h"
 #include "output/OlaClientApi.h"
 
 namespace korvanel {
@@ -125,4 +126,12 @@ private:
 extern "C" __attribute__((visibility("default"))) korvanel::OlaClientApi *korvanel_make_ola_client(std::uint16_t port)
 {
     return new korvanel::LibOlaClient(port);
+}
+
+// What the module is, asked before anything else of it (output/CompanionModule.h).
+extern "C" __attribute__((visibility("default"))) const KorvanelModuleInfo *korvanel_module_info()
+{
+    static const KorvanelModuleInfo info{korvanel::OlaClientModuleKind, korvanel::OlaClientInterfaceVersion,
+                                         KORVANEL_OLA_MODULE_BUILD_ID};
+    return &info;
 }

@@ -6,4 +6,6 @@ namespace korvanel {
 
 std::unique_ptr<OlaClientApi> makeOlaClient(std::uint16_t) { return nullptr; }
 
+std::unique_ptr<OlaClientApi> makeOlaClientFromModule(const std::string &, std::uint16_t) { return nullptr; }
+
 } // namespace korvanel

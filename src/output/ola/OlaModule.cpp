@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <dlfcn.h>
+#include <memory>
 #include <string>
 
 #include "output/CompanionModule.h"
@@ -16,6 +17,8 @@ namespace {
 
 constexpr const char *ModuleName = "korvanel-ola.so";
 using MakeClient = OlaClientApi *(*)(std::uint16_t port);
+constexpr ModuleWanted Wanted{OlaClientModuleKind, OlaClientInterfaceVersion, KORVANEL_OLA_MODULE_BUILD_ID,
+                              "korvanel_make_ola_client"};
 
 class ModuleOlaClient final : public OlaClientApi {
 public:
@@ -43,6 +46,7 @@ public:
         // Not connected yet: the question failed, as the library's client says.
         return m_client ? m_client->pollPorts() : std::optional<OlaPortAnswer>(OlaPortAnswer{});
     }
+    bool unavailable() const override { return m_failed; }
 
 private:
     bool load()
@@ -51,12 +55,14 @@ private:
             return true;
         if (m_failed)
             return false;
-        // Never unloaded: OLA's libraries keep state that outlives any one client.
-        m_module = dlopen(m_path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
-        auto make = m_module ? reinterpret_cast<MakeClient>(dlsym(m_module, "korvanel_make_ola_client")) : nullptr;
+        // Stays loaded: OLA's libraries keep state that outlives any one client.
+        const LoadedModule module = loadCompanionModule(m_path, Wanted);
+        m_module = module.handle;
+        const auto make = reinterpret_cast<MakeClient>(module.entry);
         if (!make) {
             // Once: the worker retries the connection every few seconds.
-            std::fprintf(stderr, "korvanel: OLA module %s: %s\n", m_path.c_str(), dlerror());
+            std::fprintf(stderr, "korvanel: OLA module %s: %s\n", m_path.c_str(),
+                         moduleRefusalText(module, Wanted).c_str());
             m_failed = true;
             return false;
         }
@@ -76,10 +82,15 @@ private:
 std::unique_ptr<OlaClientApi> makeOlaClient(std::uint16_t port)
 {
     // Without the module there is no client, as in a program built without OLA.
-    std::string path = findCompanionModule(ModuleName, KORVANEL_OLA_MODULE_BUILT);
+    std::string path = findCompanionModule(ModuleName);
     if (path.empty())
         return nullptr;
-    return std::make_unique<ModuleOlaClient>(std::move(path), port);
+    return makeOlaClientFromModule(path, port);
+}
+
+std::unique_ptr<OlaClientApi> makeOlaClientFromModule(const std::string &modulePath, std::uint16_t port)
+{
+    return std::make_unique<ModuleOlaClient>(modulePath, port);
 }
 
 } // namespace korvanel

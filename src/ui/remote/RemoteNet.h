@@ -77,5 +77,9 @@ public:
 // The module's one entry point; page is the page it serves.
 using MakeRemoteNet = RemoteNet *(*)(RemoteNet::Events &events, const QByteArray &page);
 inline constexpr const char *MakeRemoteNetName = "korvanel_make_remote_net";
+// What the module says of itself (output/CompanionModule.h). Raised by hand
+// with every change to this header that a module built before it would not follow.
+inline constexpr int RemoteNetInterfaceVersion = 1;
+inline constexpr const char *RemoteNetModuleKind = "korvanel-remote-net";
 
 } // namespace korvanel

@@ -27,16 +27,32 @@ QString RemoteServer::load()
 {
     if (m_net)
         return {};
-    const QString path = !m_modulePath.isEmpty()
-        ? m_modulePath
-        : QString::fromStdString(findCompanionModule(ModuleName, KORVANEL_REMOTE_MODULE_BUILT));
+    const QString path =
+        !m_modulePath.isEmpty() ? m_modulePath : QString::fromStdString(findCompanionModule(ModuleName));
     if (path.isEmpty())
         return tr("нет файла %1 рядом с программой, переустановите её").arg(QLatin1String(ModuleName));
-    // Never unloaded: Qt's network modules keep state of their own once loaded.
-    void *module = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
-    const auto make = module ? reinterpret_cast<MakeRemoteNet>(dlsym(module, MakeRemoteNetName)) : nullptr;
-    if (make == nullptr)
-        return tr("%1 не загружается: %2").arg(path, QString::fromLocal8Bit(dlerror()));
+    static constexpr ModuleWanted Wanted{RemoteNetModuleKind, RemoteNetInterfaceVersion,
+                                         KORVANEL_REMOTE_MODULE_BUILD_ID, MakeRemoteNetName};
+    const LoadedModule module = loadCompanionModule(QFile::encodeName(path).toStdString(), Wanted);
+    const QString name = path.section(QLatin1Char('/'), -1);
+    switch (module.refusal) {
+    case ModuleRefusal::None:
+        break;
+    case ModuleRefusal::NotLoaded:
+    case ModuleRefusal::NoEntry:
+        return tr("%1 не загружается: %2").arg(path, QString::fromLocal8Bit(module.loaderError.c_str()));
+    case ModuleRefusal::NoInfo:
+    case ModuleRefusal::OtherKind:
+        return tr("%1 от другой версии программы (модуль не описывает себя), переустановите программу").arg(name);
+    case ModuleRefusal::OtherInterface:
+        return tr("%1 от другой версии программы (интерфейс %2, нужен %3), переустановите программу")
+            .arg(name)
+            .arg(module.interfaceVersion)
+            .arg(RemoteNetInterfaceVersion);
+    case ModuleRefusal::OtherBuild:
+        return tr("%1 от другой сборки программы, переустановите программу").arg(name);
+    }
+    const auto make = reinterpret_cast<MakeRemoteNet>(module.entry);
     QFile page(pagePath());
     m_net.reset(make(*this, page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray()));
     m_net->setHeartbeat(m_pingMs, m_silenceMs);

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "core/Engine.h"
@@ -225,6 +226,27 @@ TEST_F(RemoteTest, APortInUseIsSaidOnTheOptionsPageAndTheProgramRunsOn)
     EXPECT_TRUE(status.startsWith(QStringLiteral("Пульт не запущен: /nonexistent/korvanel-remote.so не загружается")))
         << status.toStdString();
     EXPECT_EQ(group.address(), "");
+
+    // A module of another version is refused before anything of it is called (its entry aborts).
+    const QString fakes = QStringLiteral(FAKE_MODULES_FOLDER);
+    const std::pair<const char *, QString> others[] = {
+        {"fake_remote_old_interface.so",
+         QStringLiteral("Пульт не запущен: fake_remote_old_interface.so от другой версии программы (интерфейс 0, "
+                        "нужен %1), переустановите программу")
+             .arg(RemoteNetInterfaceVersion)},
+        {"fake_module_no_info.so",
+         QStringLiteral("Пульт не запущен: fake_module_no_info.so от другой версии "
+                        "программы (модуль не описывает себя), переустановите программу")},
+    };
+    for (const auto &[file, said] : others) {
+        RemoteServer old(nullptr, fakes + QLatin1Char('/') + QLatin1String(file));
+        RemoteGroup oldGroup(old);
+        oldGroup.findChild<QCheckBox *>(QStringLiteral("CheckBoxRemote"))->setChecked(true);
+        EXPECT_FALSE(old.listening());
+        EXPECT_EQ(oldGroup.findChild<QLabel *>(QStringLiteral("LabelRemoteStatus"))->text(), said);
+    }
+    // The window's own server ran on through all of it.
+    EXPECT_TRUE(server().listening());
 }
 
 TEST_F(RemoteTest, AClientThatVanishesMidMessageIsDroppedAndTheOthersGoOn)
