@@ -284,12 +284,11 @@ void OlaOutput::Shared::run()
                 continue;
             }
             const OlaState before = state.load(std::memory_order_relaxed);
-            if (before != OlaState::NoDaemon && before != OlaState::Unavailable)
+            if (before != OlaState::NoDaemon && before != OlaState::Refused)
                 setState(OlaState::Connecting);
             if (!client->connect()) {
                 client->disconnect();
-                // A refused module says so as a program without OLA would.
-                setState(client->unavailable() ? OlaState::Unavailable : OlaState::NoDaemon);
+                setState(client->unavailable() ? OlaState::Refused : OlaState::NoDaemon);
                 nextAttempt = Clock::now() + timing.retry;
                 continue;
             }

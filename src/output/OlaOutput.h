@@ -25,12 +25,13 @@
 namespace korvanel {
 
 enum class OlaState : std::uint8_t {
-    Unavailable,  // built without OLA's library, or its module was refused
+    Unavailable,  // built without OLA's library
     Off,          // switched off
     Connecting,   // the first attempt is under way
     Connected,    // frames flow
     NoDaemon,     // no daemon to connect to, or it went away; tried again once a second
     NotAnswering, // connected, but the daemon answers no question: stopped or overloaded
+    Refused,      // the client's module does not load, or is of another version of the program
 };
 
 enum class OlaPorts : std::uint8_t { Unknown, Present, None };

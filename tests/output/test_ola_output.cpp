@@ -313,7 +313,7 @@ TEST(OlaModule, AModuleOfAnotherVersionOrBuildIsRefusedOnceAndTheOutputRunsOnWit
         testing::internal::CaptureStderr();
         output.start();
         output.setEnabled(true);
-        EXPECT_TRUE(waitFor([&] { return output.status().state == OlaState::Unavailable; }));
+        EXPECT_TRUE(waitFor([&] { return output.status().state == OlaState::Refused; }));
         output.stop();
         EXPECT_FALSE(output.workerLeftRunning());
         testing::internal::GetCapturedStderr();

@@ -76,6 +76,9 @@ QString OlaGroup::statusText(const OlaStatus &status)
     switch (status.state) {
     case OlaState::Unavailable:
         return tr("Программа собрана без библиотеки OLA (libola): вывод в OLA недоступен");
+    case OlaState::Refused:
+        return tr("Модуль korvanel-ola.so не загружается или он от другой версии программы: вывод в OLA "
+                  "недоступен, переустановите программу");
     case OlaState::Off:
         return tr("Вывод в OLA выключен");
     case OlaState::Connecting:
