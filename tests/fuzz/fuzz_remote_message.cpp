@@ -3,6 +3,7 @@
 // show out of bounds.
 
 #include "FuzzSupport.h"
+#include "core/Engine.h"
 #include "core/ShowLayout.h"
 #include "ui/remote/RemoteProtocol.h"
 
