@@ -230,6 +230,13 @@ TEST_F(RemoteBrowser, APhonesPageMovesTheShowAndFollowsTheWindow)
     form->control<QCheckBox>("CheckBoxRemote")->setChecked(false);
     EXPECT_TRUE(browser.waitFor(QStringLiteral("document.getElementById('live').disabled && "
                                                "document.getElementById('link').textContent.startsWith('Нет связи')")));
+    const QByteArray shots = qgetenv("KORVANEL_SHOTS");
+    if (!shots.isEmpty()) {
+        QFile file(QString::fromLocal8Bit(shots) + QStringLiteral("/remote-page-offline.png"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QByteArray::fromBase64(
+                browser.call(QStringLiteral("Page.captureScreenshot"))[QStringLiteral("data")].toString().toLatin1()));
+    }
     form->ScrollBarStep->setValue(2);
     form->control<QCheckBox>("CheckBoxRemote")->setChecked(true);
     EXPECT_TRUE(browser.waitFor(QStringLiteral("!document.getElementById('live').disabled && "
@@ -239,7 +246,6 @@ TEST_F(RemoteBrowser, APhonesPageMovesTheShowAndFollowsTheWindow)
         << "what changed meanwhile";
 
     // For a person to look at: the whole page at phone width.
-    const QByteArray shots = qgetenv("KORVANEL_SHOTS");
     if (!shots.isEmpty()) {
         const int height = browser.eval(QStringLiteral("document.documentElement.scrollHeight")).toInt();
         browser.call(QStringLiteral("Emulation.setDeviceMetricsOverride"),
