@@ -17,6 +17,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "control/ControlLayer.h"
 #include "core/Engine.h"
 #include "ui/mainwindow/ChannelColorCommands.h"
 #include "ui/mainwindow/KeyboardControl.h"
@@ -25,6 +26,7 @@
 #include "ui/mainwindow/MouseWheel.h"
 #include "ui/mainwindow/SceneCommands.h"
 #include "ui/mainwindow/ShowFileCommands.h"
+#include "ui/mainwindow/WindowActions.h"
 #include "ui/pages/beam/BeamEditorPanel.h"
 #include "ui/pages/beam/BeamEditorTab.h"
 #include "ui/pages/coder/CoderTab.h"
@@ -53,6 +55,7 @@
 #include "ui/rightcolumn/RateModeGroup.h"
 #include "ui/rightcolumn/SequencerControl.h"
 #include "ui/rightcolumn/SequencerTab.h"
+#include "ui/rightcolumn/StaticPicturesGroup.h"
 #include "ui/widgets/CompactStyle.h"
 #include "ui/widgets/Controls.h"
 #include "ui/windows/AboutForm.h"
@@ -152,15 +155,18 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_channelColorCommands = new ChannelColorCommands(*this, *m_menu, *m_faderPage, options);
     m_liveDisplay = new LiveDisplay(*this, *m_faderTab, *m_faderPage, *control<QToolButton>("SpeedButtonStop"));
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
-    m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_conveyorControl, *m_sequencerControl,
-                                     *control<QLabel>("LabelKeySp"));
+    m_control = std::make_unique<ControlLayer>(m_engine);
+    m_actions = std::make_unique<WindowActions>(*m_sequencerControl, *m_conveyorControl, *CheckBoxBlackOut);
+    m_control->setActions(*m_actions);
+    m_settings->pictures()->attach(*m_control);
+    m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *control<QLabel>("LabelKeySp"));
     // The remote page: off until the operator or the settings file switch it on.
     m_remoteServer = new RemoteServer(this);
     m_remoteGroup = new RemoteGroup(*m_remoteServer, &options);
     options.addGroup(m_remoteGroup);
     onClosing(m_remoteServer, [this] { m_remoteServer->stop(); });
-    m_remoteSurface = new RemoteSurface(*this, *m_remoteServer, *m_sequencerControl, *m_sequencer, *m_settings,
-                                        *m_conveyor, *m_conveyorControl, *m_faderPage, *m_faderTab);
+    m_remoteSurface = new RemoteSurface(*this, *m_remoteServer, *m_control, *m_sequencer, *m_settings, *m_conveyor,
+                                        *m_conveyorControl, *m_faderPage, *m_faderTab);
 
     // Nothing reaches an editor page before a page change shows it: that change builds them first.
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::buildEditorPages);
@@ -174,6 +180,13 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     resize(895, 658);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+TBaseForm::~TBaseForm()
+{
+    // The keyboard's filter still sees events while the window's children go; the layer it commands goes first.
+    delete m_keyboard;
+    m_keyboard = nullptr;
 }
 
 void TBaseForm::buildEditorPagesOnceShown()

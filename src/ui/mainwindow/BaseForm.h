@@ -37,7 +37,9 @@ class RateControls;
 class LiveDisplay;
 class NameBlockCopyGroup;
 class WindowColorGroup;
+class ControlLayer;
 class KeyboardControl;
+class WindowActions;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
@@ -60,6 +62,7 @@ public:
     // so that the first window is shown sooner; a change to any page builds them first.
     enum class Build { Complete, EditorPagesLater };
     explicit TBaseForm(korvanel::Engine &engine, QWidget *parent = nullptr, Build build = Build::Complete);
+    ~TBaseForm() override;
 
     // Builds the graph, beam and copy pages' contents; once.
     void buildEditorPages();
@@ -109,6 +112,8 @@ public:
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::ConveyorControl *conveyorControl() const { return m_conveyorControl; }
     korvanel::KeyboardControl *keyboard() const { return m_keyboard; }
+    // Every input's commands go here.
+    korvanel::ControlLayer &controlLayer() const { return *m_control; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
     korvanel::ShowFileCommands *showFiles() const { return m_showFiles; }
     korvanel::FaderPage *faderPage() const { return m_faderPage; }
@@ -188,6 +193,8 @@ private:
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::ConveyorControl *m_conveyorControl = nullptr;
     korvanel::KeyboardControl *m_keyboard = nullptr;
+    std::unique_ptr<korvanel::ControlLayer> m_control;
+    std::unique_ptr<korvanel::WindowActions> m_actions;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;
     korvanel::ShowFileCommands *m_showFiles = nullptr;
     korvanel::FaderPage *m_faderPage = nullptr;

@@ -8,13 +8,10 @@
 #include <QLineEdit>
 #include <QWindow>
 
-#include "core/Engine.h"
+#include "control/ControlLayer.h"
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
-#include "ui/rightcolumn/ConveyorControl.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
-#include "ui/rightcolumn/SequencerControl.h"
-#include "ui/rightcolumn/StaticPicturesGroup.h"
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
@@ -42,16 +39,14 @@ bool isTextEditingKey(const QKeyEvent &event)
 } // namespace
 
 KeyboardControl::KeyboardControl(WindowServices &window, ChannelSettingsGroup &settings, ConveyorGroup &conveyor,
-                                 ConveyorControl &conveyorControl, SequencerControl &sequencer, QLabel &keyLabel)
-    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_sequencer(sequencer),
-      m_conveyorControl(conveyorControl), m_pictures(settings.pictures()),
+                                 ControlLayer &control, QLabel &keyLabel)
+    : QObject(&window.mainWindow()), m_mainWindow(window.mainWindow()), m_control(control),
       m_flashOn(namedChild<QCheckBox>(settings, "CheckBoxFlashOn")),
-      m_blackOut(namedChild<QCheckBox>(settings, "CheckBoxBlackOut")),
       m_conveyorKeys(namedChild<QCheckBox>(conveyor, "CheckBoxKeyKonveyr")), m_label(&keyLabel),
       m_native(nativeKeysOfPlatform())
 {
     setObjectName(QStringLiteral("KeyboardControl"));
-    Q_ASSERT(m_pictures && m_conveyorKeys && m_label);
+    Q_ASSERT(m_flashOn && m_conveyorKeys && m_label);
     connect(m_flashOn, &QCheckBox::toggled, this, &KeyboardControl::CheckBoxFlashOnClick);
     CheckBoxFlashOnClick(m_flashOn->isChecked());
     // Key events reach the window's native window before any of its
@@ -155,38 +150,48 @@ bool KeyboardControl::keyEvent(QKeyEvent &event)
 void KeyboardControl::FormKeyDown(std::uint16_t key, bool autoRepeat)
 {
     m_label->setText(QStringLiteral("NomberKey is ") + QString::number(key));
-    run(m_keys.keyDown(key, conveyorKeysOn(), autoRepeat), true);
+    run(m_keys.keyDown(key, conveyorKeysOn(), autoRepeat));
 }
 
-void KeyboardControl::FormKeyUp(std::uint16_t key) { run(m_keys.keyUp(key), false); }
+namespace {
+const Source Keys{SourceKind::Keyboard, 0};
+}
+
+void KeyboardControl::FormKeyUp(std::uint16_t key)
+{
+    // A picture key let go while Ctrl is held latches its picture.
+    const KeyCommand down = liveKey(key, false);
+    const bool wasHeld = m_keys.held(key);
+    const bool latch = m_keys.CtrlHeld();
+    static_cast<void>(m_keys.keyUp(key));
+    if (down.action == KeyAction::Picture && wasHeld)
+        m_control.apply({Keys, command::Picture{down.index, false, latch}});
+}
 
 void KeyboardControl::releaseHeldKeys()
 {
-    const std::uint16_t off = m_keys.releaseAll();
-    for (std::size_t k = 0; k < StaticPictureCount; ++k) {
-        if (off & (1u << k))
-            m_pictures->picture(k)->setChecked(false);
-    }
+    // The key-ups go elsewhere: nothing the keys held stays on, not even under Ctrl.
+    static_cast<void>(m_keys.releaseAll());
+    m_control.sourceGone(Keys);
 }
 
-void KeyboardControl::run(const KeyCommand &command, bool down)
+void KeyboardControl::run(const KeyCommand &command)
 {
     switch (command.action) {
     case KeyAction::Picture:
-        m_pictures->picture(static_cast<std::size_t>(command.index))->setChecked(down);
+        m_control.apply({Keys, command::Picture{command.index, true, false}});
         break;
     case KeyAction::Blackout:
-        m_blackOut->toggle();
-        store(m_window.engine().PlayMode, 0);
+        m_control.apply({Keys, command::BlackoutToggle{}});
         break;
     case KeyAction::Play:
-        m_sequencer.ModePlay();
+        m_control.apply({Keys, command::Play{}});
         break;
     case KeyAction::Stop:
-        m_sequencer.ModeStop();
+        m_control.apply({Keys, command::Stop{}});
         break;
     case KeyAction::Conveyor:
-        m_conveyorControl.SpeedButtonJob(command.index);
+        m_control.apply({Keys, command::ConveyorSlot{command.index}});
         break;
     case KeyAction::None:
     case KeyAction::Ctrl:

@@ -20,17 +20,16 @@ namespace korvanel {
 class WindowServices;
 
 class ChannelSettingsGroup;
-class ConveyorControl;
+class ControlLayer;
 class ConveyorGroup;
-class SequencerControl;
-class StaticPicturesGroup;
 
 class KeyboardControl : public QObject {
     Q_OBJECT
 public:
     // keyLabel: the options page's read-out of the last key.
+    // The keys' commands go to control.
     KeyboardControl(WindowServices &window, ChannelSettingsGroup &settings, ConveyorGroup &conveyor,
-                    ConveyorControl &conveyorControl, SequencerControl &sequencer, QLabel &keyLabel);
+                    ControlLayer &control, QLabel &keyLabel);
 
     bool keyPreview() const { return m_preview; }
     const LiveKeyboard &keys() const { return m_keys; }
@@ -53,16 +52,12 @@ private:
     bool focusedFieldTakes(const QKeyEvent &event) const;
     bool commandOverField(const QObject *watched, const QKeyEvent &event) const;
     bool conveyorKeysOn() const;
-    void run(const KeyCommand &command, bool down);
+    void run(const KeyCommand &command);
 
-    WindowServices &m_window;
-    // Kept apart from m_window: the filter still sees events while the window is being destroyed.
+    // Kept as a widget: the filter still sees events while the window is being destroyed.
     QWidget &m_mainWindow;
-    SequencerControl &m_sequencer;
-    ConveyorControl &m_conveyorControl;
-    StaticPicturesGroup *m_pictures;
+    ControlLayer &m_control;
     QCheckBox *m_flashOn;
-    QCheckBox *m_blackOut;
     QCheckBox *m_conveyorKeys;
     QLabel *m_label;
     LiveKeyboard m_keys;

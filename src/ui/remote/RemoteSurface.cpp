@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "control/ControlLayer.h"
 #include "core/Engine.h"
 #include "playback/HandScan.h"
 #include "ui/mainwindow/WindowServices.h"
@@ -21,7 +22,6 @@
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/rightcolumn/ConveyorControl.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
-#include "ui/rightcolumn/SequencerControl.h"
 #include "ui/rightcolumn/SequencerTab.h"
 #include "ui/rightcolumn/StaticPicturesGroup.h"
 #include "ui/widgets/Controls.h"
@@ -31,6 +31,8 @@ namespace korvanel {
 namespace {
 
 QByteArray compact(const QJsonObject &object) { return QJsonDocument(object).toJson(QJsonDocument::Compact); }
+
+Source phone(quint64 client) { return {SourceKind::Phone, client}; }
 
 // A control the operator could not move now (locked while playing) is not moved from the page either.
 bool movable(const QWidget *control) { return control != nullptr && control->isEnabled(); }
@@ -43,10 +45,10 @@ void setIfMovable(QScrollBar *bar, int value)
 
 } // namespace
 
-RemoteSurface::RemoteSurface(WindowServices &window, RemoteServer &server, SequencerControl &sequencer,
-                             SequencerTab &tab, ChannelSettingsGroup &settings, ConveyorGroup &conveyor,
-                             ConveyorControl &conveyorControl, FaderPage &faders, FaderTab &faderTab)
-    : QObject(&server), m_window(window), m_server(server), m_sequencer(sequencer), m_tab(tab), m_settings(settings),
+RemoteSurface::RemoteSurface(WindowServices &window, RemoteServer &server, ControlLayer &control, SequencerTab &tab,
+                             ChannelSettingsGroup &settings, ConveyorGroup &conveyor, ConveyorControl &conveyorControl,
+                             FaderPage &faders, FaderTab &faderTab)
+    : QObject(&server), m_window(window), m_server(server), m_control(control), m_tab(tab), m_settings(settings),
       m_conveyor(conveyor), m_conveyorControl(conveyorControl), m_faders(faders), m_faderTab(faderTab)
 {
     setObjectName(QStringLiteral("RemoteSurface"));
@@ -61,7 +63,7 @@ RemoteSurface::RemoteSurface(WindowServices &window, RemoteServer &server, Seque
 
 void RemoteSurface::joined(quint64 client)
 {
-    m_clients[client] = Client{false, {}, m_now()};
+    m_clients[client] = Client{false, m_now()};
     // The newcomer gets the whole surface at once; the others only what changes.
     m_server.send(client, showState());
     m_server.send(client, slotsState());
@@ -75,7 +77,8 @@ void RemoteSurface::left(quint64 client)
     const auto it = m_clients.find(client);
     if (it == m_clients.end())
         return;
-    release(it->second);
+    // Its held picture buttons will send no release: they go off, as held keys do when the window loses the keyboard.
+    m_control.sourceGone(phone(client));
     m_clients.erase(it);
     if (m_clients.empty()) {
         m_timer.stop();
@@ -83,40 +86,20 @@ void RemoteSurface::left(quint64 client)
     }
 }
 
-void RemoteSurface::release(Client &client)
-{
-    // Its held picture buttons will send no release: they go off, as held keys do when the window loses the keyboard.
-    StaticPicturesGroup &pictures = *m_settings.pictures();
-    for (std::size_t k = 0; k < StaticPictureCount; ++k) {
-        if (client.held.test(k))
-            pictures.picture(k)->setChecked(false);
-    }
-    client.held.reset();
-}
-
 void RemoteSurface::expireHolds()
 {
     // A phone that left the network says nothing; its socket would take many seconds to time out.
     const qint64 now = m_now();
-    for (auto &entry : m_clients) {
-        if (entry.second.held.any() && now - entry.second.renewed > HoldLeaseMs)
-            release(entry.second);
+    for (const auto &[id, client] : m_clients) {
+        if (now - client.renewed > HoldLeaseMs)
+            m_control.sourceGone(phone(id));
     }
 }
 
-void RemoteSurface::picture(Client &client, int n, bool down)
+void RemoteSurface::picture(quint64 id, const Client &client, int n, bool down)
 {
-    const auto k = static_cast<std::size_t>(n - 1);
-    QCheckBox *box = m_settings.pictures()->picture(k);
     // As with the keys: held is on; let go, it goes off unless the latch is on.
-    if (down) {
-        client.held.set(k);
-        box->setChecked(true);
-    } else if (client.held.test(k)) {
-        client.held.reset(k);
-        if (!client.latch)
-            box->setChecked(false);
-    }
+    m_control.apply({phone(id), command::Picture{n - 1, down, client.latch}});
 }
 
 namespace {
@@ -163,10 +146,10 @@ void RemoteSurface::apply(quint64 clientId, const RemoteCommand &command)
     using Kind = RemoteCommand::Kind;
     switch (command.kind) {
     case Kind::Play:
-        m_sequencer.ModePlay();
+        m_control.apply({phone(clientId), command::Play{}});
         break;
     case Kind::Stop:
-        m_sequencer.ModeStop();
+        m_control.apply({phone(clientId), command::Stop{}});
         break;
     case Kind::Tempo:
         setIfMovable(namedChild<QScrollBar>(m_tab, "ScrollBarTemp"), command.a);
@@ -177,18 +160,18 @@ void RemoteSurface::apply(quint64 clientId, const RemoteCommand &command)
         break;
     }
     case Kind::Blackout:
-        if (auto *box = namedChild<QCheckBox>(m_settings, "CheckBoxBlackOut"); movable(box))
-            box->setChecked(command.a != 0);
+        if (movable(namedChild<QCheckBox>(m_settings, "CheckBoxBlackOut")))
+            m_control.apply({phone(clientId), command::Blackout{command.a != 0}});
         break;
     case Kind::Picture:
-        picture(client->second, command.a, command.b != 0);
+        picture(clientId, client->second, command.a, command.b != 0);
         break;
     case Kind::Latch:
         client->second.latch = command.a != 0;
         break;
     case Kind::Slot:
         if (movable(m_conveyor.slotButton(command.a)))
-            m_conveyorControl.SpeedButtonJob(command.a);
+            m_control.apply({phone(clientId), command::ConveyorSlot{command.a}});
         break;
     case Kind::Fader:
         if (const int k = row(command.a))
@@ -219,10 +202,10 @@ QByteArray RemoteSurface::showState() const
     const auto *step = namedChild<QScrollBar>(m_tab, "ScrollBarStep");
     QJsonArray pictures;
     QJsonArray captions;
+    const ShowState state = m_control.state();
     for (std::size_t k = 0; k < StaticPictureCount; ++k) {
-        const QCheckBox *box = m_settings.pictures()->picture(k);
-        pictures.append(box->isChecked());
-        captions.append(box->text());
+        pictures.append(((state.pictures >> k) & 1u) != 0);
+        captions.append(m_settings.pictures()->picture(k)->text());
     }
     return compact({
         {QStringLiteral("t"), QStringLiteral("show")},

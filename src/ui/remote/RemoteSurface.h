@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
-#include <bitset>
 #include <functional>
 #include <map>
 
@@ -20,12 +19,12 @@ namespace korvanel {
 
 class WindowServices;
 class ChannelSettingsGroup;
+class ControlLayer;
 class ConveyorControl;
 class ConveyorGroup;
 class FaderPage;
 class FaderTab;
 class RemoteServer;
-class SequencerControl;
 class SequencerTab;
 
 class RemoteSurface : public QObject {
@@ -38,7 +37,7 @@ public:
     // A page that hears nothing for a while takes its connection for lost: it hears at least this often.
     static constexpr int AliveMs = 1000;
 
-    RemoteSurface(WindowServices &window, RemoteServer &server, SequencerControl &sequencer, SequencerTab &tab,
+    RemoteSurface(WindowServices &window, RemoteServer &server, ControlLayer &control, SequencerTab &tab,
                   ChannelSettingsGroup &settings, ConveyorGroup &conveyor, ConveyorControl &conveyorControl,
                   FaderPage &faders, FaderTab &faderTab);
 
@@ -63,18 +62,16 @@ public slots:
 private:
     struct Client {
         bool latch = false;
-        std::bitset<StaticPictureCount> held;
         qint64 renewed = 0; // ms of the clock
     };
-    void release(Client &client);
     void joined(quint64 client);
     void left(quint64 client);
-    void picture(Client &client, int n, bool down);
+    void picture(quint64 id, const Client &client, int n, bool down);
     void pad(int x, int y, bool down);
 
     WindowServices &m_window;
     RemoteServer &m_server;
-    SequencerControl &m_sequencer;
+    ControlLayer &m_control;
     SequencerTab &m_tab;
     ChannelSettingsGroup &m_settings;
     ConveyorGroup &m_conveyor;

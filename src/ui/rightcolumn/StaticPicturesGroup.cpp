@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 
+#include "control/ControlLayer.h"
 #include "core/Engine.h"
 #include "ui/widgets/CompactStyle.h"
 #include "ui/widgets/Controls.h"
@@ -49,9 +50,27 @@ StaticPicturesGroup::StaticPicturesGroup(Engine &engine, QWidget *parent)
         m_engine.live.pictures.set(k, 0);
 }
 
+void StaticPicturesGroup::attach(ControlLayer &control)
+{
+    m_control = &control;
+    control.onPicturesChanged([this](std::uint16_t changed) {
+        m_showing = true;
+        for (std::size_t k = 0; k < StaticPictureCount; ++k) {
+            if (changed & (1u << k))
+                m_boxes[k]->setChecked(m_control->pictures().on(static_cast<int>(k)));
+        }
+        m_showing = false;
+    });
+}
+
 void StaticPicturesGroup::pictureToggled(std::size_t k, bool checked)
 {
-    m_engine.live.pictures.set(k, checked ? 1 : 0);
+    if (m_showing)
+        return;
+    if (m_control)
+        m_control->apply({Source{SourceKind::Window, 0}, command::PictureSwitch{static_cast<int>(k), checked}});
+    else
+        m_engine.live.pictures.set(k, checked ? 1 : 0);
 }
 
 } // namespace korvanel

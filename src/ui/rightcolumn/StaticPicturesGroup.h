@@ -1,6 +1,7 @@
 #pragma once
-// The sixteen static picture switches. A checked box makes the output tick lay
-// its picture over the frame; the box state is the only state of a flash.
+// The sixteen static picture switches. Each box shows whether its picture is
+// on, as the control layer says; a click on it is the window's command to
+// switch that picture on or off, whoever else holds it.
 
 #include <QGroupBox>
 
@@ -12,12 +13,15 @@ class QCheckBox;
 
 namespace korvanel {
 
+class ControlLayer;
 struct Engine;
 
 class StaticPicturesGroup : public QGroupBox {
     Q_OBJECT
 public:
     explicit StaticPicturesGroup(Engine &engine, QWidget *parent = nullptr);
+    // The layer whose pictures the boxes show and command.
+    void attach(ControlLayer &control);
 
     // k in the output order: 1..8, Space, Z, X, C, V, B, N, M.
     QCheckBox *picture(std::size_t k) const { return m_boxes.at(k); }
@@ -26,7 +30,9 @@ private:
     void pictureToggled(std::size_t k, bool checked);
 
     Engine &m_engine;
+    ControlLayer *m_control = nullptr;
     std::array<QCheckBox *, StaticPictureCount> m_boxes{};
+    bool m_showing = false; // a box set to show the layer is no command
 };
 
 } // namespace korvanel

@@ -1,0 +1,69 @@
+#pragma once
+// The one place every input's commands are applied: the keys, the window's
+// controls, the phones and, later, MIDI and OSC. Inputs make commands; the
+// layer keeps what it alone knows (who holds which picture), writes the live
+// state the output tick reads, and tells whoever follows the show what changed.
+// What needs the window's own machinery (the sequencer's timer, a show load,
+// the blackout's linked buttons) goes through Actions.
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "control/Command.h"
+#include "control/PictureHolds.h"
+
+namespace korvanel {
+
+struct Engine;
+
+// What inputs and displays read of the show.
+struct ShowState {
+    bool playing = false;
+    bool blackout = false;
+    std::uint16_t pictures = 0; // one bit a picture, in output order
+    bool operator==(const ShowState &) const = default;
+};
+
+class ControlLayer {
+public:
+    class Actions {
+    public:
+        virtual void play() = 0;
+        virtual void stop() = 0;
+        virtual void setBlackout(bool on) = 0;
+        virtual bool blackout() const = 0;
+        virtual void conveyorSlot(int slot) = 0;
+
+    protected:
+        ~Actions() = default;
+    };
+
+    explicit ControlLayer(Engine &engine);
+
+    // Set once by the window that builds the layer.
+    void setActions(Actions &actions) { m_actions = &actions; }
+
+    void apply(const Command &command);
+    // A source that went away (a phone gone, the window that lost the keyboard): what it held is let go.
+    void sourceGone(const Source &source);
+
+    ShowState state() const;
+    const PictureHolds &pictures() const { return m_pictures; }
+
+    // Called after a command changed the pictures (the bits of those that changed).
+    void onPicturesChanged(std::function<void(std::uint16_t changed)> listener)
+    {
+        m_pictureListeners.push_back(std::move(listener));
+    }
+
+private:
+    void picturesChanged(std::uint16_t before);
+
+    Engine &m_engine;
+    Actions *m_actions = nullptr;
+    PictureHolds m_pictures;
+    std::vector<std::function<void(std::uint16_t)>> m_pictureListeners;
+};
+
+} // namespace korvanel

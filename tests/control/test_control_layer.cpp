@@ -1,0 +1,115 @@
+// The control layer on its own: commands from several sources, who holds a
+// picture, latches, sources that go away, and what reaches the live state.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "control/ControlLayer.h"
+#include "core/Engine.h"
+
+using namespace korvanel;
+
+namespace {
+
+const Source Key{SourceKind::Keyboard, 0};
+const Source Phone1{SourceKind::Phone, 1};
+const Source Phone2{SourceKind::Phone, 2};
+const Source Window{SourceKind::Window, 0};
+
+struct WindowStandIn final : ControlLayer::Actions {
+    void play() override { ++plays; }
+    void stop() override { ++stops; }
+    void setBlackout(bool on) override { blackedOut = on; }
+    bool blackout() const override { return blackedOut; }
+    void conveyorSlot(int slot) override { slots.push_back(slot); }
+    int plays = 0;
+    int stops = 0;
+    bool blackedOut = false;
+    std::vector<int> slots;
+};
+
+Command picture(const Source &source, int index, bool down, bool latch = false)
+{
+    return {source, command::Picture{index, down, latch}};
+}
+
+} // namespace
+
+TEST(PictureHolds, APictureStaysOnWhileAnySourceHoldsItOrHasLatchedIt)
+{
+    PictureHolds holds;
+    EXPECT_TRUE(holds.press(Key, 2));
+    EXPECT_FALSE(holds.press(Phone1, 2)) << "already on";
+    EXPECT_FALSE(holds.release(Phone1, 2, false)) << "the key still holds it";
+    EXPECT_TRUE(holds.on(2));
+    EXPECT_TRUE(holds.release(Key, 2, false));
+    EXPECT_FALSE(holds.on(2));
+
+    // Let go under a latch it stays; a release never pressed for changes nothing.
+    holds.press(Key, 5);
+    holds.release(Key, 5, true);
+    EXPECT_TRUE(holds.on(5));
+    EXPECT_FALSE(holds.release(Phone1, 5, false)) << "a stray release is no tap";
+    EXPECT_EQ(holds.releaseAll(Key), 0) << "a latch outlives its source";
+    EXPECT_TRUE(holds.on(5));
+    // Another source's tap ends it on purpose; a tap of its own under a latch keeps it.
+    holds.press(Phone2, 5);
+    holds.release(Phone2, 5, true);
+    EXPECT_TRUE(holds.on(5));
+    holds.press(Phone2, 5);
+    EXPECT_TRUE(holds.release(Phone2, 5, false));
+    EXPECT_FALSE(holds.on(5));
+
+    // A source held from before a latch does not end it by letting go.
+    holds.press(Key, 7);
+    holds.press(Phone1, 7);
+    holds.release(Phone1, 7, true);
+    EXPECT_FALSE(holds.release(Key, 7, false));
+    EXPECT_TRUE(holds.on(7));
+
+    // The window's box is the last word; out of range is nothing.
+    holds.press(Phone1, 9);
+    EXPECT_TRUE(holds.set(9, false));
+    EXPECT_FALSE(holds.heldBy(Phone1, 9));
+    EXPECT_FALSE(holds.release(Phone1, 9, false));
+    EXPECT_FALSE(holds.press(Key, 16) || holds.press(Key, -1) || holds.set(16, true));
+    EXPECT_EQ(holds.onBits(), 1u << 7);
+}
+
+TEST(ControlLayer, CommandsReachTheLiveStateAndTheWindowAndEveryFollowerHearsOfPictures)
+{
+    auto engine = std::make_unique<Engine>();
+    ControlLayer layer(*engine);
+    WindowStandIn window;
+    layer.setActions(window);
+    std::vector<std::uint16_t> heard;
+    layer.onPicturesChanged([&](std::uint16_t changed) { heard.push_back(changed); });
+
+    layer.apply(picture(Key, 3, true));
+    layer.apply(picture(Phone1, 3, true));
+    layer.apply(picture(Phone1, 3, false));
+    EXPECT_EQ(engine->live.pictures.get(3), 1);
+    layer.apply(picture(Phone1, 0, true));
+    layer.sourceGone(Phone1);
+    EXPECT_EQ(engine->live.pictures.get(0), 0) << "a phone that went away let go";
+    layer.apply(picture(Key, 3, false));
+    EXPECT_EQ(engine->live.pictures.get(3), 0);
+    layer.apply({Window, command::PictureSwitch{15, true}});
+    EXPECT_EQ(engine->live.pictures.get(15), 1);
+    EXPECT_EQ(heard, (std::vector<std::uint16_t>{1u << 3, 1u << 0, 1u << 0, 1u << 3, 1u << 15}));
+
+    store(engine->PlayMode, 1);
+    layer.apply({Key, command::BlackoutToggle{}});
+    EXPECT_TRUE(window.blackedOut);
+    EXPECT_EQ(load(engine->PlayMode), 0) << "the key stops the stepping";
+    layer.apply({Phone2, command::Blackout{false}});
+    layer.apply({Phone2, command::Play{}});
+    layer.apply({Key, command::Stop{}});
+    layer.apply({Key, command::ConveyorSlot{20}});
+    layer.apply({Key, command::ConveyorSlot{21}});
+    EXPECT_FALSE(window.blackedOut);
+    EXPECT_EQ(window.plays, 1);
+    EXPECT_EQ(window.stops, 1);
+    EXPECT_EQ(window.slots, std::vector<int>{20});
+    EXPECT_EQ(layer.state(), (ShowState{false, false, static_cast<std::uint16_t>(1u << 15)}));
+}
