@@ -77,7 +77,7 @@ void AppShell::FormCreate()
     armOutput();
     // 12. Settings file. The remote page's token is the user's alone, wherever the other files are.
     m_form.remoteServer()->setTokenFile(QDir(m_dataFolder).filePath(QStringLiteral("remote-token")));
-    const IniSettings settings = ReadIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"), *m_form.conveyor());
+    const IniSettings settings = ReadIniFile(m_form, *m_form.coderTab(), *m_form.conveyor(), *m_form.remoteGroup());
     m_olaGroup->applySettings(settings.Ola);
     // 13. The show last saved; the autosave runs from here to exit.
     if (!m_form.OpenDialogFileName.isEmpty())
@@ -103,7 +103,7 @@ void AppShell::FormCreate()
 
 void AppShell::loadCoderTable()
 {
-    CoderTab &coder = *m_form.control<CoderTab>("TabSheet3");
+    CoderTab &coder = *m_form.coderTab();
     const QString own = QString::fromStdString(m_engine.files.CoderFileName);
     // When the settings name no table that is there, the program's own table is
     // the one to load: the identity is written only where there is none.
@@ -186,7 +186,7 @@ void AppShell::FormClose()
         others.Ola = m_olaGroup->settings();
     }
     // 4. Settings file, written last.
-    WriteIniFile(m_form, *m_form.control<CoderTab>("TabSheet3"), std::move(others));
+    WriteIniFile(m_form, *m_form.coderTab(), *m_form.remoteGroup(), std::move(others));
 }
 
 void AppShell::ExitItemClick() { m_form.close(); }

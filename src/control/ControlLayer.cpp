@@ -9,6 +9,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out: the fuzz build's compiler does not deduce aggregates.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 } // namespace
 
 ControlLayer::ControlLayer(Engine &engine) : m_engine(engine)

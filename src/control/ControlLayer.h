@@ -49,6 +49,15 @@ public:
     void sourceGone(const Source &source);
 
     ShowState state() const;
+
+    // The hand-scan pad's inversions and swap, set in its window, for every pad.
+    struct PadOptions {
+        bool invertX = false;
+        bool invertY = false;
+        bool swap = false;
+    };
+    void setPadOptions(PadOptions options) { m_padOptions = options; }
+    PadOptions padOptions() const { return m_padOptions; }
     const PictureHolds &pictures() const { return m_pictures; }
 
     // Called after a command changed the pictures (the bits of those that changed).
@@ -63,6 +72,7 @@ private:
     Engine &m_engine;
     Actions *m_actions = nullptr;
     PictureHolds m_pictures;
+    PadOptions m_padOptions;
     std::vector<std::function<void(std::uint16_t)>> m_pictureListeners;
 };
 

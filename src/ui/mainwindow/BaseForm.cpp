@@ -234,7 +234,8 @@ QWidget *TBaseForm::buildInputPages()
     m_generators = new GeneratorsTab(m_engine, pages);
     pages->addTab(m_generators, tr("Автоматы"));
     pages->addTab(new OptionsTab(pages), tr("Опции"));
-    pages->addTab(new CoderTab(m_engine, *this, pages), tr("DMX coder"));
+    m_coderTab = new CoderTab(m_engine, *this, pages);
+    pages->addTab(m_coderTab, tr("DMX coder"));
     pages->setCurrentIndex(0);
     return pages;
 }

@@ -37,6 +37,7 @@ class RateControls;
 class LiveDisplay;
 class NameBlockCopyGroup;
 class WindowColorGroup;
+class CoderTab;
 class ControlLayer;
 class KeyboardControl;
 class WindowActions;
@@ -80,6 +81,7 @@ public:
     QLabel *StatusPanel0() const { return m_statusPanel0; }
 
     korvanel::Engine &engine() const override { return m_engine; }
+    korvanel::ControlLayer &control() const override { return *m_control; }
     Dialogs &dialogs() const override { return *m_dialogs; }
     void setDialogs(std::unique_ptr<Dialogs> dialogs) { m_dialogs = std::move(dialogs); }
     QWidget &mainWindow() override { return *this; }
@@ -112,8 +114,7 @@ public:
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
     korvanel::ConveyorControl *conveyorControl() const { return m_conveyorControl; }
     korvanel::KeyboardControl *keyboard() const { return m_keyboard; }
-    // Every input's commands go here.
-    korvanel::ControlLayer &controlLayer() const { return *m_control; }
+    korvanel::CoderTab *coderTab() const { return m_coderTab; }
     korvanel::BlackoutLink *blackoutLink() const { return m_blackoutLink; }
     korvanel::ShowFileCommands *showFiles() const { return m_showFiles; }
     korvanel::FaderPage *faderPage() const { return m_faderPage; }
@@ -193,6 +194,7 @@ private:
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::ConveyorControl *m_conveyorControl = nullptr;
     korvanel::KeyboardControl *m_keyboard = nullptr;
+    korvanel::CoderTab *m_coderTab = nullptr;
     std::unique_ptr<korvanel::ControlLayer> m_control;
     std::unique_ptr<korvanel::WindowActions> m_actions;
     korvanel::BlackoutLink *m_blackoutLink = nullptr;

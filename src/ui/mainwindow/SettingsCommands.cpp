@@ -15,7 +15,7 @@
 
 namespace korvanel {
 
-IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor)
+IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor, RemoteGroup &remote)
 {
     Engine &engine = window.engine();
     const IniSettings settings = korvanel::ReadIniFile(engine.files.IniFileName);
@@ -34,20 +34,18 @@ IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &
             showConveyorKeyFile(button, n, QString::fromUtf8(shortShowName(file, SettingsKeyNameLength)));
     }
     // The remote page's server: switched on here when it was on at the last exit.
-    if (auto *remote = window.mainWindow().findChild<RemoteGroup *>())
-        remote->applySettings(ReadRemoteSettings(engine.files.IniFileName));
+    remote.applySettings(ReadRemoteSettings(engine.files.IniFileName));
     return settings;
 }
 
-bool WriteIniFile(WindowServices &window, const CoderTab &coder, IniSettings others)
+bool WriteIniFile(WindowServices &window, const CoderTab &coder, const RemoteGroup &remote, IniSettings others)
 {
     const Engine &engine = window.engine();
     IniSettings settings = std::move(others);
     settings.ConveyorFiles = engine.ConveyorFiles;
     settings.Path = QFile::encodeName(window.SaveDialogFileName).toStdString();
     settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();
-    if (const auto *remote = window.mainWindow().findChild<RemoteGroup *>())
-        settings.Remote = remote->settings();
+    settings.Remote = remote.settings();
     if (korvanel::WriteIniFile(engine.files.IniFileName, settings).ok())
         return true;
     window.dialogs().error(

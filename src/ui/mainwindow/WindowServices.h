@@ -13,6 +13,7 @@ class QWidget;
 
 namespace korvanel {
 
+class ControlLayer;
 struct Engine;
 
 class WindowServices {
@@ -23,6 +24,8 @@ public:
     QString SaveDialogFileName = QStringLiteral("Unit_001"); // no folder: Save writes to the working folder
 
     virtual Engine &engine() const = 0;
+    // Where every input sends its commands.
+    virtual ControlLayer &control() const = 0;
     virtual Dialogs &dialogs() const = 0;
     // The main window: parent of message boxes, owner of the caption and the palette.
     virtual QWidget &mainWindow() = 0;

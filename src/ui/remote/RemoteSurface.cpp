@@ -1,7 +1,6 @@
 #include "ui/remote/RemoteSurface.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -102,26 +101,14 @@ void RemoteSurface::picture(quint64 id, const Client &client, int n, bool down)
     m_control.apply({phone(id), command::Picture{n - 1, down, client.latch}});
 }
 
-namespace {
-// A box of the hand-scan window, a window of its own: its inversions and swap
-// apply to the page's pad as to the window's.
-bool handScanOption(const char *name)
-{
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (const auto *box = top->findChild<QCheckBox *>(QLatin1String(name)))
-            return box->isChecked();
-    return false;
-}
-} // namespace
-
 void RemoteSurface::pad(int x, int y, bool down)
 {
     // What the hand-scan pad does under a held button; without one it changes nothing.
     if (!down)
         return;
     Engine &engine = m_window.engine();
-    const PadLevels levels =
-        padLevels(x, y, handScanOption("CheckBoxX"), handScanOption("CheckBoxY"), handScanOption("CheckBoxX_Y"));
+    const ControlLayer::PadOptions options = m_control.padOptions();
+    const PadLevels levels = padLevels(x, y, options.invertX, options.invertY, options.swap);
     store(engine.live.HandScanX, levels.x);
     store(engine.live.HandScanY, levels.y);
     if (writeHandScanPairs(engine, levels, load(engine.PlayMode) == 0))

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "control/ControlLayer.h"
 #include "core/Engine.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/WindowServices.h"
@@ -116,6 +117,12 @@ THandScanForm::THandScanForm(WindowServices &window, const MainMenu &menu, Fader
     setFixedSize(sizeHint());
 
     connect(m_priority, &QCheckBox::toggled, this, &THandScanForm::CheckBoxManualAreaClick);
+    // Every pad, the phones' too, follows this window's inversions and swap.
+    for (QCheckBox *option : {m_invertX, m_invertY, m_swap}) {
+        connect(option, &QCheckBox::toggled, this, [this, &window] {
+            window.control().setPadOptions({m_invertX->isChecked(), m_invertY->isChecked(), m_swap->isChecked()});
+        });
+    }
     connect(menu.action("AreaItem"), &QAction::triggered, this, &THandScanForm::AreaItemClick);
     window.onClosing(this, [this] { close(); });
     store(window.engine().live.HandScanActive, 0);
