@@ -836,7 +836,10 @@ private:
 // A readable show, one cut short and an empty file: Open and the conveyor meet all three.
 void seedShows(const korvanel::Engine &engine, const QString &shows)
 {
-    korvanel::writeShowFile(engine, QFile::encodeName(shows + QStringLiteral("/start.kvl")).toStdString());
+    const korvanel::FileResult written =
+        korvanel::writeShowFile(engine, QFile::encodeName(shows + QStringLiteral("/start.kvl")).toStdString());
+    if (!written.ok())
+        std::fprintf(stderr, "soak: cannot write the readable show (errno %d)\n", written.systemError);
     QFile shortFile(shows + QStringLiteral("/short.kvl"));
     if (shortFile.open(QIODevice::WriteOnly))
         shortFile.write(QByteArray(100, '\x07'));

@@ -73,5 +73,13 @@ constexpr std::size_t selectionByte(std::size_t channel) { return SelectionOffse
 static_assert(sceneRow(255) + 255 == SceneMemorySize - 1);
 static_assert(StaticOffset + StaticPictureCount * StaticPictureSize == SelectionOffset);
 static_assert(ShowFileBlocks * 128 == SceneMemorySize);
+// Offsets the show file fixes: a change to any constant above must not move them.
+static_assert(sceneByte(0, 0) == 16384 && sceneByte(255, 255) == 81919);
+static_assert(rateByte(1) == 257);
+static_assert(nameOffset(255) + NameSize - 1 == 4607);
+static_assert(pictureFlag(15, 255) == 12543 && pictureLevel(15, 255) == 12799);
+static_assert(selectionByte(0) == 12800);
+static_assert(SysCurrentScene == 131 && SysLastScene == 132 && SysTempo == 133 && SysRateLevel == 136);
+static_assert(SysColorLock == 138 && SysAvtomat1Tempo == 145 && SysAvtomat2Dark == 154);
 
 } // namespace korvanel

@@ -27,18 +27,18 @@ struct SceneRange {
 enum class BlockCopyResult { Copied, TooManyChannels, TooManyScenes };
 
 // The current scene; refused when last - first + dest > 256.
-BlockCopyResult copyChannelsInCurrentScene(Engine &engine, ChannelBlock block);
+[[nodiscard]] BlockCopyResult copyChannelsInCurrentScene(Engine &engine, ChannelBlock block);
 
 // Every scene row 0..255, whatever the show's last scene; refused when
 // last - first + dest >= 256.
-BlockCopyResult copyChannelsInAllScenes(Engine &engine, ChannelBlock block);
+[[nodiscard]] BlockCopyResult copyChannelsInAllScenes(Engine &engine, ChannelBlock block);
 
 // The same copy under the wider limit of its second button: refused when
 // last - first + dest > 256.
-BlockCopyResult copyChannelsInAllScenesWide(Engine &engine, ChannelBlock block);
+[[nodiscard]] BlockCopyResult copyChannelsInAllScenesWide(Engine &engine, ChannelBlock block);
 
 // The scenes of the range; refused when last + dest > 256 (channels), else
 // when scenes.last + scenes.offset > 256 (scenes).
-BlockCopyResult copyChannelsInSceneRange(Engine &engine, ChannelBlock block, SceneRange scenes);
+[[nodiscard]] BlockCopyResult copyChannelsInSceneRange(Engine &engine, ChannelBlock block, SceneRange scenes);
 
 } // namespace korvanel

@@ -27,7 +27,7 @@ void SaveToPaste(Engine &engine);
 void LoadFromPaste(Engine &engine);
 
 // What a command did.
-struct EditOutcome {
+struct [[nodiscard]] EditOutcome {
     bool done = false; // false: refused while the show plays, nothing changed
     int snapshots = 0; // undo snapshots taken, in order
 };
@@ -41,7 +41,7 @@ EditOutcome copySceneToBuffer(Engine &engine);   // SaveToPaste, no snapshot
 EditOutcome replaceWithBuffer(Engine &engine);   // snapshot, LoadFromPaste
 EditOutcome insertSceneAndPaste(Engine &engine); // snapshot, InsertNewScena, LoadFromPaste
 
-struct StepOutcome {
+struct [[nodiscard]] StepOutcome {
     bool moved = false;    // false while the show plays: the slider only snaps back
     bool appended = false; // a copy of the scene before was appended to the show
 };

@@ -10,7 +10,7 @@ namespace korvanel {
 
 inline constexpr std::size_t CoderFileSize = 2 * CoderFileEntries;
 
-struct CoderFileResult {
+struct [[nodiscard]] CoderFileResult {
     enum class Kind { Ok, Missing, Unreadable, TooShort, Unwritable };
     Kind kind = Kind::Ok;
     int systemError = 0; // errno of the failed call, when there is one

@@ -14,7 +14,7 @@ enum class FileError {
     WriteFailed, // includes a read-only target and a folder that cannot be written
 };
 
-struct FileResult {
+struct [[nodiscard]] FileResult {
     FileError error = FileError::None;
     int systemError = 0; // errno where the system gave one
 

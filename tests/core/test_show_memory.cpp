@@ -15,26 +15,6 @@ void fillAll(Engine &e, std::uint8_t value) { e.SceneMemory.fill(value); }
 
 } // namespace
 
-TEST(ShowLayout, NamedRegionsSitAtTheirFileOffsets)
-{
-    EXPECT_EQ(sceneByte(0, 0), 16384u);
-    EXPECT_EQ(sceneByte(255, 255), 81919u);
-    EXPECT_EQ(sceneByte(255, 255), SceneMemorySize - 1);
-    EXPECT_EQ(rateByte(1), 257u);
-    EXPECT_EQ(nameOffset(255), 512u + 255u * 16u);
-    EXPECT_EQ(nameOffset(255) + 15, 4607u);
-    EXPECT_EQ(pictureFlag(15, 255), 4608u + 15u * 512u + 255u);
-    EXPECT_EQ(pictureLevel(15, 255), 12799u);
-    EXPECT_EQ(selectionByte(0), 12800u);
-    EXPECT_EQ(SysCurrentScene, 131u);
-    EXPECT_EQ(SysLastScene, 132u);
-    EXPECT_EQ(SysTempo, 133u);
-    EXPECT_EQ(SysRateLevel, 136u);
-    EXPECT_EQ(SysColorLock, 138u);
-    EXPECT_EQ(SysAvtomat1Tempo, 145u);
-    EXPECT_EQ(SysAvtomat2Dark, 154u);
-}
-
 TEST(ShowLayout, RaschetAdrPointsAtTheSceneRow)
 {
     auto e = makeEngine();

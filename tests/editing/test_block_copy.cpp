@@ -69,7 +69,7 @@ TEST(BlockCopy, DestinationInsideTheBlockRepeatsItsHead)
 TEST(BlockCopy, DestinationBelowTheBlockCopiesItAsItWas)
 {
     auto e = markedShow(0);
-    copyChannelsInCurrentScene(*e, {5, 8, 3});
+    ASSERT_EQ(copyChannelsInCurrentScene(*e, {5, 8, 3}), BlockCopyResult::Copied);
     EXPECT_EQ(levels(*e, 0, 3, 6), (std::vector<std::uint8_t>{mark(0, 5), mark(0, 6), mark(0, 7), mark(0, 8)}));
     expectOnlyChanged(*e, {0}, 3, 6);
 }

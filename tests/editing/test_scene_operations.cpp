@@ -115,7 +115,7 @@ TEST(NewScene, InsertsADuplicateOfTheCurrentSceneAfterIt)
 TEST(NewScene, AtTheEndOfTheMemoryLosesScene255AndKeepsTheLastScene)
 {
     auto e = markedShow(100, 255);
-    insertScene(*e);
+    ASSERT_TRUE(insertScene(*e).done);
     EXPECT_EQ(e->currentScene(), 101);
     EXPECT_EQ(e->sys(SysLastScene), 255);
     EXPECT_EQ(row(*e, 255), markedRow(254));
@@ -142,14 +142,14 @@ TEST(DeleteScene, FirstSceneOfAOneSceneShow)
 TEST(DeleteScene, LastSceneMakesTheOneBeforeCurrent)
 {
     auto e = markedShow(5, 5);
-    deleteScene(*e);
+    ASSERT_TRUE(deleteScene(*e).done);
     EXPECT_EQ(e->currentScene(), 4);
     EXPECT_EQ(e->sys(SysLastScene), 4);
     EXPECT_EQ(row(*e, 4), markedRow(4));
     EXPECT_EQ(row(*e, 5), markedRow(6));
 
     auto middle = markedShow(2, 5);
-    deleteScene(*middle);
+    ASSERT_TRUE(deleteScene(*middle).done);
     EXPECT_EQ(middle->currentScene(), 2);
     EXPECT_EQ(middle->sys(SysLastScene), 4);
     EXPECT_EQ(row(*middle, 2), markedRow(3));
@@ -159,11 +159,11 @@ TEST(DeleteScene, LastSceneMakesTheOneBeforeCurrent)
 TEST(ClearAndCopyPrevious, WorkOnTheWholeCurrentRow)
 {
     auto e = markedShow(7, 9);
-    clearScene(*e);
+    ASSERT_TRUE(clearScene(*e).done);
     EXPECT_EQ(row(*e, 7), std::vector<std::uint8_t>(RowSize, 0));
     EXPECT_EQ(row(*e, 8), markedRow(8));
 
-    copyPreviousScene(*e);
+    ASSERT_TRUE(copyPreviousScene(*e).done);
     EXPECT_EQ(row(*e, 7), markedRow(6));
     EXPECT_EQ(e->UndoMemory[sceneByte(7, 0)], 0) << "snapshot taken before the copy";
 }
@@ -196,7 +196,7 @@ TEST(PasteBuffer, CopyAndReplaceCarryAllBytesOfTheRow)
 TEST(PasteBuffer, UndoAfterNewAndPasteKeepsTheInsertedDuplicate)
 {
     auto e = markedShow(10, 20);
-    copySceneToBuffer(*e);
+    ASSERT_TRUE(copySceneToBuffer(*e).done);
     e->setSys(SysCurrentScene, 3);
     const auto result = insertSceneAndPaste(*e);
     EXPECT_TRUE(result.done);

@@ -91,38 +91,6 @@ TEST_F(FormTest, StartsOnValidPagesThatTheClearCanSelect)
     EXPECT_EQ(form->PageControlUst->currentWidget()->objectName(), "TabSheetSttica");
 }
 
-TEST_F(FormTest, PublicControlsAreTheNamedOnes)
-{
-    const std::vector<std::pair<QObject *, const char *>> members = {
-        {form->PageControlInput, "PageControlInput"},
-        {form->PageControlTemp, "PageControlTemp"},
-        {form->PageControlUst, "PageControlUst"},
-        {form->ScrollBarTemp, "ScrollBarTemp"},
-        {form->ScrollBarStep, "ScrollBarStep"},
-        {form->ScrolbarVertPos, "ScrolbarVertPos"},
-        {form->LabelTemp, "LabelTemp"},
-        {form->LabelStep, "LabelStep"},
-        {form->LabelCoda, "LabelCoda"},
-        {form->LabelDiskFree, "LabelDiskFree"},
-        {form->LabelDiskSize, "LabelDiskSize"},
-        {form->LabelKolvoUSB, "LabelKolvoUSB"},
-        {form->LabelTipFtdi, "LabelTipFtdi"},
-        {form->LabelUSBnomber, "LabelUSBnomber"},
-        {form->SpeedButtonUndo1, "SpeedButtonUndo1"},
-        {form->SpeedButtonUndo3, "SpeedButtonUndo3"},
-        {form->SpeedButtonUndo4, "SpeedButtonUndo4"},
-        {form->SpeedButtonUndo5, "SpeedButtonUndo5"},
-        {form->CheckBoxFlashOn, "CheckBoxFlashOn"},
-        {form->CheckBoxBlackOut, "CheckBoxBlackOut"},
-        {form->RadioGroupRate, "RadioGroupRate"},
-        {form->StatusPanel0(), "StatusPanel0"},
-    };
-    for (const auto &[object, name] : members) {
-        ASSERT_NE(object, nullptr) << name;
-        EXPECT_EQ(object->objectName(), QString::fromLatin1(name));
-    }
-}
-
 struct MenuItem {
     const char *name; // nullptr: separator
     const char *caption;
