@@ -16,6 +16,9 @@ struct Source {
     bool operator==(const Source &) const = default;
 };
 
+inline constexpr Source WindowSource{SourceKind::Window, 0};
+inline constexpr Source KeyboardSource{SourceKind::Keyboard, 0};
+
 namespace command {
 struct Play {};
 struct Stop {};
@@ -38,10 +41,45 @@ struct BlackoutToggle {};
 struct ConveyorSlot {
     int slot = 0; // 1..20
 };
+// The sequencer's tempo byte, as the tempo slider sets it; kept within its range.
+struct Tempo {
+    int value = 0;
+};
+// Stopped, the show goes to a scene (0-based), or steps from the current one.
+struct GoToScene {
+    int scene = 0;
+};
+struct StepScene {
+    int delta = 0;
+};
+// A channel's level in the current scene (written while stopped; on the fader
+// page's rows it is the fader's own position, which manual control plays).
+struct FaderLevel {
+    int channel = 0; // 1..255
+    int level = 0;
+};
+struct SelectChannel {
+    int channel = 0;
+    bool on = false;
+};
+// The first channel of the fader page less one: 0..228.
+struct FaderPage {
+    int offset = 0;
+};
+// The hand-scan pad held at a point (0..255 each way, before the pad's inversions).
+struct Pad {
+    int x = 0;
+    int y = 0;
+};
+struct PadPriority {
+    bool on = false;
+};
 } // namespace command
 
-using CommandValue = std::variant<command::Play, command::Stop, command::Picture, command::PictureSwitch,
-                                  command::Blackout, command::BlackoutToggle, command::ConveyorSlot>;
+using CommandValue =
+    std::variant<command::Play, command::Stop, command::Picture, command::PictureSwitch, command::Blackout,
+                 command::BlackoutToggle, command::ConveyorSlot, command::Tempo, command::GoToScene, command::StepScene,
+                 command::FaderLevel, command::SelectChannel, command::FaderPage, command::Pad, command::PadPriority>;
 
 struct Command {
     Source source;

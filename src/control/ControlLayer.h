@@ -17,23 +17,42 @@ namespace korvanel {
 
 struct Engine;
 
-// What inputs and displays read of the show.
+// What inputs and displays read of the show, taken from the engine and the layer.
 struct ShowState {
     bool playing = false;
     bool blackout = false;
     std::uint16_t pictures = 0; // one bit a picture, in output order
+    int tempo = 0;              // the tempo byte
+    int scene = 0;              // current scene, 0-based
+    int lastScene = 0;
+    int lastPosition = 0; // the furthest the scene can be stepped to: one past the last scene
+    int pageOffset = 0;   // the fader page's first channel less one
+    bool padPriority = false;
+    int padX = 0; // the levels the pad sends, after its inversions
+    int padY = 0;
     bool operator==(const ShowState &) const = default;
 };
 
 class ControlLayer {
 public:
+    // The window's own machinery (the sequencer's timer, a show load, the
+    // blackout's linked buttons), and what it is told after the layer changed
+    // the engine, so that its controls show it.
     class Actions {
     public:
         virtual void play() = 0;
         virtual void stop() = 0;
         virtual void setBlackout(bool on) = 0;
-        virtual bool blackout() const = 0;
         virtual void conveyorSlot(int slot) = 0;
+
+        virtual void tempoChanged() = 0;
+        virtual void sceneChanged() = 0;
+        // A row of the fader page took a level or a selection from a command.
+        virtual void faderMoved(int channel) = 0;
+        virtual void selectionChanged(int channel) = 0;
+        virtual void faderPageChanged() = 0;
+        // The pad moved; writing it deselected the partners of selected channels or not.
+        virtual void padMoved(bool selectionChanged) = 0;
 
     protected:
         ~Actions() = default;
@@ -58,6 +77,8 @@ public:
     };
     void setPadOptions(PadOptions options) { m_padOptions = options; }
     PadOptions padOptions() const { return m_padOptions; }
+    // Stepping past the last scene adds one, a copy of the last (the window's menu option).
+    void setAutoAddScenes(bool on) { m_autoAddScenes = on; }
     const PictureHolds &pictures() const { return m_pictures; }
 
     // Called after a command changed the pictures (the bits of those that changed).
@@ -68,11 +89,18 @@ public:
 
 private:
     void picturesChanged(std::uint16_t before);
+    void goToScene(int position);
+    void faderLevel(int channel, int level);
+    void selectChannel(int channel, bool on);
+    void pad(int x, int y);
+    // The fader page's row (1..27) that shows channel, or 0.
+    int row(int channel) const;
 
     Engine &m_engine;
     Actions *m_actions = nullptr;
     PictureHolds m_pictures;
     PadOptions m_padOptions;
+    bool m_autoAddScenes = false;
     std::vector<std::function<void(std::uint16_t)>> m_pictureListeners;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "control/ControlLayer.h"
 #include "core/Engine.h"
@@ -17,15 +18,28 @@ const Source Phone2{SourceKind::Phone, 2};
 const Source Window{SourceKind::Window, 0};
 
 struct WindowStandIn final : ControlLayer::Actions {
+    explicit WindowStandIn(Engine &engine) : engine(engine) {}
     void play() override { ++plays; }
     void stop() override { ++stops; }
-    void setBlackout(bool on) override { blackedOut = on; }
-    bool blackout() const override { return blackedOut; }
+    // As the window's box does, the live state follows.
+    void setBlackout(bool on) override
+    {
+        blackedOut = on;
+        store(engine.live.blackout, on ? 1 : 0);
+    }
     void conveyorSlot(int slot) override { slots.push_back(slot); }
+    void tempoChanged() override { told += "t"; }
+    void sceneChanged() override { told += "s"; }
+    void faderMoved(int channel) override { told += "f" + std::to_string(channel); }
+    void selectionChanged(int channel) override { told += "c" + std::to_string(channel); }
+    void faderPageChanged() override { told += "p"; }
+    void padMoved(bool selectionChanged) override { told += selectionChanged ? "P" : "m"; }
+    Engine &engine;
     int plays = 0;
     int stops = 0;
     bool blackedOut = false;
     std::vector<int> slots;
+    std::string told;
 };
 
 Command picture(const Source &source, int index, bool down, bool latch = false)
@@ -80,7 +94,7 @@ TEST(ControlLayer, CommandsReachTheLiveStateAndTheWindowAndEveryFollowerHearsOfP
 {
     auto engine = std::make_unique<Engine>();
     ControlLayer layer(*engine);
-    WindowStandIn window;
+    WindowStandIn window(*engine);
     layer.setActions(window);
     std::vector<std::uint16_t> heard;
     layer.onPicturesChanged([&](std::uint16_t changed) { heard.push_back(changed); });
@@ -111,5 +125,73 @@ TEST(ControlLayer, CommandsReachTheLiveStateAndTheWindowAndEveryFollowerHearsOfP
     EXPECT_EQ(window.plays, 1);
     EXPECT_EQ(window.stops, 1);
     EXPECT_EQ(window.slots, std::vector<int>{20});
-    EXPECT_EQ(layer.state(), (ShowState{false, false, static_cast<std::uint16_t>(1u << 15)}));
+    EXPECT_EQ(layer.state().pictures, 1u << 15);
+    EXPECT_FALSE(layer.state().blackout);
+}
+
+TEST(ControlLayer, TempoScenesFadersPageAndPadKeepToTheirRangesAndToAPlayingShow)
+{
+    auto engine = std::make_unique<Engine>();
+    ControlLayer layer(*engine);
+    WindowStandIn window(*engine);
+    layer.setActions(window);
+    engine->setSys(SysLastScene, 3);
+
+    layer.apply({Phone1, command::Tempo{500}});
+    EXPECT_EQ(layer.state().tempo, 170);
+    layer.apply({Phone1, command::Tempo{0}});
+    EXPECT_EQ(layer.state().tempo, 10);
+
+    // Stepping reaches one past the last scene, no further; with auto-add that adds one.
+    layer.apply({Phone1, command::StepScene{+9}});
+    EXPECT_EQ(layer.state().scene, 4);
+    EXPECT_EQ(layer.state().lastScene, 3);
+    layer.setAutoAddScenes(true);
+    engine->SceneMemory.set(sceneByte(3, 7), 99);
+    layer.apply({Phone1, command::GoToScene{4}});
+    EXPECT_EQ(layer.state().lastScene, 4);
+    EXPECT_EQ(engine->level(4, 7), 99) << "a copy of the last";
+    layer.apply({Phone1, command::StepScene{-10}});
+    EXPECT_EQ(layer.state().scene, 0);
+
+    // A fader on the page moves its row and the scene; off the page only the scene.
+    layer.apply({Window, command::FaderPage{300}});
+    EXPECT_EQ(layer.state().pageOffset, int{MaxFaderPageOffset});
+    layer.apply({Window, command::FaderPage{10}});
+    layer.apply({Phone1, command::FaderLevel{12, 300}});
+    EXPECT_EQ(engine->live.faderPosition.get(2), 255);
+    EXPECT_EQ(engine->level(0, 12), 255);
+    layer.apply({Phone1, command::FaderLevel{5, 40}});
+    EXPECT_EQ(engine->level(0, 5), 40);
+    layer.apply({Phone1, command::SelectChannel{37, true}});
+    layer.apply({Phone1, command::SelectChannel{38, true}});
+    EXPECT_EQ(engine->live.faderChecked.get(27), 1);
+    EXPECT_EQ(engine->SceneMemory.get(selectionByte(37)), 1);
+    layer.apply({Phone1, command::FaderLevel{0, 1}});
+    layer.apply({Phone1, command::SelectChannel{256, true}});
+
+    // Playing: no scene is edited or stepped to; the fader row still plays.
+    store(engine->PlayMode, 1);
+    layer.apply({Phone1, command::FaderLevel{12, 7}});
+    EXPECT_EQ(engine->live.faderPosition.get(2), 7);
+    EXPECT_EQ(engine->level(0, 12), 255);
+    layer.apply({Phone1, command::GoToScene{2}});
+    EXPECT_EQ(layer.state().scene, 0);
+
+    // The pad follows the window's inversions; only a stopped show's scene is written;
+    // a selected channel's partner is no channel of its own.
+    layer.apply({Phone1, command::PadPriority{true}});
+    layer.apply({Phone1, command::Pad{0, 255}});
+    layer.setPadOptions({true, false, false});
+    store(engine->PlayMode, 0);
+    layer.apply({Phone2, command::Pad{0, 255}});
+    const ShowState state = layer.state();
+    EXPECT_TRUE(state.padPriority);
+    EXPECT_EQ(std::pair(state.padX, state.padY), std::pair(255, 0));
+    EXPECT_EQ(engine->level(0, 37), 255);
+    EXPECT_EQ(engine->SceneMemory.get(selectionByte(38)), 0);
+    EXPECT_EQ(window.told,
+              "ttssspp"
+              "f12f5c37c38f12s"
+              "Pm");
 }

@@ -105,6 +105,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
 {
     setObjectName(QStringLiteral("BaseForm"));
     setWindowTitle(QStringLiteral("KORVANEL"));
+    // First: the controls built below send their commands to it from their first signal.
+    m_control = std::make_unique<ControlLayer>(m_engine);
 
     // Silver until the show's own window colour is applied.
     QPalette silver = palette();
@@ -155,8 +157,9 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_channelColorCommands = new ChannelColorCommands(*this, *m_menu, *m_faderPage, options);
     m_liveDisplay = new LiveDisplay(*this, *m_faderTab, *m_faderPage, *control<QToolButton>("SpeedButtonStop"));
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
-    m_control = std::make_unique<ControlLayer>(m_engine);
-    m_actions = std::make_unique<WindowActions>(*m_sequencerControl, *m_conveyorControl, *CheckBoxBlackOut);
+    m_actions =
+        std::make_unique<WindowActions>(*this, *m_sequencerControl, *m_conveyorControl, *m_faderPage,
+                                        WindowActions::Controls{*CheckBoxBlackOut, *ScrollBarTemp, *ScrolbarVertPos});
     m_control->setActions(*m_actions);
     m_settings->pictures()->attach(*m_control);
     m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *control<QLabel>("LabelKeySp"));
@@ -165,8 +168,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_remoteGroup = new RemoteGroup(*m_remoteServer, &options);
     options.addGroup(m_remoteGroup);
     onClosing(m_remoteServer, [this] { m_remoteServer->stop(); });
-    m_remoteSurface = new RemoteSurface(*this, *m_remoteServer, *m_control, *m_sequencer, *m_settings, *m_conveyor,
-                                        *m_conveyorControl, *m_faderPage, *m_faderTab);
+    m_remoteSurface = new RemoteSurface(*this, *m_remoteServer, *m_control, *m_settings, *m_conveyor,
+                                        *m_conveyorControl, *m_faderPage);
 
     // Nothing reaches an editor page before a page change shows it: that change builds them first.
     connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::buildEditorPages);

@@ -62,9 +62,8 @@ void TBaseForm::ClearAll()
 
 void TBaseForm::TempStatus()
 {
-    const int interval = sequencerIntervalMs(m_engine.sys(SysTempo));
-    m_sequencerControl->applyTempo(interval);
-    LabelTemp->setText(QString::number(scenesPerMinute(interval)) + tr("  Сцен/мин "));
+    m_sequencerControl->applyTempo(sequencerIntervalMs(m_engine.sys(SysTempo)));
+    LabelTemp->setText(tempoReadout(m_engine.sys(SysTempo)));
 }
 
 void TBaseForm::ReturnDataSystem()

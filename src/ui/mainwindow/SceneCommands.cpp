@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "control/ControlLayer.h"
 #include "core/Engine.h"
 #include "editing/SceneOperations.h"
 #include "editing/Undo.h"
@@ -40,6 +41,9 @@ SceneCommands::SceneCommands(WindowServices &window, const MainMenu &menu, Seque
     Q_ASSERT(m_autoAdd && m_autoAdd->isCheckable());
     // A checkable item flips its own mark before it reports the trigger.
     connect(m_autoAdd, &QAction::triggered, this, &SceneCommands::AvtoDobScenaItemClick);
+    // The option reaches every input's stepping, the phones' too.
+    connect(m_autoAdd, &QAction::toggled, this, [this](bool on) { m_window.control().setAutoAddScenes(on); });
+    m_window.control().setAutoAddScenes(m_autoAdd->isChecked());
 
     m_step = namedChild<QScrollBar>(tab, "ScrollBarStep");
     m_last = namedChild<QLabel>(tab, "LabelCoda");
@@ -121,14 +125,7 @@ void SceneCommands::AvtoDobScenaItemClick() { m_window.OutStatus(tr(" Автод
 
 void SceneCommands::ScrollBarStepChange(int position)
 {
-    const StepOutcome outcome = stepToScene(m_engine, position, autoAddOn());
-    if (outcome.appended) {
-        const int last = m_engine.sys(SysLastScene);
-        m_last->setText(QString::number(last + 1));
-        if (last <= 254)
-            m_step->setMaximum(last + 1);
-    }
-    m_window.ReturnPageControlAll();
+    m_window.control().apply({WindowSource, command::GoToScene{position}});
 }
 
 } // namespace korvanel

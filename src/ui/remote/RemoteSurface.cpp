@@ -5,23 +5,20 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
 
 #include "control/ControlLayer.h"
 #include "core/Engine.h"
-#include "playback/HandScan.h"
+#include "playback/Tempo.h"
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/faders/FaderPage.h"
-#include "ui/pages/faders/FaderTab.h"
 #include "ui/remote/RemoteServer.h"
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/rightcolumn/ConveyorControl.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
-#include "ui/rightcolumn/SequencerTab.h"
+#include "ui/rightcolumn/SequencerControl.h"
 #include "ui/rightcolumn/StaticPicturesGroup.h"
 #include "ui/widgets/Controls.h"
 
@@ -33,22 +30,13 @@ QByteArray compact(const QJsonObject &object) { return QJsonDocument(object).toJ
 
 Source phone(quint64 client) { return {SourceKind::Phone, client}; }
 
-// A control the operator could not move now (locked while playing) is not moved from the page either.
-bool movable(const QWidget *control) { return control != nullptr && control->isEnabled(); }
-
-void setIfMovable(QScrollBar *bar, int value)
-{
-    if (movable(bar))
-        bar->setValue(value);
-}
-
 } // namespace
 
-RemoteSurface::RemoteSurface(WindowServices &window, RemoteServer &server, ControlLayer &control, SequencerTab &tab,
+RemoteSurface::RemoteSurface(WindowServices &window, RemoteServer &server, ControlLayer &control,
                              ChannelSettingsGroup &settings, ConveyorGroup &conveyor, ConveyorControl &conveyorControl,
-                             FaderPage &faders, FaderTab &faderTab)
-    : QObject(&server), m_window(window), m_server(server), m_control(control), m_tab(tab), m_settings(settings),
-      m_conveyor(conveyor), m_conveyorControl(conveyorControl), m_faders(faders), m_faderTab(faderTab)
+                             FaderPage &faders)
+    : QObject(&server), m_window(window), m_server(server), m_control(control), m_settings(settings),
+      m_conveyor(conveyor), m_conveyorControl(conveyorControl), m_faders(faders)
 {
     setObjectName(QStringLiteral("RemoteSurface"));
     m_elapsed.start();
@@ -95,27 +83,6 @@ void RemoteSurface::expireHolds()
     }
 }
 
-void RemoteSurface::picture(quint64 id, const Client &client, int n, bool down)
-{
-    // As with the keys: held is on; let go, it goes off unless the latch is on.
-    m_control.apply({phone(id), command::Picture{n - 1, down, client.latch}});
-}
-
-void RemoteSurface::pad(int x, int y, bool down)
-{
-    // What the hand-scan pad does under a held button; without one it changes nothing.
-    if (!down)
-        return;
-    Engine &engine = m_window.engine();
-    const ControlLayer::PadOptions options = m_control.padOptions();
-    const PadLevels levels = padLevels(x, y, options.invertX, options.invertY, options.swap);
-    store(engine.live.HandScanX, levels.x);
-    store(engine.live.HandScanY, levels.y);
-    if (writeHandScanPairs(engine, levels, load(engine.PlayMode) == 0))
-        m_faders.CheckBoxFromMemory();
-    m_window.ReturnPageControlAll();
-}
-
 void RemoteSurface::apply(quint64 clientId, const RemoteCommand &command)
 {
     const auto client = m_clients.find(clientId);
@@ -123,59 +90,59 @@ void RemoteSurface::apply(quint64 clientId, const RemoteCommand &command)
         return;
     ++m_applied;
     client->second.renewed = m_now();
-    Engine &engine = m_window.engine();
-    const auto offset = static_cast<int>(load(engine.FaderPageOffset));
+    const Source source = phone(clientId);
     // A channel counts only on the page the window shows: another page's row is another channel.
-    auto row = [offset](int channel) {
-        const int k = channel - offset;
-        return k >= 1 && k <= static_cast<int>(FaderCount) ? k : 0;
+    const auto onPage = [this](int channel) {
+        const int k = channel - m_control.state().pageOffset;
+        return k >= 1 && k <= static_cast<int>(FaderCount);
     };
     using Kind = RemoteCommand::Kind;
     switch (command.kind) {
     case Kind::Play:
-        m_control.apply({phone(clientId), command::Play{}});
+        m_control.apply({source, command::Play{}});
         break;
     case Kind::Stop:
-        m_control.apply({phone(clientId), command::Stop{}});
+        m_control.apply({source, command::Stop{}});
         break;
     case Kind::Tempo:
-        setIfMovable(namedChild<QScrollBar>(m_tab, "ScrollBarTemp"), command.a);
+        m_control.apply({source, command::Tempo{command.a}});
         break;
-    case Kind::Step: {
-        QScrollBar *step = namedChild<QScrollBar>(m_tab, "ScrollBarStep");
-        setIfMovable(step, step->value() + command.a);
+    case Kind::Step:
+        m_control.apply({source, command::StepScene{command.a}});
         break;
-    }
     case Kind::Blackout:
-        if (movable(namedChild<QCheckBox>(m_settings, "CheckBoxBlackOut")))
-            m_control.apply({phone(clientId), command::Blackout{command.a != 0}});
+        m_control.apply({source, command::Blackout{command.a != 0}});
         break;
     case Kind::Picture:
-        picture(clientId, client->second, command.a, command.b != 0);
+        // As with the keys: held is on; let go, it goes off unless the latch is on.
+        m_control.apply({source, command::Picture{command.a - 1, command.b != 0, client->second.latch}});
         break;
     case Kind::Latch:
         client->second.latch = command.a != 0;
         break;
     case Kind::Slot:
-        if (movable(m_conveyor.slotButton(command.a)))
-            m_control.apply({phone(clientId), command::ConveyorSlot{command.a}});
+        // A slot the operator could not press now is not pressed from the page either.
+        if (const QToolButton *slot = m_conveyor.slotButton(command.a); slot && slot->isEnabled())
+            m_control.apply({source, command::ConveyorSlot{command.a}});
         break;
     case Kind::Fader:
-        if (const int k = row(command.a))
-            setIfMovable(m_faders.scrollBar(k), command.b);
+        if (onPage(command.a))
+            m_control.apply({source, command::FaderLevel{command.a, command.b}});
         break;
     case Kind::Select:
-        if (const int k = row(command.a); k && movable(m_faders.checkBox(k)))
-            m_faders.checkBox(k)->setChecked(command.b != 0);
+        if (onPage(command.a))
+            m_control.apply({source, command::SelectChannel{command.a, command.b != 0}});
         break;
     case Kind::Page:
-        setIfMovable(namedChild<QScrollBar>(m_faderTab, "ScrolbarVertPos"), command.a);
+        m_control.apply({source, command::FaderPage{command.a}});
         break;
     case Kind::Pad:
-        pad(command.a, command.b, command.c != 0);
+        // What the hand-scan pad does under a held button; without one it changes nothing.
+        if (command.c != 0)
+            m_control.apply({source, command::Pad{command.a, command.b}});
         break;
     case Kind::Priority:
-        store(engine.live.HandScanActive, command.a != 0 ? 1 : 0);
+        m_control.apply({source, command::PadPriority{command.a != 0}});
         break;
     case Kind::Hold:
         break;
@@ -184,9 +151,6 @@ void RemoteSurface::apply(quint64 clientId, const RemoteCommand &command)
 
 QByteArray RemoteSurface::showState() const
 {
-    const Engine &engine = m_window.engine();
-    const auto *tempo = namedChild<QScrollBar>(m_tab, "ScrollBarTemp");
-    const auto *step = namedChild<QScrollBar>(m_tab, "ScrollBarStep");
     QJsonArray pictures;
     QJsonArray captions;
     const ShowState state = m_control.state();
@@ -196,22 +160,21 @@ QByteArray RemoteSurface::showState() const
     }
     return compact({
         {QStringLiteral("t"), QStringLiteral("show")},
-        {QStringLiteral("play"), load(engine.PlayMode) == 1},
-        {QStringLiteral("tempo"), tempo->value()},
-        {QStringLiteral("tempoMin"), tempo->minimum()},
-        {QStringLiteral("tempoMax"), tempo->maximum()},
-        {QStringLiteral("tempoOn"), tempo->isEnabled()},
-        {QStringLiteral("tempoText"), namedChild<QLabel>(m_tab, "LabelTemp")->text().simplified()},
-        {QStringLiteral("scene"), namedChild<QLabel>(m_tab, "LabelStep")->text()},
-        {QStringLiteral("last"), namedChild<QLabel>(m_tab, "LabelCoda")->text()},
-        {QStringLiteral("back"), step->isEnabled() && step->value() > step->minimum()},
-        {QStringLiteral("fwd"), step->isEnabled() && step->value() < step->maximum()},
-        {QStringLiteral("blackout"), namedChild<QCheckBox>(m_settings, "CheckBoxBlackOut")->isChecked()},
+        {QStringLiteral("play"), state.playing},
+        {QStringLiteral("tempo"), state.tempo},
+        {QStringLiteral("tempoMin"), MinSequencerTempo},
+        {QStringLiteral("tempoMax"), MaxSequencerTempo},
+        {QStringLiteral("tempoText"), tempoReadout(state.tempo).simplified()},
+        {QStringLiteral("scene"), QString::number(state.scene + 1)},
+        {QStringLiteral("last"), QString::number(state.lastScene + 1)},
+        {QStringLiteral("back"), state.scene > 0},
+        {QStringLiteral("fwd"), state.scene < state.lastPosition},
+        {QStringLiteral("blackout"), state.blackout},
         {QStringLiteral("pics"), pictures},
         {QStringLiteral("picNames"), captions},
-        {QStringLiteral("prio"), load(engine.live.HandScanActive) != 0},
-        {QStringLiteral("x"), load(engine.live.HandScanX)},
-        {QStringLiteral("y"), load(engine.live.HandScanY)},
+        {QStringLiteral("prio"), state.padPriority},
+        {QStringLiteral("x"), state.padX},
+        {QStringLiteral("y"), state.padY},
     });
 }
 
@@ -232,7 +195,7 @@ QByteArray RemoteSurface::slotsState() const
 
 QByteArray RemoteSurface::pageState() const
 {
-    const auto *page = namedChild<QScrollBar>(m_faderTab, "ScrolbarVertPos");
+    const Engine &engine = m_window.engine();
     QJsonArray names;
     QJsonArray colors;
     QJsonArray levels;
@@ -241,12 +204,13 @@ QByteArray RemoteSurface::pageState() const
         const QLineEdit *name = m_faders.edit(k);
         names.append(name->text());
         colors.append(name->palette().color(QPalette::Base).name());
-        levels.append(m_faders.scrollBar(k)->value());
-        selected.append(m_faders.checkBox(k)->isChecked());
+        // The rows' own live state: what the window's faders and boxes show.
+        levels.append(engine.live.faderPosition.get(static_cast<std::size_t>(k)));
+        selected.append(engine.live.faderChecked.get(static_cast<std::size_t>(k)) != 0);
     }
     return compact({{QStringLiteral("t"), QStringLiteral("page")},
-                    {QStringLiteral("off"), static_cast<int>(load(m_window.engine().FaderPageOffset))},
-                    {QStringLiteral("maxOff"), page->maximum()},
+                    {QStringLiteral("off"), m_control.state().pageOffset},
+                    {QStringLiteral("maxOff"), MaxFaderPageOffset},
                     {QStringLiteral("names"), names},
                     {QStringLiteral("colors"), colors},
                     {QStringLiteral("levels"), levels},

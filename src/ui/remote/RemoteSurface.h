@@ -23,9 +23,7 @@ class ControlLayer;
 class ConveyorControl;
 class ConveyorGroup;
 class FaderPage;
-class FaderTab;
 class RemoteServer;
-class SequencerTab;
 
 class RemoteSurface : public QObject {
     Q_OBJECT
@@ -37,9 +35,8 @@ public:
     // A page that hears nothing for a while takes its connection for lost: it hears at least this often.
     static constexpr int AliveMs = 1000;
 
-    RemoteSurface(WindowServices &window, RemoteServer &server, ControlLayer &control, SequencerTab &tab,
-                  ChannelSettingsGroup &settings, ConveyorGroup &conveyor, ConveyorControl &conveyorControl,
-                  FaderPage &faders, FaderTab &faderTab);
+    RemoteSurface(WindowServices &window, RemoteServer &server, ControlLayer &control, ChannelSettingsGroup &settings,
+                  ConveyorGroup &conveyor, ConveyorControl &conveyorControl, FaderPage &faders);
 
     void apply(quint64 client, const RemoteCommand &command);
     // The clock leases are judged by, in milliseconds (tests step their own).
@@ -66,18 +63,14 @@ private:
     };
     void joined(quint64 client);
     void left(quint64 client);
-    void picture(quint64 id, const Client &client, int n, bool down);
-    void pad(int x, int y, bool down);
 
     WindowServices &m_window;
     RemoteServer &m_server;
     ControlLayer &m_control;
-    SequencerTab &m_tab;
     ChannelSettingsGroup &m_settings;
     ConveyorGroup &m_conveyor;
     ConveyorControl &m_conveyorControl;
     FaderPage &m_faders;
-    FaderTab &m_faderTab;
     std::map<quint64, Client> m_clients;
     QTimer m_timer;
     std::array<QByteArray, 4> m_sent;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "control/ControlLayer.h"
 #include "core/Engine.h"
 #include "playback/Tempo.h"
 #include "ui/mainwindow/MainMenu.h"
@@ -38,6 +39,12 @@ QString clockText(const QString &prefix, const ShowClock &c)
 }
 
 } // namespace
+
+QString tempoReadout(int tempo)
+{
+    return QString::number(scenesPerMinute(sequencerIntervalMs(static_cast<std::uint8_t>(tempo)))) +
+        SequencerControl::tr("  Сцен/мин ");
+}
 
 SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, const MainMenu &menu,
                                    const ConveyorGroup &conveyor)
@@ -131,8 +138,7 @@ void SequencerControl::SpeedButtonPlayDblClick()
 
 void SequencerControl::ScrollBarTempChange(int position)
 {
-    m_window.engine().setSys(SysTempo, static_cast<std::uint8_t>(position));
-    m_window.TempStatus();
+    m_window.control().apply({WindowSource, command::Tempo{position}});
 }
 
 void SequencerControl::applyTempo(int intervalMs)

@@ -21,6 +21,9 @@ class ConveyorGroup;
 class MainMenu;
 class SequencerTab;
 
+// The tempo as the window and the phones say it: scenes a minute.
+QString tempoReadout(int tempo);
+
 class SequencerControl : public QObject {
     Q_OBJECT
 public:

@@ -68,7 +68,7 @@ void StaticPicturesGroup::pictureToggled(std::size_t k, bool checked)
     if (m_showing)
         return;
     if (m_control)
-        m_control->apply({Source{SourceKind::Window, 0}, command::PictureSwitch{static_cast<int>(k), checked}});
+        m_control->apply({WindowSource, command::PictureSwitch{static_cast<int>(k), checked}});
     else
         m_engine.live.pictures.set(k, checked ? 1 : 0);
 }

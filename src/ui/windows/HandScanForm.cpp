@@ -197,22 +197,17 @@ void THandScanForm::calcMouse()
     if (!PadPressed)
         return;
     placeMarker();
-    Engine &engine = m_window.engine();
-    store(engine.live.HandScanX, levels.x);
-    store(engine.live.HandScanY, levels.y);
-    if (writeHandScanPairs(engine, levels, load(engine.PlayMode) == 0))
-        m_faders.CheckBoxFromMemory();
-    m_window.ReturnPageControlAll();
+    m_window.control().apply({WindowSource, command::Pad{PadX, PadY}});
 }
 
 void THandScanForm::CheckBoxManualAreaClick(bool checked)
 {
-    store(m_window.engine().live.HandScanActive, checked ? 1 : 0);
+    m_window.control().apply({WindowSource, command::PadPriority{checked}});
 }
 
 void THandScanForm::FormActivate()
 {
-    store(m_window.engine().live.HandScanActive, 0);
+    m_window.control().apply({WindowSource, command::PadPriority{false}});
     m_priority->setChecked(false);
     m_group->show();
 }
@@ -220,7 +215,7 @@ void THandScanForm::FormActivate()
 void THandScanForm::FormDeactivate()
 {
     // Priority holds only while the pad is the active window.
-    store(m_window.engine().live.HandScanActive, 0);
+    m_window.control().apply({WindowSource, command::PadPriority{false}});
     m_priority->setChecked(false);
 }
 

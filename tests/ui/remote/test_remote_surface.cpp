@@ -1,4 +1,4 @@
-// The remote page works the window's own controls, under the same locks, and
+// The remote page sends the same commands as the window, under the same locks, and
 // every page and the window see each other's changes within 200 ms.
 #include "ui/remote/remote_fixture.h"
 

@@ -16,6 +16,7 @@
 #include <QStyleOptionFrame>
 #include <QToolButton>
 
+#include "control/ControlLayer.h"
 #include "core/Engine.h"
 #include "files/ChannelNames.h"
 #include "ui/mainwindow/WindowServices.h"
@@ -266,7 +267,11 @@ void FaderPage::refresh()
 
 void FaderPage::ScrolbarVertPosChange(int position)
 {
-    store(m_engine.FaderPageOffset, static_cast<std::uint8_t>(std::clamp(position, 0, int{MaxFaderPageOffset})));
+    m_window.control().apply({WindowSource, command::FaderPage{position}});
+}
+
+void FaderPage::showPage()
+{
     m_window.ReturnPageControlAll();
     NamberDmx();
 }
@@ -280,21 +285,42 @@ void FaderPage::NamberDmx()
 
 void FaderPage::ScrollBarChange(int k, int position)
 {
-    const std::size_t channel = offset() + static_cast<std::size_t>(k);
-    const auto level = static_cast<std::uint8_t>(position);
-    m_engine.live.faderPosition.set(static_cast<std::size_t>(k), level);
-    if (m_mirroring)
+    if (m_mirroring) {
+        // The row shows the show: the live state follows what it shows.
+        m_engine.live.faderPosition.set(static_cast<std::size_t>(k), static_cast<std::uint8_t>(position));
         return;
-    emit faderTouched(static_cast<int>(channel));
-    if (playing())
+    }
+    m_window.control().apply({WindowSource, command::FaderLevel{static_cast<int>(offset()) + k, position}});
+}
+
+void FaderPage::showLevel(int channel)
+{
+    const int k = channel - static_cast<int>(offset());
+    if (k < 1 || k > static_cast<int>(FaderCount))
         return;
-    m_engine.SceneMemory.set(sceneByte(m_engine.currentScene(), channel), level);
+    {
+        const QScopedValueRollback mirroring(m_mirroring, true);
+        scrollBar(k)->setValue(m_engine.live.faderPosition.get(static_cast<std::size_t>(k)));
+    }
+    emit faderTouched(channel);
 }
 
 void FaderPage::CheckBoxClick(int k, bool checked)
 {
-    m_engine.live.faderChecked.set(static_cast<std::size_t>(k), checked ? 1 : 0);
-    m_engine.SceneMemory.set(selectionByte(offset() + static_cast<std::size_t>(k)), checked ? 1 : 0);
+    if (m_mirroring) {
+        m_engine.live.faderChecked.set(static_cast<std::size_t>(k), checked ? 1 : 0);
+        return;
+    }
+    m_window.control().apply({WindowSource, command::SelectChannel{static_cast<int>(offset()) + k, checked}});
+}
+
+void FaderPage::showSelection(int channel)
+{
+    const int k = channel - static_cast<int>(offset());
+    if (k < 1 || k > static_cast<int>(FaderCount))
+        return;
+    const QScopedValueRollback mirroring(m_mirroring, true);
+    checkBox(k)->setChecked(m_engine.SceneMemory.get(selectionByte(static_cast<std::size_t>(channel))) == 1);
 }
 
 void FaderPage::ReturnScrollBars()
@@ -313,6 +339,7 @@ void FaderPage::ReturnScrollBars()
 
 void FaderPage::CheckBoxFromMemory()
 {
+    const QScopedValueRollback mirroring(m_mirroring, true);
     const std::size_t first = offset();
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k)
         checkBox(k)->setChecked(m_engine.SceneMemory.get(selectionByte(first + static_cast<std::size_t>(k))) == 1);

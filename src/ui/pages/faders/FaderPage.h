@@ -42,6 +42,10 @@ public:
 
     // The fader page's part of the page refresh, in its order.
     void refresh();
+    // A command changed a row's level or selection, or the page: the rows show it.
+    void showLevel(int channel);
+    void showSelection(int channel);
+    void showPage();
     // The rate sliders reread from RateRow, between the faders and the names.
     std::function<void()> ReturnRate;
     // The name fields' colours, last.
