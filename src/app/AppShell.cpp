@@ -12,6 +12,7 @@
 #include "app/DescriptorLimit.h"
 #include "app/DiskLabels.h"
 #include "app/RealtimeKit.h"
+#include "control/ControlLayer.h"
 #include "output/FrameAssembly.h"
 #include "output/FtdiBackends.h"
 #include "output/OlaClientApi.h"
@@ -40,7 +41,11 @@ AppShell::AppShell(Engine &engine, TBaseForm &form, QString programPath, QString
     connect(&form, &TBaseForm::closing, this, &AppShell::FormClose);
 }
 
-AppShell::~AppShell() { m_ticker.stop(); }
+AppShell::~AppShell()
+{
+    m_ticker.stop();
+    m_form.control().setLink(nullptr);
+}
 
 void AppShell::configureApplication()
 {
@@ -128,6 +133,7 @@ void AppShell::InitUsbDevise()
     m_usbLibrary = std::move(backend.api);
     m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
     m_usb->InitUsbDevise();
+    m_form.control().setLink(m_usb.get());
     m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_form.sequencer(), *m_form.findChild<OptionsTab *>(),
                                                 *m_form.StatusPanel0(), *m_usb, QString::fromStdString(backend.name),
                                                 QString::fromStdString(backend.notes));

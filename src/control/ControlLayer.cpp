@@ -4,6 +4,7 @@
 
 #include "core/Engine.h"
 #include "editing/SceneOperations.h"
+#include "output/UsbLink.h"
 #include "playback/HandScan.h"
 #include "playback/Tempo.h"
 
@@ -166,6 +167,7 @@ ShowState ControlLayer::state() const
     s.padPriority = load(m_engine.live.HandScanActive) != 0;
     s.padX = load(m_engine.live.HandScanX);
     s.padY = load(m_engine.live.HandScanY);
+    s.link = m_link != nullptr ? m_link->state() : LinkState::Closed;
     return s;
 }
 

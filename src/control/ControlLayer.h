@@ -12,10 +12,12 @@
 
 #include "control/Command.h"
 #include "control/PictureHolds.h"
+#include "output/LinkState.h"
 
 namespace korvanel {
 
 struct Engine;
+class UsbLink;
 
 // What inputs and displays read of the show, taken from the engine and the layer.
 struct ShowState {
@@ -30,6 +32,7 @@ struct ShowState {
     bool padPriority = false;
     int padX = 0; // the levels the pad sends, after its inversions
     int padY = 0;
+    LinkState link = LinkState::Closed; // the USB interface
     bool operator==(const ShowState &) const = default;
 };
 
@@ -77,6 +80,8 @@ public:
     };
     void setPadOptions(PadOptions options) { m_padOptions = options; }
     PadOptions padOptions() const { return m_padOptions; }
+    // The USB link whose state the show state carries; none in tests and the player.
+    void setLink(const UsbLink *link) { m_link = link; }
     // Stepping past the last scene adds one, a copy of the last (the window's menu option).
     void setAutoAddScenes(bool on) { m_autoAddScenes = on; }
     const PictureHolds &pictures() const { return m_pictures; }
@@ -101,6 +106,7 @@ private:
     PictureHolds m_pictures;
     PadOptions m_padOptions;
     bool m_autoAddScenes = false;
+    const UsbLink *m_link = nullptr;
     std::vector<std::function<void(std::uint16_t)>> m_pictureListeners;
 };
 

@@ -27,6 +27,7 @@
 #include "core/ShowLayout.h"
 #include "output/FixedText.h"
 #include "output/FtdiApi.h"
+#include "output/LinkState.h"
 #include "output/WireFrame.h"
 
 namespace korvanel {
@@ -43,8 +44,6 @@ struct UsbLinkTexts {
 
 // " - Ошибка Handle..." and the like for statuses 1..6; empty above.
 std::string_view usbStatusText(FtStatus status);
-
-enum class LinkState : std::uint8_t { Closed, Sending, Stalled };
 
 class UsbLink {
 public:
