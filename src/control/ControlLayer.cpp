@@ -164,6 +164,11 @@ ShowState ControlLayer::state() const
     // Scene 255 is the end; a current scene past the last one stays within reach.
     s.lastPosition = std::max(std::min(s.lastScene + 1, 255), s.scene);
     s.pageOffset = std::min(load(m_engine.FaderPageOffset), MaxFaderPageOffset);
+    for (std::size_t k = 1; k <= FaderCount; ++k) {
+        s.faders[k - 1] = m_engine.live.faderPosition.get(k);
+        if (m_engine.live.faderChecked.get(k) != 0)
+            s.selected |= 1u << (k - 1);
+    }
     s.padPriority = load(m_engine.live.HandScanActive) != 0;
     s.padX = load(m_engine.live.HandScanX);
     s.padY = load(m_engine.live.HandScanY);

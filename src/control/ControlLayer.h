@@ -6,12 +6,14 @@
 // What needs the window's own machinery (the sequencer's timer, a show load,
 // the blackout's linked buttons) goes through Actions.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "control/Command.h"
 #include "control/PictureHolds.h"
+#include "core/ShowLayout.h"
 #include "output/LinkState.h"
 
 namespace korvanel {
@@ -29,6 +31,9 @@ struct ShowState {
     int lastScene = 0;
     int lastPosition = 0; // the furthest the scene can be stepped to: one past the last scene
     int pageOffset = 0;   // the fader page's first channel less one
+    // The page's rows: the faders' levels, and one bit a selected channel (row 1 in bit 0).
+    std::array<std::uint8_t, FaderCount> faders{};
+    std::uint32_t selected = 0;
     bool padPriority = false;
     int padX = 0; // the levels the pad sends, after its inversions
     int padY = 0;

@@ -159,13 +159,13 @@ TEST(ControlLayer, TempoScenesFadersPageAndPadKeepToTheirRangesAndToAPlayingShow
     EXPECT_EQ(layer.state().pageOffset, int{MaxFaderPageOffset});
     layer.apply({Window, command::FaderPage{10}});
     layer.apply({Phone1, command::FaderLevel{12, 300}});
-    EXPECT_EQ(engine->live.faderPosition.get(2), 255);
+    EXPECT_EQ(layer.state().faders[1], 255);
     EXPECT_EQ(engine->level(0, 12), 255);
     layer.apply({Phone1, command::FaderLevel{5, 40}});
     EXPECT_EQ(engine->level(0, 5), 40);
     layer.apply({Phone1, command::SelectChannel{37, true}});
     layer.apply({Phone1, command::SelectChannel{38, true}});
-    EXPECT_EQ(engine->live.faderChecked.get(27), 1);
+    EXPECT_EQ(layer.state().selected, 1u << 26);
     EXPECT_EQ(engine->SceneMemory.get(selectionByte(37)), 1);
     layer.apply({Phone1, command::FaderLevel{0, 1}});
     layer.apply({Phone1, command::SelectChannel{256, true}});

@@ -62,6 +62,8 @@ public:
     virtual int clientCount() const = 0;
     // Connections held that are not a page's WebSocket yet.
     virtual int pendingCount() const = 0;
+    // Objects the server holds for its connections, whatever their state: a leak shows here.
+    virtual int heldObjects() const = 0;
     virtual void send(quint64 client, const QByteArray &text) = 0;
     virtual void sendAll(const QByteArray &text) = 0;
     virtual void setHeartbeat(int pingMs, int silenceMs) = 0;
@@ -79,7 +81,7 @@ using MakeRemoteNet = RemoteNet *(*)(RemoteNet::Events &events, const QByteArray
 inline constexpr const char *MakeRemoteNetName = "korvanel_make_remote_net";
 // What the module says of itself (output/CompanionModule.h). Raised by hand
 // with every change to this header that a module built before it would not follow.
-inline constexpr int RemoteNetInterfaceVersion = 1;
+inline constexpr int RemoteNetInterfaceVersion = 2;
 inline constexpr const char *RemoteNetModuleKind = "korvanel-remote-net";
 
 } // namespace korvanel

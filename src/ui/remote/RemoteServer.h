@@ -45,6 +45,7 @@ public:
     int clientCount() const { return m_net ? m_net->clientCount() : 0; }
     // Connections held that are not a page's WebSocket yet.
     int pendingCount() const { return m_net ? m_net->pendingCount() : 0; }
+    int heldObjects() const { return m_net ? m_net->heldObjects() : 0; }
     void send(quint64 client, const QByteArray &text);
     void sendAll(const QByteArray &text);
     // How often clients are pinged and how long one may stay silent (tests shorten both).

@@ -195,7 +195,7 @@ QByteArray RemoteSurface::slotsState() const
 
 QByteArray RemoteSurface::pageState() const
 {
-    const Engine &engine = m_window.engine();
+    const ShowState state = m_control.state();
     QJsonArray names;
     QJsonArray colors;
     QJsonArray levels;
@@ -204,12 +204,11 @@ QByteArray RemoteSurface::pageState() const
         const QLineEdit *name = m_faders.edit(k);
         names.append(name->text());
         colors.append(name->palette().color(QPalette::Base).name());
-        // The rows' own live state: what the window's faders and boxes show.
-        levels.append(engine.live.faderPosition.get(static_cast<std::size_t>(k)));
-        selected.append(engine.live.faderChecked.get(static_cast<std::size_t>(k)) != 0);
+        levels.append(state.faders[static_cast<std::size_t>(k - 1)]);
+        selected.append(((state.selected >> (k - 1)) & 1u) != 0);
     }
     return compact({{QStringLiteral("t"), QStringLiteral("page")},
-                    {QStringLiteral("off"), m_control.state().pageOffset},
+                    {QStringLiteral("off"), state.pageOffset},
                     {QStringLiteral("maxOff"), MaxFaderPageOffset},
                     {QStringLiteral("names"), names},
                     {QStringLiteral("colors"), colors},

@@ -126,6 +126,14 @@ void HttpRemote::stop()
     m_token.clear();
 }
 
+int HttpRemote::heldObjects() const
+{
+    qsizetype held = m_context.findChildren<QObject *>().size();
+    if (m_webSockets)
+        held += m_webSockets->findChildren<QObject *>().size();
+    return static_cast<int>(held);
+}
+
 void HttpRemote::setToken(const QByteArray &token)
 {
     if (token == m_token)

@@ -36,6 +36,7 @@ public:
     void setToken(const QByteArray &token) override;
     int clientCount() const override { return static_cast<int>(m_clients.size()); }
     int pendingCount() const override { return static_cast<int>(m_pending.size()); }
+    int heldObjects() const override;
     void send(quint64 client, const QByteArray &text) override;
     void sendAll(const QByteArray &text) override;
     void setHeartbeat(int pingMs, int silenceMs) override
