@@ -153,10 +153,6 @@ void KeyboardControl::FormKeyDown(std::uint16_t key, bool autoRepeat)
     run(m_keys.keyDown(key, conveyorKeysOn(), autoRepeat));
 }
 
-namespace {
-const Source Keys{SourceKind::Keyboard, 0};
-}
-
 void KeyboardControl::FormKeyUp(std::uint16_t key)
 {
     // A picture key let go while Ctrl is held latches its picture.
@@ -165,33 +161,33 @@ void KeyboardControl::FormKeyUp(std::uint16_t key)
     const bool latch = m_keys.CtrlHeld();
     static_cast<void>(m_keys.keyUp(key));
     if (down.action == KeyAction::Picture && wasHeld)
-        m_control.apply({Keys, command::Picture{down.index, false, latch}});
+        m_control.apply({KeyboardSource, command::Picture{down.index, false, latch}});
 }
 
 void KeyboardControl::releaseHeldKeys()
 {
     // The key-ups go elsewhere: nothing the keys held stays on, not even under Ctrl.
     static_cast<void>(m_keys.releaseAll());
-    m_control.sourceGone(Keys);
+    m_control.sourceGone(KeyboardSource);
 }
 
 void KeyboardControl::run(const KeyCommand &command)
 {
     switch (command.action) {
     case KeyAction::Picture:
-        m_control.apply({Keys, command::Picture{command.index, true, false}});
+        m_control.apply({KeyboardSource, command::Picture{command.index, true, false}});
         break;
     case KeyAction::Blackout:
-        m_control.apply({Keys, command::BlackoutToggle{}});
+        m_control.apply({KeyboardSource, command::BlackoutToggle{}});
         break;
     case KeyAction::Play:
-        m_control.apply({Keys, command::Play{}});
+        m_control.apply({KeyboardSource, command::Play{}});
         break;
     case KeyAction::Stop:
-        m_control.apply({Keys, command::Stop{}});
+        m_control.apply({KeyboardSource, command::Stop{}});
         break;
     case KeyAction::Conveyor:
-        m_control.apply({Keys, command::ConveyorSlot{command.index}});
+        m_control.apply({KeyboardSource, command::ConveyorSlot{command.index}});
         break;
     case KeyAction::None:
     case KeyAction::Ctrl:
