@@ -11,6 +11,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <vector>
+
 namespace korvanel {
 
 namespace {
@@ -50,15 +52,20 @@ HttpRemote::HttpRemote(Events &events, QByteArray page)
     m_now = [this] { return m_elapsed.elapsed(); };
     m_heartbeat.setInterval(HeartbeatMs);
     QObject::connect(&m_heartbeat, &QTimer::timeout, &m_context, [this] {
-        std::vector<quint64> silentOnes;
-        for (const auto &[id, client] : m_clients) {
-            if (now() - client.lastHeard > m_silenceMs)
-                silentOnes.push_back(id);
+        // Ids first: a ping that fails may drop its client from m_clients at once.
+        std::vector<quint64> ids;
+        ids.reserve(m_clients.size());
+        for (const auto &entry : m_clients)
+            ids.push_back(entry.first);
+        for (const quint64 id : ids) {
+            const auto it = m_clients.find(id);
+            if (it == m_clients.end())
+                continue;
+            if (now() - it->second.lastHeard > m_silenceMs)
+                drop(id);
             else
-                client.socket->ping();
+                it->second.socket->ping();
         }
-        for (const quint64 id : silentOnes)
-            drop(id);
     });
     m_sweep.setInterval(250);
     QObject::connect(&m_sweep, &QTimer::timeout, &m_context, [this] { sweep(); });
@@ -139,8 +146,16 @@ void HttpRemote::setToken(const QByteArray &token)
     if (token == m_token)
         return;
     // The pages are told why, so that they stop knocking with the old token and say so.
+    // A close can report the disconnect at once, which drops the client from
+    // m_clients: the sockets are taken out of the list first.
+    std::vector<QPointer<QWebSocket>> sockets;
+    sockets.reserve(m_clients.size());
     for (const auto &entry : m_clients)
-        entry.second.socket->close(QWebSocketProtocol::CloseCodePolicyViolated, TokenRenewed);
+        sockets.emplace_back(entry.second.socket);
+    for (const QPointer<QWebSocket> &socket : sockets) {
+        if (socket)
+            socket->close(QWebSocketProtocol::CloseCodePolicyViolated, TokenRenewed);
+    }
     dropAll();
     m_token = token;
 }
