@@ -19,6 +19,7 @@
 #include "output/UsbLink.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/mainwindow/ChannelColorCommands.h"
+#include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/SettingsCommands.h"
 #include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/mainwindow/UsbLinkPanel.h"
@@ -36,7 +37,7 @@ using namespace korvanel;
 AppShell::AppShell(Engine &engine, TBaseForm &form, QString programPath, QString dataFolder)
     : m_engine(engine), m_form(form), m_programPath(std::move(programPath)), m_dataFolder(std::move(dataFolder))
 {
-    connect(form.control<QAction>("ExitItem"), &QAction::triggered, this, &AppShell::ExitItemClick);
+    connect(form.mainMenu()->items().ExitItem, &QAction::triggered, this, &AppShell::ExitItemClick);
     connect(&form, &TBaseForm::closing, this, &AppShell::FormClose);
 }
 
@@ -128,7 +129,7 @@ void AppShell::InitUsbDevise()
     m_usbLibrary = std::move(backend.api);
     m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
     m_usb->InitUsbDevise();
-    m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_form.sequencer(), *m_form.findChild<OptionsTab *>(),
+    m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_form.sequencer(), *m_form.optionsTab(),
                                                 *m_form.StatusPanel0(), *m_usb, QString::fromStdString(backend.name),
                                                 QString::fromStdString(backend.notes));
     // A library that is there but refused is worth a word at start-up.
@@ -140,7 +141,7 @@ void AppShell::startOlaOutput()
 {
     m_ola = std::make_unique<OlaOutput>(makeOlaClient());
     m_ola->start();
-    m_olaGroup = std::make_unique<OlaGroup>(m_form, *m_form.findChild<OptionsTab *>(), *m_ola);
+    m_olaGroup = std::make_unique<OlaGroup>(m_form, *m_form.optionsTab(), *m_ola);
 }
 
 void AppShell::armOutput()
@@ -164,8 +165,8 @@ void AppShell::armOutput()
 
 void AppShell::recheckOutputPriority()
 {
-    if (auto *label = m_form.findChild<QLabel *>(QStringLiteral("LabelOutputPriority")))
-        label->setText(outputPriorityText(m_ticker.recheckPriority(), m_kitAnswer.get()));
+    m_form.optionsTab()->labelOutputPriority()->setText(
+        outputPriorityText(m_ticker.recheckPriority(), m_kitAnswer.get()));
 }
 
 void AppShell::FormClose()

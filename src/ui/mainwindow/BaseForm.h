@@ -21,8 +21,10 @@ class QToolButton;
 
 namespace korvanel {
 struct Engine;
+class BeamEditorTab;
 class BlackoutLink;
 class BlockCopyGroups;
+class BlockCopyTab;
 class ChannelColorCommands;
 class ChannelColorTab;
 class ChannelSettingsGroup;
@@ -31,11 +33,14 @@ class ConveyorGroup;
 class FaderPage;
 class FaderTab;
 class GeneratorsTab;
+class GraphEditorPanel;
+class GraphTab;
 class HelpWindow;
 class MouseWheel;
 class RateControls;
 class LiveDisplay;
 class NameBlockCopyGroup;
+class OptionsTab;
 class WindowColorGroup;
 class CoderTab;
 class ControlLayer;
@@ -71,11 +76,12 @@ public:
     void buildEditorPagesOnceShown();
     bool editorPagesBuilt() const { return m_editorPagesBuilt; }
 
-    // Any named control or menu item of the window, or nullptr.
+    // Any named control or menu item of the window, or nullptr. For tests and
+    // tools, which drive the window by name; the window's own code holds typed pointers.
     template <class T>
     T *control(const char *name) const
     {
-        return findChild<T *>(QString::fromLatin1(name));
+        return findChild<T *>(QString::fromLatin1(name)); // name look-up: for tests and tools
     }
 
     QLabel *StatusPanel0() const { return m_statusPanel0; }
@@ -106,6 +112,7 @@ public:
     korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }
     korvanel::FaderTab *faderTab() const { return m_faderTab; }
     korvanel::GeneratorsTab *generatorsTab() const { return m_generators; }
+    korvanel::OptionsTab *optionsTab() const { return m_options; }
     korvanel::SequencerControl *sequencer() const { return m_sequencerControl; }
     korvanel::HelpWindow *helpWindow() const { return m_help; }
     korvanel::RateControls *rates() const { return m_rates; }
@@ -172,20 +179,21 @@ private:
     QWidget *buildInputPages();
     QWidget *buildRightColumn();
     void buildStatusBar();
-    void findNamedControls();
-
-    template <class T>
-    void bind(T *&member, const char *name)
-    {
-        member = control<T>(name);
-        Q_ASSERT_X(member, "TBaseForm", name);
-    }
+    void keepMainControls();
 
     korvanel::Engine &m_engine;
     korvanel::MainMenu *m_menu = nullptr;
     korvanel::SequencerTab *m_sequencer = nullptr;
     korvanel::FaderTab *m_faderTab = nullptr;
     korvanel::GeneratorsTab *m_generators = nullptr;
+    korvanel::GraphTab *m_graphTab = nullptr;
+    korvanel::BeamEditorTab *m_beamTab = nullptr;
+    korvanel::BlockCopyTab *m_blockCopyTab = nullptr;
+    korvanel::OptionsTab *m_options = nullptr;
+    // The channel colour tab's page in PageControlTemp, filled by ChannelColorTab.
+    QWidget *m_channelColorPage = nullptr;
+    // Built with the editor pages.
+    korvanel::GraphEditorPanel *m_graphPanel = nullptr;
     korvanel::SequencerControl *m_sequencerControl = nullptr;
     korvanel::HelpWindow *m_help = nullptr;
     korvanel::RateControls *m_rates = nullptr;

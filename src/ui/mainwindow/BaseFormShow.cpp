@@ -13,6 +13,7 @@
 #include "playback/Tempo.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/pages/faders/FaderPage.h"
+#include "ui/pages/graph/GraphEditorPanel.h"
 #include "ui/pages/options/WindowColorGroup.h"
 #include "ui/rightcolumn/SequencerControl.h"
 #include "ui/widgets/Controls.h"
@@ -56,8 +57,8 @@ void TBaseForm::ClearAll()
     PageControlTemp->setCurrentIndex(0);
     TempStatus();
     // The graph's closest zoom; the engine has reset the view to match.
-    if (auto *zoom = control<QScrollBar>("ScrollBarGrafikZoom"))
-        zoom->setValue(3);
+    if (m_graphPanel)
+        m_graphPanel->scrollBarGrafikZoom()->setValue(3);
 }
 
 void TBaseForm::TempStatus()

@@ -16,7 +16,6 @@
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/WindowServices.h"
-#include "ui/pages/options/OptionsTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/widgets/Controls.h"
 
@@ -28,19 +27,18 @@ std::string localPath(const QString &name) { return QFile::encodeName(name).toSt
 
 } // namespace
 
-ShowFileCommands::ShowFileCommands(WindowServices &window, const MainMenu &menu, const ConveyorGroup &conveyor,
-                                   const OptionsTab &options)
-    : QObject(&window.mainWindow()), m_window(window), m_conveyor(conveyor), m_options(options)
+ShowFileCommands::ShowFileCommands(WindowServices &window, const MainMenu &menu, const ConveyorGroup &conveyor)
+    : QObject(&window.mainWindow()), m_window(window), m_conveyor(conveyor)
 {
     setObjectName(QStringLiteral("ShowFileCommands"));
     m_timerAvtoSave.setObjectName(QStringLiteral("TimerAvtoSave"));
     m_timerAvtoSave.setInterval(AutoSaveIntervalMs);
     connect(&m_timerAvtoSave, &QTimer::timeout, this, &ShowFileCommands::TimerAvtoSaveTimer);
 
-    connect(menu.action("NewItem"), &QAction::triggered, this, &ShowFileCommands::NewItemClick);
-    connect(menu.action("OpenItem"), &QAction::triggered, this, &ShowFileCommands::OpenItemClick);
-    connect(menu.action("SaveItem"), &QAction::triggered, this, &ShowFileCommands::SaveItemClick);
-    connect(menu.action("SaveAsItem"), &QAction::triggered, this, &ShowFileCommands::SaveAsItemClick);
+    connect(menu.items().NewItem, &QAction::triggered, this, &ShowFileCommands::NewItemClick);
+    connect(menu.items().OpenItem, &QAction::triggered, this, &ShowFileCommands::OpenItemClick);
+    connect(menu.items().SaveItem, &QAction::triggered, this, &ShowFileCommands::SaveItemClick);
+    connect(menu.items().SaveAsItem, &QAction::triggered, this, &ShowFileCommands::SaveAsItemClick);
 }
 
 const QString &ShowFileCommands::showFileFilter()
@@ -131,8 +129,7 @@ void ShowFileCommands::ManualLoad()
     engine.setSys(SysCurrentScene, 0);
     RaschetAdr(engine, 0);
     ConvertorFileName();
-    namedChild<QLabel>(m_conveyor, "LabelKonveyr")
-        ->setText(load == Load::Loaded ? KonveyrShowName : notLoadedText(KonveyrShowName));
+    m_conveyor.labelKonveyr()->setText(load == Load::Loaded ? KonveyrShowName : notLoadedText(KonveyrShowName));
     m_window.ReturnPageControlAll();
 }
 
@@ -175,8 +172,7 @@ void ShowFileCommands::SaveAsItemClick()
     if (SaveFileAs() == Save::Failed)
         return;
     // A cancelled dialog shifts the colour too: each Save As gives the window another colour.
-    const auto *avto = m_options.findChild<QCheckBox *>(QStringLiteral("CheckBoxColorAvto"));
-    if (avto == nullptr || !avto->isChecked())
+    if (m_colorAvto == nullptr || !m_colorAvto->isChecked())
         return;
     Engine &engine = m_window.engine();
     engine.setSys(SysRed, static_cast<std::uint8_t>(engine.sys(SysRed) + 103));

@@ -25,8 +25,7 @@ std::size_t slotIndex(int n) { return static_cast<std::size_t>(n - 1); }
 ConveyorControl::ConveyorControl(WindowServices &window, ConveyorGroup &group, SequencerControl &sequencer,
                                  ShowFileCommands &files)
     : QObject(&window.mainWindow()), m_window(window), m_group(group), m_sequencer(sequencer), m_files(files),
-      m_hand(namedChild<QAbstractButton>(group, "SpeedButtonKonvHand")),
-      m_label(namedChild<QLabel>(group, "LabelKonveyr"))
+      m_hand(group.speedButtonKonvHand()), m_label(group.labelKonveyr())
 {
     setObjectName(QStringLiteral("ConveyorControl"));
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
@@ -35,14 +34,11 @@ ConveyorControl::ConveyorControl(WindowServices &window, ConveyorGroup &group, S
         button->installEventFilter(this);
     }
     connect(m_hand, &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvHandClick);
-    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvOff"), &QAbstractButton::clicked, this,
-            &ConveyorControl::SpeedButtonKonvHandClick);
-    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvSpisBegin"), &QAbstractButton::clicked, this,
+    connect(group.speedButtonKonvOff(), &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvHandClick);
+    connect(group.speedButtonKonvSpisBegin(), &QAbstractButton::clicked, this,
             &ConveyorControl::SpeedButtonKonvSpisBeginClick);
-    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvSpis"), &QAbstractButton::clicked, this,
-            &ConveyorControl::SpeedButtonKonvSpisClick);
-    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvNew"), &QAbstractButton::clicked, this,
-            &ConveyorControl::SpeedButtonKonvNewClick);
+    connect(group.speedButtonKonvSpis(), &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvSpisClick);
+    connect(group.speedButtonKonvNew(), &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvNewClick);
     sequencer.KonveyrJob = [this] { KonveyrJob(); };
 }
 
