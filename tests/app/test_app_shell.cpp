@@ -108,8 +108,8 @@ TEST_F(Shell, PageRefreshRunsOnlyTheVisiblePagesRefresh)
     shell->FormCreate();
     int faders = 0;
     int graph = 0;
-    form->setPageRefresh(0, [&] { ++faders; });
-    form->setPageRefresh(1, [&] { ++graph; });
+    form->setPageRefresh(InputPage::Faders, [&] { ++faders; });
+    form->setPageRefresh(InputPage::Graph, [&] { ++graph; });
     form->ReturnPageControlAll();
     EXPECT_EQ(faders, 1);
     EXPECT_EQ(graph, 0);

@@ -140,7 +140,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_sequencerControl = new SequencerControl(*this, *m_sequencer, *m_menu, *m_conveyor);
     connect(m_menu->items().AboutItem, &QAction::triggered, this, &TBaseForm::AboutItemClick);
     connect(m_menu->items().HelpItem, &QAction::triggered, this, &TBaseForm::HelpItemClick);
-    setPageRefresh(4, [this] { m_generators->refresh(); });
+    setPageRefresh(InputPage::Generators, [this] { m_generators->refresh(); });
     m_faderPage = new FaderPage(*this, *m_faderTab, *m_settings, *m_conveyor);
     const std::array<SnapshotPair, 4> snapshots{
         {m_faderTab->snapshot(), m_graphTab->snapshot(), m_beamTab->snapshot(), m_blockCopyTab->snapshot()}};
@@ -223,22 +223,26 @@ QWidget *TBaseForm::buildInputPages()
     auto *pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControlInput"));
     PageControlInput = pages;
-    // The order is the page number that the page refresh dispatches on.
+    // The page refresh and the mouse wheel go by the page's place on the tab bar.
+    const auto add = [pages](InputPage page, QWidget *widget, const QString &caption) {
+        [[maybe_unused]] const int index = pages->addTab(widget, caption);
+        Q_ASSERT(index == static_cast<int>(page));
+    };
     m_faderTab = new FaderTab(m_engine, pages);
-    pages->addTab(m_faderTab, tr("Фэйдера"));
+    add(InputPage::Faders, m_faderTab, tr("Фэйдера"));
     m_graphTab = new GraphTab(pages);
-    pages->addTab(m_graphTab, tr("График Канала"));
+    add(InputPage::Graph, m_graphTab, tr("График Канала"));
     m_beamTab = new BeamEditorTab(pages);
-    pages->addTab(m_beamTab, tr("Редактор луча"));
+    add(InputPage::Beam, m_beamTab, tr("Редактор луча"));
     m_blockCopyTab = new BlockCopyTab(pages);
-    pages->addTab(m_blockCopyTab, tr("Копирование"));
+    add(InputPage::Copy, m_blockCopyTab, tr("Копирование"));
     m_generators = new GeneratorsTab(m_engine, pages);
-    pages->addTab(m_generators, tr("Автоматы"));
+    add(InputPage::Generators, m_generators, tr("Автоматы"));
     m_options = new OptionsTab(pages);
-    pages->addTab(m_options, tr("Опции"));
+    add(InputPage::Options, m_options, tr("Опции"));
     m_coderTab = new CoderTab(m_engine, *this, pages);
-    pages->addTab(m_coderTab, tr("DMX coder"));
-    pages->setCurrentIndex(0);
+    add(InputPage::Coder, m_coderTab, tr("DMX coder"));
+    pages->setCurrentIndex(static_cast<int>(InputPage::Faders));
     return pages;
 }
 

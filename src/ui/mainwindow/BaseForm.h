@@ -102,8 +102,8 @@ public:
     void OutStatus(const QString &text) override { m_status->OutStatus(text); }
     bool statusMessageShowing() const override { return m_status->showing(); }
     StatusLine &statusLine() const { return *m_status; }
-    void setPageRefresh(int page, std::function<void()> refresh) override;
-    int currentPage() const override;
+    void setPageRefresh(korvanel::InputPage page, std::function<void()> refresh) override;
+    korvanel::InputPage currentPage() const override;
     void announceShowReplaced() override { emit showReplaced(); }
     void onShowReplaced(QObject *receiver, std::function<void()> handler) override;
     void onClosing(QObject *receiver, std::function<void()> handler) override;
@@ -221,7 +221,7 @@ private:
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();
-    std::array<std::function<void()>, 7> m_pageRefresh;
+    std::array<std::function<void()>, korvanel::InputPageCount> m_pageRefresh;
     bool m_closingSent = false;
     bool m_editorPagesBuilt = false;
 };

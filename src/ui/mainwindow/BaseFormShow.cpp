@@ -20,13 +20,12 @@
 
 using namespace korvanel;
 
-void TBaseForm::setPageRefresh(int page, std::function<void()> refresh)
+void TBaseForm::setPageRefresh(InputPage page, std::function<void()> refresh)
 {
-    if (page >= 0 && page < static_cast<int>(m_pageRefresh.size()))
-        m_pageRefresh[static_cast<std::size_t>(page)] = std::move(refresh);
+    m_pageRefresh.at(static_cast<std::size_t>(page)) = std::move(refresh);
 }
 
-int TBaseForm::currentPage() const { return PageControlInput->currentIndex(); }
+InputPage TBaseForm::currentPage() const { return static_cast<InputPage>(PageControlInput->currentIndex()); }
 
 void TBaseForm::onShowReplaced(QObject *receiver, std::function<void()> handler)
 {
@@ -52,7 +51,7 @@ void TBaseForm::ClearAll()
     setWindowTitle(CaptionPrefix + tr(" Нет имени файла "));
     m_faderPage->CheckBoxFromMemory();
     ScrolbarVertPos->setValue(0);
-    PageControlInput->setCurrentIndex(0);
+    PageControlInput->setCurrentIndex(static_cast<int>(InputPage::Faders));
     PageControlUst->setCurrentIndex(2);
     PageControlTemp->setCurrentIndex(0);
     TempStatus();

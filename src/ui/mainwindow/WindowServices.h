@@ -16,6 +16,10 @@ namespace korvanel {
 class ControlLayer;
 struct Engine;
 
+// The pages of PageControlInput, in their order on the tab bar.
+enum class InputPage { Faders, Graph, Beam, Copy, Generators, Options, Coder };
+inline constexpr int InputPageCount = 7;
+
 class WindowServices {
 public:
     // The caption is the prefix and the show's file name; the dialogs start from the names.
@@ -41,9 +45,9 @@ public:
     // A show loaded or cleared leaves nothing for the undo buttons to bring back.
     virtual void disableUndo() = 0;
     // Each page of PageControlInput registers how it rereads the show.
-    virtual void setPageRefresh(int page, std::function<void()> refresh) = 0;
+    virtual void setPageRefresh(InputPage page, std::function<void()> refresh) = 0;
     // The page of PageControlInput on screen.
-    virtual int currentPage() const = 0;
+    virtual InputPage currentPage() const = 0;
 
     // Another show replaced the one in memory (loaded or cleared).
     virtual void announceShowReplaced() = 0;

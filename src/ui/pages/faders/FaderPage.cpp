@@ -115,7 +115,7 @@ FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup
 
     // After the tab's own handler has stored the offset.
     connect(tab.scrolbarVertPos(), &QScrollBar::valueChanged, this, &FaderPage::ScrolbarVertPosChange);
-    window.setPageRefresh(0, [this] { refresh(); });
+    window.setPageRefresh(InputPage::Faders, [this] { refresh(); });
 }
 
 void FaderPage::buildRows(FaderTab &tab)
