@@ -81,7 +81,7 @@ void AppShell::FormCreate()
     const IniSettings settings = ReadIniFile(m_form, *m_form.coderTab(), *m_form.conveyor(), *m_form.remoteGroup());
     m_olaGroup->applySettings(settings.Ola);
     // 13. The show last saved; the autosave runs from here to exit.
-    if (!m_form.OpenDialogFileName.isEmpty())
+    if (!m_form.openDialogFileName().isEmpty())
         m_form.showFiles()->BlocOpenFile();
     m_form.showFiles()->TimerAvtoSave().start();
     // 14. Page refresh.

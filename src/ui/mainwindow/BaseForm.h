@@ -104,6 +104,12 @@ public:
     StatusLine &statusLine() const { return *m_status; }
     void setPageRefresh(korvanel::InputPage page, std::function<void()> refresh) override;
     korvanel::InputPage currentPage() const override;
+    QString captionPrefix() const override { return m_captionPrefix; }
+    void setCaptionPrefix(const QString &prefix) override { m_captionPrefix = prefix; }
+    QString openDialogFileName() const override { return m_openDialogFileName; }
+    void setOpenDialogFileName(const QString &name) override { m_openDialogFileName = name; }
+    QString saveDialogFileName() const override { return m_saveDialogFileName; }
+    void setSaveDialogFileName(const QString &name) override { m_saveDialogFileName = name; }
     void announceShowReplaced() override { emit showReplaced(); }
     void onShowReplaced(QObject *receiver, std::function<void()> handler) override;
     void onClosing(QObject *receiver, std::function<void()> handler) override;
@@ -182,6 +188,9 @@ private:
     void keepMainControls();
 
     korvanel::Engine &m_engine;
+    QString m_captionPrefix = QStringLiteral("KORVANEL ");
+    QString m_openDialogFileName;
+    QString m_saveDialogFileName = QStringLiteral("Unit_001"); // no folder: Save writes to the working folder
     korvanel::MainMenu *m_menu = nullptr;
     korvanel::SequencerTab *m_sequencer = nullptr;
     korvanel::FaderTab *m_faderTab = nullptr;

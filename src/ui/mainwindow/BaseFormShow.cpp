@@ -48,7 +48,7 @@ void TBaseForm::ClearAll()
     korvanel::ClearAll(m_engine);
     emit showReplaced();
     disableUndo();
-    setWindowTitle(CaptionPrefix + tr(" Нет имени файла "));
+    setWindowTitle(m_captionPrefix + tr(" Нет имени файла "));
     m_faderPage->CheckBoxFromMemory();
     ScrolbarVertPos->setValue(0);
     PageControlInput->setCurrentIndex(static_cast<int>(InputPage::Faders));
@@ -69,10 +69,10 @@ void TBaseForm::TempStatus()
 
 void TBaseForm::ReturnDataSystem()
 {
-    if (!SaveDialogFileName.isEmpty())
-        setWindowTitle(CaptionPrefix + SaveDialogFileName);
-    else if (!OpenDialogFileName.isEmpty())
-        setWindowTitle(CaptionPrefix + OpenDialogFileName);
+    if (!m_saveDialogFileName.isEmpty())
+        setWindowTitle(m_captionPrefix + m_saveDialogFileName);
+    else if (!m_openDialogFileName.isEmpty())
+        setWindowTitle(m_captionPrefix + m_openDialogFileName);
 
     ScrollBarTemp->setValue(m_engine.sys(SysTempo));
     TempStatus();

@@ -72,7 +72,7 @@ QString ShowFileCommands::errorText(const FileResult &result, const QString &fil
 
 ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
 {
-    const QString name = m_window.OpenDialogFileName;
+    const QString name = m_window.openDialogFileName();
     Engine &engine = m_window.engine();
     const FileResult result = loadShowFile(engine, localPath(name));
     if (result.error == FileError::NotFound) {
@@ -88,8 +88,8 @@ ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
     // The output follows the loaded show's current scene at once.
     RaschetAdr(engine, engine.currentScene());
     m_window.announceShowReplaced();
-    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + name);
-    m_window.SaveDialogFileName = name;
+    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + name);
+    m_window.setSaveDialogFileName(name);
     m_window.disableUndo();
     return Load::Loaded;
 }
@@ -97,9 +97,9 @@ ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
 bool ShowFileCommands::SaveFile()
 {
     Engine &engine = m_window.engine();
-    const QString name = m_window.SaveDialogFileName;
+    const QString name = m_window.saveDialogFileName();
     stampShowHeader(engine);
-    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + name);
+    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + name);
     const FileResult result = writeShowFile(engine, localPath(name), borrowedRows);
     if (!result.ok()) {
         m_window.dialogs().error(&m_window.mainWindow(), errorText(result, name));
@@ -114,7 +114,7 @@ ShowFileCommands::Save ShowFileCommands::SaveFileAs()
                                             dialogFolder(), showFileFilter(), QStringLiteral("kvl"));
     if (name.isEmpty())
         return Save::Cancelled;
-    m_window.SaveDialogFileName = name;
+    m_window.setSaveDialogFileName(name);
     return SaveFile() ? Save::Saved : Save::Failed;
 }
 
@@ -135,7 +135,7 @@ void ShowFileCommands::ManualLoad()
 
 void ShowFileCommands::ConvertorFileName()
 {
-    KonveyrShowName = QString::fromUtf8(korvanel::ConvertorFileName(localPath(m_window.OpenDialogFileName)));
+    KonveyrShowName = QString::fromUtf8(korvanel::ConvertorFileName(localPath(m_window.openDialogFileName())));
 }
 
 void ShowFileCommands::NewItemClick()
@@ -146,7 +146,7 @@ void ShowFileCommands::NewItemClick()
     if (SaveFileAs() == Save::Failed)
         return;
     m_window.ClearAll();
-    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + tr(" Нет имени файла "));
+    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + tr(" Нет имени файла "));
     m_window.ReturnPageControlAll();
 }
 
@@ -156,7 +156,7 @@ void ShowFileCommands::OpenItemClick()
         m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), dialogFolder(), showFileFilter());
     if (name.isEmpty())
         return;
-    m_window.OpenDialogFileName = name;
+    m_window.setOpenDialogFileName(name);
     if (BlocOpenFile() == Load::Failed)
         return;
     m_window.TempStatus();
@@ -186,7 +186,7 @@ void ShowFileCommands::TimerAvtoSaveTimer()
     // While the box about the last failure is open, the next tick does not stack another.
     if (m_autoSaveErrorOpen)
         return;
-    const QString saveName = m_window.SaveDialogFileName;
+    const QString saveName = m_window.saveDialogFileName();
     if (!saveName.isEmpty())
         m_window.OutStatus(tr("Автосохранение файла ") + QFileInfo(saveName).fileName());
     const std::string &target = m_window.engine().files.AutoSaveFileName;
@@ -202,7 +202,7 @@ void ShowFileCommands::TimerAvtoSaveTimer()
 
 QString ShowFileCommands::dialogFolder() const
 {
-    for (const QString &name : {m_window.SaveDialogFileName, m_window.OpenDialogFileName}) {
+    for (const QString &name : {m_window.saveDialogFileName(), m_window.openDialogFileName()}) {
         const QFileInfo info(name);
         if (!name.isEmpty() && info.absoluteDir().exists())
             return info.absolutePath();

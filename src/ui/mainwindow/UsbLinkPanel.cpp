@@ -83,14 +83,14 @@ void UsbLinkPanel::ShowLinkStatus()
 
     QString panel;
     if (m_demo != nullptr && m_demo->isChecked()) {
-        m_window.CaptionPrefix = QStringLiteral("DEMO mode: ");
+        m_window.setCaptionPrefix(QStringLiteral("DEMO mode: "));
         panel = QStringLiteral("    DEMO MODE ");
     } else if (load(m_link.DeviceOpen) != 0) {
-        m_window.CaptionPrefix = QStringLiteral("FILE: ");
+        m_window.setCaptionPrefix(QStringLiteral("FILE: "));
         if (writeFault)
             panel = WriteFaultText();
     } else {
-        m_window.CaptionPrefix = QStringLiteral(" DEMO MODE: ");
+        m_window.setCaptionPrefix(QStringLiteral(" DEMO MODE: "));
         const QString refused = openRefusedText(m_link.OpenRefused.load(std::memory_order_relaxed));
         panel = writeFault ? WriteFaultText() : (refused.isEmpty() ? qt(texts.UsbStatusText) : refused);
     }

@@ -23,9 +23,12 @@ inline constexpr int InputPageCount = 7;
 class WindowServices {
 public:
     // The caption is the prefix and the show's file name; the dialogs start from the names.
-    QString CaptionPrefix = QStringLiteral("KORVANEL ");
-    QString OpenDialogFileName;
-    QString SaveDialogFileName = QStringLiteral("Unit_001"); // no folder: Save writes to the working folder
+    virtual QString captionPrefix() const = 0;
+    virtual void setCaptionPrefix(const QString &prefix) = 0;
+    virtual QString openDialogFileName() const = 0;
+    virtual void setOpenDialogFileName(const QString &name) = 0;
+    virtual QString saveDialogFileName() const = 0;
+    virtual void setSaveDialogFileName(const QString &name) = 0;
 
     virtual Engine &engine() const = 0;
     // Where every input sends its commands.

@@ -71,7 +71,7 @@ void ConveyorControl::SpeedButtonMouseDown(int n)
     std::string &file = m_window.engine().ConveyorFiles[slotIndex(n)];
     // The dialog opens where the slot's show is, or else where the last show was opened.
     const QString current = QFile::decodeName(file.c_str());
-    const QFileInfo start(current.isEmpty() ? m_window.OpenDialogFileName : current);
+    const QFileInfo start(current.isEmpty() ? m_window.openDialogFileName() : current);
     const QString folder = start.fileName().isEmpty() ? QString() : start.absolutePath();
     const QString chosen = m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), folder,
                                                            ShowFileCommands::showFileFilter());
@@ -79,7 +79,7 @@ void ConveyorControl::SpeedButtonMouseDown(int n)
         return;
     file = QFile::encodeName(chosen).toStdString();
     // The open dialog remembers the file it gave, as for any other open.
-    m_window.OpenDialogFileName = chosen;
+    m_window.setOpenDialogFileName(chosen);
     ShowFileCommands &files = m_files;
     files.ConvertorFileName();
     showConveyorKeyFile(*slot(n), n, files.KonveyrShowName);
@@ -93,7 +93,7 @@ void ConveyorControl::SpeedButtonJob(int n)
     slot(n)->setChecked(true);
     if (!assigned(n))
         return;
-    m_window.OpenDialogFileName = QFile::decodeName(m_window.engine().ConveyorFiles[slotIndex(n)].c_str());
+    m_window.setOpenDialogFileName(QFile::decodeName(m_window.engine().ConveyorFiles[slotIndex(n)].c_str()));
     m_files.ManualLoad();
 }
 
@@ -116,14 +116,14 @@ void ConveyorControl::KonveyrJob()
     Engine &engine = m_window.engine();
     QString notLoaded;
     if (step.load != 0) {
-        const QString inMemory = m_window.OpenDialogFileName;
-        m_window.OpenDialogFileName = QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str());
+        const QString inMemory = m_window.openDialogFileName();
+        m_window.setOpenDialogFileName(QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str()));
         // A show that is gone or unreadable is reported; the list goes on with
         // the show in memory, and the label says the slot's show is not on.
         if (files.BlocOpenFile() != ShowFileCommands::Load::Loaded) {
             files.ConvertorFileName();
             notLoaded = files.KonveyrShowName;
-            m_window.OpenDialogFileName = inMemory;
+            m_window.setOpenDialogFileName(inMemory);
         }
     }
     engine.setSys(SysCurrentScene, 0);

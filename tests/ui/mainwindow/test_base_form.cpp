@@ -244,7 +244,7 @@ TEST_F(FormTest, ToolBarButtonsInOrderWithHintsAndTheirMenuCommands)
     // Save writes into a folder of the test's own.
     form->setDialogs(std::make_unique<ScriptedDialogs>());
     QTemporaryDir files;
-    form->SaveDialogFileName = files.filePath("show.kvl");
+    form->setSaveDialogFileName(files.filePath("show.kvl"));
     form->show();
     const QList<QAction *> actions = bar->actions();
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
