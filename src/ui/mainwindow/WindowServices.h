@@ -18,7 +18,7 @@ struct Engine;
 
 // The pages of PageControlInput, in their order on the tab bar.
 enum class InputPage { Faders, Graph, Beam, Copy, Generators, Options, Coder };
-inline constexpr int InputPageCount = 7;
+inline constexpr int InputPageCount = static_cast<int>(InputPage::Coder) + 1;
 
 class WindowServices {
 public:
