@@ -20,6 +20,7 @@
 #include "output/UsbLink.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/mainwindow/ChannelColorCommands.h"
+#include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/SettingsCommands.h"
 #include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/mainwindow/UsbLinkPanel.h"
@@ -37,7 +38,7 @@ using namespace korvanel;
 AppShell::AppShell(Engine &engine, TBaseForm &form, QString programPath, QString dataFolder)
     : m_engine(engine), m_form(form), m_programPath(std::move(programPath)), m_dataFolder(std::move(dataFolder))
 {
-    connect(form.control<QAction>("ExitItem"), &QAction::triggered, this, &AppShell::ExitItemClick);
+    connect(form.mainMenu()->items().ExitItem, &QAction::triggered, this, &AppShell::ExitItemClick);
     connect(&form, &TBaseForm::closing, this, &AppShell::FormClose);
 }
 
@@ -85,7 +86,7 @@ void AppShell::FormCreate()
     const IniSettings settings = ReadIniFile(m_form, *m_form.coderTab(), *m_form.conveyor(), *m_form.remoteGroup());
     m_olaGroup->applySettings(settings.Ola);
     // 13. The show last saved; the autosave runs from here to exit.
-    if (!m_form.OpenDialogFileName.isEmpty())
+    if (!m_form.openDialogFileName().isEmpty())
         m_form.showFiles()->BlocOpenFile();
     m_form.showFiles()->TimerAvtoSave().start();
     // 14. Page refresh.
@@ -134,7 +135,7 @@ void AppShell::InitUsbDevise()
     m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
     m_usb->InitUsbDevise();
     m_form.control().setLink(m_usb.get());
-    m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_form.sequencer(), *m_form.findChild<OptionsTab *>(),
+    m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_form.sequencer(), *m_form.optionsTab(),
                                                 *m_form.StatusPanel0(), *m_usb, QString::fromStdString(backend.name),
                                                 QString::fromStdString(backend.notes));
     // A library that is there but refused is worth a word at start-up.
@@ -146,7 +147,7 @@ void AppShell::startOlaOutput()
 {
     m_ola = std::make_unique<OlaOutput>(makeOlaClient());
     m_ola->start();
-    m_olaGroup = std::make_unique<OlaGroup>(m_form, *m_form.findChild<OptionsTab *>(), *m_ola);
+    m_olaGroup = std::make_unique<OlaGroup>(m_form, *m_form.optionsTab(), *m_ola);
 }
 
 void AppShell::armOutput()
@@ -170,8 +171,8 @@ void AppShell::armOutput()
 
 void AppShell::recheckOutputPriority()
 {
-    if (auto *label = m_form.findChild<QLabel *>(QStringLiteral("LabelOutputPriority")))
-        label->setText(outputPriorityText(m_ticker.recheckPriority(), m_kitAnswer.get()));
+    m_form.optionsTab()->labelOutputPriority()->setText(
+        outputPriorityText(m_ticker.recheckPriority(), m_kitAnswer.get()));
 }
 
 void AppShell::FormClose()

@@ -88,8 +88,8 @@ TEST_F(Shell, ReturnDataSystemFollowsTheShowAndTheDialogNames)
     engine->setSys(SysCurrentScene, 9);
     engine->setSys(SysLastScene, 20);
     engine->setSys(SysTempo, 10);
-    form->SaveDialogFileName.clear(); // the open name counts only while there is no save name
-    form->OpenDialogFileName = "/shows/a.kvl";
+    form->setSaveDialogFileName({}); // the open name counts only while there is no save name
+    form->setOpenDialogFileName("/shows/a.kvl");
     form->ReturnDataSystem();
     EXPECT_EQ(form->windowTitle(), "KORVANEL /shows/a.kvl");
     EXPECT_EQ(ctl<QLabel>("LabelStep")->text(), "10");
@@ -98,7 +98,7 @@ TEST_F(Shell, ReturnDataSystemFollowsTheShowAndTheDialogNames)
     EXPECT_EQ(ctl<QScrollBar>("ScrollBarStep")->maximum(), 21);
     EXPECT_EQ(ctl<QLabel>("LabelTemp")->text(), QString::fromUtf8("600  Сцен/мин "));
 
-    form->SaveDialogFileName = "/shows/b.kvl";
+    form->setSaveDialogFileName("/shows/b.kvl");
     form->ReturnDataSystem();
     EXPECT_EQ(form->windowTitle(), "KORVANEL /shows/b.kvl") << "the save dialog's name wins";
 }
@@ -108,8 +108,8 @@ TEST_F(Shell, PageRefreshRunsOnlyTheVisiblePagesRefresh)
     shell->FormCreate();
     int faders = 0;
     int graph = 0;
-    form->setPageRefresh(0, [&] { ++faders; });
-    form->setPageRefresh(1, [&] { ++graph; });
+    form->setPageRefresh(InputPage::Faders, [&] { ++faders; });
+    form->setPageRefresh(InputPage::Graph, [&] { ++graph; });
     form->ReturnPageControlAll();
     EXPECT_EQ(faders, 1);
     EXPECT_EQ(graph, 0);

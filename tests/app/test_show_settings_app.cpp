@@ -103,7 +103,7 @@ TEST_F(Run, KeyCaptionsFromTheSettingsTakeEightCharacters)
     }
     EXPECT_EQ(engine->ConveyorFiles[14], "C:\\Shows\\Fifteen-show.kvl");
     EXPECT_EQ(form->control<CoderTab>("TabSheet3")->SaveDialogCoderFileName, table);
-    EXPECT_EQ(form->OpenDialogFileName, "") << "no Path: no show is loaded";
+    EXPECT_EQ(form->openDialogFileName(), "") << "no Path: no show is loaded";
 }
 
 TEST_F(Run, StartUpReopensTheLastShowAndExitKeepsForeignSettings)

@@ -66,7 +66,7 @@ TEST_F(UsbStartUp, NoDeviceAtStartThenPluggedInFramesFlowWithoutRestart)
     EXPECT_TRUE(silentFor(1200));
 
     shell->usbLinkPanel()->ShowLinkStatus();
-    EXPECT_EQ(form->CaptionPrefix, " DEMO MODE: ");
+    EXPECT_EQ(form->captionPrefix(), " DEMO MODE: ");
 
     fake.plug(1);
     ASSERT_TRUE(framesFlow(0)) << "the next poll opens the device";
@@ -91,7 +91,7 @@ TEST_F(UsbStartUp, NoDeviceAtStartThenPluggedInFramesFlowWithoutRestart)
     EXPECT_TRUE(panel().startsWith("empty"));
     form->statusLine().TimerStatusTimer();
     shell->usbLinkPanel()->ShowLinkStatus();
-    EXPECT_EQ(form->CaptionPrefix, "FILE: ");
+    EXPECT_EQ(form->captionPrefix(), "FILE: ");
     EXPECT_EQ(panel(), "");
 }
 
@@ -113,7 +113,7 @@ TEST_F(UsbStartUp, UnpluggedSendingStopsTheTextsFollowAndPluggingBackResumes)
     EXPECT_TRUE(silentFor(300));
 
     shell->usbLinkPanel()->ShowLinkStatus();
-    EXPECT_EQ(form->CaptionPrefix, " DEMO MODE: ");
+    EXPECT_EQ(form->captionPrefix(), " DEMO MODE: ");
     EXPECT_EQ(panel(), WriteFailedIo);
     EXPECT_EQ(label("LabelKolvoUSB"), QString::fromUtf8("Устройств на шине USB = 1"))
         << "labels are set at start-up only";
@@ -121,7 +121,7 @@ TEST_F(UsbStartUp, UnpluggedSendingStopsTheTextsFollowAndPluggingBackResumes)
     fake.plug(1);
     ASSERT_TRUE(framesFlow(unpluggedAt));
     shell->usbLinkPanel()->ShowLinkStatus();
-    EXPECT_EQ(form->CaptionPrefix, "FILE: ");
+    EXPECT_EQ(form->captionPrefix(), "FILE: ");
     EXPECT_EQ(panel(), "");
 }
 
@@ -137,7 +137,7 @@ TEST_F(UsbStartUp, AFailedWriteReopensTheDeviceAndFramesResumeByThemselves)
 
     shell->usbLinkPanel()->ShowLinkStatus();
     shell->usbLinkPanel()->ShowLinkStatus(); // the one-off sighting is spent
-    EXPECT_EQ(form->CaptionPrefix, "FILE: ");
+    EXPECT_EQ(form->captionPrefix(), "FILE: ");
     EXPECT_EQ(panel(), "");
     EXPECT_EQ(label("LabelUsbWriteFault"),
               QString::fromUtf8("Сбоев записи в интерфейс: 1, последний - Ошибка ввода-вывода..."));
@@ -153,7 +153,7 @@ TEST_F(UsbStartUp, DemoModeWritesNothingAndSaysSo)
     EXPECT_TRUE(silentFor(1200));
     EXPECT_EQ(link().state(), LinkState::Sending) << "the link itself stays open";
     shell->usbLinkPanel()->ShowLinkStatus();
-    EXPECT_EQ(form->CaptionPrefix, "DEMO mode: ");
+    EXPECT_EQ(form->captionPrefix(), "DEMO mode: ");
     EXPECT_EQ(panel(), "    DEMO MODE ");
 
     form->control<QCheckBox>("CheckBoxNoUSBconnect")->setChecked(false);

@@ -126,7 +126,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     setCentralWidget(central);
     buildStatusBar();
 
-    findNamedControls();
+    keepMainControls();
     // Every tab caption stays in sight at the design width, without scroll arrows.
     auto *compact = new CompactStyle(this);
     for (QTabBar *bar : findChildren<QTabBar *>()) {
@@ -135,34 +135,32 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
         bar->setExpanding(false);
     }
     m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
-                                      *control<QToolButton>("SpeedButtonStop"), this);
-    auto &options = *findChild<OptionsTab *>();
-    m_showFiles = new ShowFileCommands(*this, *m_menu, *m_conveyor, options);
+                                      *m_sequencer->speedButtonStop(), this);
+    OptionsTab &options = *m_options;
+    m_showFiles = new ShowFileCommands(*this, *m_menu, *m_conveyor);
 
     m_sequencerControl = new SequencerControl(*this, *m_sequencer, *m_menu, *m_conveyor);
-    connect(control<QAction>("AboutItem"), &QAction::triggered, this, &TBaseForm::AboutItemClick);
-    connect(control<QAction>("HelpItem"), &QAction::triggered, this, &TBaseForm::HelpItemClick);
-    setPageRefresh(4, [this] { m_generators->refresh(); });
+    connect(m_menu->items().AboutItem, &QAction::triggered, this, &TBaseForm::AboutItemClick);
+    connect(m_menu->items().HelpItem, &QAction::triggered, this, &TBaseForm::HelpItemClick);
+    setPageRefresh(InputPage::Generators, [this] { m_generators->refresh(); });
     m_faderPage = new FaderPage(*this, *m_faderTab, *m_settings, *m_conveyor);
-    const std::array<SnapshotPair, 4> snapshots{{{control<QToolButton>("SpeedButtonMem1"), SpeedButtonUndo1},
-                                                 {control<QToolButton>("SpeedButtonMem3"), SpeedButtonUndo3},
-                                                 {control<QToolButton>("SpeedButtonMem4"), SpeedButtonUndo4},
-                                                 {control<QToolButton>("SpeedButtonMem5"), SpeedButtonUndo5}}};
+    const std::array<SnapshotPair, 4> snapshots{
+        {m_faderTab->snapshot(), m_graphTab->snapshot(), m_beamTab->snapshot(), m_blockCopyTab->snapshot()}};
     m_sceneCommands = new SceneCommands(*this, *m_menu, *m_sequencer, snapshots);
     m_rates = new RateControls(*this, *m_settings, *m_faderPage);
     m_wheel = new MouseWheel(*this, *ScrolbarVertPos);
     // Channel names, colours and pictures; the window colour; the live levels.
     m_windowColor = new WindowColorGroup(*this, options, *m_showFiles);
-    m_channelColorTab = new ChannelColorTab(*this, *PageControlTemp, *m_faderPage);
-    m_channelColorCommands = new ChannelColorCommands(*this, *m_menu, *m_faderPage, options);
-    m_liveDisplay = new LiveDisplay(*this, *m_faderTab, *m_faderPage, *control<QToolButton>("SpeedButtonStop"));
+    m_channelColorTab = new ChannelColorTab(*this, *PageControlTemp, *m_channelColorPage, *m_faderPage);
+    m_channelColorCommands = new ChannelColorCommands(*this, *m_menu, *m_faderPage, *m_windowColor);
+    m_liveDisplay = new LiveDisplay(*this, *m_faderTab, *m_faderPage, *m_sequencer->speedButtonStop());
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
     m_actions =
         std::make_unique<WindowActions>(*this, *m_sequencerControl, *m_conveyorControl, *m_faderPage,
                                         WindowActions::Controls{*CheckBoxBlackOut, *ScrollBarTemp, *ScrolbarVertPos});
     m_control->setActions(*m_actions);
     m_settings->pictures()->attach(*m_control);
-    m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *control<QLabel>("LabelKeySp"));
+    m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *options.labelKeySp());
     // The remote page: off until the operator or the settings file switch it on.
     m_remoteServer = new RemoteServer(this);
     m_remoteGroup = new RemoteGroup(*m_remoteServer, &options);
@@ -205,41 +203,49 @@ void TBaseForm::buildEditorPages()
     if (m_editorPagesBuilt)
         return;
     m_editorPagesBuilt = true;
-    auto *blockCopyTab = findChild<BlockCopyTab *>();
-    m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, blockCopyTab);
-    blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
-    auto *graph = new GraphEditorPanel(*this);
-    findChild<GraphTab *>()->editorArea()->addWidget(graph);
+    m_blockCopyGroups = new BlockCopyGroups(*this, *m_sceneCommands, m_blockCopyTab);
+    m_blockCopyTab->editorArea()->addWidget(m_blockCopyGroups);
+    m_graphPanel = new GraphEditorPanel(*this);
+    m_graphTab->editorArea()->addWidget(m_graphPanel);
     auto *beam = new BeamEditorPanel(*this, *m_sceneCommands);
-    findChild<BeamEditorTab *>()->editorArea()->addWidget(beam);
+    m_beamTab->editorArea()->addWidget(beam);
     m_nameBlockCopy = new NameBlockCopyGroup(*this, *m_sceneCommands, *m_faderPage, m_blockCopyGroups);
     m_blockCopyGroups->nameBlockArea()->addWidget(m_nameBlockCopy);
     // Made while the window is shown they start hidden, and the window would size
     // without them: shown, they wait for their page as if made before the window,
     // and the pages' control takes their room into account now, not when a page shows.
-    for (QWidget *panel : {static_cast<QWidget *>(m_blockCopyGroups), static_cast<QWidget *>(graph),
+    for (QWidget *panel : {static_cast<QWidget *>(m_blockCopyGroups), static_cast<QWidget *>(m_graphPanel),
                            static_cast<QWidget *>(beam), static_cast<QWidget *>(m_nameBlockCopy)})
         panel->show();
     PageControlInput->updateGeometry();
-    m_wheel->setEditorBars(control<QScrollBar>("ScrollBarChanellGrafik"), control<QScrollBar>("ScrollBarEditXYCh1"));
+    m_wheel->setEditorBars(m_graphPanel->scrollBarChanellGrafik(), beam->scrollBarEditXYCh1());
 }
 
 QWidget *TBaseForm::buildInputPages()
 {
     auto *pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControlInput"));
-    // The order is the page number that the page refresh dispatches on.
+    PageControlInput = pages;
+    // The page refresh and the mouse wheel go by the page's place on the tab bar.
+    const auto add = [pages](InputPage page, QWidget *widget, const QString &caption) {
+        [[maybe_unused]] const int index = pages->addTab(widget, caption);
+        Q_ASSERT(index == static_cast<int>(page));
+    };
     m_faderTab = new FaderTab(m_engine, pages);
-    pages->addTab(m_faderTab, tr("Фэйдера"));
-    pages->addTab(new GraphTab(pages), tr("График Канала"));
-    pages->addTab(new BeamEditorTab(pages), tr("Редактор луча"));
-    pages->addTab(new BlockCopyTab(pages), tr("Копирование"));
+    add(InputPage::Faders, m_faderTab, tr("Фэйдера"));
+    m_graphTab = new GraphTab(pages);
+    add(InputPage::Graph, m_graphTab, tr("График Канала"));
+    m_beamTab = new BeamEditorTab(pages);
+    add(InputPage::Beam, m_beamTab, tr("Редактор луча"));
+    m_blockCopyTab = new BlockCopyTab(pages);
+    add(InputPage::Copy, m_blockCopyTab, tr("Копирование"));
     m_generators = new GeneratorsTab(m_engine, pages);
-    pages->addTab(m_generators, tr("Автоматы"));
-    pages->addTab(new OptionsTab(pages), tr("Опции"));
+    add(InputPage::Generators, m_generators, tr("Автоматы"));
+    m_options = new OptionsTab(pages);
+    add(InputPage::Options, m_options, tr("Опции"));
     m_coderTab = new CoderTab(m_engine, *this, pages);
-    pages->addTab(m_coderTab, tr("DMX coder"));
-    pages->setCurrentIndex(0);
+    add(InputPage::Coder, m_coderTab, tr("DMX coder"));
+    pages->setCurrentIndex(static_cast<int>(InputPage::Faders));
     return pages;
 }
 
@@ -253,9 +259,11 @@ QWidget *TBaseForm::buildRightColumn()
     play->setObjectName(QStringLiteral("GroupBoxPlay"));
     auto *temp = new QTabWidget(play);
     temp->setObjectName(QStringLiteral("PageControlTemp"));
+    PageControlTemp = temp;
     m_sequencer = new SequencerTab(temp);
     temp->addTab(m_sequencer, tr("Секвенсер"));
-    temp->addTab(emptyPage(temp, "TabSheet2"), tr("Цвет канала"));
+    m_channelColorPage = emptyPage(temp, "TabSheet2");
+    temp->addTab(m_channelColorPage, tr("Цвет канала"));
     auto *playLayout = new QVBoxLayout(play);
     playLayout->setContentsMargins(2, 2, 2, 2);
     playLayout->addWidget(temp);
@@ -288,28 +296,26 @@ void TBaseForm::buildStatusBar()
     setStatusBar(bar);
 }
 
-void TBaseForm::findNamedControls()
+void TBaseForm::keepMainControls()
 {
-    bind(PageControlInput, "PageControlInput");
-    bind(PageControlTemp, "PageControlTemp");
-    bind(PageControlUst, "PageControlUst");
-    bind(ScrollBarTemp, "ScrollBarTemp");
-    bind(ScrollBarStep, "ScrollBarStep");
-    bind(ScrolbarVertPos, "ScrolbarVertPos");
-    bind(LabelTemp, "LabelTemp");
-    bind(LabelStep, "LabelStep");
-    bind(LabelCoda, "LabelCoda");
-    bind(LabelDiskFree, "LabelDiskFree");
-    bind(LabelDiskSize, "LabelDiskSize");
-    bind(LabelKolvoUSB, "LabelKolvoUSB");
-    bind(LabelTipFtdi, "LabelTipFtdi");
-    bind(LabelUSBnomber, "LabelUSBnomber");
-    bind(SpeedButtonUndo1, "SpeedButtonUndo1");
-    bind(SpeedButtonUndo3, "SpeedButtonUndo3");
-    bind(SpeedButtonUndo4, "SpeedButtonUndo4");
-    bind(SpeedButtonUndo5, "SpeedButtonUndo5");
-    bind(CheckBoxFlashOn, "CheckBoxFlashOn");
-    bind(CheckBoxBlackOut, "CheckBoxBlackOut");
+    PageControlUst = m_settings->pages();
+    ScrollBarTemp = m_sequencer->scrollBarTemp();
+    ScrollBarStep = m_sequencer->scrollBarStep();
+    ScrolbarVertPos = m_faderTab->scrolbarVertPos();
+    LabelTemp = m_sequencer->labelTemp();
+    LabelStep = m_sequencer->labelStep();
+    LabelCoda = m_sequencer->labelCoda();
+    LabelDiskFree = m_options->labelDiskFree();
+    LabelDiskSize = m_options->labelDiskSize();
+    LabelKolvoUSB = m_options->labelKolvoUSB();
+    LabelTipFtdi = m_options->labelTipFtdi();
+    LabelUSBnomber = m_options->labelUSBnomber();
+    SpeedButtonUndo1 = m_faderTab->snapshot().undo;
+    SpeedButtonUndo3 = m_graphTab->snapshot().undo;
+    SpeedButtonUndo4 = m_beamTab->snapshot().undo;
+    SpeedButtonUndo5 = m_blockCopyTab->snapshot().undo;
+    CheckBoxFlashOn = m_settings->checkBoxFlashOn();
+    CheckBoxBlackOut = m_settings->checkBoxBlackOut();
     RadioGroupRate = m_settings->rateMode();
 }
 

@@ -21,8 +21,10 @@ class QToolButton;
 
 namespace korvanel {
 struct Engine;
+class BeamEditorTab;
 class BlackoutLink;
 class BlockCopyGroups;
+class BlockCopyTab;
 class ChannelColorCommands;
 class ChannelColorTab;
 class ChannelSettingsGroup;
@@ -31,11 +33,14 @@ class ConveyorGroup;
 class FaderPage;
 class FaderTab;
 class GeneratorsTab;
+class GraphEditorPanel;
+class GraphTab;
 class HelpWindow;
 class MouseWheel;
 class RateControls;
 class LiveDisplay;
 class NameBlockCopyGroup;
+class OptionsTab;
 class WindowColorGroup;
 class CoderTab;
 class ControlLayer;
@@ -71,11 +76,12 @@ public:
     void buildEditorPagesOnceShown();
     bool editorPagesBuilt() const { return m_editorPagesBuilt; }
 
-    // Any named control or menu item of the window, or nullptr.
+    // Any named control or menu item of the window, or nullptr. For tests and
+    // tools, which drive the window by name; the window's own code holds typed pointers.
     template <class T>
     T *control(const char *name) const
     {
-        return findChild<T *>(QString::fromLatin1(name));
+        return findChild<T *>(QString::fromLatin1(name)); // name look-up: for tests and tools
     }
 
     QLabel *StatusPanel0() const { return m_statusPanel0; }
@@ -96,8 +102,14 @@ public:
     void OutStatus(const QString &text) override { m_status->OutStatus(text); }
     bool statusMessageShowing() const override { return m_status->showing(); }
     StatusLine &statusLine() const { return *m_status; }
-    void setPageRefresh(int page, std::function<void()> refresh) override;
-    int currentPage() const override;
+    void setPageRefresh(korvanel::InputPage page, std::function<void()> refresh) override;
+    korvanel::InputPage currentPage() const override;
+    QString captionPrefix() const override { return m_captionPrefix; }
+    void setCaptionPrefix(const QString &prefix) override { m_captionPrefix = prefix; }
+    QString openDialogFileName() const override { return m_openDialogFileName; }
+    void setOpenDialogFileName(const QString &name) override { m_openDialogFileName = name; }
+    QString saveDialogFileName() const override { return m_saveDialogFileName; }
+    void setSaveDialogFileName(const QString &name) override { m_saveDialogFileName = name; }
     void announceShowReplaced() override { emit showReplaced(); }
     void onShowReplaced(QObject *receiver, std::function<void()> handler) override;
     void onClosing(QObject *receiver, std::function<void()> handler) override;
@@ -106,6 +118,7 @@ public:
     korvanel::SequencerTab *sequencerTab() const { return m_sequencer; }
     korvanel::FaderTab *faderTab() const { return m_faderTab; }
     korvanel::GeneratorsTab *generatorsTab() const { return m_generators; }
+    korvanel::OptionsTab *optionsTab() const { return m_options; }
     korvanel::SequencerControl *sequencer() const { return m_sequencerControl; }
     korvanel::HelpWindow *helpWindow() const { return m_help; }
     korvanel::RateControls *rates() const { return m_rates; }
@@ -172,20 +185,24 @@ private:
     QWidget *buildInputPages();
     QWidget *buildRightColumn();
     void buildStatusBar();
-    void findNamedControls();
-
-    template <class T>
-    void bind(T *&member, const char *name)
-    {
-        member = control<T>(name);
-        Q_ASSERT_X(member, "TBaseForm", name);
-    }
+    void keepMainControls();
 
     korvanel::Engine &m_engine;
+    QString m_captionPrefix = QStringLiteral("KORVANEL ");
+    QString m_openDialogFileName;
+    QString m_saveDialogFileName = QStringLiteral("Unit_001"); // no folder: Save writes to the working folder
     korvanel::MainMenu *m_menu = nullptr;
     korvanel::SequencerTab *m_sequencer = nullptr;
     korvanel::FaderTab *m_faderTab = nullptr;
     korvanel::GeneratorsTab *m_generators = nullptr;
+    korvanel::GraphTab *m_graphTab = nullptr;
+    korvanel::BeamEditorTab *m_beamTab = nullptr;
+    korvanel::BlockCopyTab *m_blockCopyTab = nullptr;
+    korvanel::OptionsTab *m_options = nullptr;
+    // The channel colour tab's page in PageControlTemp, filled by ChannelColorTab.
+    QWidget *m_channelColorPage = nullptr;
+    // Built with the editor pages.
+    korvanel::GraphEditorPanel *m_graphPanel = nullptr;
     korvanel::SequencerControl *m_sequencerControl = nullptr;
     korvanel::HelpWindow *m_help = nullptr;
     korvanel::RateControls *m_rates = nullptr;
@@ -213,7 +230,7 @@ private:
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();
-    std::array<std::function<void()>, 7> m_pageRefresh;
+    std::array<std::function<void()>, korvanel::InputPageCount> m_pageRefresh;
     bool m_closingSent = false;
     bool m_editorPagesBuilt = false;
 };

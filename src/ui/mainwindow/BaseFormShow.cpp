@@ -13,19 +13,19 @@
 #include "playback/Tempo.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/pages/faders/FaderPage.h"
+#include "ui/pages/graph/GraphEditorPanel.h"
 #include "ui/pages/options/WindowColorGroup.h"
 #include "ui/rightcolumn/SequencerControl.h"
 #include "ui/widgets/Controls.h"
 
 using namespace korvanel;
 
-void TBaseForm::setPageRefresh(int page, std::function<void()> refresh)
+void TBaseForm::setPageRefresh(InputPage page, std::function<void()> refresh)
 {
-    if (page >= 0 && page < static_cast<int>(m_pageRefresh.size()))
-        m_pageRefresh[static_cast<std::size_t>(page)] = std::move(refresh);
+    m_pageRefresh.at(static_cast<std::size_t>(page)) = std::move(refresh);
 }
 
-int TBaseForm::currentPage() const { return PageControlInput->currentIndex(); }
+InputPage TBaseForm::currentPage() const { return static_cast<InputPage>(PageControlInput->currentIndex()); }
 
 void TBaseForm::onShowReplaced(QObject *receiver, std::function<void()> handler)
 {
@@ -48,16 +48,16 @@ void TBaseForm::ClearAll()
     korvanel::ClearAll(m_engine);
     emit showReplaced();
     disableUndo();
-    setWindowTitle(CaptionPrefix + tr(" Нет имени файла "));
+    setWindowTitle(m_captionPrefix + tr(" Нет имени файла "));
     m_faderPage->CheckBoxFromMemory();
     ScrolbarVertPos->setValue(0);
-    PageControlInput->setCurrentIndex(0);
+    PageControlInput->setCurrentIndex(static_cast<int>(InputPage::Faders));
     PageControlUst->setCurrentIndex(2);
     PageControlTemp->setCurrentIndex(0);
     TempStatus();
     // The graph's closest zoom; the engine has reset the view to match.
-    if (auto *zoom = control<QScrollBar>("ScrollBarGrafikZoom"))
-        zoom->setValue(3);
+    if (m_graphPanel)
+        m_graphPanel->scrollBarGrafikZoom()->setValue(3);
 }
 
 void TBaseForm::TempStatus()
@@ -68,10 +68,10 @@ void TBaseForm::TempStatus()
 
 void TBaseForm::ReturnDataSystem()
 {
-    if (!SaveDialogFileName.isEmpty())
-        setWindowTitle(CaptionPrefix + SaveDialogFileName);
-    else if (!OpenDialogFileName.isEmpty())
-        setWindowTitle(CaptionPrefix + OpenDialogFileName);
+    if (!m_saveDialogFileName.isEmpty())
+        setWindowTitle(m_captionPrefix + m_saveDialogFileName);
+    else if (!m_openDialogFileName.isEmpty())
+        setWindowTitle(m_captionPrefix + m_openDialogFileName);
 
     ScrollBarTemp->setValue(m_engine.sys(SysTempo));
     TempStatus();

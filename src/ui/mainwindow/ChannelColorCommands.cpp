@@ -14,27 +14,25 @@
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/faders/FaderPage.h"
-#include "ui/pages/options/OptionsTab.h"
+#include "ui/pages/options/WindowColorGroup.h"
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
 ChannelColorCommands::ChannelColorCommands(WindowServices &window, const MainMenu &menu, FaderPage &faders,
-                                           const OptionsTab &options)
-    : QObject(&window.mainWindow()), m_window(window), m_faders(faders), m_options(options)
+                                           const WindowColorGroup &windowColor)
+    : QObject(&window.mainWindow()), m_window(window), m_faders(faders), m_windowColor(windowColor)
 {
     setObjectName(QStringLiteral("ChannelColorCommands"));
-    const std::pair<const char *, void (ChannelColorCommands::*)()> items[] = {
-        {"ClearNameChannelItem", &ChannelColorCommands::ClearNameChannelItemClick},
-        {"itemColor", &ChannelColorCommands::itemColorClick},
-        {"itemGrafHint", &ChannelColorCommands::itemGrafHintClick},
-        {"itemColSplit", &ChannelColorCommands::itemColSplitClick},
+    const MainMenu::Items &menuItems = menu.items();
+    const std::pair<QAction *, void (ChannelColorCommands::*)()> items[] = {
+        {menuItems.ClearNameChannelItem, &ChannelColorCommands::ClearNameChannelItemClick},
+        {menuItems.itemColor, &ChannelColorCommands::itemColorClick},
+        {menuItems.itemGrafHint, &ChannelColorCommands::itemGrafHintClick},
+        {menuItems.itemColSplit, &ChannelColorCommands::itemColSplitClick},
     };
-    for (const auto &[name, handler] : items) {
-        auto *item = menu.action(name);
-        Q_ASSERT_X(item, "ChannelColorCommands", name);
+    for (const auto &[item, handler] : items)
         connect(item, &QAction::triggered, this, handler);
-    }
 }
 
 bool ChannelColorCommands::ask(const QString &question)
@@ -73,14 +71,11 @@ void ChannelColorCommands::itemColSplitClick()
     if (!ask(tr("Очистить цветовые границы каналов?")))
         return;
     // The window colour of the sliders, so that the cells blend into the window.
-    const auto component = [this](const char *name) {
-        const auto *bar = m_options.findChild<QScrollBar *>(QString::fromLatin1(name));
-        return static_cast<std::uint8_t>(bar ? bar->value() : 0);
-    };
+    const auto component = [this](int i) { return static_cast<std::uint8_t>(m_windowColor.slider(i)->value()); };
     ChannelColors &colors = m_window.engine().colors;
-    colors.SplitColorRed.fill(component("ScrollBarRed"));
-    colors.SplitColorGreen.fill(component("ScrollBarGreen"));
-    colors.SplitColorBlue.fill(component("ScrollBarBlue"));
+    colors.SplitColorRed.fill(component(0));
+    colors.SplitColorGreen.fill(component(1));
+    colors.SplitColorBlue.fill(component(2));
     m_window.ReturnPageControlAll();
 }
 

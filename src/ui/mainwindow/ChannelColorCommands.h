@@ -10,7 +10,7 @@ namespace korvanel {
 
 class FaderPage;
 class MainMenu;
-class OptionsTab;
+class WindowColorGroup;
 class WindowServices;
 
 struct FileResult;
@@ -19,7 +19,8 @@ class ChannelColorCommands : public QObject {
     Q_OBJECT
 public:
     // The group colours take the window colour sliders of the options page.
-    ChannelColorCommands(WindowServices &window, const MainMenu &menu, FaderPage &faders, const OptionsTab &options);
+    ChannelColorCommands(WindowServices &window, const MainMenu &menu, FaderPage &faders,
+                         const WindowColorGroup &windowColor);
 
     // Reads the colour file; a missing one is written from the tables as they
     // are. A short or unreadable file leaves the tables unchanged.
@@ -40,7 +41,7 @@ private:
 
     WindowServices &m_window;
     FaderPage &m_faders;
-    const OptionsTab &m_options;
+    const WindowColorGroup &m_windowColor;
 };
 
 } // namespace korvanel

@@ -41,8 +41,7 @@ bool isTextEditingKey(const QKeyEvent &event)
 KeyboardControl::KeyboardControl(WindowServices &window, ChannelSettingsGroup &settings, ConveyorGroup &conveyor,
                                  ControlLayer &control, QLabel &keyLabel)
     : QObject(&window.mainWindow()), m_mainWindow(window.mainWindow()), m_control(control),
-      m_flashOn(namedChild<QCheckBox>(settings, "CheckBoxFlashOn")),
-      m_conveyorKeys(namedChild<QCheckBox>(conveyor, "CheckBoxKeyKonveyr")), m_label(&keyLabel),
+      m_flashOn(settings.checkBoxFlashOn()), m_conveyorKeys(conveyor.checkBoxKeyKonveyr()), m_label(&keyLabel),
       m_native(nativeKeysOfPlatform())
 {
     setObjectName(QStringLiteral("KeyboardControl"));

@@ -14,54 +14,57 @@ MainMenu::MainMenu(QWidget *parent) : QMenuBar(parent)
 {
     setObjectName(QStringLiteral("MainMenu"));
 
-    addMenuOf("FileItem", tr("Шоу"),
-              {{"NewItem", QT_TR_NOOP("Создать новое Шоу"), ctrl(Qt::Key_N)},
-               {nullptr, nullptr, None},
-               {"OpenItem", QT_TR_NOOP("Открыть Шоу"), ctrl(Qt::Key_O)},
-               {"SaveAsItem", QT_TR_NOOP("Сохранить Шоу как ..."), ctrl(Qt::Key_W)},
-               {"SaveItem", QT_TR_NOOP("Сохранить Шоу"), ctrl(Qt::Key_S)},
-               {nullptr, nullptr, None},
-               {"ExitItem", QT_TR_NOOP("Выход"), ctrl(Qt::Key_Q)}});
+    addMenuOf(&Items::FileItem, "FileItem", tr("Шоу"),
+              {{"NewItem", QT_TR_NOOP("Создать новое Шоу"), ctrl(Qt::Key_N), &Items::NewItem},
+               {nullptr, nullptr, None, nullptr},
+               {"OpenItem", QT_TR_NOOP("Открыть Шоу"), ctrl(Qt::Key_O), &Items::OpenItem},
+               {"SaveAsItem", QT_TR_NOOP("Сохранить Шоу как ..."), ctrl(Qt::Key_W), &Items::SaveAsItem},
+               {"SaveItem", QT_TR_NOOP("Сохранить Шоу"), ctrl(Qt::Key_S), &Items::SaveItem},
+               {nullptr, nullptr, None, nullptr},
+               {"ExitItem", QT_TR_NOOP("Выход"), ctrl(Qt::Key_Q), &Items::ExitItem}});
 
-    addMenuOf("EditItem", tr("Сцены"),
-              {{nullptr, nullptr, None},
-               {"CopyPredScena", QT_TR_NOOP("Копировать предыдущую сцену"), ctrl(Qt::Key_P)},
-               {"CopyToBufferItem", QT_TR_NOOP("Копировать сцену в буфер"), ctrl(Qt::Key_C)},
-               {"NewPasteItem", QT_TR_NOOP("Создать новую и заменить сценой из буфера"), ctrl(Qt::Key_V)},
-               {"PasteFromBufferItem", QT_TR_NOOP("Заменить сценой  из буфера"), None},
-               {nullptr, nullptr, None},
-               {"ClearScenaItem", QT_TR_NOOP("Очистить Сцену"), ctrl(Qt::Key_E)},
-               {"DeleteScenaItem", QT_TR_NOOP("Удалить Сцену из Шоу "), ctrl(Qt::Key_Delete)},
-               {"InsertScenaItem", QT_TR_NOOP("Создать новую Сцену"), ctrl(Qt::Key_Insert)}});
+    addMenuOf(&Items::EditItem, "EditItem", tr("Сцены"),
+              {{nullptr, nullptr, None, nullptr},
+               {"CopyPredScena", QT_TR_NOOP("Копировать предыдущую сцену"), ctrl(Qt::Key_P), &Items::CopyPredScena},
+               {"CopyToBufferItem", QT_TR_NOOP("Копировать сцену в буфер"), ctrl(Qt::Key_C), &Items::CopyToBufferItem},
+               {"NewPasteItem", QT_TR_NOOP("Создать новую и заменить сценой из буфера"), ctrl(Qt::Key_V),
+                &Items::NewPasteItem},
+               {"PasteFromBufferItem", QT_TR_NOOP("Заменить сценой  из буфера"), None, &Items::PasteFromBufferItem},
+               {nullptr, nullptr, None, nullptr},
+               {"ClearScenaItem", QT_TR_NOOP("Очистить Сцену"), ctrl(Qt::Key_E), &Items::ClearScenaItem},
+               {"DeleteScenaItem", QT_TR_NOOP("Удалить Сцену из Шоу "), ctrl(Qt::Key_Delete), &Items::DeleteScenaItem},
+               {"InsertScenaItem", QT_TR_NOOP("Создать новую Сцену"), ctrl(Qt::Key_Insert), &Items::InsertScenaItem}});
 
-    addMenuOf("UstanovItem", tr("Установки"),
-              {{"ClearNameChannelItem", QT_TR_NOOP("Очистить имена каналов"), ctrl(Qt::Key_I)},
-               {"itemColor", QT_TR_NOOP("Очистить цвета имен каналов"), None},
-               {"itemGrafHint", QT_TR_NOOP("Очистить графическую подсказку каналов"), None},
-               {"itemColSplit", QT_TR_NOOP("Очистить цвет условного разделения каналов"), None}});
+    addMenuOf(
+        &Items::UstanovItem, "UstanovItem", tr("Установки"),
+        {{"ClearNameChannelItem", QT_TR_NOOP("Очистить имена каналов"), ctrl(Qt::Key_I), &Items::ClearNameChannelItem},
+         {"itemColor", QT_TR_NOOP("Очистить цвета имен каналов"), None, &Items::itemColor},
+         {"itemGrafHint", QT_TR_NOOP("Очистить графическую подсказку каналов"), None, &Items::itemGrafHint},
+         {"itemColSplit", QT_TR_NOOP("Очистить цвет условного разделения каналов"), None, &Items::itemColSplit}});
 
-    addMenuOf("OptionItem", tr("Опции"),
-              {{"AreaItem", QT_TR_NOOP("Поле для ручного управления лучем сканера"), ctrl(Qt::Key_A)},
-               {"ChaserItem", QT_TR_NOOP("Запись и редактирование Статических картинок"), None},
-               {"AvtoDobScenaItem", QT_TR_NOOP("Разрешить автодобавление сцен"), None},
-               {"ItemSound", QT_TR_NOOP("Опции окна зука"), None}});
+    addMenuOf(&Items::OptionItem, "OptionItem", tr("Опции"),
+              {{"AreaItem", QT_TR_NOOP("Поле для ручного управления лучем сканера"), ctrl(Qt::Key_A), &Items::AreaItem},
+               {"ChaserItem", QT_TR_NOOP("Запись и редактирование Статических картинок"), None, &Items::ChaserItem},
+               {"AvtoDobScenaItem", QT_TR_NOOP("Разрешить автодобавление сцен"), None, &Items::AvtoDobScenaItem},
+               {"ItemSound", QT_TR_NOOP("Опции окна зука"), None, &Items::ItemSound}});
 
-    addMenuOf("HelpMenuItem", tr("Помощь"),
-              {{"AboutItem", QT_TR_NOOP("О программе"), None},
-               {"HelpItem", QT_TR_NOOP("Справка"), QKeyCombination(Qt::Key_F1)}});
+    addMenuOf(&Items::HelpMenuItem, "HelpMenuItem", tr("Помощь"),
+              {{"AboutItem", QT_TR_NOOP("О программе"), None, &Items::AboutItem},
+               {"HelpItem", QT_TR_NOOP("Справка"), QKeyCombination(Qt::Key_F1), &Items::HelpItem}});
 
     // Pasting needs something copied first.
-    action("NewPasteItem")->setEnabled(false);
-    action("PasteFromBufferItem")->setEnabled(false);
+    m_items.NewPasteItem->setEnabled(false);
+    m_items.PasteFromBufferItem->setEnabled(false);
     // The auto-add switch is the item's own check mark; it is off for every new session.
-    action("AvtoDobScenaItem")->setCheckable(true);
+    m_items.AvtoDobScenaItem->setCheckable(true);
     // The sound window does not exist: the item is kept for its place only.
-    action("ItemSound")->setEnabled(false);
+    m_items.ItemSound->setEnabled(false);
 }
 
-QMenu *MainMenu::addMenuOf(const char *name, const QString &title, std::initializer_list<Item> items)
+void MainMenu::addMenuOf(QMenu *Items::*slot, const char *name, const QString &title, std::initializer_list<Item> items)
 {
     auto *menu = new QMenu(title, this);
+    m_items.*slot = menu;
     menu->setObjectName(QString::fromLatin1(name));
     for (const Item &item : items) {
         if (item.name == nullptr) {
@@ -73,11 +76,9 @@ QMenu *MainMenu::addMenuOf(const char *name, const QString &title, std::initiali
         if (item.shortcut != None)
             act->setShortcut(QKeySequence(item.shortcut));
         menu->addAction(act);
+        m_items.*item.slot = act;
     }
     addMenu(menu);
-    return menu;
 }
-
-QAction *MainMenu::action(const char *name) const { return findChild<QAction *>(QString::fromLatin1(name)); }
 
 } // namespace korvanel

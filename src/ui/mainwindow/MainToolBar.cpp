@@ -15,30 +15,33 @@ MainToolBar::MainToolBar(MainMenu &menu, QWidget *parent) : QToolBar(parent)
     setFloatable(false);
     setIconSize(QSize(16, 16));
 
+    using Items = MainMenu::Items;
     struct Entry {
         const char *name; // nullptr: separator
         const char *hint;
         QStyle::StandardPixmap icon;
-        const char *item; // the menu item that carries the command
+        QAction *Items::*item; // the menu item that carries the command
     };
     static constexpr Entry entries[] = {
         {nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
-        {"SpeedButtonNEW", QT_TR_NOOP("Новое Шоу"), QStyle::SP_FileIcon, "NewItem"},
-        {"SpeedButtonOPEN", QT_TR_NOOP("Открыть Шоу"), QStyle::SP_DialogOpenButton, "OpenItem"},
-        {"SpeedButtonSAVEAS", QT_TR_NOOP("Записать Шоу под новым Именем "), QStyle::SP_DriveFDIcon, "SaveAsItem"},
-        {"SpeedButtonSAVE", QT_TR_NOOP("Сохранить существующее Шоу "), QStyle::SP_DialogSaveButton, "SaveItem"},
+        {"SpeedButtonNEW", QT_TR_NOOP("Новое Шоу"), QStyle::SP_FileIcon, &Items::NewItem},
+        {"SpeedButtonOPEN", QT_TR_NOOP("Открыть Шоу"), QStyle::SP_DialogOpenButton, &Items::OpenItem},
+        {"SpeedButtonSAVEAS", QT_TR_NOOP("Записать Шоу под новым Именем "), QStyle::SP_DriveFDIcon, &Items::SaveAsItem},
+        {"SpeedButtonSAVE", QT_TR_NOOP("Сохранить существующее Шоу "), QStyle::SP_DialogSaveButton, &Items::SaveItem},
         {nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
-        {"SpeedButtonCOPY", QT_TR_NOOP("Копировать Сцену"), QStyle::SP_FileLinkIcon, "CopyToBufferItem"},
-        {"SpeedButtonCOPYPREDSCEN", QT_TR_NOOP("Копировать предыдущую Сцену"), QStyle::SP_ArrowBack, "CopyPredScena"},
-        {"SpeedButtonCLEAR", QT_TR_NOOP("Новая сцена"), QStyle::SP_FileDialogNewFolder, "ClearScenaItem"},
-        {"SpeedButtonDELSCEN", QT_TR_NOOP("Удалить сцену"), QStyle::SP_TrashIcon, "DeleteScenaItem"},
+        {"SpeedButtonCOPY", QT_TR_NOOP("Копировать Сцену"), QStyle::SP_FileLinkIcon, &Items::CopyToBufferItem},
+        {"SpeedButtonCOPYPREDSCEN", QT_TR_NOOP("Копировать предыдущую Сцену"), QStyle::SP_ArrowBack,
+         &Items::CopyPredScena},
+        {"SpeedButtonCLEAR", QT_TR_NOOP("Новая сцена"), QStyle::SP_FileDialogNewFolder, &Items::ClearScenaItem},
+        {"SpeedButtonDELSCEN", QT_TR_NOOP("Удалить сцену"), QStyle::SP_TrashIcon, &Items::DeleteScenaItem},
         {nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
-        {"SpeedButtonAREA", QT_TR_NOOP("Окно ручного управления сканера "), QStyle::SP_DesktopIcon, "AreaItem"},
-        {"SpeedButtonRECORD", QT_TR_NOOP("Запись статических картинок "), QStyle::SP_DialogApplyButton, "ChaserItem"},
-        {"SpeedButtonAVTOPLUS", QT_TR_NOOP("Автодобавление сцен "), QStyle::SP_ArrowRight, "AvtoDobScenaItem"},
+        {"SpeedButtonAREA", QT_TR_NOOP("Окно ручного управления сканера "), QStyle::SP_DesktopIcon, &Items::AreaItem},
+        {"SpeedButtonRECORD", QT_TR_NOOP("Запись статических картинок "), QStyle::SP_DialogApplyButton,
+         &Items::ChaserItem},
+        {"SpeedButtonAVTOPLUS", QT_TR_NOOP("Автодобавление сцен "), QStyle::SP_ArrowRight, &Items::AvtoDobScenaItem},
         {nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
-        {"SpeedButtonHELP", QT_TR_NOOP("Help "), QStyle::SP_DialogHelpButton, "HelpItem"},
-        {"SpeedButtonABOUT", QT_TR_NOOP("О программе "), QStyle::SP_MessageBoxInformation, "AboutItem"},
+        {"SpeedButtonHELP", QT_TR_NOOP("Help "), QStyle::SP_DialogHelpButton, &Items::HelpItem},
+        {"SpeedButtonABOUT", QT_TR_NOOP("О программе "), QStyle::SP_MessageBoxInformation, &Items::AboutItem},
         {nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
     };
 
@@ -49,8 +52,7 @@ MainToolBar::MainToolBar(MainMenu &menu, QWidget *parent) : QToolBar(parent)
         }
         QToolButton *button = makeSpeedButton(this, {entry.name, tr(entry.hint), entry.icon});
         addWidget(button);
-        QAction *command = menu.action(entry.item);
-        Q_ASSERT(command);
+        QAction *command = menu.items().*entry.item;
         // trigger() is a no-op on a disabled item, so a locked command stays locked here too.
         connect(button, &QToolButton::clicked, command, &QAction::trigger);
     }

@@ -43,7 +43,7 @@ void MouseWheel::FormMouseWheel(int delta)
         return;
     const int step = delta > 0 ? 1 : -1;
     switch (m_window.currentPage()) {
-    case 0: {
+    case InputPage::Faders: {
         QScrollBar *page = &m_faderPage;
         page->setValue(page->value() + step);
         // A fast turn jumps to the end.
@@ -53,11 +53,11 @@ void MouseWheel::FormMouseWheel(int delta)
             page->setValue(page->minimum());
         break;
     }
-    case 1:
+    case InputPage::Graph:
         if (m_graphChannel)
             m_graphChannel->setValue(m_graphChannel->value() + step);
         break;
-    case 2:
+    case InputPage::Beam:
         if (m_xyPair)
             m_xyPair->setValue(m_xyPair->value() + step);
         break;

@@ -28,16 +28,17 @@ SceneCommands::SceneCommands(WindowServices &window, const MainMenu &menu, Seque
     for (QToolButton *undo : m_undo)
         connect(undo, &QToolButton::clicked, this, &SceneCommands::SpeedButtonUndo1Click);
 
-    connectCommand("SpeedButtonNewScena", "InsertScenaItem", &SceneCommands::InsertScenaItemClick);
-    connectCommand("SpeedButtonScenaCopy", "CopyToBufferItem", &SceneCommands::CopyToBufferItemClick);
+    const MainMenu::Items &items = menu.items();
+    connectCommand(tab.speedButtonNewScena(), items.InsertScenaItem, &SceneCommands::InsertScenaItemClick);
+    connectCommand(tab.speedButtonScenaCopy(), items.CopyToBufferItem, &SceneCommands::CopyToBufferItemClick);
     // The item's caption promises what the button does, so Ctrl+V does it too.
-    connectCommand("SpeedButtonNewScenaPaste", "NewPasteItem", &SceneCommands::SpeedButtonNewScenaPasteClick);
-    connectCommand("ButtonScenaPaste", "PasteFromBufferItem", &SceneCommands::PasteFromBufferItemClick);
-    connectCommand("SpeedButtonScenaDelete", "DeleteScenaItem", &SceneCommands::DeleteScenaItemClick);
-    connectCommand(nullptr, "ClearScenaItem", &SceneCommands::ClearScenaItemClick);
-    connectCommand(nullptr, "CopyPredScena", &SceneCommands::CopyPredScenaClick);
+    connectCommand(tab.speedButtonNewScenaPaste(), items.NewPasteItem, &SceneCommands::SpeedButtonNewScenaPasteClick);
+    connectCommand(tab.buttonScenaPaste(), items.PasteFromBufferItem, &SceneCommands::PasteFromBufferItemClick);
+    connectCommand(tab.speedButtonScenaDelete(), items.DeleteScenaItem, &SceneCommands::DeleteScenaItemClick);
+    connectCommand(nullptr, items.ClearScenaItem, &SceneCommands::ClearScenaItemClick);
+    connectCommand(nullptr, items.CopyPredScena, &SceneCommands::CopyPredScenaClick);
 
-    m_autoAdd = menu.action("AvtoDobScenaItem");
+    m_autoAdd = items.AvtoDobScenaItem;
     Q_ASSERT(m_autoAdd && m_autoAdd->isCheckable());
     // A checkable item flips its own mark before it reports the trigger.
     connect(m_autoAdd, &QAction::triggered, this, &SceneCommands::AvtoDobScenaItemClick);
@@ -45,19 +46,15 @@ SceneCommands::SceneCommands(WindowServices &window, const MainMenu &menu, Seque
     connect(m_autoAdd, &QAction::toggled, this, [this](bool on) { m_window.control().setAutoAddScenes(on); });
     m_window.control().setAutoAddScenes(m_autoAdd->isChecked());
 
-    m_step = namedChild<QScrollBar>(tab, "ScrollBarStep");
-    m_last = namedChild<QLabel>(tab, "LabelCoda");
+    m_step = tab.scrollBarStep();
+    m_last = tab.labelCoda();
     connect(m_step, &QScrollBar::valueChanged, this, &SceneCommands::ScrollBarStepChange);
 }
 
-QToolButton *SceneCommands::button(const char *name) const { return namedChild<QToolButton>(m_tab, name); }
-
-void SceneCommands::connectCommand(const char *buttonName, const char *itemName, void (SceneCommands::*handler)())
+void SceneCommands::connectCommand(QToolButton *button, QAction *item, void (SceneCommands::*handler)())
 {
-    if (buttonName)
-        connect(button(buttonName), &QToolButton::clicked, this, handler);
-    QAction *item = m_menu.action(itemName);
-    Q_ASSERT_X(item, "SceneCommands", itemName);
+    if (button)
+        connect(button, &QToolButton::clicked, this, handler);
     connect(item, &QAction::triggered, this, handler);
 }
 
@@ -106,17 +103,17 @@ void SceneCommands::CopyPredScenaClick() { finish(copyPreviousScene(m_engine)); 
 void SceneCommands::CopyToBufferItemClick()
 {
     const QString shown = QString::number(m_engine.currentScene() + 1);
-    button("SpeedButtonNewScenaPaste")
-        ->setToolTip(tr("Создать новую сцену после текущей и скопировать в нее сцену ") + shown + tr(" из буфера"));
-    button("ButtonScenaPaste")->setToolTip(tr("Заменить текущую сцену Сценой ") + shown + tr(" из буфера"));
+    m_tab.speedButtonNewScenaPaste()->setToolTip(tr("Создать новую сцену после текущей и скопировать в нее сцену ") +
+                                                 shown + tr(" из буфера"));
+    m_tab.buttonScenaPaste()->setToolTip(tr("Заменить текущую сцену Сценой ") + shown + tr(" из буфера"));
 
     const EditOutcome outcome = copySceneToBuffer(m_engine);
     if (!outcome.done)
         return;
-    m_menu.action("NewPasteItem")->setEnabled(true);
-    m_menu.action("PasteFromBufferItem")->setEnabled(true);
-    button("SpeedButtonNewScenaPaste")->setEnabled(true);
-    button("ButtonScenaPaste")->setEnabled(true);
+    m_menu.items().NewPasteItem->setEnabled(true);
+    m_menu.items().PasteFromBufferItem->setEnabled(true);
+    m_tab.speedButtonNewScenaPaste()->setEnabled(true);
+    m_tab.buttonScenaPaste()->setEnabled(true);
     m_window.OutStatus(tr(" Записать в буфер "));
     m_window.ReturnPageControlAll();
 }

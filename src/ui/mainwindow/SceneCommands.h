@@ -50,8 +50,8 @@ public slots:
 
 private:
     void finish(const EditOutcome &outcome);
-    QToolButton *button(const char *name) const;
-    void connectCommand(const char *buttonName, const char *itemName, void (SceneCommands::*handler)());
+    // button: none for the items that have no button on the tab.
+    void connectCommand(QToolButton *button, QAction *item, void (SceneCommands::*handler)());
 
     WindowServices &m_window;
     const MainMenu &m_menu;

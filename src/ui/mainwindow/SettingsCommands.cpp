@@ -20,7 +20,7 @@ IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &
     Engine &engine = window.engine();
     const IniSettings settings = korvanel::ReadIniFile(engine.files.IniFileName);
     engine.ConveyorFiles = settings.ConveyorFiles;
-    window.OpenDialogFileName = QFile::decodeName(settings.Path.c_str());
+    window.setOpenDialogFileName(QFile::decodeName(settings.Path.c_str()));
     // The recoding table's dialogs both start from the remembered table.
     coder.OpenDialogCoderFileName = QFile::decodeName(settings.Coder.c_str());
     coder.SaveDialogCoderFileName = coder.OpenDialogCoderFileName;
@@ -43,7 +43,7 @@ bool WriteIniFile(WindowServices &window, const CoderTab &coder, const RemoteGro
     const Engine &engine = window.engine();
     IniSettings settings = std::move(others);
     settings.ConveyorFiles = engine.ConveyorFiles;
-    settings.Path = QFile::encodeName(window.SaveDialogFileName).toStdString();
+    settings.Path = QFile::encodeName(window.saveDialogFileName()).toStdString();
     settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();
     settings.Remote = remote.settings();
     if (korvanel::WriteIniFile(engine.files.IniFileName, settings).ok())

@@ -16,7 +16,6 @@
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/WindowServices.h"
-#include "ui/pages/options/OptionsTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/widgets/Controls.h"
 
@@ -28,19 +27,18 @@ std::string localPath(const QString &name) { return QFile::encodeName(name).toSt
 
 } // namespace
 
-ShowFileCommands::ShowFileCommands(WindowServices &window, const MainMenu &menu, const ConveyorGroup &conveyor,
-                                   const OptionsTab &options)
-    : QObject(&window.mainWindow()), m_window(window), m_conveyor(conveyor), m_options(options)
+ShowFileCommands::ShowFileCommands(WindowServices &window, const MainMenu &menu, const ConveyorGroup &conveyor)
+    : QObject(&window.mainWindow()), m_window(window), m_conveyor(conveyor)
 {
     setObjectName(QStringLiteral("ShowFileCommands"));
     m_timerAvtoSave.setObjectName(QStringLiteral("TimerAvtoSave"));
     m_timerAvtoSave.setInterval(AutoSaveIntervalMs);
     connect(&m_timerAvtoSave, &QTimer::timeout, this, &ShowFileCommands::TimerAvtoSaveTimer);
 
-    connect(menu.action("NewItem"), &QAction::triggered, this, &ShowFileCommands::NewItemClick);
-    connect(menu.action("OpenItem"), &QAction::triggered, this, &ShowFileCommands::OpenItemClick);
-    connect(menu.action("SaveItem"), &QAction::triggered, this, &ShowFileCommands::SaveItemClick);
-    connect(menu.action("SaveAsItem"), &QAction::triggered, this, &ShowFileCommands::SaveAsItemClick);
+    connect(menu.items().NewItem, &QAction::triggered, this, &ShowFileCommands::NewItemClick);
+    connect(menu.items().OpenItem, &QAction::triggered, this, &ShowFileCommands::OpenItemClick);
+    connect(menu.items().SaveItem, &QAction::triggered, this, &ShowFileCommands::SaveItemClick);
+    connect(menu.items().SaveAsItem, &QAction::triggered, this, &ShowFileCommands::SaveAsItemClick);
 }
 
 const QString &ShowFileCommands::showFileFilter()
@@ -74,7 +72,7 @@ QString ShowFileCommands::errorText(const FileResult &result, const QString &fil
 
 ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
 {
-    const QString name = m_window.OpenDialogFileName;
+    const QString name = m_window.openDialogFileName();
     Engine &engine = m_window.engine();
     const FileResult result = loadShowFile(engine, localPath(name));
     if (result.error == FileError::NotFound) {
@@ -90,8 +88,8 @@ ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
     // The output follows the loaded show's current scene at once.
     RaschetAdr(engine, engine.currentScene());
     m_window.announceShowReplaced();
-    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + name);
-    m_window.SaveDialogFileName = name;
+    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + name);
+    m_window.setSaveDialogFileName(name);
     m_window.disableUndo();
     return Load::Loaded;
 }
@@ -99,9 +97,9 @@ ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
 bool ShowFileCommands::SaveFile()
 {
     Engine &engine = m_window.engine();
-    const QString name = m_window.SaveDialogFileName;
+    const QString name = m_window.saveDialogFileName();
     stampShowHeader(engine);
-    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + name);
+    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + name);
     const FileResult result = writeShowFile(engine, localPath(name), borrowedRows);
     if (!result.ok()) {
         m_window.dialogs().error(&m_window.mainWindow(), errorText(result, name));
@@ -116,7 +114,7 @@ ShowFileCommands::Save ShowFileCommands::SaveFileAs()
                                             dialogFolder(), showFileFilter(), QStringLiteral("kvl"));
     if (name.isEmpty())
         return Save::Cancelled;
-    m_window.SaveDialogFileName = name;
+    m_window.setSaveDialogFileName(name);
     return SaveFile() ? Save::Saved : Save::Failed;
 }
 
@@ -131,14 +129,13 @@ void ShowFileCommands::ManualLoad()
     engine.setSys(SysCurrentScene, 0);
     RaschetAdr(engine, 0);
     ConvertorFileName();
-    namedChild<QLabel>(m_conveyor, "LabelKonveyr")
-        ->setText(load == Load::Loaded ? KonveyrShowName : notLoadedText(KonveyrShowName));
+    m_conveyor.labelKonveyr()->setText(load == Load::Loaded ? KonveyrShowName : notLoadedText(KonveyrShowName));
     m_window.ReturnPageControlAll();
 }
 
 void ShowFileCommands::ConvertorFileName()
 {
-    KonveyrShowName = QString::fromUtf8(korvanel::ConvertorFileName(localPath(m_window.OpenDialogFileName)));
+    KonveyrShowName = QString::fromUtf8(korvanel::ConvertorFileName(localPath(m_window.openDialogFileName())));
 }
 
 void ShowFileCommands::NewItemClick()
@@ -149,7 +146,7 @@ void ShowFileCommands::NewItemClick()
     if (SaveFileAs() == Save::Failed)
         return;
     m_window.ClearAll();
-    m_window.mainWindow().setWindowTitle(m_window.CaptionPrefix + tr(" Нет имени файла "));
+    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + tr(" Нет имени файла "));
     m_window.ReturnPageControlAll();
 }
 
@@ -159,7 +156,7 @@ void ShowFileCommands::OpenItemClick()
         m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), dialogFolder(), showFileFilter());
     if (name.isEmpty())
         return;
-    m_window.OpenDialogFileName = name;
+    m_window.setOpenDialogFileName(name);
     if (BlocOpenFile() == Load::Failed)
         return;
     m_window.TempStatus();
@@ -175,8 +172,7 @@ void ShowFileCommands::SaveAsItemClick()
     if (SaveFileAs() == Save::Failed)
         return;
     // A cancelled dialog shifts the colour too: each Save As gives the window another colour.
-    const auto *avto = m_options.findChild<QCheckBox *>(QStringLiteral("CheckBoxColorAvto"));
-    if (avto == nullptr || !avto->isChecked())
+    if (m_colorAvto == nullptr || !m_colorAvto->isChecked())
         return;
     Engine &engine = m_window.engine();
     engine.setSys(SysRed, static_cast<std::uint8_t>(engine.sys(SysRed) + 103));
@@ -190,7 +186,7 @@ void ShowFileCommands::TimerAvtoSaveTimer()
     // While the box about the last failure is open, the next tick does not stack another.
     if (m_autoSaveErrorOpen)
         return;
-    const QString saveName = m_window.SaveDialogFileName;
+    const QString saveName = m_window.saveDialogFileName();
     if (!saveName.isEmpty())
         m_window.OutStatus(tr("Автосохранение файла ") + QFileInfo(saveName).fileName());
     const std::string &target = m_window.engine().files.AutoSaveFileName;
@@ -206,7 +202,7 @@ void ShowFileCommands::TimerAvtoSaveTimer()
 
 QString ShowFileCommands::dialogFolder() const
 {
-    for (const QString &name : {m_window.SaveDialogFileName, m_window.OpenDialogFileName}) {
+    for (const QString &name : {m_window.saveDialogFileName(), m_window.openDialogFileName()}) {
         const QFileInfo info(name);
         if (!name.isEmpty() && info.absoluteDir().exists())
             return info.absolutePath();

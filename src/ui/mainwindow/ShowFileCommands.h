@@ -10,11 +10,12 @@
 #include "files/FileResult.h"
 #include "files/ShowFile.h"
 
+class QCheckBox;
+
 namespace korvanel {
 
 class ConveyorGroup;
 class MainMenu;
-class OptionsTab;
 class WindowServices;
 
 class ShowFileCommands : public QObject {
@@ -29,9 +30,10 @@ public:
 
     static constexpr int AutoSaveIntervalMs = 180000;
 
-    // The conveyor shows the loaded show's name; the options page holds the colour switch of Save As.
-    ShowFileCommands(WindowServices &window, const MainMenu &menu, const ConveyorGroup &conveyor,
-                     const OptionsTab &options);
+    // The conveyor shows the loaded show's name.
+    ShowFileCommands(WindowServices &window, const MainMenu &menu, const ConveyorGroup &conveyor);
+    // The options page's switch that lets Save As give the window another colour; none: never.
+    void setColorAvtoSwitch(const QCheckBox *avto) { m_colorAvto = avto; }
 
     // Loads the file of the open name into the show; does not refresh the window.
     Load BlocOpenFile();
@@ -72,7 +74,7 @@ private:
 
     WindowServices &m_window;
     const ConveyorGroup &m_conveyor;
-    const OptionsTab &m_options;
+    const QCheckBox *m_colorAvto = nullptr;
     QTimer m_timerAvtoSave;
     bool m_autoSaveErrorOpen = false;
 };

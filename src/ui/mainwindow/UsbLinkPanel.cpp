@@ -8,7 +8,6 @@
 #include "output/UsbLink.h"
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/options/OptionsTab.h"
-#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -25,20 +24,16 @@ UsbLinkPanel::UsbLinkPanel(WindowServices &window, SequencerControl &sequencer, 
     : QObject(nullptr), m_window(window), m_sequencer(sequencer), m_options(options), m_statusPanel(statusPanel),
       m_link(link)
 {
-    m_demo = options.findChild<QCheckBox *>(QStringLiteral("CheckBoxNoUSBconnect"));
-    if (m_demo != nullptr) {
-        m_link.setDemoMode(m_demo->isChecked());
-        connect(m_demo, &QCheckBox::toggled, this, [this](bool on) { m_link.setDemoMode(on); });
-    }
-    if (auto *label = options.findChild<QLabel *>(QStringLiteral("LabelUsbLibrary"))) {
-        QString text = tr("Библиотека USB: ") + library;
-        if (!notes.isEmpty())
-            text += QLatin1Char('\n') + notes.trimmed();
-        label->setText(text);
-    }
+    m_demo = options.checkBoxNoUSBconnect();
+    m_link.setDemoMode(m_demo->isChecked());
+    connect(m_demo, &QCheckBox::toggled, this, [this](bool on) { m_link.setDemoMode(on); });
+    QString text = tr("Библиотека USB: ") + library;
+    if (!notes.isEmpty())
+        text += QLatin1Char('\n') + notes.trimmed();
+    options.labelUsbLibrary()->setText(text);
 
-    m_writeFaultLabel = options.findChild<QLabel *>(QStringLiteral("LabelUsbWriteFault"));
-    m_accessLabel = options.findChild<QLabel *>(QStringLiteral("LabelUsbAccess"));
+    m_writeFaultLabel = options.labelUsbWriteFault();
+    m_accessLabel = options.labelUsbAccess();
 
     sequencer.linkStatusRefresh = [this] { ShowLinkStatus(); };
 }
@@ -48,9 +43,9 @@ QTimer &UsbLinkPanel::TimerShouClock() { return m_sequencer.TimerShouClock(); }
 void UsbLinkPanel::showEnumerationTexts()
 {
     const UsbLinkTexts texts = m_link.publishedTexts();
-    namedChild<QLabel>(m_options, "LabelKolvoUSB")->setText(qt(texts.UsbCountText));
-    namedChild<QLabel>(m_options, "LabelTipFtdi")->setText(qt(texts.UsbDescriptionText));
-    namedChild<QLabel>(m_options, "LabelUSBnomber")->setText(qt(texts.UsbSerialText));
+    m_options.labelKolvoUSB()->setText(qt(texts.UsbCountText));
+    m_options.labelTipFtdi()->setText(qt(texts.UsbDescriptionText));
+    m_options.labelUSBnomber()->setText(qt(texts.UsbSerialText));
 }
 
 QString UsbLinkPanel::UsbStatusText() const
@@ -88,14 +83,14 @@ void UsbLinkPanel::ShowLinkStatus()
 
     QString panel;
     if (m_demo != nullptr && m_demo->isChecked()) {
-        m_window.CaptionPrefix = QStringLiteral("DEMO mode: ");
+        m_window.setCaptionPrefix(QStringLiteral("DEMO mode: "));
         panel = QStringLiteral("    DEMO MODE ");
     } else if (load(m_link.DeviceOpen) != 0) {
-        m_window.CaptionPrefix = QStringLiteral("FILE: ");
+        m_window.setCaptionPrefix(QStringLiteral("FILE: "));
         if (writeFault)
             panel = WriteFaultText();
     } else {
-        m_window.CaptionPrefix = QStringLiteral(" DEMO MODE: ");
+        m_window.setCaptionPrefix(QStringLiteral(" DEMO MODE: "));
         const QString refused = openRefusedText(m_link.OpenRefused.load(std::memory_order_relaxed));
         panel = writeFault ? WriteFaultText() : (refused.isEmpty() ? qt(texts.UsbStatusText) : refused);
     }

@@ -16,12 +16,19 @@ namespace korvanel {
 class ControlLayer;
 struct Engine;
 
+// The pages of PageControlInput, in their order on the tab bar.
+enum class InputPage { Faders, Graph, Beam, Copy, Generators, Options, Coder };
+inline constexpr int InputPageCount = static_cast<int>(InputPage::Coder) + 1;
+
 class WindowServices {
 public:
     // The caption is the prefix and the show's file name; the dialogs start from the names.
-    QString CaptionPrefix = QStringLiteral("KORVANEL ");
-    QString OpenDialogFileName;
-    QString SaveDialogFileName = QStringLiteral("Unit_001"); // no folder: Save writes to the working folder
+    virtual QString captionPrefix() const = 0;
+    virtual void setCaptionPrefix(const QString &prefix) = 0;
+    virtual QString openDialogFileName() const = 0;
+    virtual void setOpenDialogFileName(const QString &name) = 0;
+    virtual QString saveDialogFileName() const = 0;
+    virtual void setSaveDialogFileName(const QString &name) = 0;
 
     virtual Engine &engine() const = 0;
     // Where every input sends its commands.
@@ -41,9 +48,9 @@ public:
     // A show loaded or cleared leaves nothing for the undo buttons to bring back.
     virtual void disableUndo() = 0;
     // Each page of PageControlInput registers how it rereads the show.
-    virtual void setPageRefresh(int page, std::function<void()> refresh) = 0;
+    virtual void setPageRefresh(InputPage page, std::function<void()> refresh) = 0;
     // The page of PageControlInput on screen.
-    virtual int currentPage() const = 0;
+    virtual InputPage currentPage() const = 0;
 
     // Another show replaced the one in memory (loaded or cleared).
     virtual void announceShowReplaced() = 0;

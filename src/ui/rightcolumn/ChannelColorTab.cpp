@@ -38,13 +38,12 @@ ColorTable &nameTable(ChannelColors &colors, int component)
 
 } // namespace
 
-ChannelColorTab::ChannelColorTab(WindowServices &window, QTabWidget &pageControlTemp, FaderPage &faders)
+ChannelColorTab::ChannelColorTab(WindowServices &window, QTabWidget &pageControlTemp, QWidget &page, FaderPage &faders)
     : QObject(&window.mainWindow()), m_window(window), m_faders(faders), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("ChannelColorTab"));
-    auto *page = namedChild<QWidget>(pageControlTemp, "TabSheet2");
-    buildControls(*page);
-    const int tab = pageControlTemp.indexOf(page);
+    buildControls(page);
+    const int tab = pageControlTemp.indexOf(&page);
     pageControlTemp.setTabToolTip(tab, tr("Для установки цвета канала двойной клик на поле измения"));
 
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k)

@@ -27,7 +27,8 @@ class ChannelColorTab : public QObject {
 public:
     static constexpr int NoColorEditChannel = 1000;
 
-    ChannelColorTab(WindowServices &window, QTabWidget &pageControlTemp, FaderPage &faders);
+    // page: the empty second tab (TabSheet2) of pageControlTemp, which this fills.
+    ChannelColorTab(WindowServices &window, QTabWidget &pageControlTemp, QWidget &page, FaderPage &faders);
 
     // The channel whose name colour the sliders edit; above 512: none.
     int ColorEditChannel() const { return m_colorEditChannel; }

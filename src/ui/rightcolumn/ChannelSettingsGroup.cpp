@@ -28,9 +28,12 @@ ChannelSettingsGroup::ChannelSettingsGroup(Engine &engine, QWidget *parent)
     layout->addWidget(m_pages);
 }
 
+QCheckBox *ChannelSettingsGroup::checkBoxBlackOut() const { return m_levels->checkBoxBlackOut(); }
+
 QWidget *ChannelSettingsGroup::buildSmoothnessTab(Engine &engine)
 {
     auto *page = new QWidget(this);
+    m_smoothness = page;
     page->setObjectName(QStringLiteral("TabSheetPlavno"));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -48,8 +51,9 @@ QWidget *ChannelSettingsGroup::buildStaticPicturesTab(Engine &engine)
     layout->setContentsMargins(2, 2, 2, 2);
     m_pictures = new StaticPicturesGroup(engine, page);
     layout->addWidget(m_pictures);
-    layout->addWidget(makeCheckBox(page, "CheckBoxFlashOn", tr("Включить клавиатуру"),
-                                   tr("Включить / Выключить флэш - кнопки клавиатуры"), true));
+    m_flashOn = makeCheckBox(page, "CheckBoxFlashOn", tr("Включить клавиатуру"),
+                             tr("Включить / Выключить флэш - кнопки клавиатуры"), true);
+    layout->addWidget(m_flashOn);
     layout->addStretch();
     return page;
 }

@@ -23,6 +23,11 @@ public:
     RateModeGroup *rateMode() const { return m_rateMode; }
     LevelsTab *levels() const { return m_levels; }
     StaticPicturesGroup *pictures() const { return m_pictures; }
+    // TabSheetPlavno, the smoothness tab, for the rate controls that go on it.
+    QWidget *tabSheetPlavno() const { return m_smoothness; }
+    QCheckBox *checkBoxFlashOn() const { return m_flashOn; }
+    // The levels tab's blackout box.
+    QCheckBox *checkBoxBlackOut() const;
 
 private:
     QWidget *buildSmoothnessTab(Engine &engine);
@@ -32,6 +37,8 @@ private:
     RateModeGroup *m_rateMode = nullptr;
     LevelsTab *m_levels = nullptr;
     StaticPicturesGroup *m_pictures = nullptr;
+    QWidget *m_smoothness = nullptr;
+    QCheckBox *m_flashOn = nullptr;
 };
 
 } // namespace korvanel

@@ -25,8 +25,7 @@ std::size_t slotIndex(int n) { return static_cast<std::size_t>(n - 1); }
 ConveyorControl::ConveyorControl(WindowServices &window, ConveyorGroup &group, SequencerControl &sequencer,
                                  ShowFileCommands &files)
     : QObject(&window.mainWindow()), m_window(window), m_group(group), m_sequencer(sequencer), m_files(files),
-      m_hand(namedChild<QAbstractButton>(group, "SpeedButtonKonvHand")),
-      m_label(namedChild<QLabel>(group, "LabelKonveyr"))
+      m_hand(group.speedButtonKonvHand()), m_label(group.labelKonveyr())
 {
     setObjectName(QStringLiteral("ConveyorControl"));
     for (int n = 1; n <= ConveyorGroup::SlotCount; ++n) {
@@ -35,14 +34,11 @@ ConveyorControl::ConveyorControl(WindowServices &window, ConveyorGroup &group, S
         button->installEventFilter(this);
     }
     connect(m_hand, &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvHandClick);
-    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvOff"), &QAbstractButton::clicked, this,
-            &ConveyorControl::SpeedButtonKonvHandClick);
-    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvSpisBegin"), &QAbstractButton::clicked, this,
+    connect(group.speedButtonKonvOff(), &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvHandClick);
+    connect(group.speedButtonKonvSpisBegin(), &QAbstractButton::clicked, this,
             &ConveyorControl::SpeedButtonKonvSpisBeginClick);
-    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvSpis"), &QAbstractButton::clicked, this,
-            &ConveyorControl::SpeedButtonKonvSpisClick);
-    connect(namedChild<QAbstractButton>(group, "SpeedButtonKonvNew"), &QAbstractButton::clicked, this,
-            &ConveyorControl::SpeedButtonKonvNewClick);
+    connect(group.speedButtonKonvSpis(), &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvSpisClick);
+    connect(group.speedButtonKonvNew(), &QAbstractButton::clicked, this, &ConveyorControl::SpeedButtonKonvNewClick);
     sequencer.KonveyrJob = [this] { KonveyrJob(); };
 }
 
@@ -75,7 +71,7 @@ void ConveyorControl::SpeedButtonMouseDown(int n)
     std::string &file = m_window.engine().ConveyorFiles[slotIndex(n)];
     // The dialog opens where the slot's show is, or else where the last show was opened.
     const QString current = QFile::decodeName(file.c_str());
-    const QFileInfo start(current.isEmpty() ? m_window.OpenDialogFileName : current);
+    const QFileInfo start(current.isEmpty() ? m_window.openDialogFileName() : current);
     const QString folder = start.fileName().isEmpty() ? QString() : start.absolutePath();
     const QString chosen = m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), folder,
                                                            ShowFileCommands::showFileFilter());
@@ -83,7 +79,7 @@ void ConveyorControl::SpeedButtonMouseDown(int n)
         return;
     file = QFile::encodeName(chosen).toStdString();
     // The open dialog remembers the file it gave, as for any other open.
-    m_window.OpenDialogFileName = chosen;
+    m_window.setOpenDialogFileName(chosen);
     ShowFileCommands &files = m_files;
     files.ConvertorFileName();
     showConveyorKeyFile(*slot(n), n, files.KonveyrShowName);
@@ -97,7 +93,7 @@ void ConveyorControl::SpeedButtonJob(int n)
     slot(n)->setChecked(true);
     if (!assigned(n))
         return;
-    m_window.OpenDialogFileName = QFile::decodeName(m_window.engine().ConveyorFiles[slotIndex(n)].c_str());
+    m_window.setOpenDialogFileName(QFile::decodeName(m_window.engine().ConveyorFiles[slotIndex(n)].c_str()));
     m_files.ManualLoad();
 }
 
@@ -120,14 +116,14 @@ void ConveyorControl::KonveyrJob()
     Engine &engine = m_window.engine();
     QString notLoaded;
     if (step.load != 0) {
-        const QString inMemory = m_window.OpenDialogFileName;
-        m_window.OpenDialogFileName = QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str());
+        const QString inMemory = m_window.openDialogFileName();
+        m_window.setOpenDialogFileName(QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str()));
         // A show that is gone or unreadable is reported; the list goes on with
         // the show in memory, and the label says the slot's show is not on.
         if (files.BlocOpenFile() != ShowFileCommands::Load::Loaded) {
             files.ConvertorFileName();
             notLoaded = files.KonveyrShowName;
-            m_window.OpenDialogFileName = inMemory;
+            m_window.setOpenDialogFileName(inMemory);
         }
     }
     engine.setSys(SysCurrentScene, 0);

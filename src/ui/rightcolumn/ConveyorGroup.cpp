@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QToolButton>
+#include <utility>
 
 #include "ui/widgets/Controls.h"
 
@@ -14,11 +15,12 @@ ConveyorGroup::ConveyorGroup(QWidget *parent) : QGroupBox(tr("Конвейр п�
 {
     setObjectName(QStringLiteral("GroupBoxKonveyr"));
 
+    m_jobLabel = makeLabel(this, "LabelKonveyr", QStringLiteral("No job"));
+    m_keys = makeCheckBox(this, "CheckBoxKeyKonveyr", tr("Вкл"), tr("Включить горячие кнопки клавиатуру"), true);
     auto *keys = new QHBoxLayout;
-    keys->addWidget(makeLabel(this, "LabelKonveyr", QStringLiteral("No job")), 1);
+    keys->addWidget(m_jobLabel, 1);
     keys->addWidget(new QLabel(tr("Клавиатура"), this));
-    keys->addWidget(
-        makeCheckBox(this, "CheckBoxKeyKonveyr", tr("Вкл"), tr("Включить горячие кнопки клавиатуру"), true));
+    keys->addWidget(m_keys);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -52,32 +54,40 @@ QLayout *ConveyorGroup::buildSlots()
 
 QLayout *ConveyorGroup::buildModes()
 {
-    const SpeedButtonSettings modes[] = {
-        {"SpeedButtonKonvHand",
-         tr("Остановить Шоу   и  разрешить проигрывание выбранного Шоу"),
-         QStyle::SP_MediaPause,
-         {},
-         true},
-        {"SpeedButtonKonvOff", tr("Остановить конвейр и разрешить набор конвейра Шоу"), QStyle::SP_MediaStop, {}, true},
-        {"SpeedButtonKonvSpisBegin",
-         tr("Запустить Конвейр Шоу  с первой активной кнопки"),
-         QStyle::SP_MediaSkipBackward,
-         {},
-         true},
-        {"SpeedButtonKonvSpis", tr("Запустить конвейр Шоу  с текущей позиции "), QStyle::SP_MediaPlay, {}, true},
+    const std::pair<QToolButton **, SpeedButtonSettings> modes[] = {
+        {&m_hand,
+         {"SpeedButtonKonvHand",
+          tr("Остановить Шоу   и  разрешить проигрывание выбранного Шоу"),
+          QStyle::SP_MediaPause,
+          {},
+          true}},
+        {&m_off,
+         {"SpeedButtonKonvOff",
+          tr("Остановить конвейр и разрешить набор конвейра Шоу"),
+          QStyle::SP_MediaStop,
+          {},
+          true}},
+        {&m_listFromStart,
+         {"SpeedButtonKonvSpisBegin",
+          tr("Запустить Конвейр Шоу  с первой активной кнопки"),
+          QStyle::SP_MediaSkipBackward,
+          {},
+          true}},
+        {&m_list,
+         {"SpeedButtonKonvSpis", tr("Запустить конвейр Шоу  с текущей позиции "), QStyle::SP_MediaPlay, {}, true}},
     };
     m_modes = new QButtonGroup(this);
     m_modes->setExclusive(true);
     auto *row = new QHBoxLayout;
-    for (const SpeedButtonSettings &settings : modes) {
-        QToolButton *button = makeSpeedButton(this, settings);
-        m_modes->addButton(button);
-        row->addWidget(button);
+    for (const auto &[kept, settings] : modes) {
+        *kept = makeSpeedButton(this, settings);
+        m_modes->addButton(*kept);
+        row->addWidget(*kept);
     }
-    m_modes->buttons().first()->setChecked(true);
+    m_hand->setChecked(true);
     row->addStretch();
-    row->addWidget(
-        makeSpeedButton(this, {"SpeedButtonKonvNew", tr("Очистить конвейр Шоу"), QStyle::SP_DialogDiscardButton}));
+    m_clear = makeSpeedButton(this, {"SpeedButtonKonvNew", tr("Очистить конвейр Шоу"), QStyle::SP_DialogDiscardButton});
+    row->addWidget(m_clear);
     return row;
 }
 

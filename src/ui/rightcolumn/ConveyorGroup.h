@@ -7,6 +7,8 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
+class QLabel;
 class QToolButton;
 
 namespace korvanel {
@@ -21,6 +23,14 @@ public:
     // n = 1..20
     QToolButton *slotButton(int n) const { return m_slots.at(static_cast<std::size_t>(n - 1)); }
     QButtonGroup *modeGroup() const { return m_modes; }
+    // The four mode buttons, in the mode group's order.
+    QToolButton *speedButtonKonvHand() const { return m_hand; }
+    QToolButton *speedButtonKonvOff() const { return m_off; }
+    QToolButton *speedButtonKonvSpisBegin() const { return m_listFromStart; }
+    QToolButton *speedButtonKonvSpis() const { return m_list; }
+    QToolButton *speedButtonKonvNew() const { return m_clear; }
+    QLabel *labelKonveyr() const { return m_jobLabel; }
+    QCheckBox *checkBoxKeyKonveyr() const { return m_keys; }
 
 private:
     QLayout *buildSlots();
@@ -28,6 +38,13 @@ private:
 
     std::array<QToolButton *, SlotCount> m_slots{};
     QButtonGroup *m_modes = nullptr;
+    QToolButton *m_hand = nullptr;
+    QToolButton *m_off = nullptr;
+    QToolButton *m_listFromStart = nullptr;
+    QToolButton *m_list = nullptr;
+    QToolButton *m_clear = nullptr;
+    QLabel *m_jobLabel = nullptr;
+    QCheckBox *m_keys = nullptr;
 };
 
 } // namespace korvanel

@@ -22,16 +22,18 @@ LevelsTab::LevelsTab(Engine &engine, QWidget *parent) : QWidget(parent)
 
     // The blackout box is tied to the output mode buttons by BlackoutLink; the
     // hint names the digit key 0, which is the key that really toggles it.
-    layout->addWidget(makeCheckBox(this, "CheckBoxBlackOut", tr("BlackOut"),
-                                   tr("Выключает все каналы DMX  Горячая кнопка = 0 = "), false));
+    m_blackOut = makeCheckBox(this, "CheckBoxBlackOut", tr("BlackOut"),
+                              tr("Выключает все каналы DMX  Горячая кнопка = 0 = "), false);
+    layout->addWidget(m_blackOut);
 
-    QCheckBox *manual = makeCheckBox(this, "CheckBoxManual", tr("Ручное управление"),
-                                     tr("Ручное управление выделенными каналами в текущей сцене"), false);
-    layout->addWidget(manual);
+    m_manual = makeCheckBox(this, "CheckBoxManual", tr("Ручное управление"),
+                            tr("Ручное управление выделенными каналами в текущей сцене"), false);
+    layout->addWidget(m_manual);
     layout->addStretch();
 
     store(engine.live.manual, 0);
-    connect(manual, &QCheckBox::toggled, this, [&engine](bool checked) { store(engine.live.manual, checked ? 1 : 0); });
+    connect(m_manual, &QCheckBox::toggled, this,
+            [&engine](bool checked) { store(engine.live.manual, checked ? 1 : 0); });
 }
 
 } // namespace korvanel

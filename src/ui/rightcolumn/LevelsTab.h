@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QVBoxLayout;
 
 namespace korvanel {
@@ -16,9 +17,13 @@ public:
 
     // Where the level slider for the selected channels goes, under its label.
     QVBoxLayout *levelSliderArea() const { return m_levelArea; }
+    QCheckBox *checkBoxBlackOut() const { return m_blackOut; }
+    QCheckBox *checkBoxManual() const { return m_manual; }
 
 private:
     QVBoxLayout *m_levelArea = nullptr;
+    QCheckBox *m_blackOut = nullptr;
+    QCheckBox *m_manual = nullptr;
 };
 
 } // namespace korvanel

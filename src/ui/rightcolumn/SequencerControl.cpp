@@ -7,8 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
-#include <algorithm>
-#include <iterator>
+#include <QToolButton>
 
 #include "control/ControlLayer.h"
 #include "core/Engine.h"
@@ -23,12 +22,6 @@
 namespace korvanel {
 
 namespace {
-
-// Scene editing that playback locks; the two paste buttons are only locked,
-// their unlocking belongs to copying a scene.
-constexpr const char *LockedWhilePlaying[] = {"SpeedButtonNewScena", "SpeedButtonScenaCopy", "SpeedButtonScenaDelete"};
-constexpr const char *PasteButtons[] = {"SpeedButtonNewScenaPaste", "ButtonScenaPaste"};
-constexpr const char *PasteItems[] = {"NewPasteItem", "PasteFromBufferItem"};
 
 const QColor TempoFlash(255, 200, 0);
 
@@ -49,10 +42,8 @@ QString tempoReadout(int tempo)
 SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, const MainMenu &menu,
                                    const ConveyorGroup &conveyor)
     : QObject(&window.mainWindow()), m_window(window), m_tab(tab), m_menu(menu), m_conveyor(conveyor),
-      m_play(namedChild<QAbstractButton>(tab, "SpeedButtonPlay")),
-      m_stop(namedChild<QAbstractButton>(tab, "SpeedButtonStop")), m_ring(namedChild<QCheckBox>(tab, "CheckBoxRepeat")),
-      m_shape(namedChild<ColorShape>(tab, "shpTempClikc1")), m_showTime(namedChild<QLabel>(tab, "LabelTimeShou")),
-      m_pauseTime(namedChild<QLabel>(tab, "LabelTimePause"))
+      m_play(tab.speedButtonPlay()), m_stop(tab.speedButtonStop()), m_ring(tab.checkBoxRepeat()),
+      m_shape(tab.shpTempClikc1()), m_showTime(tab.labelTimeShou()), m_pauseTime(tab.labelTimePause())
 {
     m_sequencer.setObjectName(QStringLiteral("TimerSeqveser"));
     m_indicator.setObjectName(QStringLiteral("TimerColorLentaTempa"));
@@ -76,8 +67,7 @@ SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, co
     connect(m_play, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonPlayClick);
     connect(m_stop, &QAbstractButton::clicked, this, &SequencerControl::SpeedButtonStopClick);
     m_play->installEventFilter(this);
-    connect(namedChild<QScrollBar>(tab, "ScrollBarTemp"), &QScrollBar::valueChanged, this,
-            &SequencerControl::ScrollBarTempChange);
+    connect(tab.scrollBarTemp(), &QScrollBar::valueChanged, this, &SequencerControl::ScrollBarTempChange);
 }
 
 bool SequencerControl::eventFilter(QObject *watched, QEvent *event)
@@ -89,22 +79,22 @@ bool SequencerControl::eventFilter(QObject *watched, QEvent *event)
 
 void SequencerControl::lockEditing(bool playing)
 {
-    for (const char *name : LockedWhilePlaying)
-        namedChild<QWidget>(m_tab, name)->setEnabled(!playing);
+    // Scene editing that playback locks; the two paste buttons are only locked,
+    // their unlocking belongs to copying a scene.
+    for (QWidget *button : {m_tab.speedButtonNewScena(), m_tab.speedButtonScenaCopy(), m_tab.speedButtonScenaDelete()})
+        button->setEnabled(!playing);
     if (playing) {
-        for (const char *name : PasteButtons)
-            namedChild<QWidget>(m_tab, name)->setEnabled(false);
+        for (QWidget *button : {m_tab.speedButtonNewScenaPaste(), m_tab.buttonScenaPaste()})
+            button->setEnabled(false);
     }
     // The menu's own items are locked too, so that their shortcuts and the
     // tool buttons that fire them cannot edit a playing show.
-    auto *edit = namedChild<QMenu>(m_menu, "EditItem");
-    edit->menuAction()->setEnabled(!playing);
-    for (QAction *item : edit->actions()) {
+    const MainMenu::Items &items = m_menu.items();
+    items.EditItem->menuAction()->setEnabled(!playing);
+    for (QAction *item : items.EditItem->actions()) {
         if (item->isSeparator())
             continue;
-        const bool paste = std::find_if(std::begin(PasteItems), std::end(PasteItems), [item](const char *name) {
-                               return item->objectName() == QLatin1String(name);
-                           }) != std::end(PasteItems);
+        const bool paste = item == items.NewPasteItem || item == items.PasteFromBufferItem;
         if (playing || !paste)
             item->setEnabled(!playing);
     }
@@ -151,12 +141,7 @@ void SequencerControl::applyTempo(int intervalMs)
 
 bool SequencerControl::listModeDown() const
 {
-    for (const char *name : {"SpeedButtonKonvSpisBegin", "SpeedButtonKonvSpis"}) {
-        if (auto *button = m_conveyor.findChild<QAbstractButton *>(QString::fromLatin1(name));
-            button && button->isChecked())
-            return true;
-    }
-    return false;
+    return m_conveyor.speedButtonKonvSpisBegin()->isChecked() || m_conveyor.speedButtonKonvSpis()->isChecked();
 }
 
 void SequencerControl::TimerSeqveserTimer()

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
@@ -25,8 +26,9 @@ SequencerTab::SequencerTab(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(1);
     layout->addLayout(buildTempoRow());
-    layout->addWidget(makeScrollBar(
-        this, {"ScrollBarTemp", Qt::Horizontal, 10, 170, 10, 44, tr("Установка времени перехода на следующую сцену")}));
+    m_tempo = makeScrollBar(
+        this, {"ScrollBarTemp", Qt::Horizontal, 10, 170, 10, 44, tr("Установка времени перехода на следующую сцену")});
+    layout->addWidget(m_tempo);
 
     // The clocks change every second, so each costs as little as a text can:
     // the row and its two labels have fixed sizes (the width follows the page,
@@ -57,59 +59,67 @@ SequencerTab::SequencerTab(QWidget *parent) : QWidget(parent)
 QLayout *SequencerTab::buildTempoRow()
 {
     // The hints name the keys that really start and stop: "=/+" plays, "-" stops.
-    QToolButton *play = makeSpeedButton(
+    m_play = makeSpeedButton(
         this, {"SpeedButtonPlay", tr("Запустить Шоу - горячая кнопка /+/ "), QStyle::SP_MediaPlay, {}, true});
-    QToolButton *stop = makeSpeedButton(
+    m_stop = makeSpeedButton(
         this, {"SpeedButtonStop", tr("Остановить Шоу - горячая кнопка /-/ "), QStyle::SP_MediaStop, {}, true});
     m_playStop = new QButtonGroup(this);
     m_playStop->setExclusive(true);
-    m_playStop->addButton(play);
-    m_playStop->addButton(stop);
-    stop->setChecked(true);
+    m_playStop->addButton(m_play);
+    m_playStop->addButton(m_stop);
+    m_stop->setChecked(true);
 
-    auto *shape = new ColorShape(palette().color(QPalette::Button), this);
-    shape->setObjectName(QStringLiteral("shpTempClikc1"));
-    shape->setFixedSize(12, 12);
+    m_tempoShape = new ColorShape(palette().color(QPalette::Button), this);
+    m_tempoShape->setObjectName(QStringLiteral("shpTempClikc1"));
+    m_tempoShape->setFixedSize(12, 12);
+    m_tempoLabel = makeLabel(this, "LabelTemp", tr("120 сцен/мин"));
 
     auto *row = new QHBoxLayout;
-    row->addWidget(play);
-    row->addWidget(stop);
-    row->addWidget(shape);
-    row->addWidget(makeLabel(this, "LabelTemp", tr("120 сцен/мин")), 1);
+    row->addWidget(m_play);
+    row->addWidget(m_stop);
+    row->addWidget(m_tempoShape);
+    row->addWidget(m_tempoLabel, 1);
     return row;
 }
 
 QLayout *SequencerTab::buildStepRow()
 {
     m_step = makeScrollBar(this, {"ScrollBarStep", Qt::Horizontal, 0, 2, 1, 0, tr("Установка текущей сцены")});
+    m_ring = makeCheckBox(this, "CheckBoxRepeat", tr("Кольцо"),
+                          tr("При наличии флажка сцены повторяются по кругу безконечно"), true);
+    m_stepLabel = makeLabel(this, "LabelStep", QStringLiteral("1"));
+    m_lastLabel = makeLabel(this, "LabelCoda", QStringLiteral("2"));
 
     auto *row = new QHBoxLayout;
-    row->addWidget(makeCheckBox(this, "CheckBoxRepeat", tr("Кольцо"),
-                                tr("При наличии флажка сцены повторяются по кругу безконечно"), true));
-    row->addWidget(makeLabel(this, "LabelStep", QStringLiteral("1")));
+    row->addWidget(m_ring);
+    row->addWidget(m_stepLabel);
     row->addWidget(m_step, 1);
-    row->addWidget(makeLabel(this, "LabelCoda", QStringLiteral("2")));
+    row->addWidget(m_lastLabel);
     return row;
 }
 
 QLayout *SequencerTab::buildSceneButtons()
 {
-    const SpeedButtonSettings buttons[] = {
-        {"SpeedButtonNewScena", tr("Создать новую сцену после текущей"), QStyle::SP_FileDialogNewFolder},
-        {"SpeedButtonScenaCopy", tr("Копировать текущую сцену в буфер"), QStyle::SP_FileLinkIcon},
-        {"SpeedButtonNewScenaPaste", tr("Создать новую сцену после текущей и скопировать в нее сцену из буфера"),
-         QStyle::SP_FileDialogStart},
-        {"ButtonScenaPaste", tr("Заменить текущую сцену Сценой  из буфера"), QStyle::SP_DialogResetButton},
-        {"SpeedButtonScenaDelete", tr("Удалить текущую сцену"), QStyle::SP_TrashIcon},
+    const std::pair<QToolButton **, SpeedButtonSettings> buttons[] = {
+        {&m_newScene, {"SpeedButtonNewScena", tr("Создать новую сцену после текущей"), QStyle::SP_FileDialogNewFolder}},
+        {&m_copyScene, {"SpeedButtonScenaCopy", tr("Копировать текущую сцену в буфер"), QStyle::SP_FileLinkIcon}},
+        {&m_newScenePaste,
+         {"SpeedButtonNewScenaPaste", tr("Создать новую сцену после текущей и скопировать в нее сцену из буфера"),
+          QStyle::SP_FileDialogStart}},
+        {&m_pasteScene,
+         {"ButtonScenaPaste", tr("Заменить текущую сцену Сценой  из буфера"), QStyle::SP_DialogResetButton}},
+        {&m_deleteScene, {"SpeedButtonScenaDelete", tr("Удалить текущую сцену"), QStyle::SP_TrashIcon}},
     };
     auto *row = new QHBoxLayout;
-    for (const SpeedButtonSettings &settings : buttons)
-        row->addWidget(makeSpeedButton(this, settings));
+    for (const auto &[kept, settings] : buttons) {
+        *kept = makeSpeedButton(this, settings);
+        row->addWidget(*kept);
+    }
     row->addStretch();
 
     // Nothing to paste until a scene has been copied.
-    findChild<QToolButton *>(QStringLiteral("SpeedButtonNewScenaPaste"))->setEnabled(false);
-    findChild<QToolButton *>(QStringLiteral("ButtonScenaPaste"))->setEnabled(false);
+    m_newScenePaste->setEnabled(false);
+    m_pasteScene->setEnabled(false);
     return row;
 }
 

@@ -27,8 +27,9 @@ public:
 QIcon standardIcon(QStyle::StandardPixmap which, QWidget *widget)
 {
     QStyle *style = widget->style();
-    auto *cache = dynamic_cast<StandardIcons *>(
-        style->findChild<QObject *>(QStringLiteral("StandardIcons"), Qt::FindDirectChildrenOnly));
+    const QString name = QStringLiteral("StandardIcons");
+    QObject *kept = style->findChild<QObject *>(name, Qt::FindDirectChildrenOnly); // name look-up: the style's cache
+    auto *cache = dynamic_cast<StandardIcons *>(kept);
     if (cache == nullptr)
         cache = new StandardIcons(style);
     auto [icon, added] = cache->icons.try_emplace(which);

@@ -58,12 +58,13 @@ bool isOutputNeutral(const QObject &object);
 // application's display name, which the platform would add to every caption.
 QString programTitle();
 
-// A named control inside the page or group that holds it.
+// A named control inside the page or group that holds it. Only the remote
+// surface still finds its controls so; it goes once that takes the accessors.
 template <class T>
-T *namedChild(const QObject &owner, const char *name)
+T *namedChild(const QObject &owner, const char *name) // name look-up: the remote surface's, see above
 {
-    T *found = owner.findChild<T *>(QString::fromLatin1(name));
-    Q_ASSERT_X(found, "namedChild", name);
+    T *found = owner.findChild<T *>(QString::fromLatin1(name)); // name look-up: the remote surface's
+    Q_ASSERT_X(found, "Controls", name);
     return found;
 }
 

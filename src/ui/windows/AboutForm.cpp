@@ -103,11 +103,11 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     label3->setWordWrap(true);
     auto *login = new LinkLabel("LabelLogin", QStringLiteral("korvanel@example.org"),
                                 QUrl(QStringLiteral("mailto:korvanel@example.org")), this);
-    auto *http = new LinkLabel("LabelHTTP",
-                               tr("Новая версия программы на сайте") + QStringLiteral(" https://example.org/korvanel"),
-                               QUrl(QStringLiteral("https://example.org/korvanel")), this);
-    auto *update = new LinkLabel("lblUpDate", tr("Скачать новую версию "),
-                                 QUrl(QStringLiteral("https://example.org/korvanel/download")), this);
+    m_http = new LinkLabel("LabelHTTP",
+                           tr("Новая версия программы на сайте") + QStringLiteral(" https://example.org/korvanel"),
+                           QUrl(QStringLiteral("https://example.org/korvanel")), this);
+    m_update = new LinkLabel("lblUpDate", tr("Скачать новую версию "),
+                             QUrl(QStringLiteral("https://example.org/korvanel/download")), this);
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image2"));
     picture->setFixedSize(161, 121);
@@ -124,8 +124,8 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     grid->addWidget(label1, 1, 0);
     grid->addWidget(label3, 2, 0);
     grid->addWidget(login, 3, 0);
-    grid->addWidget(http, 4, 0);
-    grid->addWidget(update, 5, 0);
+    grid->addWidget(m_http, 4, 0);
+    grid->addWidget(m_update, 5, 0);
     grid->addWidget(picture, 1, 1, 4, 1, Qt::AlignTop);
     grid->addWidget(close, 5, 1, Qt::AlignRight | Qt::AlignBottom);
     grid->setRowStretch(4, 1);
@@ -145,9 +145,7 @@ void TAboutForm::TimerFleshTimer()
 
 void TAboutForm::mouseMoveEvent(QMouseEvent *event)
 {
-    for (const char *name : {"lblUpDate", "LabelHTTP"}) {
-        if (auto *link = findChild<QLabel *>(QString::fromLatin1(name)))
-            link->setCursor(Qt::ArrowCursor);
-    }
+    for (QLabel *link : {m_update, m_http})
+        link->setCursor(Qt::ArrowCursor);
     QDialog::mouseMoveEvent(event);
 }

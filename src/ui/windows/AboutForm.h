@@ -48,4 +48,6 @@ protected:
 private:
     QTimer m_flash;
     int m_flashes = 0;
+    korvanel::LinkLabel *m_http = nullptr;
+    korvanel::LinkLabel *m_update = nullptr;
 };

@@ -123,7 +123,7 @@ THandScanForm::THandScanForm(WindowServices &window, const MainMenu &menu, Fader
             window.control().setPadOptions({m_invertX->isChecked(), m_invertY->isChecked(), m_swap->isChecked()});
         });
     }
-    connect(menu.action("AreaItem"), &QAction::triggered, this, &THandScanForm::AreaItemClick);
+    connect(menu.items().AreaItem, &QAction::triggered, this, &THandScanForm::AreaItemClick);
     window.onClosing(this, [this] { close(); });
     store(window.engine().live.HandScanActive, 0);
     PadX = PadY = PadSize / 2;

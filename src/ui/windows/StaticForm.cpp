@@ -51,7 +51,7 @@ constexpr int OffItem = 2; // RadioGroupRate "Выкл": levels reach the output
 TStaticForm::TStaticForm(WindowServices &window, const MainMenu &menu, FaderPage &faders, ShowFileCommands &files,
                          SequencerTab &sequencer, RateModeGroup &rateMode)
     : QWidget(nullptr, Qt::Tool), m_window(window), m_faders(faders), m_files(files),
-      m_play(namedChild<QWidget>(sequencer, "SpeedButtonPlay")), m_rateMode(rateMode)
+      m_play(sequencer.speedButtonPlay()), m_rateMode(rateMode)
 {
     setObjectName(QStringLiteral("StaticForm"));
     setWindowTitle(tr("Статические картинки"));
@@ -69,7 +69,7 @@ TStaticForm::TStaticForm(WindowServices &window, const MainMenu &menu, FaderPage
     layout->addLayout(bottom);
     setFixedSize(sizeHint());
 
-    connect(menu.action("ChaserItem"), &QAction::triggered, this, &TStaticForm::ChaserItemClick);
+    connect(menu.items().ChaserItem, &QAction::triggered, this, &TStaticForm::ChaserItemClick);
     // Leaving the program gives the show back what recording borrowed.
     window.onClosing(this, [this] { close(); });
     window.onShowReplaced(this, [this] { showReplaced(); });

@@ -19,7 +19,7 @@ TEST_F(FormTest, ASaveKilledAtAnyMomentLeavesTheOldShowOrTheNewOne)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath("concert.kvl");
-    form->SaveDialogFileName = file;
+    form->setSaveDialogFileName(file);
 
     std::array<std::unique_ptr<ShowImage>, 2> shows{std::make_unique<ShowImage>(), std::make_unique<ShowImage>()};
     for (std::size_t i = 0; i < SceneMemorySize; ++i) {

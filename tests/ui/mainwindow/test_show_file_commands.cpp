@@ -25,7 +25,7 @@ protected:
         auto owned = std::make_unique<ScriptedDialogs>();
         dialogs = owned.get();
         form->setDialogs(std::move(owned));
-        form->SaveDialogFileName = dir.filePath("Unit_001");
+        form->setSaveDialogFileName(dir.filePath("Unit_001"));
         form->ClearAll();
     }
 
@@ -64,8 +64,8 @@ TEST_F(ShowFiles, OpenLoadsTheShowAndRefreshesCaptionScenesTempoAndGraphZoom)
 
     EXPECT_EQ(memory(), showBytes(7, 100, 20));
     EXPECT_EQ(form->windowTitle(), "KORVANEL " + name);
-    EXPECT_EQ(form->OpenDialogFileName, name);
-    EXPECT_EQ(form->SaveDialogFileName, name) << "a Save now writes back to the file opened";
+    EXPECT_EQ(form->openDialogFileName(), name);
+    EXPECT_EQ(form->saveDialogFileName(), name) << "a Save now writes back to the file opened";
     EXPECT_EQ(form->LabelStep->text(), "8");
     EXPECT_EQ(form->LabelCoda->text(), "101");
     EXPECT_EQ(form->ScrollBarTemp->value(), 20);
@@ -81,7 +81,7 @@ TEST_F(ShowFiles, OpenCancelledMissingOrShortChangesNothingInTheShow)
 {
     engine->SceneMemory.set(sceneByte(0, 1), 55);
     const QByteArray before = memory();
-    const QString saveName = form->SaveDialogFileName;
+    const QString saveName = form->saveDialogFileName();
 
     trigger("OpenItem"); // cancelled
     EXPECT_EQ(memory(), before);
@@ -91,7 +91,7 @@ TEST_F(ShowFiles, OpenCancelledMissingOrShortChangesNothingInTheShow)
     trigger("OpenItem");
     EXPECT_EQ(memory(), before);
     EXPECT_TRUE(form->StatusPanel0()->text().endsWith(QString::fromUtf8("Файл ШОУ не найден ")));
-    EXPECT_EQ(form->SaveDialogFileName, saveName);
+    EXPECT_EQ(form->saveDialogFileName(), saveName);
     EXPECT_FALSE(undoEnabled()) << "a load that found nothing still disables undo";
 
     const QString caption = form->windowTitle();
@@ -103,7 +103,7 @@ TEST_F(ShowFiles, OpenCancelledMissingOrShortChangesNothingInTheShow)
     trigger("OpenItem");
     EXPECT_EQ(memory(), before);
     EXPECT_EQ(dialogs->shown.last(), "error: Read beyond end of file");
-    EXPECT_EQ(form->SaveDialogFileName, saveName);
+    EXPECT_EQ(form->saveDialogFileName(), saveName);
     EXPECT_TRUE(undoEnabled()) << "a failed load leaves the undo buttons as they were";
     EXPECT_EQ(form->LabelCoda->text(), "2") << "the command stopped before the refresh";
     EXPECT_EQ(form->windowTitle(), caption);
@@ -131,7 +131,7 @@ TEST_F(ShowFiles, SaveStampsTheHeaderAndWritesTheSaveName)
 
 TEST_F(ShowFiles, FailedSaveIsReportedAndLeavesNoFile)
 {
-    form->SaveDialogFileName = dir.filePath("gone/show.kvl");
+    form->setSaveDialogFileName(dir.filePath("gone/show.kvl"));
     EXPECT_FALSE(files().SaveFile());
     ASSERT_FALSE(dialogs->shown.isEmpty());
     EXPECT_TRUE(dialogs->shown.last().startsWith("error: ")) << dialogs->shown.last().toStdString();
@@ -191,7 +191,7 @@ TEST_F(ShowFiles, NewKeepsNamesGeneratorSettingsAndTheSaveName)
         EXPECT_EQ(engine->SceneMemory.get(b), b) << b;
     EXPECT_EQ(engine->SceneMemory.get(129), 0x5A) << "unused system bytes pass on";
     EXPECT_EQ(engine->SceneMemory.get(0), ShowHeader[0]);
-    EXPECT_EQ(form->SaveDialogFileName, name);
+    EXPECT_EQ(form->saveDialogFileName(), name);
     EXPECT_EQ(form->windowTitle(), "KORVANEL " + name) << "the refresh names the kept save name";
     EXPECT_EQ(readFile(name), showBytes(4, 9, 15)) << "cancelled: nothing written";
 
@@ -268,7 +268,7 @@ TEST_F(ShowFiles, SaveAsWithColourChangeShiftsTheColourEvenWhenCancelled)
     trigger("SaveAsItem");
     EXPECT_EQ(static_cast<unsigned char>(readFile(dir.filePath("new.kvl"))[139]), 47);
     EXPECT_EQ(engine->sys(SysRed), 150);
-    EXPECT_EQ(form->SaveDialogFileName, dir.filePath("new.kvl"));
+    EXPECT_EQ(form->saveDialogFileName(), dir.filePath("new.kvl"));
     EXPECT_EQ(form->windowTitle(), "KORVANEL " + dir.filePath("new.kvl"));
 
     // A Save As that fails stops there: no shift.
@@ -281,7 +281,7 @@ TEST_F(ShowFiles, ManualLoadStartsTheShowAtSceneZeroAndNamesItOnTheConveyor)
 {
     const QString name = dir.filePath("NewYearEve.kvl");
     writeFile(name, showBytes(6, 20, 44));
-    form->OpenDialogFileName = name;
+    form->setOpenDialogFileName(name);
     files().ManualLoad();
     EXPECT_EQ(engine->currentScene(), 0);
     EXPECT_EQ(engine->SceneBase.load(), static_cast<std::int32_t>(sceneRow(0)));

@@ -34,7 +34,7 @@ TEST(UsbLinkPanel, AWriteFaultIsShownInTheStatusLineAndOnTheOptionsPage)
     link.InitUsbDevise();
     link.TimerPollingTimer();
     usb.ShowLinkStatus();
-    EXPECT_EQ(form.CaptionPrefix, "FILE: ");
+    EXPECT_EQ(form.captionPrefix(), "FILE: ");
     EXPECT_EQ(panel(), "");
     EXPECT_EQ(options(), "");
 
@@ -52,13 +52,13 @@ TEST(UsbLinkPanel, AWriteFaultIsShownInTheStatusLineAndOnTheOptionsPage)
     link.TimerPollingTimer();
     for (int look = 0; look < 2; ++look) {
         usb.ShowLinkStatus();
-        EXPECT_EQ(form.CaptionPrefix, " DEMO MODE: ");
+        EXPECT_EQ(form.captionPrefix(), " DEMO MODE: ");
         EXPECT_EQ(panel(), reopening);
         EXPECT_EQ(options(), reopening + QString::fromUtf8(" - Ошибка ввода-вывода..."));
     }
     link.TimerPollingTimer();
     usb.ShowLinkStatus();
-    EXPECT_EQ(form.CaptionPrefix, "FILE: ");
+    EXPECT_EQ(form.captionPrefix(), "FILE: ");
     EXPECT_EQ(panel(), "") << "working again, as after any reopen";
     EXPECT_EQ(options(), QString::fromUtf8("Сбоев записи в интерфейс: 1, последний - Ошибка ввода-вывода..."));
 
@@ -80,7 +80,7 @@ TEST(UsbLinkPanel, AWriteFaultIsShownInTheStatusLineAndOnTheOptionsPage)
     link.SendToUsb(*frame);
     link.TimerPollingTimer();
     usb.ShowLinkStatus();
-    EXPECT_EQ(form.CaptionPrefix, " DEMO MODE: ");
+    EXPECT_EQ(form.captionPrefix(), " DEMO MODE: ");
     EXPECT_EQ(panel(), QString::fromUtf8("Интерфейс отключен от компьютера  - Ошибка ввода-вывода..."));
     EXPECT_EQ(options(), QString::fromUtf8("Сбоев записи в интерфейс: 2, последний - записано 100 из 519 байт"));
     link.CloseUsbDevise();
@@ -112,7 +112,7 @@ TEST(UsbLinkPanel, ADeviceTheSystemRefusesIsSaidPlainlyWithItsRemedy)
     EXPECT_EQ(panel(), either);
     EXPECT_EQ(options(), either);
     EXPECT_EQ(usb.UsbStatusText(), either) << "the start-up message says it too";
-    EXPECT_EQ(form.CaptionPrefix, " DEMO MODE: ");
+    EXPECT_EQ(form.captionPrefix(), " DEMO MODE: ");
     EXPECT_EQ((QStringList{label("LabelKolvoUSB"), label("LabelTipFtdi"), label("LabelUSBnomber")}), listed);
 
     // Once it opens the text goes; other failures to open say what they always said.

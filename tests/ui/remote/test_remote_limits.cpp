@@ -75,9 +75,9 @@ TEST_F(RemoteTest, TwoThousandIdleConnectionsNeitherStarveThePageNorTheSave)
     const QByteArray page = rawHttp(port, pageRequest(port, token), 2000);
     EXPECT_EQ(statusOf(page), 200);
     QTemporaryDir dir;
-    form->SaveDialogFileName = dir.filePath(QStringLiteral("flood.kvl"));
+    form->setSaveDialogFileName(dir.filePath(QStringLiteral("flood.kvl")));
     get<QAction>("SaveItem")->trigger();
-    EXPECT_EQ(QFile(form->SaveDialogFileName).size(), 81920);
+    EXPECT_EQ(QFile(form->saveDialogFileName()).size(), 81920);
     EXPECT_LE(server().pendingCount(), RemoteNet::MaxPendingPerParty);
 
     // Those that never complete a request are let go after their time.

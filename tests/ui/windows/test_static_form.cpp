@@ -256,7 +256,7 @@ TEST_F(StaticPictures, SavingWhileRecordingWritesTheShowNotTheBuffer)
     open();
     sceneChoice()->setValue(2); // scene 3 into the buffer
     ASSERT_EQ(engine->level(0, 1), 77);
-    form->SaveDialogFileName = dir.filePath("show.kvl");
+    form->setSaveDialogFileName(dir.filePath("show.kvl"));
     form->control<QAction>("SaveItem")->trigger();
     engine->files.AutoSaveFileName = dir.filePath("backup.kvl").toStdString();
     form->showFiles()->TimerAvtoSaveTimer();

@@ -110,7 +110,7 @@ BeamEditorPanel::BeamEditorPanel(WindowServices &window, SceneCommands &commands
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
 
-    window.setPageRefresh(2, [this] {
+    window.setPageRefresh(InputPage::Beam, [this] {
         ReLabelEdiXY();
         // While the show plays the refresh comes with every step; a drag goes on through it.
         if (load(m_engine.PlayMode) == 0) {

@@ -43,6 +43,8 @@ public:
     int foundScene() const { return m_foundScene; }
     int repeatCode() const { return m_repeatCode; }
     QTimer &repeatTimer() { return m_repeatTimer; }
+    // The first pair slider, the one the mouse wheel steps.
+    QScrollBar *scrollBarEditXYCh1() const { return m_pairs[0]; }
 
 public slots:
     void PaintBoxXYMouseDown(Qt::MouseButton button, QPoint at);

@@ -20,14 +20,14 @@ BeamEditorTab::BeamEditorTab(QWidget *parent) : QWidget(parent)
     // Here the pair is explained by its labels rather than by hints.
     auto *group = new QGroupBox(this);
     group->setObjectName(QStringLiteral("GroupBoxToUndo"));
-    const SnapshotPair snapshot = makeSnapshotPair(group, 4, {}, {});
+    m_snapshot = makeSnapshotPair(group, 4, {}, {});
     auto *grid = new QGridLayout(group);
     grid->setContentsMargins(4, 2, 4, 2);
     grid->addWidget(new QLabel(tr("Запомнить"), group), 0, 0);
     grid->addWidget(new QLabel(tr("картинку "), group), 1, 0);
-    grid->addWidget(snapshot.mem, 2, 0, Qt::AlignHCenter);
+    grid->addWidget(m_snapshot.mem, 2, 0, Qt::AlignHCenter);
     grid->addWidget(new QLabel(tr("Вернуть"), group), 0, 1);
-    grid->addWidget(snapshot.undo, 2, 1, Qt::AlignHCenter);
+    grid->addWidget(m_snapshot.undo, 2, 1, Qt::AlignHCenter);
 
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
+#include <vector>
 
 #include "editing/BlockCopy.h"
 #include "ui/mainwindow/Dialogs.h"
@@ -24,10 +25,22 @@ struct Field {
     int value;
 };
 
+struct Group {
+    QGroupBox *box = nullptr;
+    std::vector<QSpinBox *> fields; // in the order given
+    QToolButton *button = nullptr;
+
+    std::array<QSpinBox *, 3> threeFields(std::size_t first = 0) const
+    {
+        return {fields.at(first), fields.at(first + 1), fields.at(first + 2)};
+    }
+};
+
 // A titled group of labelled spin boxes over its copy button.
-QGroupBox *makeGroup(QWidget *parent, const char *name, const QString &title, std::initializer_list<Field> fields,
-                     const char *buttonName)
+Group makeGroup(QWidget *parent, const char *name, const QString &title, std::initializer_list<Field> fields,
+                const char *buttonName)
 {
+    Group made;
     auto *group = new QGroupBox(title, parent);
     group->setObjectName(QString::fromLatin1(name));
     auto *grid = new QGridLayout(group);
@@ -41,15 +54,25 @@ QGroupBox *makeGroup(QWidget *parent, const char *name, const QString &title, st
         box->setRange(f.minimum, f.maximum);
         box->setValue(f.value);
         grid->addWidget(box, row, 1);
+        made.fields.push_back(box);
         ++row;
     }
-    if (buttonName) {
-        QToolButton *button = makeSpeedButton(
-            group,
-            {buttonName, QObject::tr("Выполнить копирование"), QStyle::SP_ArrowRight, QObject::tr("Копировать")});
-        grid->addWidget(button, row, 0, 1, 2, Qt::AlignRight);
-    }
-    return group;
+    made.button = makeSpeedButton(
+        group, {buttonName, QObject::tr("Выполнить копирование"), QStyle::SP_ArrowRight, QObject::tr("Копировать")});
+    grid->addWidget(made.button, row, 0, 1, 2, Qt::AlignRight);
+    made.box = group;
+    return made;
+}
+
+// First, last and target, as the three fields show them.
+ChannelBlock channelBlock(const std::array<QSpinBox *, 3> &fields)
+{
+    return {fields[0]->value(), fields[1]->value(), fields[2]->value()};
+}
+
+SceneRange sceneRange(const std::array<QSpinBox *, 3> &fields)
+{
+    return {fields[0]->value(), fields[1]->value(), fields[2]->value()};
 }
 
 } // namespace
@@ -59,55 +82,50 @@ BlockCopyGroups::BlockCopyGroups(WindowServices &window, SceneCommands &commands
 {
     setObjectName(QStringLiteral("BlockCopyGroups"));
 
-    QGroupBox *level = makeGroup(this, "GroupBoxLevelBloc", tr("Каналов текущей Сцены "),
-                                 {{"SpinEditLevelFirst", QT_TR_NOOP("С канала"), 1, 254, 1},
-                                  {"SpinEditLevelLast", QT_TR_NOOP("По канал"), 1, 255, 10},
-                                  {"SpinEditLevelFrom", QT_TR_NOOP("В канал"), 1, 255, 11}},
-                                 "SpeedButtonLevelBlocCopy");
-    QGroupBox *allScenes = makeGroup(this, "GroupBox3", tr("Каналов (все сцены)"),
-                                     {{"SpinEditChBeg", QT_TR_NOOP("С канала"), 1, 254, 1},
-                                      {"SpinEditChFin", QT_TR_NOOP("По канал"), 1, 255, 10},
-                                      {"SpinEditChTo", QT_TR_NOOP("В канал"), 1, 255, 11}},
-                                     "SpeedButtonLevelJobScens");
-    QGroupBox *inScenes = makeGroup(this, "GroupBox2", tr("Каналов в сценах"),
-                                    {{"SpinEditAllScChbeg", QT_TR_NOOP("С канала"), 1, 254, 1},
-                                     {"SpinEditAllScChFin", QT_TR_NOOP("По канал"), 1, 255, 10},
-                                     {"SpinEditAllScChTo", QT_TR_NOOP("В канал"), 1, 255, 11},
-                                     {"SpinEditAllScChbegSc", QT_TR_NOOP("Со сцены"), 1, 255, 1},
-                                     {"SpinEditAllScChFinSc", QT_TR_NOOP("По сцену"), 1, 255, 10},
-                                     {"SpinEditAllScChToSc", QT_TR_NOOP("Сдвиг сцен"), 1, 255, 11}},
-                                    "SpeedButtonScenAllCopy");
-    QGroupBox *scenes = makeGroup(this, "GroupBoxScenaBloc", tr("Сцен (все каналы)"),
-                                  {{"SpinEditScenaFirst", QT_TR_NOOP("Со сцены"), 1, 254, 1},
-                                   {"SpinEditScenaLast", QT_TR_NOOP("По сцену"), 1, 255, 10},
-                                   {"SpinEditScenaFrom", QT_TR_NOOP("Начиная со сцены"), 1, 255, 11}},
-                                  "SpeedButtonScenaBlocCopy");
+    const Group level = makeGroup(this, "GroupBoxLevelBloc", tr("Каналов текущей Сцены "),
+                                  {{"SpinEditLevelFirst", QT_TR_NOOP("С канала"), 1, 254, 1},
+                                   {"SpinEditLevelLast", QT_TR_NOOP("По канал"), 1, 255, 10},
+                                   {"SpinEditLevelFrom", QT_TR_NOOP("В канал"), 1, 255, 11}},
+                                  "SpeedButtonLevelBlocCopy");
+    const Group allScenes = makeGroup(this, "GroupBox3", tr("Каналов (все сцены)"),
+                                      {{"SpinEditChBeg", QT_TR_NOOP("С канала"), 1, 254, 1},
+                                       {"SpinEditChFin", QT_TR_NOOP("По канал"), 1, 255, 10},
+                                       {"SpinEditChTo", QT_TR_NOOP("В канал"), 1, 255, 11}},
+                                      "SpeedButtonLevelJobScens");
+    const Group inScenes = makeGroup(this, "GroupBox2", tr("Каналов в сценах"),
+                                     {{"SpinEditAllScChbeg", QT_TR_NOOP("С канала"), 1, 254, 1},
+                                      {"SpinEditAllScChFin", QT_TR_NOOP("По канал"), 1, 255, 10},
+                                      {"SpinEditAllScChTo", QT_TR_NOOP("В канал"), 1, 255, 11},
+                                      {"SpinEditAllScChbegSc", QT_TR_NOOP("Со сцены"), 1, 255, 1},
+                                      {"SpinEditAllScChFinSc", QT_TR_NOOP("По сцену"), 1, 255, 10},
+                                      {"SpinEditAllScChToSc", QT_TR_NOOP("Сдвиг сцен"), 1, 255, 11}},
+                                     "SpeedButtonScenAllCopy");
+    const Group scenes = makeGroup(this, "GroupBoxScenaBloc", tr("Сцен (все каналы)"),
+                                   {{"SpinEditScenaFirst", QT_TR_NOOP("Со сцены"), 1, 254, 1},
+                                    {"SpinEditScenaLast", QT_TR_NOOP("По сцену"), 1, 255, 10},
+                                    {"SpinEditScenaFrom", QT_TR_NOOP("Начиная со сцены"), 1, 255, 11}},
+                                   "SpeedButtonScenaBlocCopy");
+
+    m_levelFields = level.threeFields();
+    m_channelFields = allScenes.threeFields();
+    m_rangeChannelFields = inScenes.threeFields();
+    m_rangeSceneFields = inScenes.threeFields(3);
 
     // The buttons of the last two groups work with the fields of the group before.
-    connect(level->findChild<QToolButton *>(), &QToolButton::clicked, this, &BlockCopyGroups::ButtonLevelBlocCopyClick);
-    connect(allScenes->findChild<QToolButton *>(), &QToolButton::clicked, this,
-            &BlockCopyGroups::SpeedButtonLevelJobScensClick);
-    connect(inScenes->findChild<QToolButton *>(), &QToolButton::clicked, this,
-            &BlockCopyGroups::SpeedButtonScenAllCopyClick);
-    connect(scenes->findChild<QToolButton *>(), &QToolButton::clicked, this,
-            &BlockCopyGroups::ButtonScenaBlocCopyClick);
+    connect(level.button, &QToolButton::clicked, this, &BlockCopyGroups::ButtonLevelBlocCopyClick);
+    connect(allScenes.button, &QToolButton::clicked, this, &BlockCopyGroups::SpeedButtonLevelJobScensClick);
+    connect(inScenes.button, &QToolButton::clicked, this, &BlockCopyGroups::SpeedButtonScenAllCopyClick);
+    connect(scenes.button, &QToolButton::clicked, this, &BlockCopyGroups::ButtonScenaBlocCopyClick);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(level, 0, 0);
-    grid->addWidget(allScenes, 0, 1);
-    grid->addWidget(inScenes, 1, 0);
-    grid->addWidget(scenes, 1, 1);
+    grid->addWidget(level.box, 0, 0);
+    grid->addWidget(allScenes.box, 0, 1);
+    grid->addWidget(inScenes.box, 1, 0);
+    grid->addWidget(scenes.box, 1, 1);
     m_nameArea = new QVBoxLayout;
     grid->addLayout(m_nameArea, 0, 2, 2, 1);
     grid->setRowStretch(2, 1);
-}
-
-QSpinBox *BlockCopyGroups::spin(const char *name) const
-{
-    auto *box = findChild<QSpinBox *>(QString::fromLatin1(name));
-    Q_ASSERT_X(box, "BlockCopyGroups", name);
-    return box;
 }
 
 void BlockCopyGroups::finish(BlockCopyResult result)
@@ -125,32 +143,23 @@ void BlockCopyGroups::finish(BlockCopyResult result)
 
 void BlockCopyGroups::ButtonLevelBlocCopyClick()
 {
-    finish(copyChannelsInCurrentScene(
-        m_window.engine(),
-        {spin("SpinEditLevelFirst")->value(), spin("SpinEditLevelLast")->value(), spin("SpinEditLevelFrom")->value()}));
+    finish(copyChannelsInCurrentScene(m_window.engine(), channelBlock(m_levelFields)));
 }
 
 void BlockCopyGroups::SpeedButtonLevelJobScensClick()
 {
-    finish(copyChannelsInAllScenes(
-        m_window.engine(),
-        {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
+    finish(copyChannelsInAllScenes(m_window.engine(), channelBlock(m_channelFields)));
 }
 
 void BlockCopyGroups::SpeedButtonScenAllCopyClick()
 {
-    finish(copyChannelsInAllScenesWide(
-        m_window.engine(),
-        {spin("SpinEditChBeg")->value(), spin("SpinEditChFin")->value(), spin("SpinEditChTo")->value()}));
+    finish(copyChannelsInAllScenesWide(m_window.engine(), channelBlock(m_channelFields)));
 }
 
 void BlockCopyGroups::ButtonScenaBlocCopyClick()
 {
-    finish(copyChannelsInSceneRange(
-        m_window.engine(),
-        {spin("SpinEditAllScChbeg")->value(), spin("SpinEditAllScChFin")->value(), spin("SpinEditAllScChTo")->value()},
-        {spin("SpinEditAllScChbegSc")->value(), spin("SpinEditAllScChFinSc")->value(),
-         spin("SpinEditAllScChToSc")->value()}));
+    finish(copyChannelsInSceneRange(m_window.engine(), channelBlock(m_rangeChannelFields),
+                                    sceneRange(m_rangeSceneFields)));
 }
 
 } // namespace korvanel

@@ -3,6 +3,7 @@
 // with its copy button, and the place of the name block copy.
 
 #include <QWidget>
+#include <array>
 
 class QSpinBox;
 class QVBoxLayout;
@@ -29,12 +30,17 @@ public slots:
     void ButtonScenaBlocCopyClick();
 
 private:
-    QSpinBox *spin(const char *name) const;
     void finish(BlockCopyResult result);
 
     WindowServices &m_window;
     SceneCommands &m_commands;
     QVBoxLayout *m_nameArea = nullptr;
+    // The channel fields of the level group, the all-scenes group and the
+    // in-scenes group, and the in-scenes group's scene fields.
+    std::array<QSpinBox *, 3> m_levelFields{};
+    std::array<QSpinBox *, 3> m_channelFields{};
+    std::array<QSpinBox *, 3> m_rangeChannelFields{};
+    std::array<QSpinBox *, 3> m_rangeSceneFields{};
 };
 
 } // namespace korvanel

@@ -17,11 +17,11 @@ BlockCopyTab::BlockCopyTab(QWidget *parent) : QWidget(parent)
     m_area = new QVBoxLayout;
     layout->addLayout(m_area, 1);
 
-    const SnapshotPair snapshot = makeSnapshotPair(this, 5, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
+    m_snapshot = makeSnapshotPair(this, 5, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(snapshot.mem);
-    buttons->addWidget(snapshot.undo);
+    buttons->addWidget(m_snapshot.mem);
+    buttons->addWidget(m_snapshot.undo);
     layout->addLayout(buttons);
 }
 

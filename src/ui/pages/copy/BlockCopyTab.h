@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "ui/widgets/Controls.h"
+
 class QVBoxLayout;
 
 namespace korvanel {
@@ -14,9 +16,12 @@ public:
 
     // The editor's own area, above the snapshot pair.
     QVBoxLayout *editorArea() const { return m_area; }
+    // SpeedButtonMem5 and SpeedButtonUndo5.
+    const SnapshotPair &snapshot() const { return m_snapshot; }
 
 private:
     QVBoxLayout *m_area = nullptr;
+    SnapshotPair m_snapshot{};
 };
 
 } // namespace korvanel

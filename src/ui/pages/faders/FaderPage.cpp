@@ -108,16 +108,15 @@ FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup
     : QObject(&tab), m_window(window), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("FaderPage"));
-    m_manual = namedChild<QCheckBox>(*settings.levels(), "CheckBoxManual");
-    m_flashOn = namedChild<QCheckBox>(settings, "CheckBoxFlashOn");
-    m_conveyorKeys = namedChild<QCheckBox>(conveyor, "CheckBoxKeyKonveyr");
+    m_manual = settings.levels()->checkBoxManual();
+    m_flashOn = settings.checkBoxFlashOn();
+    m_conveyorKeys = conveyor.checkBoxKeyKonveyr();
     buildRows(tab);
     buildButtons(tab);
 
     // After the tab's own handler has stored the offset.
-    connect(namedChild<QScrollBar>(tab, "ScrolbarVertPos"), &QScrollBar::valueChanged, this,
-            &FaderPage::ScrolbarVertPosChange);
-    window.setPageRefresh(0, [this] { refresh(); });
+    connect(tab.scrolbarVertPos(), &QScrollBar::valueChanged, this, &FaderPage::ScrolbarVertPosChange);
+    window.setPageRefresh(InputPage::Faders, [this] { refresh(); });
 }
 
 void FaderPage::buildRows(FaderTab &tab)

@@ -20,17 +20,17 @@ FaderTab::FaderTab(Engine &engine, QWidget *parent) : QWidget(parent)
     m_rows->setContentsMargins(0, 0, 0, 0);
     m_rows->setVerticalSpacing(0);
 
-    QScrollBar *page = makeScrollBar(this, {"ScrolbarVertPos", Qt::Vertical, 0, MaxFaderPageOffset, 20, 0});
+    m_page = makeScrollBar(this, {"ScrolbarVertPos", Qt::Vertical, 0, MaxFaderPageOffset, 20, 0});
     store(engine.FaderPageOffset, 0);
-    connect(page, &QScrollBar::valueChanged, this,
+    connect(m_page, &QScrollBar::valueChanged, this,
             [&engine](int offset) { store(engine.FaderPageOffset, static_cast<std::uint8_t>(offset)); });
 
     auto *upper = new QHBoxLayout;
     upper->addWidget(rowsArea, 1);
-    upper->addWidget(page);
+    upper->addWidget(m_page);
 
     m_outputModes = new OutputModeButtons(this);
-    const SnapshotPair snapshot = makeSnapshotPair(this, 1, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
+    m_snapshot = makeSnapshotPair(this, 1, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
 
     auto *lower = new QHBoxLayout;
     lower->addWidget(m_outputModes);
@@ -38,8 +38,8 @@ FaderTab::FaderTab(Engine &engine, QWidget *parent) : QWidget(parent)
     lower->addSpacing(12);
     lower->addLayout(m_displayButtons);
     lower->addStretch();
-    lower->addWidget(snapshot.mem);
-    lower->addWidget(snapshot.undo);
+    lower->addWidget(m_snapshot.mem);
+    lower->addWidget(m_snapshot.undo);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

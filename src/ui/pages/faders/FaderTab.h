@@ -4,8 +4,11 @@
 
 #include <QWidget>
 
+#include "ui/widgets/Controls.h"
+
 class QGridLayout;
 class QHBoxLayout;
+class QScrollBar;
 
 namespace korvanel {
 
@@ -22,11 +25,17 @@ public:
     QGridLayout *faderRowsLayout() const { return m_rows; }
     // Beside the output mode buttons: the units and speed of the live levels.
     QHBoxLayout *displayButtonsArea() const { return m_displayButtons; }
+    // The page slider over the scene's channels.
+    QScrollBar *scrolbarVertPos() const { return m_page; }
+    // SpeedButtonMem1 and SpeedButtonUndo1.
+    const SnapshotPair &snapshot() const { return m_snapshot; }
 
 private:
     OutputModeButtons *m_outputModes = nullptr;
     QGridLayout *m_rows = nullptr;
     QHBoxLayout *m_displayButtons = nullptr;
+    QScrollBar *m_page = nullptr;
+    SnapshotPair m_snapshot{};
 };
 
 } // namespace korvanel

@@ -165,7 +165,7 @@ void LiveDisplay::TimerDataDmxToDspTimer()
         // What hangs on the button may change the frame: not a time to rest.
         m_windowBusy = true;
     }
-    if (m_window.currentPage() != 0) {
+    if (m_window.currentPage() != InputPage::Faders) {
         if (!m_windowBusy)
             rest();
         return;

@@ -18,7 +18,7 @@ namespace korvanel {
 RateControls::RateControls(WindowServices &window, ChannelSettingsGroup &settings, FaderPage &faders)
     : QObject(&window.mainWindow()), m_window(window), m_faders(faders)
 {
-    QWidget *smoothness = namedChild<QWidget>(settings, "TabSheetPlavno");
+    QWidget *smoothness = settings.tabSheetPlavno();
     m_rateLevel = makeScrollBar(
         smoothness,
         {"ScrollBarRateLeuel", Qt::Horizontal, 0, 7, 1, 7, tr("Время изменения уровня выбранных каналов DMX ")});

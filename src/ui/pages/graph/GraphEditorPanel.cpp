@@ -99,7 +99,7 @@ GraphEditorPanel::GraphEditorPanel(WindowServices &window, QWidget *parent)
     layout->addWidget(controls);
     layout->addStretch();
 
-    window.setPageRefresh(1, [this] {
+    window.setPageRefresh(InputPage::Graph, [this] {
         ReturnGrafikLabel();
         RepaintGrafik();
     });

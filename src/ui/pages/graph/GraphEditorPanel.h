@@ -33,6 +33,8 @@ public:
     GraphTool tool() const;
     int anchorScene() const { return m_anchorScene; }
     bool drawing() const { return m_drawing != 0; }
+    QScrollBar *scrollBarChanellGrafik() const { return m_channel; }
+    QScrollBar *scrollBarGrafikZoom() const { return m_zoom; }
 
 public slots:
     void PaintBoxGrafikMouseDown(Qt::MouseButton button, QPoint at);

@@ -15,11 +15,11 @@ GraphTab::GraphTab(QWidget *parent) : QWidget(parent)
     m_area = new QVBoxLayout;
     layout->addLayout(m_area, 1);
 
-    const SnapshotPair snapshot = makeSnapshotPair(this, 3, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
+    m_snapshot = makeSnapshotPair(this, 3, tr("Запомнить Сцену"), tr("Вернуть прежнюю сцену"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(snapshot.mem);
-    buttons->addWidget(snapshot.undo);
+    buttons->addWidget(m_snapshot.mem);
+    buttons->addWidget(m_snapshot.undo);
     layout->addLayout(buttons);
 }
 

@@ -6,16 +6,15 @@
 
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/options/OptionsTab.h"
-#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
 OlaGroup::OlaGroup(WindowServices &window, const OptionsTab &options, OlaOutput &output)
     : QObject(nullptr), m_window(window), m_output(output)
 {
-    m_switch = namedChild<QCheckBox>(options, "CheckBoxOla");
-    m_universe = namedChild<QSpinBox>(options, "SpinEditOlaUniverse");
-    m_status = namedChild<QLabel>(options, "LabelOlaStatus");
+    m_switch = options.checkBoxOla();
+    m_universe = options.spinEditOlaUniverse();
+    m_status = options.labelOlaStatus();
 
     m_timer.setObjectName(QStringLiteral("TimerOlaStatus"));
     m_timer.setInterval(1000);

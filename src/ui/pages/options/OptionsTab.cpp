@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/WrappingLabel.h"
@@ -33,48 +34,53 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
     auto *colorLayout = new QVBoxLayout(color);
     m_colorArea = new QVBoxLayout;
     colorLayout->addLayout(m_colorArea);
-    colorLayout->addWidget(makeLabel(color, "LabelKeySp", tr("Клавиатура ?")));
+    m_keySp = makeLabel(color, "LabelKeySp", tr("Клавиатура ?"));
+    colorLayout->addWidget(m_keySp);
 
     // The link labels are filled from the enumeration at start-up, the disk
     // labels from the drive the program runs from.
     auto *usb = new QGroupBox(tr("Состояние шины USB "), content);
     auto *usbLayout = new QVBoxLayout(usb);
     // Device texts, the library in use (a path, with any library found but
-    // refused), the write faults the link recovered from, the disk: all wrap.
-    for (const char *name : {"LabelKolvoUSB", "LabelUSBnomber", "LabelTipFtdi", "LabelUsbLibrary", "LabelUsbWriteFault",
-                             "LabelDiskFree", "LabelDiskSize"}) {
-        auto *label = new WrappingLabel(usb);
-        label->setObjectName(QString::fromLatin1(name));
-        usbLayout->addWidget(label);
+    // refused), the write faults the link recovered from, the disk, why the
+    // system refuses the interface, the output thread's priority: all wrap.
+    const std::pair<QLabel **, const char *> labels[] = {{&m_kolvoUsb, "LabelKolvoUSB"},
+                                                         {&m_usbNomber, "LabelUSBnomber"},
+                                                         {&m_tipFtdi, "LabelTipFtdi"},
+                                                         {&m_usbLibrary, "LabelUsbLibrary"},
+                                                         {&m_usbWriteFault, "LabelUsbWriteFault"},
+                                                         {&m_diskFree, "LabelDiskFree"},
+                                                         {&m_diskSize, "LabelDiskSize"},
+                                                         {&m_usbAccess, "LabelUsbAccess"},
+                                                         {&m_outputPriority, "LabelOutputPriority"}};
+    for (const auto &[kept, name] : labels) {
+        *kept = new WrappingLabel(usb);
+        (*kept)->setObjectName(QString::fromLatin1(name));
+        usbLayout->addWidget(*kept);
     }
-    // Why the system refuses the interface, and which priority the output thread got.
-    for (const char *name : {"LabelUsbAccess", "LabelOutputPriority"}) {
-        auto *label = new WrappingLabel(usb);
-        label->setObjectName(QString::fromLatin1(name));
-        usbLayout->addWidget(label);
-    }
-    usbLayout->addWidget(makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false));
+    m_noUsb = makeCheckBox(usb, "CheckBoxNoUSBconnect", tr("Работа в DEMO режиме"), {}, false);
+    usbLayout->addWidget(m_noUsb);
 
     // Output to the OLA daemon, beside the USB link or instead of it; OlaGroup drives it.
     auto *ola = new QGroupBox(tr("Вывод через OLA (olad)"), content);
     ola->setObjectName(QStringLiteral("GroupBoxOla"));
     auto *olaLayout = new QVBoxLayout(ola);
     auto *olaRow = new QHBoxLayout;
-    olaRow->addWidget(makeCheckBox(ola, "CheckBoxOla", tr("Выводить кадры в OLA"),
-                                   tr("Каждый кадр уходит также во вселенную OLA — вместе с USB или вместо него"),
-                                   false));
+    m_ola = makeCheckBox(ola, "CheckBoxOla", tr("Выводить кадры в OLA"),
+                         tr("Каждый кадр уходит также во вселенную OLA — вместе с USB или вместо него"), false);
+    olaRow->addWidget(m_ola);
     olaRow->addStretch();
     olaRow->addWidget(makeLabel(ola, "LabelOlaUniverse", tr("Вселенная")));
-    auto *universe = new QSpinBox(ola);
-    universe->setObjectName(QStringLiteral("SpinEditOlaUniverse"));
-    universe->setRange(1, 65535);
-    universe->setValue(1);
-    limitOnFinishedNumbers({universe});
-    olaRow->addWidget(universe);
+    m_olaUniverse = new QSpinBox(ola);
+    m_olaUniverse->setObjectName(QStringLiteral("SpinEditOlaUniverse"));
+    m_olaUniverse->setRange(1, 65535);
+    m_olaUniverse->setValue(1);
+    limitOnFinishedNumbers({m_olaUniverse});
+    olaRow->addWidget(m_olaUniverse);
     olaLayout->addLayout(olaRow);
-    auto *olaStatus = new WrappingLabel(ola);
-    olaStatus->setObjectName(QStringLiteral("LabelOlaStatus"));
-    olaLayout->addWidget(olaStatus);
+    m_olaStatus = new WrappingLabel(ola);
+    m_olaStatus->setObjectName(QStringLiteral("LabelOlaStatus"));
+    olaLayout->addWidget(m_olaStatus);
 
     m_layout = new QVBoxLayout(content);
     m_layout->setContentsMargins(4, 4, 4, 4);

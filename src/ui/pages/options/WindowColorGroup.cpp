@@ -21,7 +21,7 @@ namespace {
 constexpr std::size_t ColorBytes[] = {SysRed, SysGreen, SysBlue};
 } // namespace
 
-WindowColorGroup::WindowColorGroup(WindowServices &window, OptionsTab &tab, const ShowFileCommands &files)
+WindowColorGroup::WindowColorGroup(WindowServices &window, OptionsTab &tab, ShowFileCommands &files)
     : QObject(&tab), m_window(window)
 {
     setObjectName(QStringLiteral("WindowColorGroup"));
@@ -51,6 +51,7 @@ WindowColorGroup::WindowColorGroup(WindowServices &window, OptionsTab &tab, cons
     connect(m_lock, &QCheckBox::toggled, this, &WindowColorGroup::CheckBoxColorZamokClick);
 
     // Save As shifts the colour when CheckBoxColorAvto is checked.
+    files.setColorAvtoSwitch(m_avto);
     connect(&files, &ShowFileCommands::windowColourChanged, this, &WindowColorGroup::SetColorAll);
 }
 

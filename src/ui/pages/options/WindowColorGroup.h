@@ -21,9 +21,11 @@ class ShowFileCommands;
 class WindowColorGroup : public QObject {
     Q_OBJECT
 public:
-    WindowColorGroup(WindowServices &window, OptionsTab &tab, const ShowFileCommands &files);
+    // Hands files its colour switch for Save As.
+    WindowColorGroup(WindowServices &window, OptionsTab &tab, ShowFileCommands &files);
 
     QScrollBar *slider(int component) const { return m_sliders.at(static_cast<std::size_t>(component)); }
+    QCheckBox *checkBoxColorAvto() const { return m_avto; }
 
 public slots:
     // Black or white text, whichever reads on the background.
