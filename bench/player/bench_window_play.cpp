@@ -29,7 +29,7 @@ int main(int argc, char **argv)
 
     auto engine = std::make_unique<korvanel::Engine>();
     TBaseForm form(*engine);
-    THandScanForm handScan(form, *form.mainMenu(), *form.faderPage());
+    THandScanForm handScan(form, *form.mainMenu());
     TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
                                *form.RadioGroupRate);
     auto dialogs = std::make_unique<ScriptedDialogs>();

@@ -882,7 +882,7 @@ int runDriver(const Settings &settings, int argc, char **argv)
         // As main.cpp builds them; the program's folder is work/, so its files stay there.
         auto engine = std::make_unique<korvanel::Engine>();
         TBaseForm form(*engine);
-        THandScanForm handScan(form, *form.mainMenu(), *form.faderPage());
+        THandScanForm handScan(form, *form.mainMenu());
         TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
                                    *form.RadioGroupRate);
         AppShell shell(*engine, form, work + QStringLiteral("/korvanel"), work + QStringLiteral("/data"));

@@ -19,7 +19,7 @@ int main(int argc, char **argv)
     auto engine = std::make_unique<korvanel::Engine>();
     // The editor pages are built once the window is on screen.
     TBaseForm form(*engine, nullptr, TBaseForm::Build::EditorPagesLater);
-    THandScanForm handScan(form, *form.mainMenu(), *form.faderPage());
+    THandScanForm handScan(form, *form.mainMenu());
     TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
                                *form.RadioGroupRate);
     AppShell shell(*engine, form, QCoreApplication::applicationFilePath(),

@@ -30,8 +30,13 @@ struct WindowStandIn final : ControlLayer::Actions {
     void conveyorSlot(int slot) override { slots.push_back(slot); }
     void tempoChanged() override { told += "t"; }
     void sceneChanged() override { told += "s"; }
-    void faderMoved(int channel) override { told += "f" + std::to_string(channel); }
-    void selectionChanged(int channel) override { told += "c" + std::to_string(channel); }
+    void faderMoved(int channel) override { say('f', channel); }
+    void selectionChanged(int channel) override { say('c', channel); }
+    void say(char what, int channel)
+    {
+        told += what;
+        told += std::to_string(channel);
+    }
     void faderPageChanged() override { told += "p"; }
     void padMoved(bool selectionChanged) override { told += selectionChanged ? "P" : "m"; }
     Engine &engine;

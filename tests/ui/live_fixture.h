@@ -81,8 +81,7 @@ protected:
     }
 
     // Declared after the main window, so they go first.
-    std::unique_ptr<THandScanForm> handScan =
-        std::make_unique<THandScanForm>(*form, *form->mainMenu(), *form->faderPage());
+    std::unique_ptr<THandScanForm> handScan = std::make_unique<THandScanForm>(*form, *form->mainMenu());
     std::unique_ptr<TStaticForm> staticForm = std::make_unique<TStaticForm>(
         *form, *form->mainMenu(), *form->faderPage(), *form->showFiles(), *form->sequencerTab(), *form->RadioGroupRate);
 };

@@ -148,7 +148,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
         {m_faderTab->snapshot(), m_graphTab->snapshot(), m_beamTab->snapshot(), m_blockCopyTab->snapshot()}};
     m_sceneCommands = new SceneCommands(*this, *m_menu, *m_sequencer, snapshots);
     m_rates = new RateControls(*this, *m_settings, *m_faderPage);
-    m_wheel = new MouseWheel(*this, *ScrolbarVertPos);
+    m_wheel = new MouseWheel(*this);
     // Channel names, colours and pictures; the window colour; the live levels.
     m_windowColor = new WindowColorGroup(*this, options, *m_showFiles);
     m_channelColorTab = new ChannelColorTab(*this, *PageControlTemp, *m_channelColorPage, *m_faderPage);

@@ -5,12 +5,13 @@
 #include <QTabWidget>
 #include <QWheelEvent>
 
+#include "control/ControlLayer.h"
 #include "ui/mainwindow/WindowServices.h"
 
 namespace korvanel {
 
-MouseWheel::MouseWheel(WindowServices &window, QScrollBar &faderPage)
-    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow()), m_faderPage(faderPage)
+MouseWheel::MouseWheel(WindowServices &window)
+    : QObject(&window.mainWindow()), m_window(window), m_mainWindow(window.mainWindow())
 {
     qApp->installEventFilter(this);
 }
@@ -44,13 +45,11 @@ void MouseWheel::FormMouseWheel(int delta)
     const int step = delta > 0 ? 1 : -1;
     switch (m_window.currentPage()) {
     case InputPage::Faders: {
-        QScrollBar *page = &m_faderPage;
-        page->setValue(page->value() + step);
         // A fast turn jumps to the end.
-        if (delta > 250)
-            page->setValue(page->maximum());
-        else if (delta < -250)
-            page->setValue(page->minimum());
+        const int offset = delta > 250 ? MaxFaderPageOffset
+            : delta < -250             ? 0
+                                       : m_window.control().state().pageOffset + step;
+        m_window.control().apply({WindowSource, command::FaderPage{offset}});
         break;
     }
     case InputPage::Graph:

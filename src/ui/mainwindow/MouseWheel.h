@@ -14,8 +14,8 @@ class WindowServices;
 class MouseWheel : public QObject {
     Q_OBJECT
 public:
-    // The fader page's slider; the editor pages' sliders come with those pages (setEditorBars).
-    MouseWheel(WindowServices &window, QScrollBar &faderPage);
+    // The editor pages' sliders come with those pages (setEditorBars); the fader page goes through the control layer.
+    explicit MouseWheel(WindowServices &window);
     // The graph's channel and the XY editor's pair, once their pages are built.
     void setEditorBars(QScrollBar *graphChannel, QScrollBar *xyPair);
 
@@ -29,7 +29,6 @@ private:
     WindowServices &m_window;
     // Kept apart from m_window: the filter still sees events while the window is being destroyed.
     QWidget &m_mainWindow;
-    QScrollBar &m_faderPage;
     QPointer<QScrollBar> m_graphChannel;
     QPointer<QScrollBar> m_xyPair;
     quint64 m_lastTimestamp = 0;

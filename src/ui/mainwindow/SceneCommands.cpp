@@ -1,7 +1,6 @@
 #include "ui/mainwindow/SceneCommands.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -46,9 +45,7 @@ SceneCommands::SceneCommands(WindowServices &window, const MainMenu &menu, Seque
     connect(m_autoAdd, &QAction::toggled, this, [this](bool on) { m_window.control().setAutoAddScenes(on); });
     m_window.control().setAutoAddScenes(m_autoAdd->isChecked());
 
-    m_step = tab.scrollBarStep();
-    m_last = tab.labelCoda();
-    connect(m_step, &QScrollBar::valueChanged, this, &SceneCommands::ScrollBarStepChange);
+    connect(tab.scrollBarStep(), &QScrollBar::valueChanged, this, &SceneCommands::ScrollBarStepChange);
 }
 
 void SceneCommands::connectCommand(QToolButton *button, QAction *item, void (SceneCommands::*handler)())
@@ -57,8 +54,6 @@ void SceneCommands::connectCommand(QToolButton *button, QAction *item, void (Sce
         connect(button, &QToolButton::clicked, this, handler);
     connect(item, &QAction::triggered, this, handler);
 }
-
-bool SceneCommands::autoAddOn() const { return m_autoAdd->isChecked(); }
 
 void SceneCommands::reportSnapshots(int count)
 {

@@ -8,8 +8,6 @@
 #include <array>
 
 class QAction;
-class QLabel;
-class QScrollBar;
 class QToolButton;
 
 namespace korvanel {
@@ -29,7 +27,6 @@ public:
     SceneCommands(WindowServices &window, const MainMenu &menu, SequencerTab &tab,
                   const std::array<SnapshotPair, 4> &snapshots);
 
-    bool autoAddOn() const;
     // Status text and undo buttons for `count` snapshots already taken.
     void reportSnapshots(int count);
 
@@ -59,8 +56,6 @@ private:
     Engine &m_engine;
     std::array<QToolButton *, 4> m_undo{};
     QAction *m_autoAdd = nullptr;
-    QScrollBar *m_step = nullptr; // ScrollBarStep
-    QLabel *m_last = nullptr;     // LabelCoda
 };
 
 } // namespace korvanel

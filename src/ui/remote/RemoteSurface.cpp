@@ -20,7 +20,6 @@
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/SequencerControl.h"
 #include "ui/rightcolumn/StaticPicturesGroup.h"
-#include "ui/widgets/Controls.h"
 
 namespace korvanel {
 
@@ -187,7 +186,7 @@ QByteArray RemoteSurface::slotsState() const
                                    {QStringLiteral("on"), button->isChecked()},
                                    {QStringLiteral("a"), m_conveyorControl.assigned(n)}});
     }
-    const auto *hand = namedChild<QAbstractButton>(m_conveyor, "SpeedButtonKonvHand");
+    const auto *hand = m_conveyor.speedButtonKonvHand();
     return compact({{QStringLiteral("t"), QStringLiteral("slots")},
                     {QStringLiteral("hand"), hand->isChecked()},
                     {QStringLiteral("slots"), buttons}});

@@ -58,16 +58,6 @@ bool isOutputNeutral(const QObject &object);
 // application's display name, which the platform would add to every caption.
 QString programTitle();
 
-// A named control inside the page or group that holds it. Only the remote
-// surface still finds its controls so; it goes once that takes the accessors.
-template <class T>
-T *namedChild(const QObject &owner, const char *name) // name look-up: the remote surface's, see above
-{
-    T *found = owner.findChild<T *>(QString::fromLatin1(name)); // name look-up: the remote surface's
-    Q_ASSERT_X(found, "Controls", name);
-    return found;
-}
-
 // Number boxes whose limits depend on each other take a number when it is
 // finished, not at each digit; an action reads what the box shows, even when
 // the operator has not yet pressed Enter or left the box.

@@ -15,7 +15,6 @@
 #include "core/Engine.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/WindowServices.h"
-#include "ui/pages/faders/FaderPage.h"
 #include "ui/widgets/Controls.h"
 
 using namespace korvanel;
@@ -79,8 +78,8 @@ void paintWindow(QWidget &window, const QColor &colour)
 
 } // namespace
 
-THandScanForm::THandScanForm(WindowServices &window, const MainMenu &menu, FaderPage &faders)
-    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), m_window(window), m_faders(faders)
+THandScanForm::THandScanForm(WindowServices &window, const MainMenu &menu)
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), m_window(window)
 {
     setObjectName(QStringLiteral("HandScanForm"));
     setWindowTitle(tr("Поле для ручного управления лучем сканера"));

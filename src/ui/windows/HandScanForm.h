@@ -15,7 +15,6 @@ class QCheckBox;
 class QGroupBox;
 
 namespace korvanel {
-class FaderPage;
 class MainMenu;
 class WindowServices;
 } // namespace korvanel
@@ -24,7 +23,7 @@ class WindowServices;
 class THandScanForm : public QWidget {
     Q_OBJECT
 public:
-    THandScanForm(korvanel::WindowServices &window, const korvanel::MainMenu &menu, korvanel::FaderPage &faders);
+    THandScanForm(korvanel::WindowServices &window, const korvanel::MainMenu &menu);
 
     QWidget *pad() const { return m_pad; }       // ShapeXY
     QWidget *marker() const { return m_marker; } // ShapeCentr
@@ -52,7 +51,6 @@ private:
     void placeMarker();
 
     korvanel::WindowServices &m_window;
-    korvanel::FaderPage &m_faders;
     QGroupBox *m_group = nullptr;
     QWidget *m_pad = nullptr;
     QWidget *m_marker = nullptr;

@@ -339,40 +339,6 @@ TEST_F(FormTest, SnapshotAndUndoPairsStartWithUndoDisabled)
     EXPECT_TRUE(form->PageControlInput->widget(3)->isAncestorOf(form->SpeedButtonUndo5));
 }
 
-// The window's parts hand each other typed pointers; tests and tools go by
-// name. Both must reach the same control, the remote page's ones above all.
-TEST_F(FormTest, ControlsHandedOutAreTheOnesOfTheirName)
-{
-    using namespace korvanel;
-    const SequencerTab &seq = *form->sequencerTab();
-    const std::vector<std::pair<const QObject *, const char *>> handed = {
-        {seq.scrollBarTemp(), "ScrollBarTemp"},
-        {seq.scrollBarStep(), "ScrollBarStep"},
-        {seq.labelTemp(), "LabelTemp"},
-        {seq.labelStep(), "LabelStep"},
-        {seq.labelCoda(), "LabelCoda"},
-        {seq.labelTimeShou(), "LabelTimeShou"},
-        {seq.labelTimePause(), "LabelTimePause"},
-        {seq.speedButtonNewScenaPaste(), "SpeedButtonNewScenaPaste"},
-        {seq.buttonScenaPaste(), "ButtonScenaPaste"},
-        {form->channelSettings()->checkBoxBlackOut(), "CheckBoxBlackOut"},
-        {form->channelSettings()->tabSheetPlavno(), "TabSheetPlavno"},
-        {form->conveyor()->speedButtonKonvHand(), "SpeedButtonKonvHand"},
-        {form->conveyor()->speedButtonKonvSpisBegin(), "SpeedButtonKonvSpisBegin"},
-        {form->conveyor()->speedButtonKonvSpis(), "SpeedButtonKonvSpis"},
-        {form->faderTab()->scrolbarVertPos(), "ScrolbarVertPos"},
-        {form->faderTab()->snapshot().mem, "SpeedButtonMem1"},
-        {form->optionsTab()->labelUsbLibrary(), "LabelUsbLibrary"},
-        {form->optionsTab()->labelOutputPriority(), "LabelOutputPriority"},
-        {form->mainMenu()->items().EditItem, "EditItem"},
-        {form->mainMenu()->items().PasteFromBufferItem, "PasteFromBufferItem"},
-    };
-    for (const auto &[control, name] : handed) {
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control, form->control<QObject>(name)) << name;
-    }
-}
-
 TEST_F(FormTest, PageChangeAndCloseAreSignalled)
 {
     QSignalSpy pages(form.get(), &TBaseForm::pageChanged);

@@ -138,7 +138,7 @@ TEST_F(RemoteSurfaceTest, TheWindowsChangesReachEveryPageWithin200ms)
     EXPECT_EQ(load(engine->live.HandScanY), 255 - 210) << "the pad's bottom edge is 0";
 
     // The hand-scan window's inversion counts for the page's pad too.
-    THandScanForm handScan(*form, *form->mainMenu(), *form->faderPage());
+    THandScanForm handScan(*form, *form->mainMenu());
     handScan.findChild<QCheckBox *>("CheckBoxX")->setChecked(true);
     sendNow(*phone, R"({"t":"xy","x":40,"y":210,"down":true})");
     EXPECT_EQ(load(engine->live.HandScanX), 255 - 40);

@@ -21,9 +21,8 @@ FaderTab::FaderTab(Engine &engine, QWidget *parent) : QWidget(parent)
     m_rows->setVerticalSpacing(0);
 
     m_page = makeScrollBar(this, {"ScrolbarVertPos", Qt::Vertical, 0, MaxFaderPageOffset, 20, 0});
+    // The page changes through the control layer (FaderPage), which the slider sends to.
     store(engine.FaderPageOffset, 0);
-    connect(m_page, &QScrollBar::valueChanged, this,
-            [&engine](int offset) { store(engine.FaderPageOffset, static_cast<std::uint8_t>(offset)); });
 
     auto *upper = new QHBoxLayout;
     upper->addWidget(rowsArea, 1);
