@@ -71,8 +71,11 @@ void ControlLayer::apply(const Command &command)
                    [&](const command::FaderLevel &f) { faderLevel(f.channel, f.level); },
                    [&](const command::SelectChannel &c) { selectChannel(c.channel, c.on); },
                    [&](const command::FaderPage &p) {
-                       store(m_engine.FaderPageOffset,
-                             static_cast<std::uint8_t>(std::clamp<int>(p.offset, 0, MaxFaderPageOffset)));
+                       // The page the rows already show: nothing to reread.
+                       const auto offset = static_cast<std::uint8_t>(std::clamp<int>(p.offset, 0, MaxFaderPageOffset));
+                       if (offset == load(m_engine.FaderPageOffset))
+                           return;
+                       store(m_engine.FaderPageOffset, offset);
                        if (m_actions)
                            m_actions->faderPageChanged();
                    },

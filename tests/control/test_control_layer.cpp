@@ -163,6 +163,7 @@ TEST(ControlLayer, TempoScenesFadersPageAndPadKeepToTheirRangesAndToAPlayingShow
     layer.apply({Window, command::FaderPage{300}});
     EXPECT_EQ(layer.state().pageOffset, int{MaxFaderPageOffset});
     layer.apply({Window, command::FaderPage{10}});
+    layer.apply({Window, command::FaderPage{10}}); // the page shown: nothing to reread
     layer.apply({Phone1, command::FaderLevel{12, 300}});
     EXPECT_EQ(layer.state().faders[1], 255);
     EXPECT_EQ(engine->level(0, 12), 255);
