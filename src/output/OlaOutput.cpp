@@ -27,6 +27,12 @@ struct OlaOutput::Shared {
     void lose(Clock::time_point now);
     void askAndHear(Clock::time_point now, std::uint16_t universe);
     void setState(OlaState s) { state.store(s, std::memory_order_relaxed); }
+    Clock::time_point clockNow() const { return timing.clock ? timing.clock() : Clock::now(); }
+    // A sleep until a time of a stepped clock ends soon enough to see the next step.
+    Clock::duration sleepFor(Clock::duration wanted) const
+    {
+        return timing.clock ? std::min<Clock::duration>(wanted, std::chrono::milliseconds(1)) : wanted;
+    }
     void storePortNames(const std::vector<std::string> &names);
 
     std::unique_ptr<OlaClientApi> client;
@@ -260,7 +266,7 @@ void OlaOutput::Shared::run()
         if (stopping.load(std::memory_order_seq_cst) != 0)
             break;
         const std::uint16_t current = universe.load(std::memory_order_relaxed);
-        const Clock::time_point now = Clock::now();
+        const Clock::time_point now = clockNow();
 
         if (on.load(std::memory_order_relaxed) == 0) {
             if (connected)
@@ -280,7 +286,7 @@ void OlaOutput::Shared::run()
 
         if (!connected) {
             if (now < nextAttempt) {
-                futexWait(wake, seen, nextAttempt - now);
+                futexWait(wake, seen, sleepFor(nextAttempt - now));
                 continue;
             }
             const OlaState before = state.load(std::memory_order_relaxed);
@@ -289,7 +295,7 @@ void OlaOutput::Shared::run()
             if (!client->connect()) {
                 client->disconnect();
                 setState(client->unavailable() ? OlaState::Refused : OlaState::NoDaemon);
-                nextAttempt = Clock::now() + timing.retry;
+                nextAttempt = clockNow() + timing.retry;
                 continue;
             }
             connected = true;
@@ -303,7 +309,7 @@ void OlaOutput::Shared::run()
 
         if (resend || frame.sequence() != sentSequence) {
             if (!sendLatest(current)) {
-                lose(Clock::now());
+                lose(clockNow());
                 continue;
             }
         }
@@ -311,7 +317,7 @@ void OlaOutput::Shared::run()
         // Sends follow the frames; an awaited answer is looked for between them.
         const Clock::duration limit = asking ? Clock::duration(AnswerPoll) : nextCheck - now;
         if (frame.sequence() == sentSequence)
-            waitForFrame(seen, follow, limit);
+            waitForFrame(seen, follow, sleepFor(limit));
     }
 
     closeGently(universe.load(std::memory_order_relaxed));

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -54,6 +55,9 @@ struct OlaTiming {
     // Closing right after the last send loses the last frames.
     std::chrono::milliseconds closeHold{100};
     std::chrono::milliseconds stopLimit{1000};
+    // The clock retries and port checks are timed by; tests step their own.
+    // With one set, the worker looks at it at least every millisecond.
+    std::function<std::chrono::steady_clock::time_point()> clock;
 };
 
 class OlaOutput {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -51,6 +52,27 @@ protected:
         return daemon->sent.at(i)[0];
     }
 
+    // Timing on a clock that moves only when the test steps it; the daemon's times are of it too.
+    OlaTiming stepped()
+    {
+        const auto clock = [ms = &m_ms] { return Clock::time_point(std::chrono::milliseconds(ms->load())); };
+        daemon->clock = clock;
+        OlaTiming timing;
+        timing.clock = clock;
+        return timing;
+    }
+    // Steps the clock 10 ms at a time until done (at most 10 s of it).
+    template <typename Done>
+    bool stepUntil(Done done)
+    {
+        for (int i = 0; i < 1000 && !done(); ++i) {
+            m_ms += 10;
+            std::this_thread::sleep_for(1ms); // the worker's turn to look
+        }
+        return done();
+    }
+
+    std::atomic<std::int64_t> m_ms{0};
     std::shared_ptr<FakeDaemon> daemon = std::make_shared<FakeDaemon>();
     AtomicBytes<DmxFrameSize> frame;
     std::unique_ptr<OlaOutput> output;
@@ -159,7 +181,7 @@ TEST_F(OlaWorker, FramesPublishedWithoutPauseGoOutWholeInTheirOrderAndTheLastOne
 
 TEST_F(OlaWorker, RetriesOnceAPeriodAndResendsTheCurrentFrameAtOnceAfterAReconnect)
 {
-    OlaTiming timing;
+    OlaTiming timing = stepped();
     timing.retry = 200ms;
     daemon->refuseConnects = 2;
     make(timing);
@@ -170,7 +192,7 @@ TEST_F(OlaWorker, RetriesOnceAPeriodAndResendsTheCurrentFrameAtOnceAfterAReconne
         return !daemon->connectTimes.empty();
     }));
     publish(5);
-    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Connected; }));
+    ASSERT_TRUE(stepUntil([&] { return output->status().state == OlaState::Connected; }));
     ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 1; })) << "the current frame, with no new tick";
     EXPECT_EQ(sentMark(0), 5);
     {
@@ -186,7 +208,7 @@ TEST_F(OlaWorker, RetriesOnceAPeriodAndResendsTheCurrentFrameAtOnceAfterAReconne
     publish(6);
     ASSERT_TRUE(waitFor([&] { return output->status().losses == 1; }));
     EXPECT_EQ(output->status().state, OlaState::NoDaemon);
-    ASSERT_TRUE(waitFor([&] { return output->status().connects == 2; }));
+    ASSERT_TRUE(stepUntil([&] { return output->status().connects == 2; }));
     ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 2; }));
     EXPECT_EQ(sentMark(1), 6) << "the frame the failed send carried goes out first after the reconnect";
     std::lock_guard guard(daemon->lock);
@@ -197,7 +219,7 @@ TEST_F(OlaWorker, RetriesOnceAPeriodAndResendsTheCurrentFrameAtOnceAfterAReconne
 
 TEST_F(OlaWorker, PortsAreAskedForAndAnUnansweredQuestionShows)
 {
-    OlaTiming timing;
+    OlaTiming timing = stepped();
     timing.portCheck = 300ms;
     make(timing);
     output->setUniverse(0); // no universe 0 in the group's range: the default
@@ -212,8 +234,8 @@ TEST_F(OlaWorker, PortsAreAskedForAndAnUnansweredQuestionShows)
         std::lock_guard guard(daemon->lock);
         daemon->ports.clear();
     }
-    output->setUniverse(7); // asked about at once, not at the next check
-    ASSERT_TRUE(waitFor([&] { return output->status().portsUniverse == 7; }, 250ms));
+    output->setUniverse(7); // asked about at once: the clock does not move to the next check
+    ASSERT_TRUE(waitFor([&] { return output->status().portsUniverse == 7; }));
     EXPECT_EQ(output->status().ports, OlaPorts::None);
     EXPECT_EQ(output->status().portNames, "");
     publish(3);
@@ -226,7 +248,7 @@ TEST_F(OlaWorker, PortsAreAskedForAndAnUnansweredQuestionShows)
         std::lock_guard guard(daemon->lock);
         daemon->answerPorts = false;
     }
-    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::NotAnswering; }));
+    ASSERT_TRUE(stepUntil([&] { return output->status().state == OlaState::NotAnswering; }));
     {
         std::lock_guard guard(daemon->lock);
         daemon->answerPorts = true;

@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -36,6 +37,9 @@ struct FakeDaemon {
     std::vector<std::uint16_t> asked;
     Clock::time_point lastDisconnect{};
     bool clientGone = false;
+    // The times above are of this clock when set (the one the test steps).
+    std::function<Clock::time_point()> clock;
+    Clock::time_point now() const { return clock ? clock() : Clock::now(); }
 
     std::size_t sentCount()
     {
@@ -62,7 +66,7 @@ public:
     bool connect() override
     {
         std::unique_lock guard(m_daemon->lock);
-        m_daemon->connectTimes.push_back(Clock::now());
+        m_daemon->connectTimes.push_back(m_daemon->now());
         m_daemon->changed.wait(guard, [&] { return !m_daemon->hangConnect; });
         if (m_daemon->refuseConnects > 0) {
             --m_daemon->refuseConnects;
@@ -73,7 +77,7 @@ public:
     void disconnect() override
     {
         std::lock_guard guard(m_daemon->lock);
-        m_daemon->lastDisconnect = Clock::now();
+        m_daemon->lastDisconnect = m_daemon->now();
     }
     bool send(std::uint16_t universe, std::span<const std::uint8_t, OlaSlotCount> frame) override
     {
@@ -88,7 +92,7 @@ public:
         std::copy(frame.begin(), frame.end(), copy.begin());
         m_daemon->sent.push_back(copy);
         m_daemon->sentUniverses.push_back(universe);
-        m_daemon->sendTimes.push_back(Clock::now());
+        m_daemon->sendTimes.push_back(m_daemon->now());
         return true;
     }
     bool askPorts(std::uint16_t universe) override
