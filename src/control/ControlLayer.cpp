@@ -22,8 +22,10 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 ControlLayer::ControlLayer(Engine &engine) : m_engine(engine)
 {
+    // What the layer holds starts off, whatever an earlier window left in the engine.
     for (std::size_t k = 0; k < StaticPictureCount; ++k)
         m_engine.live.pictures.set(k, 0);
+    store(m_engine.live.blackout, 0);
 }
 
 void ControlLayer::apply(const Command &command)
@@ -45,16 +47,8 @@ void ControlLayer::apply(const Command &command)
                            m_pictures.release(command.source, p.index, p.latch);
                    },
                    [&](const command::PictureSwitch &p) { m_pictures.set(p.index, p.on); },
-                   [&](const command::Blackout &b) {
-                       if (m_actions)
-                           m_actions->setBlackout(b.on);
-                   },
-                   [&](const command::BlackoutToggle &) {
-                       // The key toggles the blackout and stops the stepping, whatever the box did.
-                       if (m_actions)
-                           m_actions->setBlackout(load(m_engine.live.blackout) == 0);
-                       store(m_engine.PlayMode, 0);
-                   },
+                   [&](const command::Blackout &b) { setBlackout(b.on); },
+                   [&](const command::BlackoutToggle &) { setBlackout(load(m_engine.live.blackout) == 0); },
                    [&](const command::ConveyorSlot &c) {
                        if (m_actions && c.slot >= 1 && c.slot <= static_cast<int>(ConveyorSlotCount))
                            m_actions->conveyorSlot(c.slot);
@@ -108,6 +102,17 @@ int ControlLayer::row(int channel) const
 {
     const int k = channel - static_cast<int>(std::min(load(m_engine.FaderPageOffset), MaxFaderPageOffset));
     return k >= 1 && k <= static_cast<int>(FaderCount) ? k : 0;
+}
+
+void ControlLayer::setBlackout(bool on)
+{
+    if (on == (load(m_engine.live.blackout) != 0))
+        return;
+    // Every change of the blackout stops the stepping.
+    store(m_engine.PlayMode, 0);
+    store(m_engine.live.blackout, on ? 1 : 0);
+    if (m_actions)
+        m_actions->blackoutChanged();
 }
 
 void ControlLayer::goToScene(int position)

@@ -3,8 +3,8 @@
 // controls, the phones and, later, MIDI and OSC. Inputs make commands; the
 // layer keeps what it alone knows (who holds which picture), writes the live
 // state the output tick reads, and tells whoever follows the show what changed.
-// What needs the window's own machinery (the sequencer's timer, a show load,
-// the blackout's linked buttons) goes through Actions.
+// What needs the window's own machinery (the sequencer's timer, a show load)
+// goes through Actions.
 
 #include <array>
 #include <cstdint>
@@ -43,16 +43,17 @@ struct ShowState {
 
 class ControlLayer {
 public:
-    // The window's own machinery (the sequencer's timer, a show load, the
-    // blackout's linked buttons), and what it is told after the layer changed
-    // the engine, so that its controls show it.
+    // The window's own machinery (the sequencer's timer, a show load), and
+    // what it is told after the layer changed the engine, so that its controls
+    // show it.
     class Actions {
     public:
         virtual void play() = 0;
         virtual void stop() = 0;
-        virtual void setBlackout(bool on) = 0;
         virtual void conveyorSlot(int slot) = 0;
 
+        // The blackout went on or off, and the stepping stopped.
+        virtual void blackoutChanged() = 0;
         virtual void tempoChanged() = 0;
         virtual void sceneChanged() = 0;
         // A row of the fader page took a level or a selection from a command.
@@ -99,6 +100,7 @@ public:
 
 private:
     void picturesChanged(std::uint16_t before);
+    void setBlackout(bool on);
     void goToScene(int position);
     void faderLevel(int channel, int level);
     void selectChannel(int channel, bool on);

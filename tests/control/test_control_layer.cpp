@@ -21,13 +21,8 @@ struct WindowStandIn final : ControlLayer::Actions {
     explicit WindowStandIn(Engine &engine) : engine(engine) {}
     void play() override { ++plays; }
     void stop() override { ++stops; }
-    // As the window's box does, the live state follows.
-    void setBlackout(bool on) override
-    {
-        blackedOut = on;
-        store(engine.live.blackout, on ? 1 : 0);
-    }
     void conveyorSlot(int slot) override { slots.push_back(slot); }
+    void blackoutChanged() override { told += "b"; }
     void tempoChanged() override { told += "t"; }
     void sceneChanged() override { told += "s"; }
     void faderMoved(int channel) override { say('f', channel); }
@@ -42,7 +37,6 @@ struct WindowStandIn final : ControlLayer::Actions {
     Engine &engine;
     int plays = 0;
     int stops = 0;
-    bool blackedOut = false;
     std::vector<int> slots;
     std::string told;
 };
@@ -119,14 +113,17 @@ TEST(ControlLayer, CommandsReachTheLiveStateAndTheWindowAndEveryFollowerHearsOfP
 
     store(engine->PlayMode, 1);
     layer.apply({Key, command::BlackoutToggle{}});
-    EXPECT_TRUE(window.blackedOut);
+    EXPECT_EQ(load(engine->live.blackout), 1);
     EXPECT_EQ(load(engine->PlayMode), 0) << "the key stops the stepping";
+    store(engine->PlayMode, 1);
+    layer.apply({Phone1, command::Blackout{true}});
+    EXPECT_EQ(load(engine->PlayMode), 1) << "no change of the blackout, no stop";
     layer.apply({Phone2, command::Blackout{false}});
+    EXPECT_EQ(window.told, "bb");
     layer.apply({Phone2, command::Play{}});
     layer.apply({Key, command::Stop{}});
     layer.apply({Key, command::ConveyorSlot{20}});
     layer.apply({Key, command::ConveyorSlot{21}});
-    EXPECT_FALSE(window.blackedOut);
     EXPECT_EQ(window.plays, 1);
     EXPECT_EQ(window.stops, 1);
     EXPECT_EQ(window.slots, std::vector<int>{20});

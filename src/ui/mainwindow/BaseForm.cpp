@@ -134,7 +134,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
         bar->setUsesScrollButtons(false);
         bar->setExpanding(false);
     }
-    m_blackoutLink = new BlackoutLink(m_engine, *m_faderTab->outputModes(), *CheckBoxBlackOut,
+    m_blackoutLink = new BlackoutLink(m_engine, *m_control, *m_faderTab->outputModes(), *CheckBoxBlackOut,
                                       *m_sequencer->speedButtonStop(), this);
     OptionsTab &options = *m_options;
     m_showFiles = new ShowFileCommands(*this, *m_menu, *m_conveyor);
@@ -157,7 +157,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
     m_actions =
         std::make_unique<WindowActions>(*this, *m_sequencerControl, *m_conveyorControl, *m_faderPage,
-                                        WindowActions::Controls{*CheckBoxBlackOut, *ScrollBarTemp, *ScrolbarVertPos});
+                                        WindowActions::Controls{*m_blackoutLink, *ScrollBarTemp, *ScrolbarVertPos});
     m_control->setActions(*m_actions);
     m_settings->pictures()->attach(*m_control);
     m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *options.labelKeySp());

@@ -1,11 +1,11 @@
 #include "ui/mainwindow/WindowActions.h"
 
-#include <QCheckBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "core/Engine.h"
 #include "ui/mainwindow/WindowServices.h"
+#include "ui/pages/faders/BlackoutLink.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/rightcolumn/ConveyorControl.h"
 #include "ui/rightcolumn/SequencerControl.h"
@@ -16,8 +16,7 @@ void WindowActions::play() { m_sequencer.ModePlay(); }
 
 void WindowActions::stop() { m_sequencer.ModeStop(); }
 
-// The box's handler links the blackout buttons and stops the stepping.
-void WindowActions::setBlackout(bool on) { m_controls.blackOut.setChecked(on); }
+void WindowActions::blackoutChanged() { m_controls.blackout.show(); }
 
 void WindowActions::conveyorSlot(int slot) { m_conveyor.SpeedButtonJob(slot); }
 

@@ -1,15 +1,15 @@
 #pragma once
 // The window's side of the control layer: the machinery the layer asks for
-// (the sequencer's timer, the conveyor's show load, the blackout with its
-// linked buttons), and the controls that show what a command changed.
+// (the sequencer's timer, the conveyor's show load), and the controls that
+// show what a command changed.
 
 #include "control/ControlLayer.h"
 
-class QCheckBox;
 class QScrollBar;
 
 namespace korvanel {
 
+class BlackoutLink;
 class ConveyorControl;
 class FaderPage;
 class SequencerControl;
@@ -18,7 +18,7 @@ class WindowServices;
 class WindowActions final : public ControlLayer::Actions {
 public:
     struct Controls {
-        QCheckBox &blackOut;
+        BlackoutLink &blackout;
         QScrollBar &tempo;
         QScrollBar &faderPage;
     };
@@ -30,9 +30,9 @@ public:
 
     void play() override;
     void stop() override;
-    void setBlackout(bool on) override;
     void conveyorSlot(int slot) override;
 
+    void blackoutChanged() override;
     void tempoChanged() override;
     void sceneChanged() override;
     void faderMoved(int channel) override;

@@ -1,16 +1,18 @@
 #include "ui/pages/faders/BlackoutLink.h"
 
 #include <QCheckBox>
+#include <QSignalBlocker>
 #include <QToolButton>
 
+#include "control/ControlLayer.h"
 #include "core/Engine.h"
 #include "ui/pages/faders/OutputModeButtons.h"
 
 namespace korvanel {
 
-BlackoutLink::BlackoutLink(Engine &engine, OutputModeButtons &buttons, QCheckBox &blackOut, QAbstractButton &stop,
-                           QObject *parent)
-    : QObject(parent), m_engine(engine), m_buttons(buttons), m_blackOut(blackOut), m_stop(stop)
+BlackoutLink::BlackoutLink(Engine &engine, ControlLayer &control, OutputModeButtons &buttons, QCheckBox &blackOut,
+                           QAbstractButton &stop, QObject *parent)
+    : QObject(parent), m_engine(engine), m_control(control), m_buttons(buttons), m_blackOut(blackOut), m_stop(stop)
 {
     connect(m_buttons.blackOut(), &QToolButton::clicked, this, &BlackoutLink::SpeedButtonBlackOutClick);
     connect(m_buttons.macrosOut(), &QToolButton::clicked, this, &BlackoutLink::SpeedButtonMacrosOutClick);
@@ -28,11 +30,17 @@ void BlackoutLink::SpeedButtonMacrosOutClick() { m_blackOut.setChecked(true); }
 
 void BlackoutLink::SpeedButtonOnScenaClick() { m_blackOut.setChecked(false); }
 
-void BlackoutLink::CheckBoxBlackOutClick(bool checked)
+void BlackoutLink::CheckBoxBlackOutClick(bool checked) { m_control.apply({WindowSource, command::Blackout{checked}}); }
+
+void BlackoutLink::show()
 {
-    store(m_engine.PlayMode, 0);
+    const bool on = load(m_engine.live.blackout) != 0;
+    {
+        const QSignalBlocker showOnly(&m_blackOut);
+        m_blackOut.setChecked(on);
+    }
     m_stop.setChecked(true);
-    if (!checked)
+    if (!on)
         // Releasing the blackout also releases the macros picture, so that no
         // button shows a blackout that is not on the output.
         m_buttons.onScena()->setChecked(true);
@@ -41,10 +49,6 @@ void BlackoutLink::CheckBoxBlackOutClick(bool checked)
     mirror();
 }
 
-void BlackoutLink::mirror()
-{
-    store(m_engine.live.blackout, m_blackOut.isChecked() ? 1 : 0);
-    store(m_engine.live.macrosDown, m_buttons.macrosOut()->isChecked() ? 1 : 0);
-}
+void BlackoutLink::mirror() { store(m_engine.live.macrosDown, m_buttons.macrosOut()->isChecked() ? 1 : 0); }
 
 } // namespace korvanel
