@@ -36,7 +36,7 @@ struct Window {
         spiral.to = 255;
         figureSpiral(*engine, spiral);
         form->show();
-        form->PageControlInput->setCurrentIndex(page);
+        form->pageControlInput()->setCurrentIndex(page);
         if (page == 1)
             form->findChild<QScrollBar *>(QStringLiteral("ScrollBarGrafikZoom"))->setValue(0);
         QApplication::processEvents();

@@ -76,7 +76,7 @@ void BM_PageSliderMove(benchmark::State &state)
     int position = 0;
     for (auto _ : state) {
         position = position >= 200 ? 0 : position + 27;
-        w.form->ScrolbarVertPos->setValue(position);
+        w.form->scrolbarVertPos()->setValue(position);
         state.PauseTiming();
         QApplication::processEvents();
         state.ResumeTiming();

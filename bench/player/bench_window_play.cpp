@@ -31,14 +31,14 @@ int main(int argc, char **argv)
     TBaseForm form(*engine);
     THandScanForm handScan(form, *form.mainMenu());
     TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
-                               *form.RadioGroupRate);
+                               *form.radioGroupRate());
     auto dialogs = std::make_unique<ScriptedDialogs>();
     dialogs->fileNames.push_back(QString::fromLocal8Bit(argv[1]));
     form.setDialogs(std::move(dialogs));
     AppShell shell(*engine, form, companions.filePath("korvanel"), companions.filePath("data"));
     shell.FormCreate();
     form.show();
-    form.RadioGroupRate->setItemIndex(1);
+    form.radioGroupRate()->setItemIndex(1);
     form.control<QAction>("OpenItem")->trigger();
     form.control<QToolButton>("SpeedButtonPlay")->click();
     const int code = app.exec();

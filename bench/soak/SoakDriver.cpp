@@ -301,7 +301,7 @@ public:
     void warmUp()
     {
         m_log.write("action", QStringLiteral("warmup"));
-        for (QTabWidget *tabs : {m_form.PageControlInput, m_form.PageControlTemp, m_form.PageControlUst}) {
+        for (QTabWidget *tabs : {m_form.pageControlInput(), m_form.pageControlTemp(), m_form.pageControlUst()}) {
             for (int i = tabs->count() - 1; i >= 0; --i) {
                 clickTab(*tabs, i);
                 QTest::qWait(50);
@@ -574,7 +574,7 @@ private:
 
     void fader()
     {
-        QWidget *page = m_form.PageControlInput->widget(0);
+        QWidget *page = m_form.pageControlInput()->widget(0);
         switch (uniform(0, 9)) {
         case 0:
             click(pickOne(matching<QCheckBox>(*page, "^CheckBox\\d+$")));
@@ -598,16 +598,16 @@ private:
     {
         switch (uniform(0, 3)) {
         case 0:
-            clickTab(*m_form.PageControlTemp, uniform(0, m_form.PageControlTemp->count() - 1));
+            clickTab(*m_form.pageControlTemp(), uniform(0, m_form.pageControlTemp()->count() - 1));
             break;
         case 1:
-            clickTab(*m_form.PageControlUst, uniform(0, m_form.PageControlUst->count() - 1));
+            clickTab(*m_form.pageControlUst(), uniform(0, m_form.pageControlUst()->count() - 1));
             break;
         case 2:
-            dragAnywhere(m_form.ScrolbarVertPos);
+            dragAnywhere(m_form.scrolbarVertPos());
             break;
         default:
-            clickTab(*m_form.PageControlInput, uniform(0, m_form.PageControlInput->count() - 1));
+            clickTab(*m_form.pageControlInput(), uniform(0, m_form.pageControlInput()->count() - 1));
             break;
         }
     }
@@ -665,7 +665,7 @@ private:
         }
     }
 
-    void tempo() { dragAnywhere(m_form.ScrollBarTemp); }
+    void tempo() { dragAnywhere(m_form.scrollBarTemp()); }
 
     void conveyor()
     {
@@ -804,7 +804,7 @@ private:
     // The block copy and the generators pages: any of their buttons and sliders.
     void otherPage()
     {
-        QWidget *page = m_form.PageControlInput->widget(percent(50) ? 3 : 4);
+        QWidget *page = m_form.pageControlInput()->widget(percent(50) ? 3 : 4);
         if (percent(70))
             press(pickOne(page->findChildren<QAbstractButton *>()));
         else
@@ -884,7 +884,7 @@ int runDriver(const Settings &settings, int argc, char **argv)
         TBaseForm form(*engine);
         THandScanForm handScan(form, *form.mainMenu());
         TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
-                                   *form.RadioGroupRate);
+                                   *form.radioGroupRate());
         AppShell shell(*engine, form, work + QStringLiteral("/korvanel"), work + QStringLiteral("/data"));
         form.setDialogs(std::make_unique<SoakDialogs>(rng, shows, log));
         shell.FormCreate();

@@ -124,8 +124,8 @@ void AppShell::loadCoderTable()
 void AppShell::showDiskLabels()
 {
     const QStorageInfo disk(QDir::currentPath());
-    m_form.LabelDiskFree->setText(diskFreeText(disk.bytesAvailable()));
-    m_form.LabelDiskSize->setText(diskSizeText(disk.bytesTotal()));
+    m_form.labelDiskFree()->setText(diskFreeText(disk.bytesAvailable()));
+    m_form.labelDiskSize()->setText(diskSizeText(disk.bytesTotal()));
 }
 
 void AppShell::InitUsbDevise()

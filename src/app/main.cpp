@@ -21,7 +21,7 @@ int main(int argc, char **argv)
     TBaseForm form(*engine, nullptr, TBaseForm::Build::EditorPagesLater);
     THandScanForm handScan(form, *form.mainMenu());
     TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
-                               *form.RadioGroupRate);
+                               *form.radioGroupRate());
     AppShell shell(*engine, form, QCoreApplication::applicationFilePath(),
                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     shell.FormCreate();

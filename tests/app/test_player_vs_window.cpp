@@ -102,7 +102,7 @@ TEST(PlayerVsWindow, TheSameShowAndTempoPutTheSameLevelsOnTheWireInTheSameOrder)
     form.setDialogs(std::move(dialogs));
     AppShell shell(*engine, form, dir.filePath("light.exe"), dir.filePath("data"));
     shell.FormCreate();
-    form.RadioGroupRate->setItemIndex(1);
+    form.radioGroupRate()->setItemIndex(1);
     form.control<QAction>("OpenItem")->trigger();
     form.control<QToolButton>("SpeedButtonPlay")->click();
     ASSERT_EQ(load(engine->PlayMode), 1);

@@ -121,7 +121,7 @@ TEST_F(Run, StartUpReopensTheLastShowAndExitKeepsForeignSettings)
 
     EXPECT_EQ(engine->level(5, 3), 77);
     EXPECT_EQ(form->windowTitle(), "KORVANEL " + show);
-    EXPECT_EQ(form->LabelStep->text(), "6");
+    EXPECT_EQ(form->labelStep()->text(), "6");
     exit();
 
     const QByteArray text = readFile(ini);

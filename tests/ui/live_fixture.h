@@ -82,8 +82,9 @@ protected:
 
     // Declared after the main window, so they go first.
     std::unique_ptr<THandScanForm> handScan = std::make_unique<THandScanForm>(*form, *form->mainMenu());
-    std::unique_ptr<TStaticForm> staticForm = std::make_unique<TStaticForm>(
-        *form, *form->mainMenu(), *form->faderPage(), *form->showFiles(), *form->sequencerTab(), *form->RadioGroupRate);
+    std::unique_ptr<TStaticForm> staticForm =
+        std::make_unique<TStaticForm>(*form, *form->mainMenu(), *form->faderPage(), *form->showFiles(),
+                                      *form->sequencerTab(), *form->radioGroupRate());
 };
 
 // A show file of 81,920 bytes: `last` + 1 scenes at tempo 44, every rate 255,

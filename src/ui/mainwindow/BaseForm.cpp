@@ -134,7 +134,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
         bar->setUsesScrollButtons(false);
         bar->setExpanding(false);
     }
-    m_blackoutLink = new BlackoutLink(m_engine, *m_control, *m_faderTab->outputModes(), *CheckBoxBlackOut,
+    m_blackoutLink = new BlackoutLink(m_engine, *m_control, *m_faderTab->outputModes(), *m_checkBoxBlackOut,
                                       *m_sequencer->speedButtonStop(), this);
     OptionsTab &options = *m_options;
     m_showFiles = new ShowFileCommands(*this, *m_menu, *m_conveyor);
@@ -151,13 +151,13 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_wheel = new MouseWheel(*this);
     // Channel names, colours and pictures; the window colour; the live levels.
     m_windowColor = new WindowColorGroup(*this, options, *m_showFiles);
-    m_channelColorTab = new ChannelColorTab(*this, *PageControlTemp, *m_channelColorPage, *m_faderPage);
+    m_channelColorTab = new ChannelColorTab(*this, *m_pageControlTemp, *m_channelColorPage, *m_faderPage);
     m_channelColorCommands = new ChannelColorCommands(*this, *m_menu, *m_faderPage, *m_windowColor);
     m_liveDisplay = new LiveDisplay(*this, *m_faderTab, *m_faderPage, *m_sequencer->speedButtonStop());
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
     m_actions =
         std::make_unique<WindowActions>(*this, *m_sequencerControl, *m_conveyorControl, *m_faderPage,
-                                        WindowActions::Controls{*m_blackoutLink, *ScrollBarTemp, *ScrolbarVertPos});
+                                        WindowActions::Controls{*m_blackoutLink, *m_scrollBarTemp, *m_scrolbarVertPos});
     m_control->setActions(*m_actions);
     m_settings->pictures()->attach(*m_control);
     m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *options.labelKeySp());
@@ -170,10 +170,10 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
                                         *m_conveyorControl, *m_faderPage);
 
     // Nothing reaches an editor page before a page change shows it: that change builds them first.
-    connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::buildEditorPages);
-    connect(PageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
+    connect(m_pageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::buildEditorPages);
+    connect(m_pageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
     // PageControlInputChange: a page change rereads the show into the new page.
-    connect(PageControlInput, &QTabWidget::currentChanged, this, [this] { ReturnPageControlAll(); });
+    connect(m_pageControlInput, &QTabWidget::currentChanged, this, [this] { ReturnPageControlAll(); });
 
     if (build == Build::Complete)
         buildEditorPages();
@@ -217,7 +217,7 @@ void TBaseForm::buildEditorPages()
     for (QWidget *panel : {static_cast<QWidget *>(m_blockCopyGroups), static_cast<QWidget *>(m_graphPanel),
                            static_cast<QWidget *>(beam), static_cast<QWidget *>(m_nameBlockCopy)})
         panel->show();
-    PageControlInput->updateGeometry();
+    m_pageControlInput->updateGeometry();
     m_wheel->setEditorBars(m_graphPanel->scrollBarChanellGrafik(), beam->scrollBarEditXYCh1());
 }
 
@@ -225,7 +225,7 @@ QWidget *TBaseForm::buildInputPages()
 {
     auto *pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControlInput"));
-    PageControlInput = pages;
+    m_pageControlInput = pages;
     // The page refresh and the mouse wheel go by the page's place on the tab bar.
     const auto add = [pages](InputPage page, QWidget *widget, const QString &caption) {
         [[maybe_unused]] const int index = pages->addTab(widget, caption);
@@ -259,7 +259,7 @@ QWidget *TBaseForm::buildRightColumn()
     play->setObjectName(QStringLiteral("GroupBoxPlay"));
     auto *temp = new QTabWidget(play);
     temp->setObjectName(QStringLiteral("PageControlTemp"));
-    PageControlTemp = temp;
+    m_pageControlTemp = temp;
     m_sequencer = new SequencerTab(temp);
     temp->addTab(m_sequencer, tr("Секвенсер"));
     m_channelColorPage = emptyPage(temp, "TabSheet2");
@@ -298,25 +298,25 @@ void TBaseForm::buildStatusBar()
 
 void TBaseForm::keepMainControls()
 {
-    PageControlUst = m_settings->pages();
-    ScrollBarTemp = m_sequencer->scrollBarTemp();
-    ScrollBarStep = m_sequencer->scrollBarStep();
-    ScrolbarVertPos = m_faderTab->scrolbarVertPos();
-    LabelTemp = m_sequencer->labelTemp();
-    LabelStep = m_sequencer->labelStep();
-    LabelCoda = m_sequencer->labelCoda();
-    LabelDiskFree = m_options->labelDiskFree();
-    LabelDiskSize = m_options->labelDiskSize();
-    LabelKolvoUSB = m_options->labelKolvoUSB();
-    LabelTipFtdi = m_options->labelTipFtdi();
-    LabelUSBnomber = m_options->labelUSBnomber();
-    SpeedButtonUndo1 = m_faderTab->snapshot().undo;
-    SpeedButtonUndo3 = m_graphTab->snapshot().undo;
-    SpeedButtonUndo4 = m_beamTab->snapshot().undo;
-    SpeedButtonUndo5 = m_blockCopyTab->snapshot().undo;
-    CheckBoxFlashOn = m_settings->checkBoxFlashOn();
-    CheckBoxBlackOut = m_settings->checkBoxBlackOut();
-    RadioGroupRate = m_settings->rateMode();
+    m_pageControlUst = m_settings->pages();
+    m_scrollBarTemp = m_sequencer->scrollBarTemp();
+    m_scrollBarStep = m_sequencer->scrollBarStep();
+    m_scrolbarVertPos = m_faderTab->scrolbarVertPos();
+    m_labelTemp = m_sequencer->labelTemp();
+    m_labelStep = m_sequencer->labelStep();
+    m_labelCoda = m_sequencer->labelCoda();
+    m_labelDiskFree = m_options->labelDiskFree();
+    m_labelDiskSize = m_options->labelDiskSize();
+    m_labelKolvoUSB = m_options->labelKolvoUSB();
+    m_labelTipFtdi = m_options->labelTipFtdi();
+    m_labelUSBnomber = m_options->labelUSBnomber();
+    m_speedButtonUndo1 = m_faderTab->snapshot().undo;
+    m_speedButtonUndo3 = m_graphTab->snapshot().undo;
+    m_speedButtonUndo4 = m_beamTab->snapshot().undo;
+    m_speedButtonUndo5 = m_blockCopyTab->snapshot().undo;
+    m_checkBoxFlashOn = m_settings->checkBoxFlashOn();
+    m_checkBoxBlackOut = m_settings->checkBoxBlackOut();
+    m_radioGroupRate = m_settings->rateMode();
 }
 
 void TBaseForm::closeEvent(QCloseEvent *event)

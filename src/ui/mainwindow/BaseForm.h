@@ -144,27 +144,27 @@ public:
     korvanel::RemoteSurface *remoteSurface() const { return m_remoteSurface; }
 
     // The controls that the program's own operations use most; set once by the constructor.
-    QTabWidget *PageControlInput = nullptr;
-    QTabWidget *PageControlTemp = nullptr;
-    QTabWidget *PageControlUst = nullptr;
-    QScrollBar *ScrollBarTemp = nullptr;
-    QScrollBar *ScrollBarStep = nullptr;
-    QScrollBar *ScrolbarVertPos = nullptr;
-    QLabel *LabelTemp = nullptr;
-    QLabel *LabelStep = nullptr;
-    QLabel *LabelCoda = nullptr;
-    QLabel *LabelDiskFree = nullptr;
-    QLabel *LabelDiskSize = nullptr;
-    QLabel *LabelKolvoUSB = nullptr;
-    QLabel *LabelTipFtdi = nullptr;
-    QLabel *LabelUSBnomber = nullptr;
-    QToolButton *SpeedButtonUndo1 = nullptr;
-    QToolButton *SpeedButtonUndo3 = nullptr;
-    QToolButton *SpeedButtonUndo4 = nullptr;
-    QToolButton *SpeedButtonUndo5 = nullptr;
-    QCheckBox *CheckBoxFlashOn = nullptr;
-    QCheckBox *CheckBoxBlackOut = nullptr;
-    korvanel::RateModeGroup *RadioGroupRate = nullptr;
+    QTabWidget *pageControlInput() const { return m_pageControlInput; }
+    QTabWidget *pageControlTemp() const { return m_pageControlTemp; }
+    QTabWidget *pageControlUst() const { return m_pageControlUst; }
+    QScrollBar *scrollBarTemp() const { return m_scrollBarTemp; }
+    QScrollBar *scrollBarStep() const { return m_scrollBarStep; }
+    QScrollBar *scrolbarVertPos() const { return m_scrolbarVertPos; }
+    QLabel *labelTemp() const { return m_labelTemp; }
+    QLabel *labelStep() const { return m_labelStep; }
+    QLabel *labelCoda() const { return m_labelCoda; }
+    QLabel *labelDiskFree() const { return m_labelDiskFree; }
+    QLabel *labelDiskSize() const { return m_labelDiskSize; }
+    QLabel *labelKolvoUSB() const { return m_labelKolvoUSB; }
+    QLabel *labelTipFtdi() const { return m_labelTipFtdi; }
+    QLabel *labelUSBnomber() const { return m_labelUSBnomber; }
+    QToolButton *speedButtonUndo1() const { return m_speedButtonUndo1; }
+    QToolButton *speedButtonUndo3() const { return m_speedButtonUndo3; }
+    QToolButton *speedButtonUndo4() const { return m_speedButtonUndo4; }
+    QToolButton *speedButtonUndo5() const { return m_speedButtonUndo5; }
+    QCheckBox *checkBoxFlashOn() const { return m_checkBoxFlashOn; }
+    QCheckBox *checkBoxBlackOut() const { return m_checkBoxBlackOut; }
+    korvanel::RateModeGroup *radioGroupRate() const { return m_radioGroupRate; }
 
 public slots:
     void AboutItemClick();
@@ -227,6 +227,27 @@ private:
     korvanel::RemoteServer *m_remoteServer = nullptr;
     korvanel::RemoteGroup *m_remoteGroup = nullptr;
     korvanel::RemoteSurface *m_remoteSurface = nullptr;
+    QTabWidget *m_pageControlInput = nullptr;
+    QTabWidget *m_pageControlTemp = nullptr;
+    QTabWidget *m_pageControlUst = nullptr;
+    QScrollBar *m_scrollBarTemp = nullptr;
+    QScrollBar *m_scrollBarStep = nullptr;
+    QScrollBar *m_scrolbarVertPos = nullptr;
+    QLabel *m_labelTemp = nullptr;
+    QLabel *m_labelStep = nullptr;
+    QLabel *m_labelCoda = nullptr;
+    QLabel *m_labelDiskFree = nullptr;
+    QLabel *m_labelDiskSize = nullptr;
+    QLabel *m_labelKolvoUSB = nullptr;
+    QLabel *m_labelTipFtdi = nullptr;
+    QLabel *m_labelUSBnomber = nullptr;
+    QToolButton *m_speedButtonUndo1 = nullptr;
+    QToolButton *m_speedButtonUndo3 = nullptr;
+    QToolButton *m_speedButtonUndo4 = nullptr;
+    QToolButton *m_speedButtonUndo5 = nullptr;
+    QCheckBox *m_checkBoxFlashOn = nullptr;
+    QCheckBox *m_checkBoxBlackOut = nullptr;
+    korvanel::RateModeGroup *m_radioGroupRate = nullptr;
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();

@@ -25,7 +25,7 @@ void TBaseForm::setPageRefresh(InputPage page, std::function<void()> refresh)
     m_pageRefresh.at(static_cast<std::size_t>(page)) = std::move(refresh);
 }
 
-InputPage TBaseForm::currentPage() const { return static_cast<InputPage>(PageControlInput->currentIndex()); }
+InputPage TBaseForm::currentPage() const { return static_cast<InputPage>(m_pageControlInput->currentIndex()); }
 
 void TBaseForm::onShowReplaced(QObject *receiver, std::function<void()> handler)
 {
@@ -39,7 +39,7 @@ void TBaseForm::onClosing(QObject *receiver, std::function<void()> handler)
 
 void TBaseForm::disableUndo()
 {
-    for (QToolButton *undo : {SpeedButtonUndo1, SpeedButtonUndo3, SpeedButtonUndo4, SpeedButtonUndo5})
+    for (QToolButton *undo : {m_speedButtonUndo1, m_speedButtonUndo3, m_speedButtonUndo4, m_speedButtonUndo5})
         undo->setEnabled(false);
 }
 
@@ -50,10 +50,10 @@ void TBaseForm::ClearAll()
     disableUndo();
     setWindowTitle(m_captionPrefix + tr(" Нет имени файла "));
     m_faderPage->CheckBoxFromMemory();
-    ScrolbarVertPos->setValue(0);
-    PageControlInput->setCurrentIndex(static_cast<int>(InputPage::Faders));
-    PageControlUst->setCurrentIndex(2);
-    PageControlTemp->setCurrentIndex(0);
+    m_scrolbarVertPos->setValue(0);
+    m_pageControlInput->setCurrentIndex(static_cast<int>(InputPage::Faders));
+    m_pageControlUst->setCurrentIndex(2);
+    m_pageControlTemp->setCurrentIndex(0);
     TempStatus();
     // The graph's closest zoom; the engine has reset the view to match.
     if (m_graphPanel)
@@ -63,7 +63,7 @@ void TBaseForm::ClearAll()
 void TBaseForm::TempStatus()
 {
     m_sequencerControl->applyTempo(sequencerIntervalMs(m_engine.sys(SysTempo)));
-    LabelTemp->setText(tempoReadout(m_engine.sys(SysTempo)));
+    m_labelTemp->setText(tempoReadout(m_engine.sys(SysTempo)));
 }
 
 void TBaseForm::ReturnDataSystem()
@@ -73,7 +73,7 @@ void TBaseForm::ReturnDataSystem()
     else if (!m_openDialogFileName.isEmpty())
         setWindowTitle(m_captionPrefix + m_openDialogFileName);
 
-    ScrollBarTemp->setValue(m_engine.sys(SysTempo));
+    m_scrollBarTemp->setValue(m_engine.sys(SysTempo));
     TempStatus();
 
     showSceneReadouts();
@@ -83,16 +83,16 @@ void TBaseForm::showSceneReadouts()
 {
     const int current = m_engine.sys(SysCurrentScene);
     const int last = m_engine.sys(SysLastScene);
-    setReadoutText(*LabelStep, QString::number(current + 1));
+    setReadoutText(*m_labelStep, QString::number(current + 1));
     {
         // The slider only mirrors the show here: a range that clamps its old
         // position must not step the show to that scene. Scene 255 is the end;
         // a current scene past the last one stays within reach.
-        const QSignalBlocker mirrorOnly(ScrollBarStep);
-        ScrollBarStep->setMaximum(std::max(std::min(last + 1, 255), current));
-        ScrollBarStep->setValue(current);
+        const QSignalBlocker mirrorOnly(m_scrollBarStep);
+        m_scrollBarStep->setMaximum(std::max(std::min(last + 1, 255), current));
+        m_scrollBarStep->setValue(current);
     }
-    setReadoutText(*LabelCoda, QString::number(last + 1));
+    setReadoutText(*m_labelCoda, QString::number(last + 1));
 }
 
 void TBaseForm::ReturnPageControlAll()
@@ -101,7 +101,7 @@ void TBaseForm::ReturnPageControlAll()
     if (m_windowColor)
         m_windowColor->SetColorAll();
     ReturnDataSystem();
-    const int page = PageControlInput->currentIndex();
+    const int page = m_pageControlInput->currentIndex();
     if (page >= 0 && page < static_cast<int>(m_pageRefresh.size()) && m_pageRefresh[static_cast<std::size_t>(page)])
         m_pageRefresh[static_cast<std::size_t>(page)]();
 }

@@ -60,7 +60,7 @@ TEST_F(FormTest, WindowHasItsNameTitleAndDesignSize)
 
 TEST_F(FormTest, MainPagesInOrderWithCaptions)
 {
-    expectPages(form->PageControlInput,
+    expectPages(form->pageControlInput(),
                 {{"TabSheetScroll", "Фэйдера"},
                  {"TabSheetGrafik", "График Канала"},
                  {"TabSheetEdit", "Редактор луча"},
@@ -79,21 +79,21 @@ TEST_F(FormTest, RightColumnGroupsHoldTheirPages)
     EXPECT_EQ(play->title(), "Управление сценами");
     EXPECT_EQ(utility->title(), " Установки каналов и Клавиатуры  ");
     EXPECT_EQ(conveyor->title(), "Конвейр потоков Шоу ");
-    EXPECT_TRUE(play->isAncestorOf(form->PageControlTemp));
-    EXPECT_TRUE(utility->isAncestorOf(form->PageControlUst));
+    EXPECT_TRUE(play->isAncestorOf(form->pageControlTemp()));
+    EXPECT_TRUE(utility->isAncestorOf(form->pageControlUst()));
 
-    expectPages(form->PageControlTemp, {{"TabSheetAvtomat", "Секвенсер"}, {"TabSheet2", "Цвет канала"}});
-    expectPages(form->PageControlUst,
+    expectPages(form->pageControlTemp(), {{"TabSheetAvtomat", "Секвенсер"}, {"TabSheet2", "Цвет канала"}});
+    expectPages(form->pageControlUst(),
                 {{"TabSheetPlavno", "Плавность"}, {"TabSheetUroven", "Уровни"}, {"TabSheetSttica", "Стат. картины"}});
 }
 
 TEST_F(FormTest, StartsOnValidPagesThatTheClearCanSelect)
 {
-    EXPECT_EQ(form->PageControlInput->currentIndex(), 0);
-    EXPECT_EQ(form->PageControlTemp->currentIndex(), 0);
-    EXPECT_GE(form->PageControlUst->currentIndex(), 0);
-    form->PageControlUst->setCurrentIndex(2);
-    EXPECT_EQ(form->PageControlUst->currentWidget()->objectName(), "TabSheetSttica");
+    EXPECT_EQ(form->pageControlInput()->currentIndex(), 0);
+    EXPECT_EQ(form->pageControlTemp()->currentIndex(), 0);
+    EXPECT_GE(form->pageControlUst()->currentIndex(), 0);
+    form->pageControlUst()->setCurrentIndex(2);
+    EXPECT_EQ(form->pageControlUst()->currentWidget()->objectName(), "TabSheetSttica");
 }
 
 struct MenuItem {
@@ -202,14 +202,14 @@ TEST_F(FormTest, MenuShortcutsReachTheirItemFromAnyPage)
     QAction *paste = get<QAction>("NewPasteItem");
     QSignalSpy clears(clear, &QAction::triggered), inserts(insert, &QAction::triggered),
         helps(help, &QAction::triggered), pastes(paste, &QAction::triggered);
-    for (int page = 0; page < form->PageControlInput->count(); ++page) {
-        form->PageControlInput->setCurrentIndex(page);
+    for (int page = 0; page < form->pageControlInput()->count(); ++page) {
+        form->pageControlInput()->setCurrentIndex(page);
         QTest::keyClick(form.get(), Qt::Key_E, Qt::ControlModifier);
         QTest::keyClick(form.get(), Qt::Key_Insert, Qt::ControlModifier);
         QTest::keyClick(form.get(), Qt::Key_F1);
         QTest::keyClick(form.get(), Qt::Key_V, Qt::ControlModifier);
     }
-    const int pages = form->PageControlInput->count();
+    const int pages = form->pageControlInput()->count();
     EXPECT_EQ(clears.count(), pages);
     EXPECT_EQ(inserts.count(), pages);
     EXPECT_EQ(helps.count(), pages);
@@ -336,13 +336,13 @@ TEST_F(FormTest, SnapshotAndUndoPairsStartWithUndoDisabled)
         EXPECT_EQ(undo->toolTip(), n == 4 ? QString() : QString("Вернуть прежнюю сцену")) << n;
         EXPECT_EQ(mem->parentWidget(), undo->parentWidget()) << n;
     }
-    EXPECT_TRUE(form->PageControlInput->widget(3)->isAncestorOf(form->SpeedButtonUndo5));
+    EXPECT_TRUE(form->pageControlInput()->widget(3)->isAncestorOf(form->speedButtonUndo5()));
 }
 
 TEST_F(FormTest, PageChangeAndCloseAreSignalled)
 {
     QSignalSpy pages(form.get(), &TBaseForm::pageChanged);
-    form->PageControlInput->setCurrentIndex(4);
+    form->pageControlInput()->setCurrentIndex(4);
     ASSERT_EQ(pages.count(), 1);
     EXPECT_EQ(pages.at(0).at(0).toInt(), 4);
 
@@ -376,14 +376,14 @@ TEST(EditorPagesLater, APageChangeOrTheFirstPaintBuildsThemAndTheWindowEndsAsThe
     EXPECT_EQ(form.findChild<QWidget *>("GraphEditor"), nullptr);
 
     // A change to the graph page builds them before the page is refreshed, and the wheel then steps its channel.
-    form.PageControlInput->setCurrentIndex(1);
+    form.pageControlInput()->setCurrentIndex(1);
     ASSERT_TRUE(form.editorPagesBuilt());
     auto *channel = form.control<QScrollBar>("ScrollBarChanellGrafik");
     ASSERT_NE(channel, nullptr);
     const int before = channel->value();
     form.mouseWheel()->FormMouseWheel(120);
     EXPECT_EQ(channel->value(), before + 1);
-    form.PageControlInput->setCurrentIndex(2);
+    form.pageControlInput()->setCurrentIndex(2);
     auto *pair = form.control<QScrollBar>("ScrollBarEditXYCh1");
     ASSERT_NE(pair, nullptr);
     const int pairBefore = pair->value();
@@ -407,7 +407,7 @@ TEST(EditorPagesLater, APageChangeOrTheFirstPaintBuildsThemAndTheWindowEndsAsThe
     EXPECT_EQ(namedControls(shown), namedControls(complete));
     EXPECT_EQ(shown.size(), complete.size());
     EXPECT_EQ(shown.minimumSizeHint(), complete.minimumSizeHint());
-    EXPECT_EQ(shown.PageControlInput->currentIndex(), 0);
+    EXPECT_EQ(shown.pageControlInput()->currentIndex(), 0);
 }
 
 } // namespace

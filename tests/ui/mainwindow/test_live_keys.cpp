@@ -114,14 +114,14 @@ TEST_F(LiveKeys, ZeroTogglesBlackoutAndLeavesPlaybackStopped)
     form->sequencer()->ModePlay();
     engine->SceneMemory.set(sceneByte(0, 9), 255);
     tap(Qt::Key_0);
-    EXPECT_TRUE(form->CheckBoxBlackOut->isChecked());
+    EXPECT_TRUE(form->checkBoxBlackOut()->isChecked());
     EXPECT_FALSE(playing());
     for (std::size_t slot = 0; slot < DmxFrameSize; ++slot)
         ASSERT_EQ(frame(slot), 0) << slot;
 
     form->sequencer()->ModePlay();
     tap(Qt::Key_0);
-    EXPECT_FALSE(form->CheckBoxBlackOut->isChecked());
+    EXPECT_FALSE(form->checkBoxBlackOut()->isChecked());
     EXPECT_FALSE(playing());
     EXPECT_EQ(frame(9), 255);
 }
@@ -147,13 +147,13 @@ TEST_F(LiveKeys, ConveyorLettersNeedTheirSwitchPictureLettersDoNot)
 
 TEST_F(LiveKeys, WithoutPreviewAFocusedSliderTakesTheKeyAlone)
 {
-    QScrollBar *slider = form->ScrollBarTemp;
+    QScrollBar *slider = form->scrollBarTemp();
     bringToFront(slider);
     slider->setFocus();
     ASSERT_EQ(form->focusWidget(), slider);
     const int start = slider->value();
 
-    form->CheckBoxFlashOn->setChecked(false);
+    form->checkBoxFlashOn()->setChecked(false);
     EXPECT_FALSE(form->keyboard()->keyPreview());
     tap(Qt::Key_1);
     EXPECT_FALSE(picture(0)->isChecked());
@@ -163,7 +163,7 @@ TEST_F(LiveKeys, WithoutPreviewAFocusedSliderTakesTheKeyAlone)
     EXPECT_NE(moved, start);
 
     // With the preview the map takes its own keys; the others still reach the slider.
-    form->CheckBoxFlashOn->setChecked(true);
+    form->checkBoxFlashOn()->setChecked(true);
     press(Qt::Key_1);
     EXPECT_TRUE(picture(0)->isChecked());
     release(Qt::Key_1);
@@ -174,7 +174,7 @@ TEST_F(LiveKeys, WithoutPreviewAFocusedSliderTakesTheKeyAlone)
 
 TEST_F(LiveKeys, AMapKeyDoesNotAlsoPressAFocusedCheckBox)
 {
-    QCheckBox *blackout = form->CheckBoxBlackOut;
+    QCheckBox *blackout = form->checkBoxBlackOut();
     bringToFront(blackout);
     blackout->setFocus();
     ASSERT_EQ(form->focusWidget(), blackout);
@@ -256,7 +256,7 @@ TEST_F(LiveKeys, AutoRepeatOfAHeldKeyTogglesNothing)
         send(QEvent::KeyPress, Qt::Key_0, QStringLiteral("0"), true);
     }
     send(QEvent::KeyPress, Qt::Key_0, QStringLiteral("0"));
-    EXPECT_TRUE(form->CheckBoxBlackOut->isChecked());
+    EXPECT_TRUE(form->checkBoxBlackOut()->isChecked());
     send(QEvent::KeyRelease, Qt::Key_0, QStringLiteral("0"));
 
     send(QEvent::KeyPress, Qt::Key_3, QStringLiteral("3"));
@@ -287,7 +287,7 @@ TEST_F(LiveKeys, AFlashDoesNotStickWhenTheWindowLosesTheKeyboard)
     EXPECT_FALSE(picture(2)->isChecked());
     activate(form.get());
     press(Qt::Key_0);
-    EXPECT_TRUE(form->CheckBoxBlackOut->isChecked()) << "the key lost with the keyboard is not taken for held";
+    EXPECT_TRUE(form->checkBoxBlackOut()->isChecked()) << "the key lost with the keyboard is not taken for held";
 }
 
 TEST_F(LiveKeys, EveryTextAndNumberFieldTakesItsOwnCharacters)
@@ -305,7 +305,7 @@ TEST_F(LiveKeys, EveryTextAndNumberFieldTakesItsOwnCharacters)
         for (Qt::Key key : {Qt::Key_2, Qt::Key_0, Qt::Key_Z, Qt::Key_Equal})
             tap(key);
         EXPECT_NE(field->property("text").toString(), before) << field->objectName().toStdString();
-        ASSERT_FALSE(form->CheckBoxBlackOut->isChecked())
+        ASSERT_FALSE(form->checkBoxBlackOut()->isChecked())
             << "typing 20 toggled blackout in " << field->objectName().toStdString();
         ASSERT_FALSE(playing()) << field->objectName().toStdString();
     }
@@ -322,7 +322,7 @@ TEST_F(LiveKeys, EveryTextAndNumberFieldTakesItsOwnCharacters)
     // Off the fields the map has them back, also on a focused button.
     focusOn(get<QToolButton>("SpeedButtonPlay"));
     tap(Qt::Key_0);
-    EXPECT_TRUE(form->CheckBoxBlackOut->isChecked());
+    EXPECT_TRUE(form->checkBoxBlackOut()->isChecked());
 }
 
 TEST_F(LiveKeys, MenuShortcutsRunFromAnyFieldThatKeepsOnlyItsTextKeys)

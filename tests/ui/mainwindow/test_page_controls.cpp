@@ -70,13 +70,13 @@ TEST_F(FormTest, EachPictureSwitchDrivesItsOwnPicture)
         expected[k] = 0;
         EXPECT_EQ(pictureStates(*engine), expected);
     }
-    EXPECT_TRUE(form->CheckBoxFlashOn->isChecked());
-    EXPECT_EQ(form->CheckBoxFlashOn->text(), "Включить клавиатуру");
+    EXPECT_TRUE(form->checkBoxFlashOn()->isChecked());
+    EXPECT_EQ(form->checkBoxFlashOn()->text(), "Включить клавиатуру");
 }
 
 TEST_F(FormTest, RateModeItemsWriteTheFadeMode)
 {
-    korvanel::RateModeGroup *group = form->RadioGroupRate;
+    korvanel::RateModeGroup *group = form->radioGroupRate();
     EXPECT_EQ(group->title(), "Плавность перехода  сцен ");
     const QList<QRadioButton *> items = group->findChildren<QRadioButton *>();
     ASSERT_EQ(items.size(), 3);
@@ -116,7 +116,7 @@ TEST_F(FormTest, ManualControlSwitchIsPublished)
 
 TEST_F(FormTest, FaderPageSliderSetsThePageOffset)
 {
-    QScrollBar *page = form->ScrolbarVertPos;
+    QScrollBar *page = form->scrolbarVertPos();
     EXPECT_EQ(page->orientation(), Qt::Vertical);
     EXPECT_EQ(page->minimum(), 0);
     EXPECT_EQ(page->maximum(), 228);
@@ -142,22 +142,22 @@ TEST_F(FormTest, SequencerTabStartState)
     EXPECT_TRUE(play->isChecked());
     EXPECT_FALSE(stop->isChecked()) << "play and stop are one group";
 
-    QScrollBar *temp = form->ScrollBarTemp;
+    QScrollBar *temp = form->scrollBarTemp();
     EXPECT_EQ(temp->minimum(), 10);
     EXPECT_EQ(temp->maximum(), 170);
     EXPECT_EQ(temp->pageStep(), 10);
     EXPECT_EQ(temp->value(), 44);
-    EXPECT_EQ(form->LabelTemp->text(), "120 сцен/мин");
+    EXPECT_EQ(form->labelTemp()->text(), "120 сцен/мин");
     EXPECT_EQ(get<QLabel>("LabelTimeShou")->text(), "Время в Шоу ?");
     EXPECT_EQ(get<QLabel>("LabelTimePause")->text(), "Время  Паузы  ");
     auto *ring = get<QCheckBox>("CheckBoxRepeat");
     EXPECT_TRUE(ring->isChecked());
     EXPECT_EQ(ring->text(), "Кольцо");
 
-    EXPECT_EQ(form->ScrollBarStep->orientation(), Qt::Horizontal);
-    EXPECT_EQ(form->ScrollBarStep->maximum(), 2);
-    EXPECT_EQ(form->LabelStep->text(), "1");
-    EXPECT_EQ(form->LabelCoda->text(), "2");
+    EXPECT_EQ(form->scrollBarStep()->orientation(), Qt::Horizontal);
+    EXPECT_EQ(form->scrollBarStep()->maximum(), 2);
+    EXPECT_EQ(form->labelStep()->text(), "1");
+    EXPECT_EQ(form->labelCoda()->text(), "2");
 }
 
 TEST_F(FormTest, StartScenePresetShowsAndSetsTheScene)
@@ -174,17 +174,17 @@ TEST_F(FormTest, StartScenePresetShowsAndSetsTheScene)
 
     engine->setSys(korvanel::SysLastScene, 99);
     form->ReturnPageControlAll();
-    ASSERT_EQ(form->ScrollBarStep->maximum(), 100);
+    ASSERT_EQ(form->scrollBarStep()->maximum(), 100);
     preset->setValue(41);
     EXPECT_EQ(label->text(), "Уст 42");
     click(set);
-    EXPECT_EQ(form->ScrollBarStep->value(), 41);
+    EXPECT_EQ(form->scrollBarStep()->value(), 41);
     EXPECT_EQ(engine->currentScene(), 41);
 
     preset->setValue(255);
     EXPECT_EQ(label->text(), "Уст 256");
     click(set);
-    EXPECT_EQ(form->ScrollBarStep->value(), 100) << "a preset past the show stops at its end";
+    EXPECT_EQ(form->scrollBarStep()->value(), 100) << "a preset past the show stops at its end";
 }
 
 TEST_F(FormTest, ConveyorSlotsAndModes)
@@ -228,7 +228,7 @@ TEST_F(FormTest, ConveyorSlotsAndModes)
 TEST_F(FormTest, OptionsPageGroupsItsLabels)
 {
     // The groups sit one below another in the page's scroll area.
-    QWidget *options = form->PageControlInput->widget(5)->findChild<QScrollArea *>()->widget();
+    QWidget *options = form->pageControlInput()->widget(5)->findChild<QScrollArea *>()->widget();
     const QList<QGroupBox *> groups = options->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly);
     ASSERT_EQ(groups.size(), 4);
     EXPECT_EQ(groups[3]->objectName(), "GroupBoxRemote");
@@ -238,9 +238,9 @@ TEST_F(FormTest, OptionsPageGroupsItsLabels)
     for (const char *name : {"CheckBoxOla", "SpinEditOlaUniverse", "LabelOlaStatus"})
         EXPECT_TRUE(groups[2]->isAncestorOf(get<QWidget>(name))) << name;
     EXPECT_TRUE(groups[0]->isAncestorOf(get<QLabel>("LabelKeySp")));
-    for (QWidget *w : {static_cast<QWidget *>(form->LabelKolvoUSB), static_cast<QWidget *>(form->LabelUSBnomber),
-                       static_cast<QWidget *>(form->LabelTipFtdi), static_cast<QWidget *>(form->LabelDiskFree),
-                       static_cast<QWidget *>(form->LabelDiskSize)})
+    for (QWidget *w : {static_cast<QWidget *>(form->labelKolvoUSB()), static_cast<QWidget *>(form->labelUSBnomber()),
+                       static_cast<QWidget *>(form->labelTipFtdi()), static_cast<QWidget *>(form->labelDiskFree()),
+                       static_cast<QWidget *>(form->labelDiskSize())})
         EXPECT_TRUE(groups[1]->isAncestorOf(w)) << w->objectName().toStdString();
     auto *demo = get<QCheckBox>("CheckBoxNoUSBconnect");
     EXPECT_TRUE(groups[1]->isAncestorOf(demo));

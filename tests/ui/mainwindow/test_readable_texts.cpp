@@ -75,9 +75,9 @@ TEST_F(LiveTest, EveryTextIsReadInFullOnEveryPageAtTheDesignSize)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     QStringList cut;
-    for (int page = 0; page < form->PageControlInput->count(); ++page) {
-        form->PageControlInput->setCurrentIndex(page);
-        for (QTabWidget *side : {form->PageControlTemp, form->PageControlUst}) {
+    for (int page = 0; page < form->pageControlInput()->count(); ++page) {
+        form->pageControlInput()->setCurrentIndex(page);
+        for (QTabWidget *side : {form->pageControlTemp(), form->pageControlUst()}) {
             for (int tab = 0; tab < side->count(); ++tab) {
                 side->setCurrentIndex(tab);
                 QTest::qWait(1);

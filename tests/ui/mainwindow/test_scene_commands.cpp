@@ -17,8 +17,8 @@ protected:
     QToolButton *button(const char *name) { return get<QToolButton>(name); }
     std::vector<bool> undoEnabled()
     {
-        return {form->SpeedButtonUndo1->isEnabled(), form->SpeedButtonUndo3->isEnabled(),
-                form->SpeedButtonUndo4->isEnabled(), form->SpeedButtonUndo5->isEnabled()};
+        return {form->speedButtonUndo1()->isEnabled(), form->speedButtonUndo3()->isEnabled(),
+                form->speedButtonUndo4()->isEnabled(), form->speedButtonUndo5()->isEnabled()};
     }
     std::vector<std::uint8_t> memory() const
     {
@@ -57,7 +57,7 @@ TEST_F(SceneCommandsTest, NewAndPasteThenUndoKeepsTheInsertedScene)
 {
     setShow(10, 20);
     click(button("SpeedButtonScenaCopy"));
-    form->ScrollBarStep->setValue(3);
+    form->scrollBarStep()->setValue(3);
     ASSERT_EQ(engine->currentScene(), 3);
     form->StatusPanel0()->clear();
 
@@ -67,12 +67,12 @@ TEST_F(SceneCommandsTest, NewAndPasteThenUndoKeepsTheInsertedScene)
     EXPECT_EQ(engine->sys(SysLastScene), 21);
     EXPECT_EQ(row(4), markedRow(10));
     EXPECT_EQ(fader(1)->value(), mark(10, 1));
-    EXPECT_EQ(form->LabelStep->text(), "5");
-    EXPECT_EQ(form->LabelCoda->text(), "22");
+    EXPECT_EQ(form->labelStep()->text(), "5");
+    EXPECT_EQ(form->labelCoda()->text(), "22");
     EXPECT_EQ(undoEnabled(), allOn);
 
     form->StatusPanel0()->clear();
-    click(form->SpeedButtonUndo5);
+    click(form->speedButtonUndo5());
     EXPECT_EQ(status(), " данные возвращены ");
     EXPECT_EQ(undoEnabled(), allOff);
     EXPECT_EQ(engine->currentScene(), 4);
@@ -81,7 +81,7 @@ TEST_F(SceneCommandsTest, NewAndPasteThenUndoKeepsTheInsertedScene)
     duplicate[0] = mark(4, 0);
     EXPECT_EQ(row(4), duplicate);
     EXPECT_EQ(row(5), markedRow(4));
-    form->PageControlInput->setCurrentIndex(0);
+    form->pageControlInput()->setCurrentIndex(0);
     EXPECT_EQ(fader(1)->value(), mark(3, 1));
 }
 
@@ -113,7 +113,7 @@ TEST_F(SceneCommandsTest, MenuItemsAndToolButtonsRunTheirCommands)
     item("InsertScenaItem")->trigger();
     EXPECT_EQ(engine->currentScene(), 4);
     EXPECT_EQ(engine->sys(SysLastScene), 6);
-    EXPECT_EQ(form->LabelStep->text(), "5");
+    EXPECT_EQ(form->labelStep()->text(), "5");
 
     click(button("SpeedButtonDELSCEN"));
     EXPECT_EQ(engine->currentScene(), 4);
@@ -128,10 +128,10 @@ TEST_F(SceneCommandsTest, MenuItemsAndToolButtonsRunTheirCommands)
     EXPECT_EQ(row(4), markedRow(3));
 
     click(button("SpeedButtonCOPY"));
-    form->ScrollBarStep->setValue(1);
+    form->scrollBarStep()->setValue(1);
     item("PasteFromBufferItem")->trigger();
     EXPECT_EQ(row(1), markedRow(3));
-    form->ScrollBarStep->setValue(0);
+    form->scrollBarStep()->setValue(0);
     item("NewPasteItem")->trigger();
     EXPECT_EQ(engine->currentScene(), 1);
     EXPECT_EQ(row(1), markedRow(3));
@@ -164,9 +164,9 @@ TEST_F(SceneCommandsTest, WhilePlayingTheCommandsAreRefusedAndShowNothing)
     EXPECT_EQ(engine->PasteBuffer[1], 0);
     EXPECT_EQ(status(), "");
 
-    form->ScrollBarStep->setValue(1);
+    form->scrollBarStep()->setValue(1);
     EXPECT_EQ(engine->currentScene(), 4);
-    EXPECT_EQ(form->ScrollBarStep->value(), 4) << "the slider snaps back to the playing scene";
+    EXPECT_EQ(form->scrollBarStep()->value(), 4) << "the slider snaps back to the playing scene";
 }
 
 TEST_F(SceneCommandsTest, AutoAddAppendsPastTheEndUpTo255)
@@ -174,28 +174,28 @@ TEST_F(SceneCommandsTest, AutoAddAppendsPastTheEndUpTo255)
     auto *autoAdd = item("AvtoDobScenaItem");
     EXPECT_FALSE(autoAdd->isChecked());
     setShow(5, 5);
-    form->ScrollBarStep->setValue(6);
+    form->scrollBarStep()->setValue(6);
     EXPECT_EQ(engine->currentScene(), 6) << "without auto-add the scene stands past the show";
     EXPECT_EQ(engine->sys(SysLastScene), 5);
-    EXPECT_EQ(form->ScrollBarStep->maximum(), 6);
+    EXPECT_EQ(form->scrollBarStep()->maximum(), 6);
 
-    form->ScrollBarStep->setValue(5);
+    form->scrollBarStep()->setValue(5);
     click(button("SpeedButtonAVTOPLUS"));
     EXPECT_TRUE(autoAdd->isChecked());
     EXPECT_EQ(status(), " Автодобавление сцен ");
-    form->ScrollBarStep->setValue(6);
+    form->scrollBarStep()->setValue(6);
     EXPECT_EQ(engine->sys(SysLastScene), 6);
     EXPECT_EQ(row(6), markedRow(5));
-    EXPECT_EQ(form->LabelCoda->text(), "7");
-    EXPECT_EQ(form->ScrollBarStep->maximum(), 7);
+    EXPECT_EQ(form->labelCoda()->text(), "7");
+    EXPECT_EQ(form->scrollBarStep()->maximum(), 7);
     EXPECT_EQ(undoEnabled(), allOff) << "appending takes no snapshot";
 
     setShow(254, 254);
-    form->ScrollBarStep->setValue(255);
+    form->scrollBarStep()->setValue(255);
     EXPECT_EQ(engine->sys(SysLastScene), 255);
     EXPECT_EQ(row(255), markedRow(254));
-    EXPECT_EQ(form->LabelCoda->text(), "256");
-    EXPECT_EQ(form->ScrollBarStep->maximum(), 255) << "there is no scene after 255";
+    EXPECT_EQ(form->labelCoda()->text(), "256");
+    EXPECT_EQ(form->scrollBarStep()->maximum(), 255) << "there is no scene after 255";
 
     form->StatusPanel0()->clear();
     autoAdd->trigger();
@@ -207,7 +207,7 @@ TEST_F(SceneCommandsTest, RefreshingTheSliderDoesNotStepTheShow)
 {
     item("AvtoDobScenaItem")->trigger();
     setShow(40, 50);
-    ASSERT_EQ(form->ScrollBarStep->value(), 40);
+    ASSERT_EQ(form->scrollBarStep()->value(), 40);
     // A show whose end lies before the slider's old position, as after loading one.
     engine->setSys(SysCurrentScene, 1);
     engine->setSys(SysLastScene, 2);
@@ -215,8 +215,8 @@ TEST_F(SceneCommandsTest, RefreshingTheSliderDoesNotStepTheShow)
     EXPECT_EQ(engine->currentScene(), 1);
     EXPECT_EQ(engine->sys(SysLastScene), 2) << "nothing appended on the way";
     EXPECT_EQ(row(3), markedRow(3));
-    EXPECT_EQ(form->ScrollBarStep->value(), 1);
-    EXPECT_EQ(form->ScrollBarStep->maximum(), 3);
+    EXPECT_EQ(form->scrollBarStep()->value(), 1);
+    EXPECT_EQ(form->scrollBarStep()->maximum(), 3);
 }
 
 } // namespace

@@ -34,10 +34,10 @@ protected:
     void enableUndo()
     {
         for (QToolButton *undo :
-             {form->SpeedButtonUndo1, form->SpeedButtonUndo3, form->SpeedButtonUndo4, form->SpeedButtonUndo5})
+             {form->speedButtonUndo1(), form->speedButtonUndo3(), form->speedButtonUndo4(), form->speedButtonUndo5()})
             undo->setEnabled(true);
     }
-    bool undoEnabled() const { return form->SpeedButtonUndo1->isEnabled() && form->SpeedButtonUndo5->isEnabled(); }
+    bool undoEnabled() const { return form->speedButtonUndo1()->isEnabled() && form->speedButtonUndo5()->isEnabled(); }
     QByteArray memory() const
     {
         QByteArray bytes(static_cast<qsizetype>(SceneMemorySize), '\0');
@@ -66,12 +66,12 @@ TEST_F(ShowFiles, OpenLoadsTheShowAndRefreshesCaptionScenesTempoAndGraphZoom)
     EXPECT_EQ(form->windowTitle(), "KORVANEL " + name);
     EXPECT_EQ(form->openDialogFileName(), name);
     EXPECT_EQ(form->saveDialogFileName(), name) << "a Save now writes back to the file opened";
-    EXPECT_EQ(form->LabelStep->text(), "8");
-    EXPECT_EQ(form->LabelCoda->text(), "101");
-    EXPECT_EQ(form->ScrollBarTemp->value(), 20);
+    EXPECT_EQ(form->labelStep()->text(), "8");
+    EXPECT_EQ(form->labelCoda()->text(), "101");
+    EXPECT_EQ(form->scrollBarTemp()->value(), 20);
     EXPECT_EQ(engine->SceneBase.load(), static_cast<std::int32_t>(sceneRow(7))) << "output follows the loaded scene";
-    EXPECT_FALSE(form->SpeedButtonUndo1->isEnabled());
-    EXPECT_FALSE(form->SpeedButtonUndo5->isEnabled());
+    EXPECT_FALSE(form->speedButtonUndo1()->isEnabled());
+    EXPECT_FALSE(form->speedButtonUndo5()->isEnabled());
     EXPECT_EQ(engine->graph.zoom, 2);
     EXPECT_EQ(engine->graph.GraphColumnScale, 4);
     EXPECT_EQ(engine->graph.GraphScenesPerView, 64);
@@ -105,7 +105,7 @@ TEST_F(ShowFiles, OpenCancelledMissingOrShortChangesNothingInTheShow)
     EXPECT_EQ(dialogs->shown.last(), "error: Read beyond end of file");
     EXPECT_EQ(form->saveDialogFileName(), saveName);
     EXPECT_TRUE(undoEnabled()) << "a failed load leaves the undo buttons as they were";
-    EXPECT_EQ(form->LabelCoda->text(), "2") << "the command stopped before the refresh";
+    EXPECT_EQ(form->labelCoda()->text(), "2") << "the command stopped before the refresh";
     EXPECT_EQ(form->windowTitle(), caption);
 }
 
@@ -285,7 +285,7 @@ TEST_F(ShowFiles, ManualLoadStartsTheShowAtSceneZeroAndNamesItOnTheConveyor)
     files().ManualLoad();
     EXPECT_EQ(engine->currentScene(), 0);
     EXPECT_EQ(engine->SceneBase.load(), static_cast<std::int32_t>(sceneRow(0)));
-    EXPECT_EQ(form->LabelStep->text(), "1");
+    EXPECT_EQ(form->labelStep()->text(), "1");
     EXPECT_EQ(files().KonveyrShowName, "NewYear");
     EXPECT_EQ(get<QLabel>("LabelKonveyr")->text(), "NewYear");
     EXPECT_EQ(form->windowTitle(), "KORVANEL " + name);

@@ -223,7 +223,7 @@ TEST_F(RemoteBrowser, APhonesPageMovesTheShowAndFollowsTheWindow)
     EXPECT_TRUE(QTest::qWaitFor([&] { return load(engine->PlayMode) == 0; }, 3000));
 
     // And back: a scene step in the window shows on the page.
-    form->ScrollBarStep->setValue(1);
+    form->scrollBarStep()->setValue(1);
     EXPECT_TRUE(browser.waitFor(QStringLiteral("document.getElementById('scene').textContent === '2'")));
 
     // The program's server off: the page greys out and says so; on again, with the same token, it is back by itself.
@@ -237,7 +237,7 @@ TEST_F(RemoteBrowser, APhonesPageMovesTheShowAndFollowsTheWindow)
             file.write(QByteArray::fromBase64(
                 browser.call(QStringLiteral("Page.captureScreenshot"))[QStringLiteral("data")].toString().toLatin1()));
     }
-    form->ScrollBarStep->setValue(2);
+    form->scrollBarStep()->setValue(2);
     form->control<QCheckBox>("CheckBoxRemote")->setChecked(true);
     EXPECT_TRUE(browser.waitFor(QStringLiteral("!document.getElementById('live').disabled && "
                                                "document.getElementById('link').className === 'on'"),

@@ -112,7 +112,7 @@ TEST_F(RemoteSurfaceTest, PictureButtonsFlashWhileHeldAndTheLatchKeepsThem)
 
 TEST_F(RemoteSurfaceTest, TheWindowsChangesReachEveryPageWithin200ms)
 {
-    form->ScrollBarStep->setValue(1);
+    form->scrollBarStep()->setValue(1);
     EXPECT_EQ(engine->currentScene(), 1);
     for (PageClient *client : {phone.get(), tablet.get()}) {
         const qint64 seen = shownWithin(*client, "show", QStringLiteral("\"scene\":\"2\""));
@@ -126,9 +126,9 @@ TEST_F(RemoteSurfaceTest, TheWindowsChangesReachEveryPageWithin200ms)
     sendNow(*phone, R"({"t":"step","d":-1})");
     EXPECT_EQ(engine->currentScene(), 0);
     sendNow(*phone, R"({"t":"tempo","v":100})");
-    EXPECT_EQ(form->ScrollBarTemp->value(), 100);
+    EXPECT_EQ(form->scrollBarTemp()->value(), 100);
     sendNow(*phone, R"({"t":"blackout","on":false})");
-    EXPECT_FALSE(form->CheckBoxBlackOut->isChecked());
+    EXPECT_FALSE(form->checkBoxBlackOut()->isChecked());
 
     // The pad: with priority the output takes its levels in any mode.
     sendNow(*phone, R"({"t":"prio","on":true})");

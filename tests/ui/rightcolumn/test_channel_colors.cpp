@@ -33,7 +33,7 @@ protected:
 
 TEST_F(ChannelColors, DoubleClickRaisesAStoredComponentTo128AndTheSlidersEditThatChannel)
 {
-    form->ScrolbarVertPos->setValue(4);
+    form->scrolbarVertPos()->setValue(4);
     engine->colors.NameColorRed[7] = 100;
     engine->colors.NameColorGreen[7] = 200;
     bar("ScrollBar31")->setValue(128); // already at the minimum: stored all the same
@@ -48,7 +48,7 @@ TEST_F(ChannelColors, DoubleClickRaisesAStoredComponentTo128AndTheSlidersEditTha
 
     bar("ScrollBar32")->setValue(150);
     EXPECT_EQ(tab().fieldColor(3), QColor(128, 150, 245));
-    form->ScrolbarVertPos->setValue(100); // channel 7 off the page: stored, no field coloured
+    form->scrolbarVertPos()->setValue(100); // channel 7 off the page: stored, no field coloured
     bar("ScrollBar33")->setValue(140);
     EXPECT_EQ(engine->colors.NameColorBlue[7], 140);
     EXPECT_EQ(tab().fieldColor(3), QColor(230, 238, 245));
@@ -62,7 +62,7 @@ TEST_F(ChannelColors, DoubleClickRaisesAStoredComponentTo128AndTheSlidersEditTha
 
 TEST_F(ChannelColors, HintSlidersFollowTheFaderAndSetPictureAndGroupColour)
 {
-    form->ScrolbarVertPos->setValue(10);
+    form->scrolbarVertPos()->setValue(10);
     fader(5)->setValue(fader(5)->value() + 1);
     EXPECT_EQ(bar("ScrollBar35")->value(), 15);
     engine->SceneMemory.set(sceneByte(engine->currentScene(), 20), 99);

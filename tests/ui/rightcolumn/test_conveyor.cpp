@@ -90,7 +90,7 @@ TEST_F(Conveyor, HandModeMakesOneSlotActiveAndLoadsItsShow)
     EXPECT_EQ(engine->currentScene(), 0);
     EXPECT_EQ(label(), "concert");
     EXPECT_EQ(load(engine->PlayMode), 1) << "a running show goes on with the new one";
-    EXPECT_EQ(form->LabelCoda->text(), "5") << "the window shows the loaded show";
+    EXPECT_EQ(form->labelCoda()->text(), "5") << "the window shows the loaded show";
 
     click(slot(3)); // down again, not toggled up
     EXPECT_TRUE(slot(3)->isChecked());

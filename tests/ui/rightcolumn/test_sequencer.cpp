@@ -36,7 +36,7 @@ TEST_F(Sequencer, PlayStepsThroughTheShowAndWrapsWithTheRing)
     for (int expected : {1, 2, 0, 1}) {
         seq().TimerSeqveserTimer();
         EXPECT_EQ(engine->sys(SysCurrentScene), expected);
-        EXPECT_EQ(form->LabelStep->text(), QString::number(expected + 1)) << "the page follows each step";
+        EXPECT_EQ(form->labelStep()->text(), QString::number(expected + 1)) << "the page follows each step";
     }
 }
 
@@ -71,10 +71,10 @@ TEST_F(Sequencer, CrossfadeStepsFollowTheTempo)
 {
     engine->setSys(SysLastScene, 1);
     engine->SceneMemory.set(sceneByte(1, 4), 200);
-    form->ScrollBarTemp->setValue(10); // 100 ms: d = 2
+    form->scrollBarTemp()->setValue(10); // 100 ms: d = 2
     EXPECT_EQ(engine->sys(SysTempo), 10);
     EXPECT_EQ(seq().TimerSeqveser().interval(), 100);
-    EXPECT_EQ(form->LabelTemp->text(), QString::fromUtf8("600  Сцен/мин "));
+    EXPECT_EQ(form->labelTemp()->text(), QString::fromUtf8("600  Сцен/мин "));
     seq().ModePlay();
     seq().TimerSeqveserTimer();
     EXPECT_EQ(engine->CrossfadeStep.get(4), 100);
@@ -111,7 +111,7 @@ TEST_F(Sequencer, DoubleClickRestartsFromTheFirstScene)
     QTest::mouseDClick(play, Qt::LeftButton);
     EXPECT_EQ(load(engine->PlayMode), 1);
     EXPECT_EQ(engine->sys(SysCurrentScene), 0);
-    EXPECT_EQ(form->LabelStep->text(), "1");
+    EXPECT_EQ(form->labelStep()->text(), "1");
 }
 
 TEST_F(Sequencer, ClocksCountFromTheLastStartOrStop)
@@ -162,11 +162,11 @@ TEST_F(Sequencer, TempoIndicatorFlashesAtEachStep)
     EXPECT_EQ(shape->brushColor(), rest);
     EXPECT_FALSE(seq().TimerColorLentaTempa().isActive());
 
-    form->PageControlTemp->setCurrentIndex(1);
+    form->pageControlTemp()->setCurrentIndex(1);
     seq().TimerSeqveserTimer();
     EXPECT_EQ(shape->brushColor(), rest) << "behind the channel colour tab nothing flashes";
     EXPECT_FALSE(seq().TimerColorLentaTempa().isActive());
-    form->PageControlTemp->setCurrentIndex(0);
+    form->pageControlTemp()->setCurrentIndex(0);
     seq().TimerSeqveserTimer();
     EXPECT_NE(shape->brushColor(), rest);
 }

@@ -128,9 +128,9 @@ TEST_F(HandScan, PriorityForcesThePairsOnlyWhileThePadIsActive)
     EXPECT_EQ(load(engine->live.HandScanActive), 1);
     EXPECT_EQ(frame(30), 64);
     EXPECT_EQ(frame(31), 255);
-    form->CheckBoxBlackOut->setChecked(true);
+    form->checkBoxBlackOut()->setChecked(true);
     EXPECT_EQ(frame(30), 0) << "blackout wins";
-    form->CheckBoxBlackOut->setChecked(false);
+    form->checkBoxBlackOut()->setChecked(false);
 
     activate(form.get());
     EXPECT_FALSE(priority->isChecked());

@@ -72,8 +72,8 @@ TEST_F(StaticPictures, OpeningStopsPlaybackAndMakesSceneZeroAnEmptyBufferOnOutpu
     EXPECT_FALSE(selected(6));
     EXPECT_FALSE(form->faderPage()->checkBox(6)->isChecked());
     EXPECT_TRUE(get<QToolButton>("SpeedButtonPlay")->isHidden());
-    EXPECT_EQ(form->RadioGroupRate->itemIndex(), 2);
-    EXPECT_EQ(form->LabelStep->text(), "1");
+    EXPECT_EQ(form->radioGroupRate()->itemIndex(), 2);
+    EXPECT_EQ(form->labelStep()->text(), "1");
     EXPECT_EQ(staticForm->windowHandle()->transientParent(), form->windowHandle()) << "kept above the main window";
 
     // What the faders set goes to the output at once, from the buffer.
@@ -155,7 +155,7 @@ TEST_F(StaticPictures, EraseTheBufferThenUndo)
     EXPECT_EQ(members(4), (std::vector<std::pair<int, int>>{{10, 10}})) << "stored pictures untouched";
 
     // Undo brings buffer and selection back even with another page shown.
-    form->PageControlInput->setCurrentIndex(3);
+    form->pageControlInput()->setCurrentIndex(3);
     pressIn("SpeedButtonUndoSt");
     EXPECT_FALSE(button("SpeedButtonUndoSt")->isEnabled());
     EXPECT_EQ(engine->level(0, 2), 70);
@@ -195,8 +195,8 @@ TEST_F(StaticPictures, ClosingGivesTheShowItsSceneZeroRatesSelectionAndCurrentSc
     EXPECT_FALSE(selected(1));
     EXPECT_TRUE(form->faderPage()->checkBox(6)->isChecked());
     EXPECT_FALSE(get<QToolButton>("SpeedButtonPlay")->isHidden());
-    EXPECT_EQ(form->LabelStep->text(), "4");
-    EXPECT_EQ(form->RadioGroupRate->itemIndex(), 2) << "the crossfade choice is not put back";
+    EXPECT_EQ(form->labelStep()->text(), "4");
+    EXPECT_EQ(form->radioGroupRate()->itemIndex(), 2) << "the crossfade choice is not put back";
     EXPECT_EQ(members(7), (std::vector<std::pair<int, int>>{{1, 77}})) << "the picture written stays in the show";
     EXPECT_EQ(frame(1), 77);
 }
@@ -289,7 +289,7 @@ TEST_F(StaticPictures, UndoBelongsToTheRecordingItWasTakenIn)
     click(get<QToolButton>("SpeedButtonMem1")); // a main-window snapshot while recording
     staticForm->close();
     EXPECT_FALSE(button("SpeedButtonUndoSt")->isEnabled());
-    click(form->SpeedButtonUndo1);
+    click(form->speedButtonUndo1());
     EXPECT_EQ(engine->level(0, 1), 11) << "the show's scene 0";
     EXPECT_EQ(engine->currentScene(), 3);
     EXPECT_TRUE(form->faderPage()->checkBox(6)->isChecked());

@@ -28,7 +28,7 @@ protected:
         initialiseAtStart(*engine);
         form->ClearAll();
         form->show();
-        form->PageControlInput->setCurrentIndex(2);
+        form->pageControlInput()->setCurrentIndex(2);
         panel = get<BeamEditorPanel>("BeamEditor");
         plane = get<PaintBox>("PaintBoxXY");
         ASSERT_NE(plane, nullptr);
@@ -139,8 +139,8 @@ TEST_F(BeamPageTest, PressOutsideThePlaneIsTheNearestCorner)
     EXPECT_EQ(panel->foundScene(), 3);
     EXPECT_EQ(engine->currentScene(), 3);
     EXPECT_EQ(engine->sys(SysLastScene), 3) << "a picked scene past the end lengthens the show";
-    EXPECT_EQ(form->LabelStep->text(), "4");
-    EXPECT_EQ(form->LabelCoda->text(), "4");
+    EXPECT_EQ(form->labelStep()->text(), "4");
+    EXPECT_EQ(form->labelCoda()->text(), "4");
     panel->PaintBoxXYMouseUp();
 }
 
@@ -322,14 +322,14 @@ TEST_F(BeamPageTest, CopyToCheckedPairsTakesASnapshot)
 
     click(button("SpeedButtonEditXYcopy"));
     EXPECT_EQ(form->StatusPanel0()->text(), "  данные сохранены ");
-    EXPECT_TRUE(form->SpeedButtonUndo4->isEnabled());
+    EXPECT_TRUE(form->speedButtonUndo4()->isEnabled());
     EXPECT_EQ(at(0, 2), Point(10, 20));
     EXPECT_EQ(at(2, 2), Point(12, 22));
     EXPECT_EQ(at(3, 2), Point(0, 0)) << "outside the range";
     EXPECT_EQ(at(1, 253), Point(11, 21));
     EXPECT_EQ(at(1, 5), Point(0, 0)) << "pair 3 unchecked";
 
-    click(form->SpeedButtonUndo4);
+    click(form->speedButtonUndo4());
     EXPECT_EQ(at(0, 2), Point(0, 0));
     EXPECT_EQ(at(1, 253), Point(0, 0));
 }

@@ -66,8 +66,8 @@ QString lineOf(int source, int slot)
 
 TEST_F(Coder, ThePageHoldsItsControlsAsAtStart)
 {
-    EXPECT_EQ(form->PageControlInput->tabText(6), "DMX coder");
-    EXPECT_EQ(form->PageControlInput->widget(6), tab);
+    EXPECT_EQ(form->pageControlInput()->tabText(6), "DMX coder");
+    EXPECT_EQ(form->pageControlInput()->widget(6), tab);
     EXPECT_EQ(position()->minimum(), 0);
     EXPECT_EQ(position()->maximum(), 225);
     EXPECT_EQ(position()->pageStep(), 20);

@@ -107,9 +107,9 @@ TEST_F(BlockCopyTabTest, CurrentSceneLimitAllows247AndRefuses248)
     EXPECT_TRUE(dialogs->shown.isEmpty());
     EXPECT_EQ(levels(255, 247, 255), marks(255, 1, 9)) << "the tenth channel would lie past the show memory";
     EXPECT_EQ(status(), "  данные сохранены ");
-    EXPECT_TRUE(form->SpeedButtonUndo1->isEnabled());
-    form->PageControlInput->setCurrentIndex(0);
-    form->ScrolbarVertPos->setValue(228);
+    EXPECT_TRUE(form->speedButtonUndo1()->isEnabled());
+    form->pageControlInput()->setCurrentIndex(0);
+    form->scrolbarVertPos()->setValue(228);
     EXPECT_EQ(fader(27)->value(), mark(255, 9)) << "the page shows the copy";
 
     const std::vector<std::uint8_t> before = row(255);

@@ -61,7 +61,7 @@ TEST_F(NameBlockCopy, FourFixturesNumberedShadedAndMarked)
     EXPECT_EQ(name(16), "");
     EXPECT_EQ(spin("SpinEditNameFrom")->value(), 16);
     EXPECT_EQ(spin("SpinEditFifsrtDigit")->value(), 6);
-    EXPECT_TRUE(form->SpeedButtonUndo1->isEnabled()) << "an undo copy was taken first";
+    EXPECT_TRUE(form->speedButtonUndo1()->isEnabled()) << "an undo copy was taken first";
 }
 
 TEST_F(NameBlockCopy, FirstBlockEndingPast255IsRefused)

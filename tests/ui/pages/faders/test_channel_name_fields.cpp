@@ -21,14 +21,14 @@ protected:
     }
     void showPage(int offset)
     {
-        form->ScrolbarVertPos->setValue(offset == 0 ? 1 : 0);
-        form->ScrolbarVertPos->setValue(offset);
+        form->scrolbarVertPos()->setValue(offset == 0 ? 1 : 0);
+        form->scrolbarVertPos()->setValue(offset);
     }
 };
 
 TEST_F(NameFields, InnerBlanksAreStoredAsZerosAndShownAgainAsBlanks)
 {
-    form->ScrolbarVertPos->setValue(200);
+    form->scrolbarVertPos()->setValue(200);
     edit(27)->setText("Spot  1");
     edit(26)->setText(QString(16, QLatin1Char(' ')));
     form->faderPage()->SaveEditAll();

@@ -65,8 +65,8 @@ TEST_F(FaderPageTest, RowsCarryTheirNamesRangesAndHints)
                            "Уровни, Время"
                          : "Индивидуальный выбор канала ");
     }
-    EXPECT_EQ(form->ScrolbarVertPos->maximum(), 228);
-    EXPECT_EQ(form->ScrolbarVertPos->pageStep(), 20);
+    EXPECT_EQ(form->scrolbarVertPos()->maximum(), 228);
+    EXPECT_EQ(form->scrolbarVertPos()->pageStep(), 20);
 }
 
 TEST_F(FaderPageTest, MovingFader5WritesTheSceneAndTheNextFrameCarriesIt)
@@ -82,7 +82,7 @@ TEST_F(FaderPageTest, MovingFader5WritesTheSceneAndTheNextFrameCarriesIt)
     buildFrame(*engine);
     EXPECT_EQ(engine->DmxOut.get(5), 201);
 
-    form->ScrolbarVertPos->setValue(100);
+    form->scrolbarVertPos()->setValue(100);
     fader(5)->setValue(7);
     EXPECT_EQ(engine->level(3, 105), 7);
     EXPECT_EQ(engine->level(3, 5), 201);
@@ -94,7 +94,7 @@ TEST_F(FaderPageTest, PageSliderAt228ShowsChannels229To255)
     SaveEdit(*engine, 255, padName("Last"));
     setSelection(240, 1);
     setSelection(228, 1);
-    form->ScrolbarVertPos->setValue(228);
+    form->scrolbarVertPos()->setValue(228);
     EXPECT_EQ(load(engine->FaderPageOffset), 228);
     for (int k = 1; k <= 27; ++k) {
         EXPECT_EQ(number(k)->text(), QString::number(228 + k));
@@ -111,7 +111,7 @@ TEST_F(FaderPageTest, PageSliderAt228ShowsChannels229To255)
     EXPECT_EQ(engine->level(1, 0), mark(1, 0));
     EXPECT_EQ(status(), " Установлено в 255");
 
-    form->ScrolbarVertPos->setValue(0);
+    form->scrolbarVertPos()->setValue(0);
     EXPECT_EQ(number(1)->text(), "1");
     EXPECT_EQ(fader(1)->value(), mark(0, 1));
 }
@@ -156,7 +156,7 @@ TEST_F(FaderPageTest, ManualControlHoldsTheCheckedFadersAcrossScenes)
 TEST_F(FaderPageTest, LevelButtonsWriteTheCurrentRow)
 {
     setShow(2, 3);
-    form->ScrolbarVertPos->setValue(10);
+    form->scrolbarVertPos()->setValue(10);
     form->faderPage()->SpeedButtonVis127Click();
     for (std::size_t c = 11; c <= 37; ++c)
         ASSERT_EQ(engine->level(2, c), 127);
@@ -174,7 +174,7 @@ TEST_F(FaderPageTest, LevelButtonsWriteTheCurrentRow)
 
 TEST_F(FaderPageTest, SelectionBoxesAndButtons)
 {
-    form->ScrolbarVertPos->setValue(50);
+    form->scrolbarVertPos()->setValue(50);
     click(box(3));
     EXPECT_EQ(selection(53), 1);
     EXPECT_EQ(engine->live.faderChecked.get(3), 1);
@@ -258,7 +258,7 @@ TEST_F(FaderPageTest, NamesAreShownWithTheirInnerBlanks)
 
 TEST_F(FaderPageTest, LeavingANameFieldStoresAllNamesAsCodePageBytes)
 {
-    form->ScrolbarVertPos->setValue(1);
+    form->scrolbarVertPos()->setValue(1);
     edit(3)->setText("Пушка 2");
     edit(5)->setText(" x");
     edit(9)->setText("");
@@ -295,7 +295,7 @@ TEST_F(FaderPageTest, TypedNameSurvivesAScrollOfThePage)
     field->setFocus();
     field->clear();
     type(field, QStringLiteral("Dimmer"));
-    form->ScrolbarVertPos->setValue(20);
+    form->scrolbarVertPos()->setValue(20);
     NameBytes stored{};
     engine->SceneMemory.copyTo(stored, nameOffset(2));
     EXPECT_EQ(stored, (NameBytes{'D', 'i', 'm', 'm', 'e', 'r'})) << "kept for the channel it was typed for";
@@ -308,11 +308,11 @@ TEST_F(FaderPageTest, TypedNameSurvivesAScrollOfThePage)
 TEST_F(FaderPageTest, ClickingANameFieldTurnsTheLiveKeysOff)
 {
     auto *conveyorKeys = get<QCheckBox>("CheckBoxKeyKonveyr");
-    ASSERT_TRUE(form->CheckBoxFlashOn->isChecked());
+    ASSERT_TRUE(form->checkBoxFlashOn()->isChecked());
     ASSERT_TRUE(conveyorKeys->isChecked());
     form->show();
     QTest::mouseClick(edit(12), Qt::LeftButton);
-    EXPECT_FALSE(form->CheckBoxFlashOn->isChecked());
+    EXPECT_FALSE(form->checkBoxFlashOn()->isChecked());
     EXPECT_FALSE(conveyorKeys->isChecked());
 }
 

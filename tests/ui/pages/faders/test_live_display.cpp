@@ -67,7 +67,7 @@ TEST_F(LiveDisplayTest, BlackoutShowsZeroInAllLabelsWithinOneRefresh)
     buildFrame(*engine);
     tick();
     ASSERT_EQ(level(27), QString::number(mark(0, 27)));
-    form->CheckBoxBlackOut->setChecked(true);
+    form->checkBoxBlackOut()->setChecked(true);
     buildFrame(*engine);
     tick();
     for (int k = 1; k <= 27; ++k) {
@@ -102,7 +102,7 @@ TEST_F(LiveDisplayTest, Offset228ShowsChannels229To255WithTheirCellsAndPictures)
     engine->colors.SplitColorRed[255] = 90;
     engine->colors.GraphHint[229] = 3;
     engine->colors.GraphHint[230] = 142; // outside the list: no picture
-    form->ScrolbarVertPos->setValue(228);
+    form->scrolbarVertPos()->setValue(228);
     tick();
     FaderPage &faders = *form->faderPage();
     for (int k = 1; k <= 27; ++k) {
@@ -121,7 +121,7 @@ TEST_F(LiveDisplayTest, OtherPagesLeaveTheLevelsButTheStopButtonFollows)
 {
     auto *play = get<QToolButton>("SpeedButtonPlay");
     play->setChecked(true);
-    form->PageControlInput->setCurrentIndex(3);
+    form->pageControlInput()->setCurrentIndex(3);
     setOut(1, 33);
     tick();
     EXPECT_TRUE(get<QToolButton>("SpeedButtonStop")->isChecked()) << "the show is not playing";
@@ -129,7 +129,7 @@ TEST_F(LiveDisplayTest, OtherPagesLeaveTheLevelsButTheStopButtonFollows)
 
     store(engine->PlayMode, 1);
     play->setChecked(true);
-    form->PageControlInput->setCurrentIndex(0);
+    form->pageControlInput()->setCurrentIndex(0);
     tick();
     EXPECT_TRUE(play->isChecked());
     EXPECT_EQ(level(1), "33");
@@ -171,7 +171,7 @@ TEST_F(LiveDisplayTest, StoppedSequencerTicksLeaveItRestingPlayingStepsAreShown)
     OutputTicker ticker(std::chrono::milliseconds(5));
     ticker.start([this] { buildFrame(*engine); });
     bringToFront(form->faderPage()->levelLabel(1));
-    form->ScrollBarTemp->setValue(10); // a step every 100 ms
+    form->scrollBarTemp()->setValue(10); // a step every 100 ms
     setShow(0, 1);
     ASSERT_TRUE(runUntil([&] { return display().resting(); }));
 

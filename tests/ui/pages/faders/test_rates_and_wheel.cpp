@@ -36,7 +36,7 @@ TEST_F(Rates, ANewShowJumpsAndEachFaderSetsItsChannelsStep)
         ASSERT_EQ(rate(k)->value(), 7) << k;
     EXPECT_EQ(engine->SceneMemory.get(rateByte(5)), 255);
 
-    form->ScrolbarVertPos->setValue(10);
+    form->scrolbarVertPos()->setValue(10);
     rate(3)->setValue(4);
     EXPECT_EQ(engine->SceneMemory.get(rateByte(13)), 20);
     EXPECT_EQ(get<QLabel>("LabelRate")->text(), "1");
@@ -99,16 +99,16 @@ TEST_F(Rates, WheelPagesTheFadersAndAFastTurnJumpsToTheEnd)
     form->show();
     QWidget *over = form->faderPage()->numberLabel(5);
     wheel(over, 120);
-    EXPECT_EQ(form->ScrolbarVertPos->value(), 1);
+    EXPECT_EQ(form->scrolbarVertPos()->value(), 1);
     EXPECT_EQ(load(engine->FaderPageOffset), 1);
     wheel(over, -120);
-    EXPECT_EQ(form->ScrolbarVertPos->value(), 0);
+    EXPECT_EQ(form->scrolbarVertPos()->value(), 0);
     wheel(over, 360);
-    EXPECT_EQ(form->ScrolbarVertPos->value(), 228);
+    EXPECT_EQ(form->scrolbarVertPos()->value(), 228);
     wheel(over, -360);
-    EXPECT_EQ(form->ScrolbarVertPos->value(), 0);
+    EXPECT_EQ(form->scrolbarVertPos()->value(), 0);
 
-    form->PageControlInput->setCurrentIndex(4);
-    wheel(form->PageControlInput->currentWidget(), 120);
-    EXPECT_EQ(form->ScrolbarVertPos->value(), 0) << "other pages: nothing";
+    form->pageControlInput()->setCurrentIndex(4);
+    wheel(form->pageControlInput()->currentWidget(), 120);
+    EXPECT_EQ(form->scrolbarVertPos()->value(), 0) << "other pages: nothing";
 }

@@ -24,7 +24,7 @@ protected:
         initialiseAtStart(*engine);
         form->ClearAll();
         form->show();
-        form->PageControlInput->setCurrentIndex(1);
+        form->pageControlInput()->setCurrentIndex(1);
         chart = get<PaintBox>("PaintBoxGrafik");
         ASSERT_NE(chart, nullptr);
         bringToFront(chart);
@@ -212,16 +212,16 @@ TEST_F(GraphPageTest, ChartShowsBarsEndMarkerCurrentSceneAndAnchor)
 
     bar("ScrollBarMaxScenaGrafic")->setValue(9);
     EXPECT_EQ(engine->sys(SysLastScene), 9);
-    EXPECT_EQ(form->LabelCoda->text(), "10");
-    EXPECT_EQ(form->ScrollBarStep->maximum(), 10);
+    EXPECT_EQ(form->labelCoda()->text(), "10");
+    EXPECT_EQ(form->scrollBarStep()->maximum(), 10);
     EXPECT_EQ(pixel(10 * 16, 100), QColor(0, 0, 255)) << "the marker moves to scene 11 as shown";
     EXPECT_EQ(pixel(2 * 16, 100), QColor(50, 150, 150));
 
     // Lowering the last scene below the current one: slider, label and line stay on the show's scene.
     engine->setSys(SysCurrentScene, 8);
     bar("ScrollBarMaxScenaGrafic")->setValue(4);
-    EXPECT_EQ(form->ScrollBarStep->value(), 8);
-    EXPECT_EQ(form->LabelStep->text(), "9");
+    EXPECT_EQ(form->scrollBarStep()->value(), 8);
+    EXPECT_EQ(form->labelStep()->text(), "9");
     EXPECT_EQ(pixel(8 * 16 + 7, 100), QColor(0, 255, 0));
 }
 
@@ -247,7 +247,7 @@ TEST_F(GraphPageTest, ClearAndOpenSetTheZoom)
 
     dialogs->fileNames.push_back(path);
     get<QAction>("OpenItem")->trigger();
-    form->PageControlInput->setCurrentIndex(1);
+    form->pageControlInput()->setCurrentIndex(1);
     EXPECT_EQ(bar("ScrollBarGrafikZoom")->value(), 2);
     EXPECT_EQ(text("LabelScenaGrafikLast"), "до Сцены = 64");
     EXPECT_EQ(bar("ScrollBarMaxScenaGrafic")->value(), 100);
@@ -262,10 +262,10 @@ TEST_F(GraphPageTest, ClearAndOpenSetTheZoom)
 TEST_F(GraphPageTest, SnapshotPairBringsBackADrawing)
 {
     click(get<QToolButton>("SpeedButtonMem3"));
-    EXPECT_TRUE(form->SpeedButtonUndo3->isEnabled());
+    EXPECT_TRUE(form->speedButtonUndo3()->isEnabled());
     press(Qt::LeftButton, columnX(5), levelY(77));
     EXPECT_EQ(engine->level(5, 1), 77);
-    click(form->SpeedButtonUndo3);
+    click(form->speedButtonUndo3());
     EXPECT_EQ(engine->level(5, 1), 0);
     EXPECT_EQ(pixel(columnX(5), 250), QColor(50, 150, 150)) << "the undone chart is shown";
 }
