@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libftdi1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdotool
   clang-format python3
   clang libclang-rt-14-dev # the fuzz preset: clang and its libFuzzer runtime
   # Packaging and its checks; dbus-daemon for the stand-in RTKit's private bus.

@@ -58,6 +58,7 @@
 #include "ui/rightcolumn/StaticPicturesGroup.h"
 #include "ui/widgets/CompactStyle.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/WheelGuard.h"
 #include "ui/windows/AboutForm.h"
 #include "ui/windows/HelpWindow.h"
 
@@ -107,6 +108,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     setWindowTitle(QStringLiteral("KORVANEL"));
     // First: the controls built below send their commands to it from their first signal.
     m_control = std::make_unique<ControlLayer>(m_engine);
+    // Before any control is polished, so that the wheel gives none of them the focus.
+    new WheelGuard(this);
 
     // Silver until the show's own window colour is applied.
     QPalette silver = palette();

@@ -32,16 +32,18 @@ bool MouseWheel::eventFilter(QObject *watched, QEvent *event)
         if (widget && !repeat && (widget == &m_mainWindow || m_mainWindow.isAncestorOf(widget))) {
             m_lastTimestamp = wheel->timestamp();
             m_lastDelta = wheel->angleDelta().y();
-            FormMouseWheel(wheel->angleDelta().y());
+            // What the wheel did for the window, the control under the mouse must not do as well.
+            if (FormMouseWheel(wheel->angleDelta().y()))
+                return true;
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void MouseWheel::FormMouseWheel(int delta)
+bool MouseWheel::FormMouseWheel(int delta)
 {
     if (delta == 0)
-        return;
+        return false;
     const int step = delta > 0 ? 1 : -1;
     switch (m_window.currentPage()) {
     case InputPage::Faders: {
@@ -50,18 +52,20 @@ void MouseWheel::FormMouseWheel(int delta)
             : delta < -250             ? 0
                                        : m_window.control().state().pageOffset + step;
         m_window.control().apply({WindowSource, command::FaderPage{offset}});
-        break;
+        return true;
     }
     case InputPage::Graph:
-        if (m_graphChannel)
-            m_graphChannel->setValue(m_graphChannel->value() + step);
-        break;
+        if (!m_graphChannel)
+            return false;
+        m_graphChannel->setValue(m_graphChannel->value() + step);
+        return true;
     case InputPage::Beam:
-        if (m_xyPair)
-            m_xyPair->setValue(m_xyPair->value() + step);
-        break;
+        if (!m_xyPair)
+            return false;
+        m_xyPair->setValue(m_xyPair->value() + step);
+        return true;
     default:
-        break;
+        return false;
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's mouse wheel: wherever the mouse is over the window, the
 // wheel also pages the faders, or steps the edited channel of the graph or
-// the XY editor. The control under the mouse still gets the wheel too.
+// the XY editor; then the control under the mouse does not get it. On the
+// other pages the wheel is the controls' own.
 
 #include <QObject>
 #include <QPointer>
@@ -19,8 +20,8 @@ public:
     // The graph's channel and the XY editor's pair, once their pages are built.
     void setEditorBars(QScrollBar *graphChannel, QScrollBar *xyPair);
 
-    // delta > 0: the wheel turned away from the operator; 120 a notch.
-    void FormMouseWheel(int delta);
+    // delta > 0: the wheel turned away from the operator; 120 a notch. True when it acted.
+    bool FormMouseWheel(int delta);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
