@@ -1,5 +1,7 @@
 #include "core/Engine.h"
 
+#include <utility>
+
 #include "files/ShowHeader.h"
 
 namespace korvanel {
@@ -24,6 +26,12 @@ void ClearAll(Engine &engine)
     engine.setSys(SysTempo, 44);
     engine.setSys(SysCurrentScene, 0);
     engine.setSys(SysLastScene, 1);
+    // The generators' settings pass from the old show, but a generator with no
+    // levels at all (a fresh start) would send nothing when switched on: its step goes full.
+    for (const auto &[bright, dark] :
+         {std::pair{SysAvtomat1Bright, SysAvtomat1Dark}, {SysAvtomat2Bright, SysAvtomat2Dark}})
+        if (engine.sys(bright) == 0 && engine.sys(dark) == 0)
+            engine.setSys(bright, 255);
     engine.graph = GraphView{};
 }
 

@@ -57,6 +57,16 @@ TEST(ClearAll, SetsTheValuesOfANewShowAndKeepsNamesAndSpareSettings)
         EXPECT_EQ(e->sys(pos), 0x5A) << pos;
     for (std::uint8_t b : e->PasteBuffer)
         ASSERT_EQ(b, 0);
+    // A generator without levels gets a step that shows; one with levels keeps them.
+    e->setSys(SysAvtomat1Bright, 0);
+    e->setSys(SysAvtomat1Dark, 0);
+    e->setSys(SysAvtomat2Bright, 0);
+    e->setSys(SysAvtomat2Dark, 30);
+    ClearAll(*e);
+    EXPECT_EQ(e->sys(SysAvtomat1Bright), 255);
+    EXPECT_EQ(e->sys(SysAvtomat1Dark), 0);
+    EXPECT_EQ(e->sys(SysAvtomat2Bright), 0);
+    EXPECT_EQ(e->sys(SysAvtomat2Dark), 30);
     for (std::size_t i = 0; i < 512; ++i)
         ASSERT_EQ(e->DmxOut.get(i), 0) << i;
     EXPECT_EQ(e->DmxOut.get(512), 77) << "slot 512 is outside the cleared range";
