@@ -4,7 +4,8 @@
 
 QString diskFreeText(qint64 freeBytes)
 {
-    return QCoreApplication::translate("BaseForm", "Свободно на диске") + QString::number(freeBytes / 1000000) + " Mb";
+    return QCoreApplication::translate("BaseForm", "Свободно на диске") + QLatin1Char(' ') +
+        QString::number(freeBytes / 1000000) + " Mb";
 }
 
 QString diskSizeText(qint64 totalBytes)

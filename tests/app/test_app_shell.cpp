@@ -132,7 +132,7 @@ TEST_F(Shell, OutStatusJoinsTextsAndEmptiesFiveSecondsAfterTheFirst)
     const int firstRun = timer.timerId();
     QTest::qWait(60);
     form->OutStatus(" two");
-    EXPECT_EQ(panel->text(), "empty one two");
+    EXPECT_EQ(panel->text(), " one two") << "the first text takes the start text's place";
     EXPECT_EQ(timer.timerId(), firstRun) << "the second text does not restart the timer";
     form->statusLine().TimerStatusTimer();
     EXPECT_EQ(panel->text(), "");
@@ -151,7 +151,7 @@ TEST_F(Shell, ExitStopsTheOutputBeforeTheWindowGoes)
 
 TEST(DiskLabels, MegabytesOfAMillionBytes)
 {
-    EXPECT_EQ(diskFreeText(12'345'678'901), QString::fromUtf8("Свободно на диске12345 Mb"));
+    EXPECT_EQ(diskFreeText(12'345'678'901), QString::fromUtf8("Свободно на диске 12345 Mb"));
     EXPECT_EQ(diskSizeText(999'999), QString::fromUtf8("Размер диска  0 Mb"));
 }
 

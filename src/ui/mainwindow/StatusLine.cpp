@@ -33,7 +33,9 @@ void StatusLine::OutStatus(const QString &text)
         else
             m_waitingForShow = true;
     }
-    m_panel->setText(m_panel->text() + text);
+    const bool placeholder = !m_said && m_panel->text() == QLatin1String("empty");
+    m_said = true;
+    m_panel->setText((placeholder ? QString() : m_panel->text()) + text);
 }
 
 void StatusLine::TimerStatusTimer()

@@ -26,4 +26,6 @@ private:
     QLabel *m_panel;
     QTimer m_timer;
     bool m_waitingForShow = false;
+    // The panel's start text is a placeholder: the first message takes its place.
+    bool m_said = false;
 };

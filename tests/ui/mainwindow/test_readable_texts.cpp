@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -60,7 +61,13 @@ QStringList cutTexts(const QWidget &window)
                     cut << "tab '" + tabs->tabText(i) + "'";
             }
         } else if (const auto *edit = qobject_cast<const QLineEdit *>(w)) {
-            if (edit->fontMetrics().horizontalAdvance(edit->text()) > edit->contentsRect().width() - 4)
+            // Where QLineEdit draws its text: the contents less its margins of 2 and the cursor.
+            QStyleOptionFrame option;
+            option.initFrom(edit);
+            const QMargins margins = edit->textMargins();
+            const int room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() -
+                margins.left() - margins.right() - 2 * 2 - 1;
+            if (edit->fontMetrics().horizontalAdvance(edit->text()) > room)
                 cut << name(edit) + " '" + edit->text() + "'";
         }
     }
@@ -69,8 +76,12 @@ QStringList cutTexts(const QWidget &window)
 
 TEST_F(LiveTest, EveryTextIsReadInFullOnEveryPageAtTheDesignSize)
 {
+    // Sixteen capitals, wide ones among them.
     for (std::size_t c = 1; c <= 27; ++c)
-        SaveEdit(*engine, c, padName(NameCodec::instance().encode(QString::fromUtf8("ПРОЖЕКТОР ПАР 64"))));
+        SaveEdit(*engine, c,
+                 padName(NameCodec::instance().encode(
+                     QString::fromUtf8(c % 2 != 0 ? "СТРОБОСКОП ЛЕВЫЙ" : "ПРОЖЕКТОР ПАР 64"))));
+    form->ReturnPageControlAll();
     form->resize(895, 658);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));

@@ -91,15 +91,20 @@ private:
     const QGridLayout &m_grid;
 };
 
-// Room for a name of NameSize characters of capitals, the widest names operators type.
+// Room for a name of NameSize capitals of average width (names are typed in
+// capitals), with the field's margins and its cursor, as QLineEdit lays them out.
 int nameFieldWidth(const QLineEdit &field)
 {
-    const QString widest = QStringLiteral("ПРОЖЕКТОР ПАР 64");
-    static_assert(NameSize == 16);
+    static const QString capitals =
+        QString::fromUtf8("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ");
+    const QFontMetrics metrics = field.fontMetrics();
+    const int count = static_cast<int>(capitals.size());
+    const int name = (metrics.horizontalAdvance(capitals) * static_cast<int>(NameSize) + count - 1) / count;
+    constexpr int margins = 2 * 2 + 1 + 1; // QLineEdit's margin on each side, the cursor, rounding
     QStyleOptionFrame option;
     option.initFrom(&field);
     option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
-    const QSize text(field.fontMetrics().horizontalAdvance(widest) + 4, field.fontMetrics().height());
+    const QSize text(name + margins, metrics.height());
     return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &field).width();
 }
 } // namespace
@@ -372,8 +377,11 @@ void FaderPage::ReturnName()
         if (samePage && field->hasFocus() && field->isModified())
             continue;
         const QString text = NameCodec::instance().decode(bytes);
-        if (field->text() != text)
+        if (field->text() != text) {
             field->setText(text);
+            // A name wider than its field shows its beginning.
+            field->setCursorPosition(0);
+        }
     }
 }
 
