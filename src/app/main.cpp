@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 #include <QStandardPaths>
 #include <cstdio>
 #include <memory>
@@ -25,6 +26,8 @@ int main(int argc, char **argv)
     AppShell shell(*engine, form, QCoreApplication::applicationFilePath(),
                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     shell.FormCreate();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        form.fitInto(screen->availableGeometry());
     form.show();
     form.buildEditorPagesOnceShown();
     const int code = app.exec();

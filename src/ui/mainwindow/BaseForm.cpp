@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -102,6 +103,11 @@ QWidget *emptyPage(QWidget *parent, const char *name)
 }
 } // namespace
 
+namespace {
+// Room left above the window for a window manager's title bar.
+constexpr int TitleBarAllowance = 32;
+} // namespace
+
 TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow(parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("BaseForm"));
@@ -126,7 +132,14 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     layout->setSpacing(4);
     layout->addWidget(buildInputPages(), 1);
     layout->addWidget(buildRightColumn());
-    setCentralWidget(central);
+    // On a screen smaller than the design size (or a large scale factor) the
+    // pages scroll instead of pushing the menu, tool bar and status line off it.
+    m_fit = new QScrollArea(this);
+    m_fit->setObjectName(QStringLiteral("ScrollBoxWindow"));
+    m_fit->setFrameShape(QFrame::NoFrame);
+    m_fit->setWidgetResizable(true);
+    m_fit->setWidget(central);
+    setCentralWidget(m_fit);
     buildStatusBar();
 
     keepMainControls();
@@ -181,9 +194,18 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     if (build == Build::Complete)
         buildEditorPages();
 
+    // Smaller than the design, the pages scroll rather than squeeze their controls.
+    m_fit->widget()->setMinimumSize(m_fit->widget()->sizeHint());
     resize(895, 658);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TBaseForm::fitInto(const QRect &available)
+{
+    const QRect room = available.adjusted(0, 0, 0, -TitleBarAllowance);
+    resize(size().boundedTo(room.size()));
+    move(room.center() - rect().center());
 }
 
 TBaseForm::~TBaseForm()

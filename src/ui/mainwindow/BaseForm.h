@@ -15,6 +15,8 @@
 
 class QCheckBox;
 class QLabel;
+class QRect;
+class QScrollArea;
 class QScrollBar;
 class QTabWidget;
 class QToolButton;
@@ -75,6 +77,9 @@ public:
     // After show(): builds them once the first paint is done.
     void buildEditorPagesOnceShown();
     bool editorPagesBuilt() const { return m_editorPagesBuilt; }
+    // Before the first show: on a screen smaller than the design size the window
+    // takes what the screen has (title bar included) and its pages scroll.
+    void fitInto(const QRect &available);
 
     // Any named control or menu item of the window, or nullptr. For tests and
     // tools, which drive the window by name; the window's own code holds typed pointers.
@@ -191,6 +196,7 @@ private:
     QString m_captionPrefix = QStringLiteral("KORVANEL ");
     QString m_openDialogFileName;
     QString m_saveDialogFileName = QStringLiteral("Unit_001"); // no folder: Save writes to the working folder
+    QScrollArea *m_fit = nullptr;
     korvanel::MainMenu *m_menu = nullptr;
     korvanel::SequencerTab *m_sequencer = nullptr;
     korvanel::FaderTab *m_faderTab = nullptr;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -56,6 +57,33 @@ TEST_F(FormTest, WindowHasItsNameTitleAndDesignSize)
     form->show();
     QApplication::processEvents();
     EXPECT_EQ(form->size(), QSize(895, 658));
+}
+
+TEST_F(FormTest, OnAScreenSmallerThanTheDesignTheWindowFitsAndItsPagesScrollToEveryControl)
+{
+    auto *fit = get<QScrollArea>("ScrollBoxWindow");
+    form->show();
+    QApplication::processEvents();
+    EXPECT_FALSE(fit->horizontalScrollBar()->isVisible() || fit->verticalScrollBar()->isVisible())
+        << "the design size needs no scrolling";
+
+    // 1280x800 at a scale of 1.5.
+    form->fitInto(QRect(0, 0, 853, 533));
+    QApplication::processEvents();
+    EXPECT_LE(form->width(), 853);
+    EXPECT_LE(form->height(), 533 - 32);
+    for (QWidget *bar :
+         {static_cast<QWidget *>(get<QMenuBar>("MainMenu")), static_cast<QWidget *>(get<QStatusBar>("StatusBar")),
+          static_cast<QWidget *>(form->findChild<QToolBar *>())})
+        EXPECT_TRUE(form->rect().contains(QRect(bar->mapTo(form.get(), QPoint()), bar->size())))
+            << bar->objectName().toStdString();
+    for (const char *name :
+         {"SpeedButton20", "SpeedButtonUndo1", "ScrollBar27", "SpeedButtonPlay", "SpeedButtonKonvSpis"}) {
+        auto *control = get<QWidget>(name);
+        fit->ensureWidgetVisible(control);
+        const QRect at(control->mapTo(fit->viewport(), QPoint()), control->size());
+        EXPECT_TRUE(fit->viewport()->rect().contains(at)) << name << ": not reachable";
+    }
 }
 
 TEST_F(FormTest, MainPagesInOrderWithCaptions)
@@ -292,9 +320,9 @@ TEST_F(FormTest, StatusLineShowsLongMessagesInFullWithoutWideningTheWindow)
     form->OutStatus(QString::fromUtf8(" Папка программы только для чтения: настройки сохраняются в "
                                       "/home/operator/.local/share/korvanel "));
     EXPECT_FALSE(form->statusLine().TimerStatus().isActive());
-    const int narrowest = form->minimumSizeHint().width();
     form->resize(895, 658);
     form->show();
+    const int narrowest = form->minimumSizeHint().width();
     EXPECT_TRUE(form->statusLine().TimerStatus().isActive());
     form->OutStatus(QString::fromUtf8(" Интерфейс отключен от компьютера ") + QString(300, QLatin1Char('x')));
     QTest::qWait(20);
