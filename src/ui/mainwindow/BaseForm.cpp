@@ -196,7 +196,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
 
     // Smaller than the design, the pages scroll rather than squeeze their controls.
     m_fit->widget()->setMinimumSize(m_fit->widget()->sizeHint());
-    resize(895, 658);
+    resize(DesignWidth, DesignHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

@@ -20,6 +20,10 @@ struct Engine;
 enum class InputPage { Faders, Graph, Beam, Copy, Generators, Options, Coder };
 inline constexpr int InputPageCount = static_cast<int>(InputPage::Coder) + 1;
 
+// The window's design size: every page is laid out for it.
+inline constexpr int DesignWidth = 895;
+inline constexpr int DesignHeight = 658;
+
 class WindowServices {
 public:
     // The caption is the prefix and the show's file name; the dialogs start from the names.

@@ -1,5 +1,7 @@
 #pragma once
-// A fixed-size drawing surface: its owner draws it and hears its mouse.
+// A drawing surface: its owner draws it and hears its mouse, always in the
+// box's design size. A box given another size is drawn scaled to it and the
+// mouse positions are scaled back, so the owner never sees the difference.
 
 #include <QWidget>
 #include <functional>
@@ -17,6 +19,7 @@ public:
     void setPainter(std::function<void(QPainter &)> paint) { m_paint = std::move(paint); }
 
     QSize sizeHint() const override { return m_size; }
+    QSize designSize() const { return m_size; }
 
 signals:
     void mouseDown(Qt::MouseButton button, QPoint at);
@@ -30,6 +33,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QPointF scale() const;
+    QPoint toDesign(QPointF at) const;
+
     QSize m_size;
     std::function<void(QPainter &)> m_paint;
 };

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
+#include <algorithm>
 
 #include "core/Engine.h"
 #include "ui/mainwindow/SceneCommands.h"
@@ -20,6 +21,7 @@
 #include "ui/widgets/ChannelName.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/EditorIcons.h"
+#include "ui/widgets/GrowWithWindow.h"
 #include "ui/widgets/PaintBox.h"
 
 namespace korvanel {
@@ -142,6 +144,13 @@ QWidget *BeamEditorPanel::buildPlane()
     m_grid->move(1, 1);
     m_path->move(1, 1);
     m_path->raise();
+    // A window larger than its design gives the plane the room, square.
+    new GrowWithWindow(m_window.mainWindow(), {DesignWidth, DesignHeight}, shape, [this, shape](QSize extra) {
+        const int side = PlaneSide + std::min(extra.width(), extra.height());
+        shape->setFixedSize(side + 2, side + 2);
+        m_grid->setFixedSize(side, side);
+        m_path->setFixedSize(side, side);
+    });
     connect(m_path, &PaintBox::mouseDown, this, &BeamEditorPanel::PaintBoxXYMouseDown);
     connect(m_path, &PaintBox::mouseMove, this, &BeamEditorPanel::PaintBoxXYMouseMove);
     connect(m_path, &PaintBox::mouseUp, this, [this] { PaintBoxXYMouseUp(); });

@@ -15,6 +15,7 @@
 #include "ui/widgets/ChannelName.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/EditorIcons.h"
+#include "ui/widgets/GrowWithWindow.h"
 #include "ui/widgets/PaintBox.h"
 
 namespace korvanel {
@@ -98,6 +99,11 @@ GraphEditorPanel::GraphEditorPanel(WindowServices &window, QWidget *parent)
     layout->addLayout(chartRow);
     layout->addWidget(controls);
     layout->addStretch();
+    // A window larger than its design gives the chart, and the controls under it, the room.
+    new GrowWithWindow(window.mainWindow(), {DesignWidth, DesignHeight}, this, [this, controls](QSize extra) {
+        m_chart->setFixedSize(m_chart->designSize() + extra);
+        controls->setFixedWidth(GraphWidth + extra.width());
+    });
 
     window.setPageRefresh(InputPage::Graph, [this] {
         ReturnGrafikLabel();

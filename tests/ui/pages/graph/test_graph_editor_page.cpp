@@ -9,7 +9,9 @@
 #include <QToolButton>
 #include <vector>
 
+#include "editing/GraphEditor.h"
 #include "files/ShowFile.h"
+#include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/graph/GraphEditorPanel.h"
 #include "ui/widgets/PaintBox.h"
 
@@ -144,6 +146,29 @@ TEST_F(GraphPageTest, PressWritesTheLevelUnderThePointer)
     EXPECT_EQ(text("LabelLevelDmxGrafik"), " Уровень канала сцены 10 = 0     0%");
     QTest::mouseMove(chart, {columnX(6), 10});
     EXPECT_EQ(text("LabelLevelDmxGrafik"), " Уровень канала сцены 7 = 255     100%");
+}
+
+TEST_F(GraphPageTest, AWindowLargerThanItsDesignGrowsTheChartAndTheBeamPlaneAndThePointerKeepsItsMeaning)
+{
+    const QSize designChart = chart->size();
+    auto *plane = get<PaintBox>("PaintBoxXY");
+    const QSize designPlane = plane->size();
+    form->resize(DesignWidth + 400, DesignHeight + 300);
+    QApplication::processEvents();
+    EXPECT_EQ(chart->size(), designChart + QSize(400, 300));
+    EXPECT_EQ(plane->size(), designPlane + QSize(300, 300)) << "square";
+
+    // Twice as wide (at 1024), about twice as tall: the same scene and level as at the design size.
+    form->resize(DesignWidth + 512, DesignHeight + 256);
+    QApplication::processEvents();
+    ASSERT_EQ(chart->size(), QSize(2 * GraphWidth, 2 * GraphHeight));
+    press(Qt::LeftButton, 2 * columnX(4), 2 * 128);
+    EXPECT_EQ(engine->level(4, 1), 127);
+
+    form->resize(DesignWidth, DesignHeight);
+    QApplication::processEvents();
+    EXPECT_EQ(chart->size(), designChart);
+    EXPECT_EQ(plane->size(), designPlane);
 }
 
 TEST_F(GraphPageTest, RampsBetweenTheAnchorAndTheRightButton)
