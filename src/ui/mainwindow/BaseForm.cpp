@@ -326,8 +326,8 @@ void TBaseForm::closeEvent(QCloseEvent *event)
 {
     // Closing the main window ends the program; the shutdown hooked here runs once.
     if (!m_closingSent) {
-        // Unsaved edits of the show: the operator may keep the program running.
-        if (!m_showFiles->mayDropShow()) {
+        // Unsaved edits of the show or the recoding table: the operator may keep the program running.
+        if (!m_showFiles->mayDropShow() || !m_coderTab->mayDropTable()) {
             event->ignore();
             return;
         }
