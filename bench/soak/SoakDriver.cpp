@@ -233,7 +233,7 @@ QString residentText()
 }
 
 // Every box answers at once: show files from the soak's own folder, a random
-// Yes or No. Nothing is kept per box, so the answers cost no memory over hours.
+// Yes or No, a random answer about unsaved edits. Nothing is kept per box, so the answers cost no memory over hours.
 class SoakDialogs : public Dialogs {
 public:
     SoakDialogs(std::mt19937_64 &rng, QString shows, EventLog &log) : m_rng(rng), m_shows(std::move(shows)), m_log(log)
@@ -244,6 +244,11 @@ public:
     {
         m_log.write("box", QStringLiteral("question"));
         return percent(50);
+    }
+    Unsaved askSaveChanges(QWidget *, const QString &, const QString &) override
+    {
+        m_log.write("box", QStringLiteral("save changes"));
+        return static_cast<Unsaved>(m_rng() % 3);
     }
     void warning(QWidget *, const QString &, const QString &) override
     {
@@ -365,7 +370,8 @@ public:
         m_handScan.close();
         if (m_form.helpWindow() != nullptr)
             m_form.helpWindow()->close();
-        m_form.close();
+        // A random Cancel to the question about unsaved edits keeps the window: ask again.
+        while (!m_form.close()) {}
     }
 
 private:

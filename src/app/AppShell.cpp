@@ -181,7 +181,7 @@ void AppShell::FormClose()
         return;
     m_closed = true;
     // 1. Colour file.
-    m_form.channelColorCommands()->SaveColorEdit(QString::fromStdString(m_engine.files.ColFileName));
+    m_form.channelColorCommands()->saveColorsAtExit(QString::fromStdString(m_engine.files.ColFileName));
     // 2. Frames stop before the device is closed and the settings are written.
     m_ticker.stop();
     // 3. Close the USB device; the OLA output sends the last frame and closes (1 s at most).

@@ -33,7 +33,6 @@ public:
     static void configureApplication();
 
     void FormCreate();
-    bool FormCloseQuery() const { return true; } // closing never asks: autosave is the safety net
     void FormClose();
 
     korvanel::OutputTicker &ticker() { return m_ticker; }

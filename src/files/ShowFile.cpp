@@ -1,5 +1,6 @@
 #include "files/ShowFile.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "core/FrameHold.h"
@@ -38,6 +39,25 @@ FileResult saveShowFile(Engine &engine, const std::string &path)
 {
     stampShowHeader(engine);
     return writeShowFile(engine, path);
+}
+
+ShowBaseline::ShowBaseline() : m_kept(std::make_unique<ShowImage>()), m_now(std::make_unique<ShowImage>()) {}
+
+void ShowBaseline::imageOf(const Engine &engine, const Adjust &adjust, ShowImage &image)
+{
+    engine.SceneMemory.copyTo(image);
+    if (adjust)
+        adjust(image);
+    std::fill_n(image.begin(), ShowHeaderSize, 0);
+    image[SysCurrentScene] = 0;
+}
+
+void ShowBaseline::take(const Engine &engine, const Adjust &adjust) { imageOf(engine, adjust, *m_kept); }
+
+bool ShowBaseline::differs(const Engine &engine, const Adjust &adjust)
+{
+    imageOf(engine, adjust, *m_now);
+    return *m_now != *m_kept;
 }
 
 } // namespace korvanel

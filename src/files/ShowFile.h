@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/Engine.h"
@@ -32,5 +33,24 @@ FileResult writeShowFile(const Engine &engine, const std::string &path,
 
 // Stamps ShowHeader, then writes. A failed write leaves the previous file intact.
 FileResult saveShowFile(Engine &engine, const std::string &path);
+
+// The show as a save would write it, kept when it was loaded, saved or
+// cleared, to tell whether it has been edited since. The header (each save
+// stamps it) and the current scene (a playing show moves it) do not count.
+class ShowBaseline {
+public:
+    using Adjust = std::function<void(ShowImage &)>;
+
+    ShowBaseline();
+    void take(const Engine &engine, const Adjust &adjust = {});
+    // Allocates nothing: it may run on a timer for as long as the window is open.
+    bool differs(const Engine &engine, const Adjust &adjust = {});
+
+private:
+    static void imageOf(const Engine &engine, const Adjust &adjust, ShowImage &image);
+
+    std::unique_ptr<ShowImage> m_kept;
+    std::unique_ptr<ShowImage> m_now;
+};
 
 } // namespace korvanel

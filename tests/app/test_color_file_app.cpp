@@ -83,11 +83,31 @@ TEST_F(ColorRun, ShortColourFileIsReportedAndChangesNoColour)
     ASSERT_EQ(dialogs->shown.size(), 1);
     EXPECT_TRUE(dialogs->shown.front().startsWith("error: Файл цветов каналов"));
     EXPECT_EQ(engine->colors.NameColorRed[1], 230);
-    // The start colours do not take the unread file's place at exit.
+    // The start colours do not take the unread file's place at exit; with nothing changed, nothing is said.
     form->close();
     EXPECT_EQ(readFile(col), QByteArray(1000, char(7)));
-    ASSERT_EQ(dialogs->shown.size(), 2);
-    EXPECT_TRUE(dialogs->shown.back().contains(col));
+    EXPECT_EQ(dialogs->shown.size(), 1);
+}
+
+TEST_F(ColorRun, ColoursChangedOverAnUnreadFileAreOfferedAnotherFileAtExit)
+{
+    writeFile(col, QByteArray(1000, char(7)));
+    shell->FormCreate();
+    engine->colors.GraphHint[17] = 99;
+    dialogs->shown.clear();
+    dialogs->yesNoAnswers = {true, true};
+    dialogs->fileNames = {col, dir.filePath("kept")}; // the unread file again, then another
+    form->close();
+
+    EXPECT_EQ(readFile(col), QByteArray(1000, char(7)));
+    ASSERT_EQ(dialogs->shown.size(), 4) << dialogs->shown.join('|').toStdString();
+    EXPECT_TRUE(dialogs->shown[0].startsWith("question: Цвета и картинки каналов не сохранены."));
+    EXPECT_TRUE(dialogs->shown[0].contains(col + " короче 16384 байт"));
+    EXPECT_FALSE(dialogs->shown[0].contains("Цвета и картинки каналов не изменены")) << "not the start-up's text";
+    EXPECT_EQ(dialogs->shown[1], "save: Сохранить цвета каналов");
+    EXPECT_TRUE(dialogs->shown[2].startsWith("question: Цвета и картинки каналов не сохранены.")) << "asked again";
+    EXPECT_EQ(readFile(dir.filePath("kept.col")).size(), 16384);
+    EXPECT_EQ(fileByte(dir.filePath("kept.col"), 3584 + 17), 99);
 }
 
 } // namespace

@@ -4,17 +4,21 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
 #include "app/AppShell.h"
+#include "control/ControlLayer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ShowBytes.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/pages/coder/CoderTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/rightcolumn/SequencerControl.h"
 
 using namespace korvanel;
 
@@ -35,6 +39,10 @@ protected:
 
     QToolButton *key(int n) const { return form->conveyor()->slotButton(n); }
     void exit() { form->close(); }
+    void trigger(const char *item) { form->control<QAction>(item)->trigger(); }
+    // The window's once-a-second timer, which puts the star into the caption.
+    void second() { QMetaObject::invokeMethod(&form->sequencer()->TimerShouClock(), "timeout"); }
+    void fader(int channel, int level) { form->control().apply({WindowSource, command::FaderLevel{channel, level}}); }
 
     QTemporaryDir dir;
     QString ini;
@@ -173,4 +181,61 @@ TEST_F(Run, AnOwnTableThatCannotBeReadIsReportedAndKept)
     EXPECT_TRUE(dialogs->shown.front().contains(QString::fromUtf8("короче 512 байт")));
     EXPECT_EQ(engine->CoderTable.get(1), 1) << "the identity stays";
     EXPECT_EQ(readFile(own), QByteArray(100, 'x'));
+}
+
+TEST_F(Run, UnsavedEditsStarTheCaptionAndOpenNewExitAndCloseAskFirst)
+{
+    using Unsaved = Dialogs::Unsaved;
+    const QString gig = dir.filePath("gig.kvl");
+    const QString other = dir.filePath("other.kvl");
+    writeFile(gig, showBytes(0, 3, 44));
+    writeFile(other, showBytes(5, 9, 30));
+    writeFile(ini, "[LastFile]\nPath=" + gig.toUtf8() + "\n");
+    shell->FormCreate();
+    QSignalSpy closing(form.get(), &TBaseForm::closing);
+    second();
+    EXPECT_EQ(form->windowTitle(), form->captionPrefix() + gig) << "nothing edited yet";
+    fader(3, 200); // a fader from any input edits the current scene
+    second();
+    EXPECT_EQ(form->windowTitle(), form->captionPrefix() + gig + "*");
+
+    // Cancel keeps the show and the program.
+    dialogs->fileNames = {other};
+    dialogs->saveChangesAnswers = {Unsaved::Cancel, Unsaved::Cancel, Unsaved::Cancel, Unsaved::Cancel};
+    trigger("OpenItem");
+    trigger("NewItem");
+    trigger("ExitItem");
+    form->close();
+    EXPECT_EQ(dialogs->shown.filter(QString::fromUtf8("save changes: Сохранить изменения в шоу «gig.kvl»?")).size(), 4);
+    EXPECT_EQ(engine->level(0, 3), 200);
+    EXPECT_EQ(closing.count(), 0);
+
+    // Discard goes on: the other show is opened, the edited one's file stays as it was.
+    dialogs->fileNames = {other};
+    dialogs->saveChangesAnswers = {Unsaved::Discard};
+    trigger("OpenItem");
+    EXPECT_EQ(engine->level(5, 3), 77);
+    EXPECT_EQ(readFile(gig), showBytes(0, 3, 44));
+    EXPECT_EQ(form->windowTitle(), form->captionPrefix() + other);
+
+    // Save writes, then goes on.
+    fader(4, 9);
+    dialogs->saveChangesAnswers = {Unsaved::Save};
+    trigger("NewItem");
+    EXPECT_EQ(fileByte(other, 16384 + 5 * 256 + 4), 9);
+    EXPECT_EQ(engine->level(5, 4), 0);
+
+    // A save clears the star; a show without a name is saved under the name asked for.
+    fader(1, 50);
+    second();
+    EXPECT_TRUE(form->windowTitle().endsWith("*"));
+    dialogs->fileNames = {dir.filePath("fresh.kvl")};
+    trigger("SaveItem");
+    EXPECT_EQ(form->windowTitle(), form->captionPrefix() + dir.filePath("fresh.kvl"));
+    fader(1, 60);
+    dialogs->saveChangesAnswers = {Unsaved::Save};
+    exit();
+    EXPECT_EQ(fileByte(dir.filePath("fresh.kvl"), 16384 + 1), 60);
+    EXPECT_EQ(closing.count(), 1);
+    EXPECT_EQ(dialogs->shown.filter("save changes: ").size(), 7);
 }

@@ -8,9 +8,10 @@
 
 class ScriptedDialogs : public Dialogs {
 public:
-    std::deque<bool> yesNoAnswers; // empty: answer No
-    std::deque<QString> fileNames; // empty: cancelled
-    QStringList shown;             // "kind: text" of every box, in order
+    std::deque<bool> yesNoAnswers;          // empty: answer No
+    std::deque<QString> fileNames;          // empty: cancelled
+    std::deque<Unsaved> saveChangesAnswers; // empty: Discard, as a No
+    QStringList shown;                      // "kind: text" of every box, in order
 
     bool askYesNo(QWidget *, const QString &, const QString &text) override
     {
@@ -19,6 +20,15 @@ public:
             return false;
         const bool answer = yesNoAnswers.front();
         yesNoAnswers.pop_front();
+        return answer;
+    }
+    Unsaved askSaveChanges(QWidget *, const QString &, const QString &text) override
+    {
+        shown << "save changes: " + text;
+        if (saveChangesAnswers.empty())
+            return Unsaved::Discard;
+        const Unsaved answer = saveChangesAnswers.front();
+        saveChangesAnswers.pop_front();
         return answer;
     }
     void warning(QWidget *, const QString &, const QString &text) override { shown << "warning: " + text; }

@@ -30,3 +30,10 @@ inline QByteArray readFile(const QString &name)
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Byte `at` of the file, or -1 when the file is shorter or missing.
+inline int fileByte(const QString &name, qsizetype at)
+{
+    const QByteArray bytes = readFile(name);
+    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : -1;
+}

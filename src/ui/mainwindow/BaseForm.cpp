@@ -170,6 +170,9 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_channelColorTab = new ChannelColorTab(*this, *m_pageControlTemp, *m_channelColorPage, *m_faderPage);
     m_channelColorCommands = new ChannelColorCommands(*this, *m_menu, *m_faderPage, *m_windowColor);
     m_liveDisplay = new LiveDisplay(*this, *m_faderTab, *m_faderPage, *m_sequencer->speedButtonStop());
+    // A name typed into a field reaches the show when the field is left; a save or a question comes first.
+    m_showFiles->storeTypedText = [this] { m_faderPage->storeTypedNames(); };
+    connect(&m_sequencerControl->TimerShouClock(), &QTimer::timeout, m_showFiles, &ShowFileCommands::checkForEdits);
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
     m_actions =
         std::make_unique<WindowActions>(*this, *m_sequencerControl, *m_conveyorControl, *m_faderPage,
@@ -348,6 +351,11 @@ void TBaseForm::closeEvent(QCloseEvent *event)
 {
     // Closing the main window ends the program; the shutdown hooked here runs once.
     if (!m_closingSent) {
+        // Unsaved edits of the show or the recoding table: the operator may keep the program running.
+        if (!m_showFiles->mayDropShow() || !m_coderTab->mayDropTable()) {
+            event->ignore();
+            return;
+        }
         m_closingSent = true;
         emit closing();
     }

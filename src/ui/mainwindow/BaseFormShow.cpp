@@ -12,6 +12,7 @@
 #include "core/Engine.h"
 #include "playback/Tempo.h"
 #include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/graph/GraphEditorPanel.h"
 #include "ui/pages/options/WindowColorGroup.h"
@@ -48,7 +49,6 @@ void TBaseForm::ClearAll()
     korvanel::ClearAll(m_engine);
     emit showReplaced();
     disableUndo();
-    setWindowTitle(m_captionPrefix + tr(" Нет имени файла "));
     m_faderPage->CheckBoxFromMemory();
     m_scrolbarVertPos->setValue(0);
     m_pageControlInput->setCurrentIndex(static_cast<int>(InputPage::Faders));
@@ -58,6 +58,8 @@ void TBaseForm::ClearAll()
     // The graph's closest zoom; the engine has reset the view to match.
     if (m_graphPanel)
         m_graphPanel->scrollBarGrafikZoom()->setValue(3);
+    // A cleared show has nothing to lose.
+    m_showFiles->showIsSaved();
 }
 
 void TBaseForm::TempStatus()
@@ -68,10 +70,7 @@ void TBaseForm::TempStatus()
 
 void TBaseForm::ReturnDataSystem()
 {
-    if (!m_saveDialogFileName.isEmpty())
-        setWindowTitle(m_captionPrefix + m_saveDialogFileName);
-    else if (!m_openDialogFileName.isEmpty())
-        setWindowTitle(m_captionPrefix + m_openDialogFileName);
+    m_showFiles->showCaption();
 
     m_scrollBarTemp->setValue(m_engine.sys(SysTempo));
     TempStatus();

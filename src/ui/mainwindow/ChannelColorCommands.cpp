@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 
 #include "core/Engine.h"
@@ -106,6 +107,7 @@ void ChannelColorCommands::LoadColorEdit(const QString &fileName)
 {
     Engine &engine = m_window.engine();
     const FileResult result = readColorFile(QFile::encodeName(fileName).toStdString(), engine.colors);
+    m_saved = colorFileImage(engine.colors);
     if (result.error == FileError::NotFound) {
         SaveColorEdit(fileName);
         m_window.OutStatus(tr("Файл -Color- не найден  "));
@@ -117,10 +119,59 @@ void ChannelColorCommands::LoadColorEdit(const QString &fileName)
 
 bool ChannelColorCommands::SaveColorEdit(const QString &fileName)
 {
+    const ColorFileImage image = colorFileImage(m_window.engine().colors);
     const FileResult result = writeColorFile(QFile::encodeName(fileName).toStdString(), m_window.engine().colors);
-    if (!result.ok())
+    if (!result.ok()) {
         m_window.dialogs().error(&m_window.mainWindow(), errorText(result, fileName));
-    return result.ok();
+        return false;
+    }
+    m_saved = image;
+    return true;
+}
+
+QString ChannelColorCommands::notSavedText(const FileResult &result, const QString &fileName)
+{
+    const QString system =
+        result.systemError != 0 ? QString::fromLocal8Bit(std::strerror(result.systemError)) : QString();
+    switch (result.error) {
+    case FileError::None:
+        return {};
+    case FileError::ShortFile:
+        return tr("Файл %1 короче 16384 байт: при запуске он не был прочитан, и программа его не перезаписывает.")
+            .arg(fileName);
+    case FileError::NotAFile:
+        return tr("%1 — не файл.").arg(fileName);
+    case FileError::NotFound:
+    case FileError::OpenFailed:
+    case FileError::ReadFailed:
+        return tr("Файл %1 не удалось прочитать (%2), и программа его не перезаписывает.").arg(fileName, system);
+    case FileError::WriteFailed:
+        return errorText(result, fileName);
+    }
+    return {};
+}
+
+void ChannelColorCommands::saveColorsAtExit(const QString &fileName)
+{
+    const ChannelColors &colors = m_window.engine().colors;
+    FileResult result = writeColorFile(QFile::encodeName(fileName).toStdString(), colors);
+    // Unchanged colours lose nothing: the start-up has already said why the file was not read.
+    if (result.ok() || colorFileImage(colors) == m_saved)
+        return;
+    QString target = fileName;
+    for (;;) {
+        if (!ask(tr("Цвета и картинки каналов не сохранены.\n%1\nСохранить их в другой файл?")
+                     .arg(notSavedText(result, target))))
+            return;
+        target = chooseSaveFileName(m_window.dialogs(), &m_window.mainWindow(), tr("Сохранить цвета каналов"),
+                                    QFileInfo(fileName).absolutePath(), tr("Файлы цветов каналов  (*.col)"),
+                                    QStringLiteral("col"));
+        if (target.isEmpty())
+            return;
+        result = writeColorFile(QFile::encodeName(target).toStdString(), colors);
+        if (result.ok())
+            return;
+    }
 }
 
 } // namespace korvanel

@@ -6,14 +6,14 @@
 #include <QObject>
 #include <QString>
 
+#include "files/ColorFile.h"
+
 namespace korvanel {
 
 class FaderPage;
 class MainMenu;
 class WindowColorGroup;
 class WindowServices;
-
-struct FileResult;
 
 class ChannelColorCommands : public QObject {
     Q_OBJECT
@@ -26,6 +26,10 @@ public:
     // are. A short or unreadable file leaves the tables unchanged.
     void LoadColorEdit(const QString &fileName);
     bool SaveColorEdit(const QString &fileName);
+    // At exit. Colours changed in this run that cannot go to `fileName` (a file
+    // that is kept because it was not read, or a failed write) are not dropped
+    // without a word: the box says why and offers another file.
+    void saveColorsAtExit(const QString &fileName);
 
     // The message for a failed read or write of the colour file.
     static QString errorText(const FileResult &result, const QString &fileName);
@@ -38,10 +42,14 @@ public slots:
 
 private:
     bool ask(const QString &question);
+    // Why the colours did not go to fileName, as the exit says it.
+    static QString notSavedText(const FileResult &result, const QString &fileName);
 
     WindowServices &m_window;
     FaderPage &m_faders;
     const WindowColorGroup &m_windowColor;
+    // The colours as last read or written: what the exit compares with.
+    ColorFileImage m_saved{};
 };
 
 } // namespace korvanel

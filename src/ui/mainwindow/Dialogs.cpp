@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/widgets/Controls.h"
 
@@ -12,6 +13,28 @@ bool QtDialogs::askYesNo(QWidget *parent, const QString &title, const QString &t
 {
     return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
         QMessageBox::Yes;
+}
+
+Dialogs::Unsaved QtDialogs::askSaveChanges(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("SaveChangesBox"));
+    const auto tr = [](const char *source) { return QCoreApplication::translate("Dialogs", source); };
+    QPushButton *save = box.addButton(tr("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(tr("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(tr("Отмена"), QMessageBox::RejectRole);
+    save->setObjectName(QStringLiteral("ButtonSaveChanges"));
+    discard->setObjectName(QStringLiteral("ButtonDiscardChanges"));
+    cancel->setObjectName(QStringLiteral("ButtonCancelChanges"));
+    box.setDefaultButton(save);
+    // Escape and the box's close button keep everything as it was.
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Unsaved::Save;
+    if (box.clickedButton() == discard)
+        return Unsaved::Discard;
+    return Unsaved::Cancel;
 }
 
 void QtDialogs::warning(QWidget *parent, const QString &title, const QString &text)

@@ -8,10 +8,14 @@ class QWidget;
 
 class Dialogs {
 public:
+    enum class Unsaved { Save, Discard, Cancel };
+
     virtual ~Dialogs() = default;
 
     // Warning box with Yes and No; true on Yes.
     virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Before unsaved edits would be lost: Save, Discard ("Не сохранять") or Cancel.
+    virtual Unsaved askSaveChanges(QWidget *parent, const QString &title, const QString &text) = 0;
     // Warning box with one OK button.
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
     // The program's generic error box (file errors and the like).
@@ -34,6 +38,7 @@ QString chooseSaveFileName(Dialogs &dialogs, QWidget *parent, const QString &cap
 class QtDialogs : public Dialogs {
 public:
     bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
+    Unsaved askSaveChanges(QWidget *parent, const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     void error(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,

@@ -39,6 +39,7 @@ ShowFileCommands::ShowFileCommands(WindowServices &window, const MainMenu &menu,
     connect(menu.items().OpenItem, &QAction::triggered, this, &ShowFileCommands::OpenItemClick);
     connect(menu.items().SaveItem, &QAction::triggered, this, &ShowFileCommands::SaveItemClick);
     connect(menu.items().SaveAsItem, &QAction::triggered, this, &ShowFileCommands::SaveAsItemClick);
+    m_saved.take(window.engine());
 }
 
 const QString &ShowFileCommands::showFileFilter()
@@ -88,8 +89,8 @@ ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
     // The output follows the loaded show's current scene at once.
     RaschetAdr(engine, engine.currentScene());
     m_window.announceShowReplaced();
-    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + name);
     m_window.setSaveDialogFileName(name);
+    showIsSaved();
     m_window.disableUndo();
     return Load::Loaded;
 }
@@ -98,13 +99,16 @@ bool ShowFileCommands::SaveFile()
 {
     Engine &engine = m_window.engine();
     const QString name = m_window.saveDialogFileName();
+    if (storeTypedText)
+        storeTypedText();
     stampShowHeader(engine);
-    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + name);
+    showCaption();
     const FileResult result = writeShowFile(engine, localPath(name), borrowedRows);
     if (!result.ok()) {
         m_window.dialogs().error(&m_window.mainWindow(), errorText(result, name));
         return false;
     }
+    showIsSaved();
     return true;
 }
 
@@ -118,10 +122,97 @@ ShowFileCommands::Save ShowFileCommands::SaveFileAs()
     return SaveFile() ? Save::Saved : Save::Failed;
 }
 
+ShowFileCommands::Save ShowFileCommands::saveShow()
+{
+    if (m_window.saveDialogFileName().isEmpty())
+        return SaveFileAs();
+    return SaveFile() ? Save::Saved : Save::Failed;
+}
+
+bool ShowFileCommands::showModified()
+{
+    if (storeTypedText)
+        storeTypedText();
+    checkForEdits();
+    return m_modified;
+}
+
+void ShowFileCommands::checkForEdits()
+{
+    // Once seen, an edit stays until the show is saved or replaced: no need to look again.
+    if (!m_modified)
+        m_modified = m_saved.differs(m_window.engine(), borrowedRows);
+    // The caption also takes up a new prefix (the link's state) within the second.
+    showCaption();
+}
+
+void ShowFileCommands::showIsSaved()
+{
+    m_saved.take(m_window.engine(), borrowedRows);
+    m_modified = false;
+    showCaption();
+}
+
+void ShowFileCommands::showCaption()
+{
+    const QString name = m_window.saveDialogFileName();
+    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + (name.isEmpty() ? tr(" Нет имени файла ") : name) +
+                                         (m_modified ? QStringLiteral("*") : QString()));
+}
+
+bool ShowFileCommands::mayDropShow()
+{
+    if (!showModified())
+        return true;
+    const QString name = QFileInfo(m_window.saveDialogFileName()).fileName();
+    const QString question =
+        name.isEmpty() ? tr("Сохранить изменения в новом шоу?") : tr("Сохранить изменения в шоу «%1»?").arg(name);
+    switch (m_window.dialogs().askSaveChanges(&m_window.mainWindow(), programTitle(), question)) {
+    case Dialogs::Unsaved::Save:
+        return saveShow() == Save::Saved;
+    case Dialogs::Unsaved::Discard:
+        return true;
+    case Dialogs::Unsaved::Cancel:
+        break;
+    }
+    return false;
+}
+
+QString ShowFileCommands::recoveryFileName() const
+{
+    const std::string &autoSave = m_window.engine().files.AutoSaveFileName;
+    if (autoSave.empty())
+        return {};
+    const QFileInfo beside(QFile::decodeName(autoSave.c_str()));
+    const QString show = m_window.saveDialogFileName();
+    const QString stem = show.isEmpty() ? beside.completeBaseName() : QFileInfo(show).completeBaseName();
+    return beside.dir().filePath(stem + QStringLiteral(".recovered.kvl"));
+}
+
+void ShowFileCommands::keepEditsAside()
+{
+    if (!showModified())
+        return;
+    const QString target = recoveryFileName();
+    if (target.isEmpty()) {
+        m_window.OutStatus(tr(" Правки шоу не сохранены: нет папки автосохранения "));
+        return;
+    }
+    // No box: a conveyor key during a show must act at once.
+    const FileResult result = writeShowFile(m_window.engine(), localPath(target), borrowedRows);
+    if (result.ok())
+        m_window.OutStatus(tr(" Несохранённые правки шоу записаны в %1 ").arg(QDir::toNativeSeparators(target)));
+    else
+        m_window.OutStatus(
+            tr(" Правки шоу не сохранены: ") +
+            errorText(result, QDir::toNativeSeparators(target)).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
 QString ShowFileCommands::notLoadedText(const QString &showName) { return tr("%1 не загружен").arg(showName); }
 
 void ShowFileCommands::ManualLoad()
 {
+    keepEditsAside();
     const Load load = BlocOpenFile();
     if (load == Load::Failed)
         return;
@@ -140,13 +231,17 @@ void ShowFileCommands::ConvertorFileName()
 
 void ShowFileCommands::NewItemClick()
 {
-    if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), programTitle(), tr("Создать новое ШОУ?")))
+    // Unsaved edits get their own question; a show its file holds loses nothing but a slip of the key.
+    if (showModified()) {
+        if (!mayDropShow())
+            return;
+    } else if (!m_window.dialogs().askYesNo(&m_window.mainWindow(), programTitle(), tr("Создать новое ШОУ?"))) {
         return;
-    // The old show is not wiped when the operator wanted it saved and that failed.
-    if (SaveFileAs() == Save::Failed)
-        return;
+    }
     m_window.ClearAll();
-    m_window.mainWindow().setWindowTitle(m_window.captionPrefix() + tr(" Нет имени файла "));
+    // The new show has no file yet: Save asks for one rather than writing over the old show's.
+    m_window.setSaveDialogFileName({});
+    showIsSaved();
     m_window.ReturnPageControlAll();
 }
 
@@ -154,7 +249,7 @@ void ShowFileCommands::OpenItemClick()
 {
     const QString name =
         m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Открыть Шоу"), dialogFolder(), showFileFilter());
-    if (name.isEmpty())
+    if (name.isEmpty() || !mayDropShow())
         return;
     m_window.setOpenDialogFileName(name);
     if (BlocOpenFile() == Load::Failed)
@@ -165,7 +260,7 @@ void ShowFileCommands::OpenItemClick()
     m_window.ReturnPageControlAll();
 }
 
-void ShowFileCommands::SaveItemClick() { SaveFile(); }
+void ShowFileCommands::SaveItemClick() { saveShow(); }
 
 void ShowFileCommands::SaveAsItemClick()
 {

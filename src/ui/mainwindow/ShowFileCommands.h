@@ -1,6 +1,7 @@
 #pragma once
 // The show file commands of the "Шоу" menu: New, Open, Save, Save As; the
-// load that start-up and the conveyor use; the autosave every three minutes.
+// load that start-up and the conveyor use; the autosave every three minutes;
+// whether the show has edits its file does not hold, shown in the caption.
 
 #include <QObject>
 #include <QString>
@@ -26,6 +27,8 @@ public:
     // While a window borrows rows of the show, this puts them back into every
     // image written, so no file ever holds the borrowed contents.
     std::function<void(ShowImage &)> borrowedRows;
+    // Puts text being typed into the show (a name field that still has the focus).
+    std::function<void()> storeTypedText;
     enum class Save { Saved, Cancelled, Failed };
 
     static constexpr int AutoSaveIntervalMs = 180000;
@@ -41,6 +44,23 @@ public:
     bool SaveFile();
     // Asks for a save name, then writes to it.
     Save SaveFileAs();
+    // Writes to the save name; a show without one asks for it first.
+    Save saveShow();
+
+    // The show has edits that its file (or, before any save, the new show) does not hold.
+    bool showModified();
+    // Before the show is replaced or the program ends: unsaved edits are saved,
+    // dropped or kept, as the operator answers. False: keep the show (cancelled, or the save failed).
+    bool mayDropShow();
+    // Before a conveyor load, which never asks: unsaved edits go to a recovery
+    // copy beside the autosave file, and the status line says where.
+    void keepEditsAside();
+    // Where keepEditsAside writes; empty without an autosave file.
+    QString recoveryFileName() const;
+    // The show in memory is what its file holds: just loaded, saved or cleared.
+    void showIsSaved();
+    // Prefix, the file a save writes to, and a star while there are unsaved edits.
+    void showCaption();
     // The show a conveyor key names (set as the open name first), from scene 0.
     void ManualLoad();
     // KonveyrShowName from the open name.
@@ -64,6 +84,8 @@ public slots:
     void SaveItemClick();
     void SaveAsItemClick();
     void TimerAvtoSaveTimer();
+    // Puts the star in the caption once the show differs from its file; the window's once-a-second timer.
+    void checkForEdits();
 
 signals:
     // Save As moved the window colour in the show; whoever paints the window applies it.
@@ -77,6 +99,8 @@ private:
     const QCheckBox *m_colorAvto = nullptr;
     QTimer m_timerAvtoSave;
     bool m_autoSaveErrorOpen = false;
+    ShowBaseline m_saved;
+    bool m_modified = false;
 };
 
 } // namespace korvanel

@@ -116,6 +116,7 @@ void ConveyorControl::KonveyrJob()
     Engine &engine = m_window.engine();
     QString notLoaded;
     if (step.load != 0) {
+        files.keepEditsAside();
         const QString inMemory = m_window.openDialogFileName();
         m_window.setOpenDialogFileName(QFile::decodeName(engine.ConveyorFiles[slotIndex(step.load)].c_str()));
         // A show that is gone or unreadable is reported; the list goes on with

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <vector>
 
 #include "ui/mainwindow/Dialogs.h"
 
@@ -53,4 +54,27 @@ TEST(SaveDialog, ANameTypedWithoutExtensionIsCheckedWithTheDefaultOne)
         dialogs.saveFileName(nullptr, QStringLiteral("save"), dir.path(), QStringLiteral("(*.kvl)"), "kvl");
     EXPECT_TRUE(question.contains(QStringLiteral("gig.kvl"))) << question.toStdString();
     EXPECT_TRUE(chosen.isEmpty()) << "No to replacing, then cancelled";
+}
+
+TEST(SaveChangesBox, EachButtonGivesItsAnswer)
+{
+    QtDialogs dialogs;
+    QStringList texts;
+    std::vector<Dialogs::Unsaved> answers;
+    for (const char *name : {"ButtonSaveChanges", "ButtonDiscardChanges", "ButtonCancelChanges"}) {
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                if (box && box->isVisible() && box->objectName() == "SaveChangesBox") {
+                    texts << box->findChild<QAbstractButton *>(name)->text();
+                    box->findChild<QAbstractButton *>(name)->click();
+                }
+            }
+        });
+        driver.start(10);
+        answers.push_back(dialogs.askSaveChanges(nullptr, "Korvanel", "save?"));
+    }
+    EXPECT_EQ(texts, QStringList({"Сохранить", "Не сохранять", "Отмена"}));
+    EXPECT_EQ(answers, std::vector({Dialogs::Unsaved::Save, Dialogs::Unsaved::Discard, Dialogs::Unsaved::Cancel}));
 }

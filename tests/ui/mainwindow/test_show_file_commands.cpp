@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ShowBytes.h"
 #include "ui/mainwindow/ShowFileCommands.h"
+#include "ui/pages/faders/FaderPage.h"
 
 using namespace korvanel;
 
@@ -162,24 +164,23 @@ TEST_F(ShowFiles, AutosaveKeepsTheForeignHeaderAndNamesTheShow)
     EXPECT_TRUE(dialogs->shown.last().startsWith("error: "));
 }
 
-TEST_F(ShowFiles, NewKeepsNamesGeneratorSettingsAndTheSaveName)
+TEST_F(ShowFiles, NewKeepsNamesAndGeneratorSettingsAndTheSaveAfterItAsksForAName)
 {
     const QString name = dir.filePath("old.kvl");
     writeFile(name, showBytes(4, 9, 15));
     dialogs->fileNames = {name};
     trigger("OpenItem");
+    trigger("NewItem"); // nothing edited: asked whether to start anew, answered No
+    EXPECT_EQ(dialogs->shown.last(), QString::fromUtf8("question: Создать новое ШОУ?"));
+    EXPECT_EQ(engine->level(4, 3), 77);
+
     engine->SceneMemory.set(nameOffset(7), 'N');
     engine->SceneMemory.set(nameOffset(7) + 15, 'e');
     for (std::size_t b = 145; b < 155; ++b)
         engine->SceneMemory.set(b, static_cast<std::uint8_t>(b));
     engine->SceneMemory.set(129, 0x5A);
-
-    trigger("NewItem"); // answered No
-    EXPECT_EQ(engine->level(4, 3), 77);
-
-    dialogs->yesNoAnswers = {true};
-    trigger("NewItem"); // Yes, then the save dialog is cancelled
-    EXPECT_TRUE(dialogs->shown.contains(QString::fromUtf8("question: Создать новое ШОУ?")));
+    trigger("NewItem"); // edited: the edits are not saved
+    EXPECT_EQ(dialogs->shown.last(), QString::fromUtf8("save changes: Сохранить изменения в шоу «old.kvl»?"));
     EXPECT_EQ(engine->level(4, 3), 0);
     EXPECT_EQ(engine->currentScene(), 0);
     EXPECT_EQ(engine->sys(SysLastScene), 1);
@@ -191,34 +192,50 @@ TEST_F(ShowFiles, NewKeepsNamesGeneratorSettingsAndTheSaveName)
         EXPECT_EQ(engine->SceneMemory.get(b), b) << b;
     EXPECT_EQ(engine->SceneMemory.get(129), 0x5A) << "unused system bytes pass on";
     EXPECT_EQ(engine->SceneMemory.get(0), ShowHeader[0]);
-    EXPECT_EQ(form->saveDialogFileName(), name);
-    EXPECT_EQ(form->windowTitle(), "KORVANEL " + name) << "the refresh names the kept save name";
-    EXPECT_EQ(readFile(name), showBytes(4, 9, 15)) << "cancelled: nothing written";
+    EXPECT_EQ(form->saveDialogFileName(), "");
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("KORVANEL  Нет имени файла "));
+    EXPECT_EQ(readFile(name), showBytes(4, 9, 15)) << "not saved: nothing written";
 
-    // New followed by Save overwrites the previous show's file with the empty show.
-    trigger("SaveItem");
-    EXPECT_EQ(static_cast<unsigned char>(readFile(name)[16384 + 4 * 256 + 3]), 0);
-    EXPECT_EQ(readFile(name)[512 + 7 * 16], 'N');
+    // The new show has no file: Save asks for one and never writes over the old show's.
+    trigger("SaveItem"); // cancelled
+    EXPECT_EQ(dialogs->shown.last(), QString::fromUtf8("save: Сохранить Шоу как ..."));
+    EXPECT_EQ(readFile(name), showBytes(4, 9, 15));
+    dialogs->fileNames = {dir.filePath("fresh.kvl")};
+    click(get<QToolButton>("SpeedButtonSAVE"));
+    EXPECT_EQ(fileByte(dir.filePath("fresh.kvl"), 512 + 7 * 16), 'N');
+    EXPECT_EQ(form->windowTitle(), "KORVANEL " + dir.filePath("fresh.kvl"));
+    EXPECT_EQ(readFile(name), showBytes(4, 9, 15));
 }
 
-TEST_F(ShowFiles, NewOffersToSaveTheOldShowFirst)
+TEST_F(ShowFiles, NewSavesUnsavedEditsWhenAskedAndKeepsTheShowWhenThatFails)
 {
     engine->SceneMemory.set(sceneByte(0, 10), 99);
-    dialogs->yesNoAnswers = {true};
-    dialogs->fileNames = {dir.filePath("kept")};
+    dialogs->saveChangesAnswers = {Dialogs::Unsaved::Save};
     trigger("NewItem");
-    const QByteArray saved = readFile(dir.filePath("kept.kvl"));
-    ASSERT_EQ(saved.size(), 81920) << "the default extension is added";
+    const QByteArray saved = readFile(dir.filePath("Unit_001"));
+    ASSERT_EQ(saved.size(), 81920) << "saved to the show's name, without a dialog";
     EXPECT_EQ(static_cast<unsigned char>(saved[16384 + 10]), 99);
     EXPECT_EQ(engine->level(0, 10), 0);
 
-    // When that save fails, the old show is not wiped.
+    // The new show has no name: the save asks for one; when it fails, the show is not wiped.
     engine->SceneMemory.set(sceneByte(0, 10), 98);
-    dialogs->yesNoAnswers = {true};
+    dialogs->saveChangesAnswers = {Dialogs::Unsaved::Save};
     dialogs->fileNames = {dir.filePath("gone/kept.kvl")};
     trigger("NewItem");
     EXPECT_EQ(engine->level(0, 10), 98);
     EXPECT_TRUE(dialogs->shown.last().startsWith("error: "));
+}
+
+TEST_F(ShowFiles, ANameStillBeingTypedCountsAsAnEditAndIsSaved)
+{
+    QLineEdit *field = form->faderPage()->edit(2);
+    field->setText("Wash"); // typed: the field still has it, the show not yet
+    field->setModified(true);
+    dialogs->saveChangesAnswers = {Dialogs::Unsaved::Cancel};
+    trigger("NewItem");
+    EXPECT_EQ(dialogs->shown.last(), QString::fromUtf8("save changes: Сохранить изменения в шоу «Unit_001»?"));
+    trigger("SaveItem");
+    EXPECT_EQ(readFile(dir.filePath("Unit_001")).mid(static_cast<qsizetype>(nameOffset(2)), 4), "Wash");
 }
 
 TEST_F(ShowFiles, ATypedNameWithoutExtensionAsksBeforeReplacingTheShowOfThatName)
@@ -235,12 +252,14 @@ TEST_F(ShowFiles, ATypedNameWithoutExtensionAsksBeforeReplacingTheShowOfThatName
     ASSERT_EQ(dialogs->shown.filter("question: ").size(), 1);
     EXPECT_TRUE(dialogs->shown.filter("question: ").first().contains(existing));
 
-    // New: the offered save asks too; Yes replaces it.
+    // New of an edited show without a name: its save asks too; Yes replaces it.
     dialogs->shown.clear();
+    form->setSaveDialogFileName({});
+    dialogs->saveChangesAnswers = {Dialogs::Unsaved::Save};
     dialogs->fileNames = {dir.filePath("gig")};
-    dialogs->yesNoAnswers = {true, true};
+    dialogs->yesNoAnswers = {true};
     trigger("NewItem");
-    EXPECT_EQ(dialogs->shown.filter("question: ").size(), 2);
+    EXPECT_EQ(dialogs->shown.filter("question: ").size(), 1);
     EXPECT_EQ(static_cast<unsigned char>(readFile(existing)[16384 + 10]), 99);
 }
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "control/ControlLayer.h"
 #include "support/ShowBytes.h"
 #include "ui/rightcolumn/ConveyorControl.h"
 
@@ -214,4 +215,35 @@ TEST_F(Conveyor, AShowThatIsGoneIsReportedAndTheRunGoesOn)
     click(slot(3));
     EXPECT_EQ(label(), QString::fromUtf8("gone не загружен"));
     EXPECT_EQ(loadedMarker(), 60);
+}
+
+TEST_F(Conveyor, ALoadAsksNothingAndFirstKeepsUnsavedEditsInARecoveryCopy)
+{
+    engine->files.AutoSaveFileName = dir.filePath("lightTemp.kvl").toStdString();
+    assign(1, "one.kvl", 10);
+    assign(2, "two.kvl", 20);
+    assign(3, "three.kvl", 30);
+    tap(Qt::Key_Q);
+    ASSERT_EQ(loadedMarker(), 10);
+    const QString copy = dir.filePath("one.recovered.kvl");
+    EXPECT_FALSE(QFile::exists(copy)) << "nothing edited: no copy";
+
+    form->control().apply({WindowSource, command::FaderLevel{2, 123}});
+    dialogs->shown.clear();
+    tap(Qt::Key_W);
+    EXPECT_EQ(loadedMarker(), 20);
+    EXPECT_TRUE(dialogs->shown.isEmpty());
+    EXPECT_EQ(fileByte(copy, 16384 + 2), 123);
+    EXPECT_TRUE(form->StatusPanel0()->text().contains(copy));
+    EXPECT_EQ(readFile(dir.filePath("one.kvl")), liveShow(10)) << "the show's own file stays";
+
+    // A list's step at the wrap is a load too.
+    click(mode("SpeedButtonKonvOff"));
+    click(slot(2)); // up
+    click(slot(3));
+    engine->SceneMemory.set(rateByte(5), 3);
+    click(mode("SpeedButtonKonvSpis"));
+    EXPECT_EQ(loadedMarker(), 30);
+    EXPECT_EQ(fileByte(dir.filePath("two.recovered.kvl"), rateByte(5)), 3);
+    EXPECT_TRUE(dialogs->shown.isEmpty());
 }

@@ -54,6 +54,7 @@ CoderTab::CoderTab(Engine &engine, WindowServices &window, QWidget *parent)
         m_sliders[k]->setValue(k);
         m_labels[k]->setText(lineText(k, k));
     }
+    tableIsSaved();
 }
 
 QString CoderTab::lineText(int source, int slot)
@@ -185,22 +186,49 @@ void CoderTab::SpeedButtonOpenCoderTabClick()
 {
     const QString name = m_window.dialogs().openFileName(&m_window.mainWindow(), tr("Загрузить таблицу"),
                                                          folderOf(OpenDialogCoderFileName), filter());
-    if (name.isEmpty())
+    if (name.isEmpty() || !mayDropTable())
         return;
     OpenDialogCoderFileName = name;
-    if (readTable(name))
+    if (readTable(name)) {
         UpDateDmxCoder();
+        tableIsSaved();
+    }
 }
 
-void CoderTab::SpeedButtonSaveCoderTabClick()
+void CoderTab::SpeedButtonSaveCoderTabClick() { saveTable(); }
+
+bool CoderTab::saveTable()
 {
     const QString name = chooseSaveFileName(m_window.dialogs(), &m_window.mainWindow(), tr("Сохранить таблицу"),
                                             folderOf(SaveDialogCoderFileName), filter(), QStringLiteral("kvr"));
     if (name.isEmpty())
-        return;
+        return false;
     SaveDialogCoderFileName = name;
-    if (writeTable(name))
-        OpenDialogCoderFileName = SaveDialogCoderFileName;
+    if (!writeTable(name))
+        return false;
+    OpenDialogCoderFileName = SaveDialogCoderFileName;
+    return true;
+}
+
+bool CoderTab::tableModified() const { return coderEntries(m_engine) != m_saved; }
+
+void CoderTab::tableIsSaved() { m_saved = coderEntries(m_engine); }
+
+bool CoderTab::mayDropTable()
+{
+    if (!tableModified())
+        return true;
+    const QString question =
+        tr("Сохранить изменения таблицы перекодировки «%1»?").arg(QFileInfo(SaveDialogCoderFileName).fileName());
+    switch (m_window.dialogs().askSaveChanges(&m_window.mainWindow(), programTitle(), question)) {
+    case Dialogs::Unsaved::Save:
+        return saveTable();
+    case Dialogs::Unsaved::Discard:
+        return true;
+    case Dialogs::Unsaved::Cancel:
+        break;
+    }
+    return false;
 }
 
 void CoderTab::loadAtStart(const QString &coderFileName)
@@ -216,6 +244,7 @@ void CoderTab::loadAtStart(const QString &coderFileName)
         SaveDialogCoderFileName = coderFileName;
     }
     UpDateDmxCoder();
+    tableIsSaved();
     // A table that failed to load is not the one in use.
     if (loaded)
         m_labelCoder->setText(QFileInfo(SaveDialogCoderFileName).fileName());
@@ -248,9 +277,12 @@ bool CoderTab::readTable(const QString &path)
 
 bool CoderTab::writeTable(const QString &path)
 {
-    const CoderFileResult result = writeCoderTableFile(localPath(path), coderEntries(m_engine));
-    if (result.ok())
+    const CoderEntries entries = coderEntries(m_engine);
+    const CoderFileResult result = writeCoderTableFile(localPath(path), entries);
+    if (result.ok()) {
+        m_saved = entries;
         return true;
+    }
     m_window.dialogs().error(
         &m_window.mainWindow(),
         tr("Не удалось записать файл %1: %2.").arg(QDir::toNativeSeparators(path), systemText(result.systemError)));

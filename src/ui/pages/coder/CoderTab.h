@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <array>
 
+#include "output/CoderTable.h"
+
 class QButtonGroup;
 class QLabel;
 class QScrollBar;
@@ -37,6 +39,12 @@ public:
     void UpDateDmxCoder();
     void SpeedButtonLarge(int step);
 
+    // The table differs from the file it was loaded from or saved to.
+    bool tableModified() const;
+    // Before the table is replaced or the program ends: unsaved edits are saved
+    // (the page's Save), dropped or kept, as the operator answers. False: keep the table.
+    bool mayDropTable();
+
 public slots:
     void ScrollBarCoderPosChange();
     // Slider k (1..30) moved.
@@ -52,6 +60,9 @@ private:
     static QString lineText(int source, int slot);
     bool readTable(const QString &path);
     bool writeTable(const QString &path);
+    // The page's Save: asks for the name. False when cancelled or failed.
+    bool saveTable();
+    void tableIsSaved();
 
     Engine &m_engine;
     WindowServices &m_window;
@@ -60,6 +71,7 @@ private:
     std::array<QLabel *, SliderCount + 1> m_labels{};
     QButtonGroup *m_steps = nullptr;
     QLabel *m_labelCoder = nullptr;
+    CoderEntries m_saved{};
 };
 
 } // namespace korvanel

@@ -396,6 +396,17 @@ void FaderPage::SaveEditAll()
     zeroNameBlanks(m_engine);
 }
 
+void FaderPage::storeTypedNames()
+{
+    // Only typed text: rewriting untouched fields could recode names the codec does not round-trip.
+    for (const Row &row : m_rows) {
+        if (row.name->isModified()) {
+            SaveEditAll();
+            return;
+        }
+    }
+}
+
 void FaderPage::keysOffForTyping()
 {
     // Typing a name must not fire the live keys.

@@ -57,6 +57,8 @@ public slots:
     void CheckBoxToMemory();
     void ReturnName();
     void SaveEditAll();
+    // Names typed and not yet stored (the field still has the focus) go into the show.
+    void storeTypedNames();
     void NamberDmx();
     void ScrolbarVertPosChange(int position);
 

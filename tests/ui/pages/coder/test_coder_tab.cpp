@@ -241,3 +241,25 @@ TEST_F(Coder, StartUpLoadsTheRememberedTableOrReportsABadOne)
     EXPECT_EQ(engine->CoderTable.get(1), 255) << "the table in use stays";
     EXPECT_EQ(other->control<QLabel>("LabelCoder")->text(), QString::fromUtf8("Имя Кодера"));
 }
+
+TEST_F(Coder, AnEditedTableIsAskedAboutBeforeOpenAndExit)
+{
+    using Unsaved = Dialogs::Unsaved;
+    const QString rig = dir.filePath("rig.kvr");
+    form->ClearAll();      // the show has nothing to save
+    tab->loadAtStart(rig); // written as the default table
+    slider(1)->setValue(9);
+    dialogs->fileNames = {rig, rig};
+    dialogs->saveChangesAnswers = {Unsaved::Cancel, Unsaved::Cancel};
+    click(get<QToolButton>("SpeedButtonOpenCoderTab"));
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(
+        dialogs->shown.filter(QString::fromUtf8("save changes: Сохранить изменения таблицы перекодировки «rig.kvr»?"))
+            .size(),
+        2);
+    EXPECT_EQ(engine->CoderTable.get(1), 9) << "cancelled: the table stays";
+
+    dialogs->saveChangesAnswers = {Unsaved::Save};
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(fileBytes(rig).mid(2, 1), QByteArray(1, 9)) << "saved through the page's Save dialog";
+}
