@@ -21,6 +21,7 @@
 #include "core/Engine.h"
 #include "ui/mainwindow/ChannelColorCommands.h"
 #include "ui/mainwindow/KeyboardControl.h"
+#include "ui/mainwindow/KeyboardFocus.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/MainToolBar.h"
 #include "ui/mainwindow/MouseWheel.h"
@@ -143,7 +144,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     connect(m_menu->items().AboutItem, &QAction::triggered, this, &TBaseForm::AboutItemClick);
     connect(m_menu->items().HelpItem, &QAction::triggered, this, &TBaseForm::HelpItemClick);
     setPageRefresh(InputPage::Generators, [this] { m_generators->refresh(); });
-    m_faderPage = new FaderPage(*this, *m_faderTab, *m_settings, *m_conveyor);
+    m_faderPage = new FaderPage(*this, *m_faderTab, *m_settings);
     const std::array<SnapshotPair, 4> snapshots{
         {m_faderTab->snapshot(), m_graphTab->snapshot(), m_beamTab->snapshot(), m_blockCopyTab->snapshot()}};
     m_sceneCommands = new SceneCommands(*this, *m_menu, *m_sequencer, snapshots);
@@ -161,6 +162,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_control->setActions(*m_actions);
     m_settings->pictures()->attach(*m_control);
     m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *options.labelKeySp());
+    new KeyboardFocus(*this);
     // The remote page: off until the operator or the settings file switch it on.
     m_remoteServer = new RemoteServer(this);
     m_remoteGroup = new RemoteGroup(*m_remoteServer, &options);

@@ -4,9 +4,9 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,10 +22,10 @@
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/faders/FaderTab.h"
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
-#include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/LevelsTab.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/FocusChain.h"
 #include "ui/widgets/NameCodec.h"
 #include "ui/widgets/NameValidator.h"
 #include "ui/widgets/PaneFill.h"
@@ -104,13 +104,11 @@ int nameFieldWidth(const QLineEdit &field)
 }
 } // namespace
 
-FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings, ConveyorGroup &conveyor)
+FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings)
     : QObject(&tab), m_window(window), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("FaderPage"));
     m_manual = settings.levels()->checkBoxManual();
-    m_flashOn = settings.checkBoxFlashOn();
-    m_conveyorKeys = conveyor.checkBoxKeyKonveyr();
     buildRows(tab);
     buildButtons(tab);
 
@@ -388,11 +386,15 @@ void FaderPage::SaveEditAll()
     zeroNameBlanks(m_engine);
 }
 
-void FaderPage::keysOffForTyping()
+void FaderPage::restoreName(const QLineEdit &field)
 {
-    // Typing a name must not fire the live keys.
-    m_flashOn->setChecked(false);
-    m_conveyorKeys->setChecked(false);
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
+        if (edit(k) != &field)
+            continue;
+        const NameBytes bytes = LoadEdit(m_engine, m_namesOffset + static_cast<std::size_t>(k));
+        edit(k)->setText(NameCodec::instance().decode(bytes));
+        edit(k)->setModified(false);
+    }
 }
 
 bool FaderPage::eventFilter(QObject *watched, QEvent *event)
@@ -402,16 +404,16 @@ bool FaderPage::eventFilter(QObject *watched, QEvent *event)
     if (!qobject_cast<QLineEdit *>(watched))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        keysOffForTyping();
-        break;
-    case QEvent::FocusIn: {
-        // Reaching the field by the Tab key is as good as a click; the window
-        // coming back to the front is not.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            keysOffForTyping();
-        break;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier)
+            break;
+        // Escape drops the typing: the field shows the stored name again and
+        // gives the keys back (Enter, which stores it, is the window's).
+        auto *field = static_cast<QLineEdit *>(watched);
+        restoreName(*field);
+        leaveField(*field);
+        return true;
     }
     case QEvent::FocusOut:
         SaveEditAll();

@@ -22,13 +22,12 @@ class WindowServices;
 struct Engine;
 class ColorShape;
 class ChannelSettingsGroup;
-class ConveyorGroup;
 class FaderTab;
 
 class FaderPage : public QObject {
     Q_OBJECT
 public:
-    FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings, ConveyorGroup &conveyor);
+    FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings);
 
     // Row k = 1..27.
     QScrollBar *scrollBar(int k) const { return m_rows.at(index(k)).fader; }
@@ -97,7 +96,7 @@ private:
     void buildButtons(FaderTab &tab);
     void setVisibleLevels(std::uint8_t level, const QString &status);
     void setVisibleSelection(std::uint8_t value);
-    void keysOffForTyping();
+    void restoreName(const QLineEdit &field);
     bool playing() const;
     std::size_t offset() const;
 
@@ -105,8 +104,6 @@ private:
     Engine &m_engine;
     std::array<Row, FaderCount> m_rows{};
     QCheckBox *m_manual = nullptr;
-    QCheckBox *m_flashOn = nullptr;
-    QCheckBox *m_conveyorKeys = nullptr;
     // The page offset whose names the name fields show.
     std::size_t m_namesOffset = 0;
     // The faders are being set from the show, not by the operator.
