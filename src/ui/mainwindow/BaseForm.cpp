@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -59,6 +60,7 @@
 #include "ui/rightcolumn/StaticPicturesGroup.h"
 #include "ui/widgets/CompactStyle.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/FocusChain.h"
 #include "ui/windows/AboutForm.h"
 #include "ui/windows/HelpWindow.h"
 
@@ -179,6 +181,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
 
     if (build == Build::Complete)
         buildEditorPages();
+    else
+        orderFocus();
 
     resize(895, 658);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -221,6 +225,14 @@ void TBaseForm::buildEditorPages()
         panel->show();
     m_pageControlInput->updateGeometry();
     m_wheel->setEditorBars(m_graphPanel->scrollBarChanellGrafik(), beam->scrollBarEditXYCh1());
+    orderFocus();
+}
+
+void TBaseForm::orderFocus()
+{
+    // Tab follows the window's layout: the pages, then the right column, each
+    // group whole; pages built late have their controls in their place.
+    chainFocus(focusOrder(*this, {{m_faderTab->faderRowsLayout()->parentWidget(), m_faderPage->focusOrder()}}));
 }
 
 QWidget *TBaseForm::buildInputPages()

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/KeyboardFocus.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -56,7 +57,11 @@ bool KeyboardFocus::keyPress(QWidget &focus, const QKeyEvent &event)
         leaveField(focus);
         return true;
     }
-    return false;
+    auto *button = qobject_cast<QAbstractButton *>(&focus);
+    if (button == nullptr || !enter || event.isAutoRepeat())
+        return false;
+    button->click();
+    return true;
 }
 
 } // namespace korvanel

@@ -3,7 +3,8 @@
 // with, so the live keys and the window's Ctrl commands come back only once
 // the focus is out of it: a click anywhere outside the field, or Enter, takes
 // it out (the field keeps what was typed, as on leaving it); Escape in a
-// number box drops digits it has not taken yet and takes it out.
+// number box drops digits it has not taken yet and takes it out. Enter
+// presses a focused button or box, as the space bar is a picture key.
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 // Where the keyboard goes in the real window: out of a name field after
-// naming, with keys sent as the system sends them (to the window) and clicks
-// on the controls.
+// naming, and along the controls with Tab, with keys sent as the system sends
+// them (to the window) and clicks on the controls.
 #include "ui/live_fixture.h"
 
 #include <QClipboard>
@@ -110,7 +110,7 @@ TEST_F(KeyboardFocusTest, AClickOutsideANameFieldTakesTheKeysOutOfIt)
     clickOn(name(5));
     type({Qt::Key_A, Qt::Key_B});
     clickOn(fader(5));
-    EXPECT_FALSE(typing());
+    EXPECT_EQ(QApplication::focusWidget(), fader(5)) << "a fader takes the focus itself";
     EXPECT_EQ(stored(5), "ab");
 
     clickOn(name(5));
@@ -126,6 +126,52 @@ TEST_F(KeyboardFocusTest, AClickOutsideANameFieldTakesTheKeysOutOfIt)
     tap(Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(paste->isEnabled()) << "Ctrl+C copied the scene";
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "clip");
+}
+
+TEST_F(KeyboardFocusTest, TabWalksTheNamesThenTheFadersAndTheSequencerArrowsMoveThem)
+{
+    engine->setSys(SysLastScene, 2);
+    form->ReturnPageControlAll();
+    clickOn(name(1));
+    for (int k = 2; k <= 27; ++k) {
+        tap(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), name(k)) << k;
+    }
+    tap(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), fader(1));
+    tap(Qt::Key_Right);
+    EXPECT_EQ(fader(1)->value(), 1);
+    EXPECT_EQ(engine->level(0, 1), 1) << "the arrow's move reached the scene";
+    tap(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), fader(2));
+    tap(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), fader(1));
+
+    // On along the page and into the sequencer.
+    auto *play = get<QToolButton>("SpeedButtonPlay");
+    std::vector<QWidget *> reached;
+    for (int n = 0; n < 400 && reached.size() < 3; ++n) {
+        tap(Qt::Key_Tab);
+        QWidget *at = QApplication::focusWidget();
+        if (at == play || at == form->scrollBarTemp() || at == form->scrollBarStep())
+            reached.push_back(at);
+    }
+    ASSERT_EQ(reached, (std::vector<QWidget *>{play, form->scrollBarTemp(), form->scrollBarStep()}));
+    tap(Qt::Key_Right);
+    EXPECT_EQ(engine->currentScene(), 1);
+    tap(Qt::Key_Tab, Qt::ShiftModifier);
+    tap(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), form->scrollBarTemp());
+    const int tempo = form->scrollBarTemp()->value();
+    tap(Qt::Key_Left);
+    EXPECT_EQ(engine->sys(SysTempo), tempo - 1);
+
+    // The live keys work with a slider or a button focused; Enter presses the button.
+    tap(Qt::Key_Equal);
+    EXPECT_TRUE(playing());
+    get<QToolButton>("SpeedButtonStop")->setFocus(Qt::TabFocusReason);
+    tap(Qt::Key_Return);
+    EXPECT_FALSE(playing());
 }
 
 } // namespace

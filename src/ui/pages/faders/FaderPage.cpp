@@ -204,6 +204,7 @@ void FaderPage::buildRows(FaderTab &tab)
                                                tr("Инвертирует состояние флажков в поле  Выбор "),
                                                QStyle::SP_CustomBase, QStringLiteral("~")});
         invert->setFixedWidth(18);
+        m_buttons.push_back(invert);
         grid->addWidget(invert, first, 8, InvertRows, 1);
         connect(invert, &QToolButton::clicked, this, [this, first] { SpeedButtonInvClick(first); });
     }
@@ -240,11 +241,28 @@ void FaderPage::buildButtons(FaderTab &tab)
     for (const Button &b : buttons) {
         QToolButton *button = makeSpeedButton(area, {b.name, b.hint, QStyle::SP_CustomBase, b.caption});
         button->setFixedHeight(20);
+        m_buttons.push_back(button);
         bar->addWidget(button);
         connect(button, &QToolButton::clicked, this, b.handler);
     }
     bar->addStretch();
     grid->addLayout(bar, static_cast<int>(FaderCount) + 1, 0, 1, 9);
+}
+
+std::vector<QWidget *> FaderPage::focusOrder() const
+{
+    // A column at a time, so that Tab names the rows one after another.
+    std::vector<QWidget *> order;
+    const auto column = [&](auto Row::*control) {
+        for (const Row &row : m_rows)
+            order.push_back(row.*control);
+    };
+    column(&Row::name);
+    column(&Row::fader);
+    column(&Row::rate);
+    column(&Row::check);
+    order.insert(order.end(), m_buttons.begin(), m_buttons.end());
+    return order;
 }
 
 bool FaderPage::playing() const { return load(m_engine.PlayMode) == 1; }

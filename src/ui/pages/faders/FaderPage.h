@@ -6,6 +6,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "core/ShowLayout.h"
 
@@ -38,6 +39,10 @@ public:
     QLabel *numberLabel(int k) const { return m_rows.at(index(k)).number; }
     ColorShape *shape(int k) const { return m_rows.at(index(k)).shape; }
     QLabel *image(int k) const { return m_rows.at(index(k)).image; }
+
+    // The rows' controls in the order Tab walks them: the names, the faders, the
+    // rates and the selection boxes, each a column top down; then the buttons.
+    std::vector<QWidget *> focusOrder() const;
 
     // The fader page's part of the page refresh, in its order.
     void refresh();
@@ -103,6 +108,7 @@ private:
     WindowServices &m_window;
     Engine &m_engine;
     std::array<Row, FaderCount> m_rows{};
+    std::vector<QWidget *> m_buttons;
     QCheckBox *m_manual = nullptr;
     // The page offset whose names the name fields show.
     std::size_t m_namesOffset = 0;
