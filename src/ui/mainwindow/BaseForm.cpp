@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include "core/Engine.h"
 #include "ui/mainwindow/ChannelColorCommands.h"
 #include "ui/mainwindow/KeyboardControl.h"
+#include "ui/mainwindow/KeyboardFocus.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/MainToolBar.h"
 #include "ui/mainwindow/MouseWheel.h"
@@ -59,6 +61,7 @@
 #include "ui/rightcolumn/StaticPicturesGroup.h"
 #include "ui/widgets/CompactStyle.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/FocusChain.h"
 #include "ui/widgets/WheelGuard.h"
 #include "ui/windows/AboutForm.h"
 #include "ui/windows/HelpWindow.h"
@@ -159,7 +162,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     connect(m_menu->items().AboutItem, &QAction::triggered, this, &TBaseForm::AboutItemClick);
     connect(m_menu->items().HelpItem, &QAction::triggered, this, &TBaseForm::HelpItemClick);
     setPageRefresh(InputPage::Generators, [this] { m_generators->refresh(); });
-    m_faderPage = new FaderPage(*this, *m_faderTab, *m_settings, *m_conveyor);
+    m_faderPage = new FaderPage(*this, *m_faderTab, *m_settings);
     const std::array<SnapshotPair, 4> snapshots{
         {m_faderTab->snapshot(), m_graphTab->snapshot(), m_beamTab->snapshot(), m_blockCopyTab->snapshot()}};
     m_sceneCommands = new SceneCommands(*this, *m_menu, *m_sequencer, snapshots);
@@ -180,6 +183,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_control->setActions(*m_actions);
     m_settings->pictures()->attach(*m_control);
     m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *options.labelKeySp());
+    new KeyboardFocus(*this);
     // The remote page: off until the operator or the settings file switch it on.
     m_remoteServer = new RemoteServer(this);
     m_remoteGroup = new RemoteGroup(*m_remoteServer, &options);
@@ -196,6 +200,8 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
 
     if (build == Build::Complete)
         buildEditorPages();
+    else
+        orderFocus();
 
     // Smaller than the design, the pages scroll rather than squeeze their controls.
     m_fit->widget()->setMinimumSize(m_fit->widget()->sizeHint());
@@ -247,6 +253,14 @@ void TBaseForm::buildEditorPages()
         panel->show();
     m_pageControlInput->updateGeometry();
     m_wheel->setEditorBars(m_graphPanel->scrollBarChanellGrafik(), beam->scrollBarEditXYCh1());
+    orderFocus();
+}
+
+void TBaseForm::orderFocus()
+{
+    // Tab follows the window's layout: the pages, then the right column, each
+    // group whole; pages built late have their controls in their place.
+    chainFocus(focusOrder(*this, {{m_faderTab->faderRowsLayout()->parentWidget(), m_faderPage->focusOrder()}}));
 }
 
 QWidget *TBaseForm::buildInputPages()

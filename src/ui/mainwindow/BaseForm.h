@@ -191,6 +191,7 @@ private:
     QWidget *buildRightColumn();
     void buildStatusBar();
     void keepMainControls();
+    void orderFocus();
 
     korvanel::Engine &m_engine;
     QString m_captionPrefix = QStringLiteral("KORVANEL ");

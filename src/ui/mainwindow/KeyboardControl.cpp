@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QWindow>
 
 #include "control/ControlLayer.h"
@@ -13,17 +12,11 @@
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/FocusChain.h"
 
 namespace korvanel {
 
 namespace {
-
-// A control the operator types into: channel names, number boxes, any other text input.
-bool isTextField(const QWidget &widget)
-{
-    return qobject_cast<const QLineEdit *>(&widget) != nullptr ||
-        qobject_cast<const QAbstractSpinBox *>(&widget) != nullptr || widget.testAttribute(Qt::WA_InputMethodEnabled);
-}
 
 // The keys that work on a name's text as a whole.
 bool isTextEditingKey(const QKeyEvent &event)

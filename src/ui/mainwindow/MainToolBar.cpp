@@ -51,6 +51,8 @@ MainToolBar::MainToolBar(MainMenu &menu, QWidget *parent) : QToolBar(parent)
             continue;
         }
         QToolButton *button = makeSpeedButton(this, {entry.name, tr(entry.hint), entry.icon});
+        // The keyboard has these commands in the menus and their shortcuts.
+        button->setFocusPolicy(Qt::NoFocus);
         addWidget(button);
         QAction *command = menu.items().*entry.item;
         // trigger() is a no-op on a disabled item, so a locked command stays locked here too.

@@ -84,9 +84,10 @@ QLayout *SequencerTab::buildTempoRow()
 
 QLayout *SequencerTab::buildStepRow()
 {
-    m_step = makeScrollBar(this, {"ScrollBarStep", Qt::Horizontal, 0, 2, 1, 0, tr("Установка текущей сцены")});
+    // Made in the row's order, which Tab follows.
     m_ring = makeCheckBox(this, "CheckBoxRepeat", tr("Кольцо"),
                           tr("При наличии флажка сцены повторяются по кругу безконечно"), true);
+    m_step = makeScrollBar(this, {"ScrollBarStep", Qt::Horizontal, 0, 2, 1, 0, tr("Установка текущей сцены")});
     m_stepLabel = makeLabel(this, "LabelStep", QStringLiteral("1"));
     m_lastLabel = makeLabel(this, "LabelCoda", QStringLiteral("2"));
 

@@ -3,9 +3,12 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolButton>
 #include <map>
 
@@ -41,13 +44,66 @@ QIcon standardIcon(QStyle::StandardPixmap which, QWidget *widget)
     return icon->second;
 }
 
+// Qt's scroll bars turn the arrow keys round when they lie (their controls
+// are inverted, for the wheel): here the thumb follows Left and Right, and Up
+// and Page Up raise the value. Qt's style shows no focus on them, so the bar
+// with the keyboard draws its own frame.
+class ScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (orientation() == Qt::Horizontal && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            SliderAction action = SliderNoAction;
+            switch (event->key()) {
+            case Qt::Key_Right:
+            case Qt::Key_Up:
+                action = SliderSingleStepAdd;
+                break;
+            case Qt::Key_Left:
+            case Qt::Key_Down:
+                action = SliderSingleStepSub;
+                break;
+            case Qt::Key_PageUp:
+                action = SliderPageStepAdd;
+                break;
+            case Qt::Key_PageDown:
+                action = SliderPageStepSub;
+                break;
+            default:
+                break;
+            }
+            if (action != SliderNoAction) {
+                triggerAction(action);
+                event->accept();
+                return;
+            }
+        }
+        QScrollBar::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+};
+
 } // namespace
 
 QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &settings)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(settings.name));
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setCheckable(settings.checkable);
     button->setToolTip(settings.hint);
     const bool hasIcon = settings.icon != QStyle::SP_CustomBase;
@@ -62,8 +118,9 @@ QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &setting
 
 QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSettings &settings)
 {
-    auto *bar = new QScrollBar(settings.orientation, parent);
+    auto *bar = new ScrollBar(settings.orientation, parent);
     bar->setObjectName(QString::fromLatin1(settings.name));
+    bar->setFocusPolicy(Qt::StrongFocus);
     bar->setRange(settings.minimum, settings.maximum);
     bar->setPageStep(settings.pageStep);
     bar->setValue(settings.value);

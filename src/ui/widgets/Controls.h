@@ -24,7 +24,8 @@ struct SpeedButtonSettings {
     bool checkable = false;
 };
 
-// Speed buttons never take the keyboard focus, so the live keys keep working after a click.
+// Speed buttons take the keyboard focus from Tab, never from a click: a click
+// leaves the keys where they were.
 QToolButton *makeSpeedButton(QWidget *parent, const SpeedButtonSettings &settings);
 
 struct ScrollBarSettings {
@@ -37,6 +38,7 @@ struct ScrollBarSettings {
     QString hint = {};
 };
 
+// The slider takes the focus from a click or Tab; the arrow keys then move it.
 QScrollBar *makeScrollBar(QWidget *parent, const ScrollBarSettings &settings);
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QString &hint = {});

@@ -4,9 +4,9 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,10 +22,10 @@
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/faders/FaderTab.h"
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
-#include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/LevelsTab.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
+#include "ui/widgets/FocusChain.h"
 #include "ui/widgets/NameCodec.h"
 #include "ui/widgets/NameValidator.h"
 #include "ui/widgets/PaneFill.h"
@@ -109,13 +109,11 @@ int nameFieldWidth(const QLineEdit &field)
 }
 } // namespace
 
-FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings, ConveyorGroup &conveyor)
+FaderPage::FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings)
     : QObject(&tab), m_window(window), m_engine(window.engine())
 {
     setObjectName(QStringLiteral("FaderPage"));
     m_manual = settings.levels()->checkBoxManual();
-    m_flashOn = settings.checkBoxFlashOn();
-    m_conveyorKeys = conveyor.checkBoxKeyKonveyr();
     buildRows(tab);
     buildButtons(tab);
 
@@ -211,6 +209,7 @@ void FaderPage::buildRows(FaderTab &tab)
                                                tr("Инвертирует состояние флажков в поле  Выбор "),
                                                QStyle::SP_CustomBase, QStringLiteral("~")});
         invert->setFixedWidth(18);
+        m_buttons.push_back(invert);
         grid->addWidget(invert, first, 8, InvertRows, 1);
         connect(invert, &QToolButton::clicked, this, [this, first] { SpeedButtonInvClick(first); });
     }
@@ -247,11 +246,28 @@ void FaderPage::buildButtons(FaderTab &tab)
     for (const Button &b : buttons) {
         QToolButton *button = makeSpeedButton(area, {b.name, b.hint, QStyle::SP_CustomBase, b.caption});
         button->setFixedHeight(20);
+        m_buttons.push_back(button);
         bar->addWidget(button);
         connect(button, &QToolButton::clicked, this, b.handler);
     }
     bar->addStretch();
     grid->addLayout(bar, static_cast<int>(FaderCount) + 1, 0, 1, 9);
+}
+
+std::vector<QWidget *> FaderPage::focusOrder() const
+{
+    // A column at a time, so that Tab names the rows one after another.
+    std::vector<QWidget *> order;
+    const auto column = [&](auto Row::*control) {
+        for (const Row &row : m_rows)
+            order.push_back(row.*control);
+    };
+    column(&Row::name);
+    column(&Row::fader);
+    column(&Row::rate);
+    column(&Row::check);
+    order.insert(order.end(), m_buttons.begin(), m_buttons.end());
+    return order;
 }
 
 bool FaderPage::playing() const { return load(m_engine.PlayMode) == 1; }
@@ -407,11 +423,15 @@ void FaderPage::storeTypedNames()
     }
 }
 
-void FaderPage::keysOffForTyping()
+void FaderPage::restoreName(const QLineEdit &field)
 {
-    // Typing a name must not fire the live keys.
-    m_flashOn->setChecked(false);
-    m_conveyorKeys->setChecked(false);
+    for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {
+        if (edit(k) != &field)
+            continue;
+        const NameBytes bytes = LoadEdit(m_engine, m_namesOffset + static_cast<std::size_t>(k));
+        edit(k)->setText(NameCodec::instance().decode(bytes));
+        edit(k)->setModified(false);
+    }
 }
 
 bool FaderPage::eventFilter(QObject *watched, QEvent *event)
@@ -421,16 +441,16 @@ bool FaderPage::eventFilter(QObject *watched, QEvent *event)
     if (!qobject_cast<QLineEdit *>(watched))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        keysOffForTyping();
-        break;
-    case QEvent::FocusIn: {
-        // Reaching the field by the Tab key is as good as a click; the window
-        // coming back to the front is not.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            keysOffForTyping();
-        break;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier)
+            break;
+        // Escape drops the typing: the field shows the stored name again and
+        // gives the keys back (Enter, which stores it, is the window's).
+        auto *field = static_cast<QLineEdit *>(watched);
+        restoreName(*field);
+        leaveField(*field);
+        return true;
     }
     case QEvent::FocusOut:
         SaveEditAll();

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "core/ShowLayout.h"
 
@@ -22,13 +23,12 @@ class WindowServices;
 struct Engine;
 class ColorShape;
 class ChannelSettingsGroup;
-class ConveyorGroup;
 class FaderTab;
 
 class FaderPage : public QObject {
     Q_OBJECT
 public:
-    FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings, ConveyorGroup &conveyor);
+    FaderPage(WindowServices &window, FaderTab &tab, ChannelSettingsGroup &settings);
 
     // Row k = 1..27.
     QScrollBar *scrollBar(int k) const { return m_rows.at(index(k)).fader; }
@@ -39,6 +39,10 @@ public:
     QLabel *numberLabel(int k) const { return m_rows.at(index(k)).number; }
     ColorShape *shape(int k) const { return m_rows.at(index(k)).shape; }
     QLabel *image(int k) const { return m_rows.at(index(k)).image; }
+
+    // The rows' controls in the order Tab walks them: the names, the faders, the
+    // rates and the selection boxes, each a column top down; then the buttons.
+    std::vector<QWidget *> focusOrder() const;
 
     // The fader page's part of the page refresh, in its order.
     void refresh();
@@ -99,16 +103,15 @@ private:
     void buildButtons(FaderTab &tab);
     void setVisibleLevels(std::uint8_t level, const QString &status);
     void setVisibleSelection(std::uint8_t value);
-    void keysOffForTyping();
+    void restoreName(const QLineEdit &field);
     bool playing() const;
     std::size_t offset() const;
 
     WindowServices &m_window;
     Engine &m_engine;
     std::array<Row, FaderCount> m_rows{};
+    std::vector<QWidget *> m_buttons;
     QCheckBox *m_manual = nullptr;
-    QCheckBox *m_flashOn = nullptr;
-    QCheckBox *m_conveyorKeys = nullptr;
     // The page offset whose names the name fields show.
     std::size_t m_namesOffset = 0;
     // The faders are being set from the show, not by the operator.

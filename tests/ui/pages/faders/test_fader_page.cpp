@@ -305,15 +305,17 @@ TEST_F(FaderPageTest, TypedNameSurvivesAScrollOfThePage)
     EXPECT_EQ(stored, NameBytes{});
 }
 
-TEST_F(FaderPageTest, ClickingANameFieldTurnsTheLiveKeysOff)
+TEST_F(FaderPageTest, ANameFieldLeavesTheLiveKeysAsTheOperatorSetThem)
 {
+    // The field keeps the keys it types with itself; switched off, the keys stayed off after the naming.
     auto *conveyorKeys = get<QCheckBox>("CheckBoxKeyKonveyr");
     ASSERT_TRUE(form->checkBoxFlashOn()->isChecked());
     ASSERT_TRUE(conveyorKeys->isChecked());
     form->show();
     QTest::mouseClick(edit(12), Qt::LeftButton);
-    EXPECT_FALSE(form->checkBoxFlashOn()->isChecked());
-    EXPECT_FALSE(conveyorKeys->isChecked());
+    edit(13)->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(form->checkBoxFlashOn()->isChecked());
+    EXPECT_TRUE(conveyorKeys->isChecked());
 }
 
 } // namespace

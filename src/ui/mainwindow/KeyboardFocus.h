@@ -1,0 +1,32 @@
+#pragma once
+// The main window's keyboard focus. A text field keeps the keys it types
+// with, so the live keys and the window's Ctrl commands come back only once
+// the focus is out of it: a click anywhere outside the field, or Enter, takes
+// it out (the field keeps what was typed, as on leaving it); Escape in a
+// number box drops digits it has not taken yet and takes it out. Enter
+// presses a focused button or box, as the space bar is a picture key.
+
+#include <QObject>
+
+class QKeyEvent;
+
+namespace korvanel {
+
+class WindowServices;
+
+class KeyboardFocus : public QObject {
+    Q_OBJECT
+public:
+    explicit KeyboardFocus(WindowServices &window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool keyPress(QWidget &focus, const QKeyEvent &event);
+
+    // Kept as a widget: the filter still sees events while the window is being destroyed.
+    QWidget &m_mainWindow;
+};
+
+} // namespace korvanel
