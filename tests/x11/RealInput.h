@@ -45,6 +45,10 @@ public:
             QTest::qWaitFor([&] { return m_presses >= wanted; }, 3000);
     }
 
+    // Keys as xdotool names them ("Tab", "Return", "0"), or text typed; `releases` is how many keys that is.
+    bool keys(const QStringList &names) { return keyRun(QStringLiteral("key"), names, static_cast<int>(names.size())); }
+    bool type(const QString &text) { return keyRun(QStringLiteral("type"), {text}, static_cast<int>(text.size())); }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -54,11 +58,21 @@ protected:
                 ++m_wheels;
             else if (event->type() == QEvent::MouseButtonRelease)
                 ++m_presses;
+            else if (event->type() == QEvent::KeyRelease)
+                ++m_keys;
         }
         return false;
     }
 
 private:
+    bool keyRun(const QString &command, const QStringList &arguments, int releases)
+    {
+        const int wanted = m_keys + releases;
+        return xdotool(QStringList{command, QStringLiteral("--delay"), QStringLiteral("20")} + arguments) &&
+            QTest::qWaitFor([&] { return m_keys >= wanted; }, 3000);
+    }
+
     int m_wheels = 0;
     int m_presses = 0;
+    int m_keys = 0;
 };

@@ -204,6 +204,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
         orderFocus();
 
     // Smaller than the design, the pages scroll rather than squeeze their controls.
+    m_fit->widget()->ensurePolished(); // the size its fonts and style give it
     m_fit->widget()->setMinimumSize(m_fit->widget()->sizeHint());
     resize(DesignWidth, DesignHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
