@@ -109,6 +109,14 @@ QWidget *emptyPage(QWidget *parent, const char *name)
 namespace {
 // Room left above the window for a window manager's title bar.
 constexpr int TitleBarAllowance = 32;
+
+// The window's contents never shrink below the size their layout asks for:
+// smaller than that, the scroll area around them scrolls instead of squeezing controls.
+class DesignPane : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
 } // namespace
 
 TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow(parent), m_engine(engine)
@@ -129,7 +137,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     setMenuBar(m_menu);
     addToolBar(Qt::TopToolBarArea, new MainToolBar(*m_menu, this));
 
-    auto *central = new QWidget(this);
+    auto *central = new DesignPane(this);
     auto *layout = new QHBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(4);
@@ -203,9 +211,6 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     else
         orderFocus();
 
-    // Smaller than the design, the pages scroll rather than squeeze their controls.
-    m_fit->widget()->ensurePolished(); // the size its fonts and style give it
-    m_fit->widget()->setMinimumSize(m_fit->widget()->sizeHint());
     resize(DesignWidth, DesignHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
