@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/AppShell.h"
+#include "app/QtTexts.h"
 #include "core/Engine.h"
 #include "output/OlaOutput.h"
 #include "ui/mainwindow/BaseForm.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     AppShell::configureApplication();
+    const std::unique_ptr<QTranslator> qtTexts = installQtTexts();
 
     auto engine = std::make_unique<korvanel::Engine>();
     // The editor pages are built once the window is on screen.
