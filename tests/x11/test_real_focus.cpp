@@ -43,10 +43,13 @@ TEST_F(Focus, NamesTypedDownTheColumnThenTheLiveKeysAndAClickElsewhereTakeTheSho
     EXPECT_EQ(faders.edit(2)->text(), QStringLiteral("spot"));
     EXPECT_TRUE(form->checkBoxFlashOn()->isChecked()) << "naming leaves the live keys on";
 
-    // The live keys act at once.
+    // The live keys act at once; Tab then goes on from the name left.
     ASSERT_TRUE(input.keys({QStringLiteral("0")}));
     EXPECT_EQ(load(engine->live.blackout), 1);
     EXPECT_EQ(faders.edit(2)->text(), QStringLiteral("spot"));
+    ASSERT_TRUE(input.keys({QStringLiteral("Tab")}));
+    EXPECT_TRUE(faders.edit(3)->hasFocus());
+    ASSERT_TRUE(input.keys({QStringLiteral("Escape")}));
 
     // A click on a fader takes the keys out of a name being typed.
     ASSERT_TRUE(input.click(faders.edit(3)));

@@ -20,6 +20,12 @@ KeyboardFocus::KeyboardFocus(WindowServices &window) : QObject(&window.mainWindo
 bool KeyboardFocus::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn) {
+        if (auto *field = qobject_cast<QWidget *>(watched);
+            field && field->window() == &m_mainWindow && isTextField(*field))
+            m_lastField = field;
+        return QObject::eventFilter(watched, event);
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
@@ -38,6 +44,8 @@ bool KeyboardFocus::eventFilter(QObject *watched, QEvent *event)
 
 bool KeyboardFocus::keyPress(QWidget &focus, const QKeyEvent &event)
 {
+    if (&focus == &m_mainWindow && (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab))
+        return tabFromLastField(event.key() == Qt::Key_Tab && !(event.modifiers() & Qt::ShiftModifier));
     const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
     if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
@@ -62,6 +70,22 @@ bool KeyboardFocus::keyPress(QWidget &focus, const QKeyEvent &event)
         return false;
     button->click();
     return true;
+}
+
+bool KeyboardFocus::tabFromLastField(bool forward)
+{
+    if (!m_lastField || !m_lastField->isVisible())
+        return false;
+    for (QWidget *next = forward ? m_lastField->nextInFocusChain() : m_lastField->previousInFocusChain();
+         next != nullptr && next != m_lastField;
+         next = forward ? next->nextInFocusChain() : next->previousInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && next->focusProxy() == nullptr &&
+            next->isVisible() && next->isEnabled() && next->window() == &m_mainWindow) {
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace korvanel
