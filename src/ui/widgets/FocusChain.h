@@ -15,7 +15,7 @@ bool isTextField(const QWidget &widget);
 bool withinTextField(const QWidget &widget);
 
 // Ends typing in a field: the keyboard goes to the field's window, where the
-// live keys work again and Tab starts over from the first control.
+// live keys work again; Tab goes on from the field left (KeyboardFocus).
 void leaveField(QWidget &field);
 
 // The controls Tab reaches inside root, container by container as they nest,
