@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyleOptionFrame>
@@ -45,26 +44,23 @@ QByteArray numbered(const char *stem, int k, bool twoDigits = false, const char 
     return stem + number + suffix;
 }
 
-// The heading keeps its caption as text; each of its word groups (parted by
-// three or more blanks) is drawn centred over its own column of the rows.
+// The heading keeps its caption as text; each column's own heading is drawn
+// centred over its column of the rows. The headings are separate texts, so
+// that their widths follow the words shown in any language.
 class ColumnHeading : public QLabel {
 public:
-    ColumnHeading(const QString &caption, const QGridLayout &grid, QWidget *parent)
-        : QLabel(caption, parent), m_grid(grid)
+    ColumnHeading(const QString &caption, QStringList columns, const QGridLayout &grid, QWidget *parent)
+        : QLabel(caption, parent), m_columns(std::move(columns)), m_grid(grid)
     {
     }
-    static QStringList groups(const QString &caption)
-    {
-        static const QRegularExpression gap(QStringLiteral(" {3,}"));
-        return caption.split(gap, Qt::SkipEmptyParts);
-    }
+    const QStringList &columns() const { return m_columns; }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
         painter.setPen(palette().color(foregroundRole()));
-        const QStringList words = groups(text());
+        const QStringList &words = m_columns;
         // Centred over its column; a heading wider than a narrow column moves
         // right of its left neighbour, and all move left from the right edge.
         constexpr int Gap = 6;
@@ -88,6 +84,7 @@ protected:
     }
 
 private:
+    QStringList m_columns;
     const QGridLayout &m_grid;
 };
 
@@ -131,13 +128,15 @@ void FaderPage::buildRows(FaderTab &tab)
     auto *header =
         new ColumnHeading(tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала     "
                              "         Время изменения     Выбор"),
+                          {tr("Канал"), tr("Уровень"), tr("Выход"), tr("Тип"), tr("Границы"), tr("Имя  канала"),
+                           tr("Время изменения"), tr("Выбор")},
                           *grid, area);
     header->setObjectName(QStringLiteral("LabelOpis"));
     header->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(header, 0, 0, 1, 9);
     // The columns up to the name are at least as wide as their headings; the
     // rate and selection headings may reach over their neighbours' room.
-    const QStringList headings = ColumnHeading::groups(header->text());
+    const QStringList &headings = header->columns();
     for (int column = 0; column < std::min<int>(headings.size(), 6); ++column)
         grid->setColumnMinimumWidth(column, header->fontMetrics().horizontalAdvance(headings[column]) + 4);
 
