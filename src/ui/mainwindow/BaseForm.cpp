@@ -153,7 +153,6 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     setCentralWidget(m_fit);
     buildStatusBar();
 
-    keepMainControls();
     // Every tab caption stays in sight at the design width, without scroll arrows.
     auto *compact = new CompactStyle(this);
     for (QTabBar *bar : findChildren<QTabBar *>()) {
@@ -161,7 +160,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
         bar->setUsesScrollButtons(false);
         bar->setExpanding(false);
     }
-    m_blackoutLink = new BlackoutLink(m_engine, *m_control, *m_faderTab->outputModes(), *m_checkBoxBlackOut,
+    m_blackoutLink = new BlackoutLink(m_engine, *m_control, *m_faderTab->outputModes(), *checkBoxBlackOut(),
                                       *m_sequencer->speedButtonStop(), this);
     OptionsTab &options = *m_options;
     m_showFiles = new ShowFileCommands(*this, *m_menu, *m_conveyor);
@@ -187,7 +186,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_conveyorControl = new ConveyorControl(*this, *m_conveyor, *m_sequencerControl, *m_showFiles);
     m_actions =
         std::make_unique<WindowActions>(*this, *m_sequencerControl, *m_conveyorControl, *m_faderPage,
-                                        WindowActions::Controls{*m_blackoutLink, *m_scrollBarTemp, *m_scrolbarVertPos});
+                                        WindowActions::Controls{*m_blackoutLink, *scrollBarTemp(), *scrolbarVertPos()});
     m_control->setActions(*m_actions);
     m_settings->pictures()->attach(*m_control);
     m_keyboard = new KeyboardControl(*this, *m_settings, *m_conveyor, *m_control, *options.labelKeySp());
@@ -344,28 +343,25 @@ void TBaseForm::buildStatusBar()
     setStatusBar(bar);
 }
 
-void TBaseForm::keepMainControls()
-{
-    m_pageControlUst = m_settings->pages();
-    m_scrollBarTemp = m_sequencer->scrollBarTemp();
-    m_scrollBarStep = m_sequencer->scrollBarStep();
-    m_scrolbarVertPos = m_faderTab->scrolbarVertPos();
-    m_labelTemp = m_sequencer->labelTemp();
-    m_labelStep = m_sequencer->labelStep();
-    m_labelCoda = m_sequencer->labelCoda();
-    m_labelDiskFree = m_options->labelDiskFree();
-    m_labelDiskSize = m_options->labelDiskSize();
-    m_labelKolvoUSB = m_options->labelKolvoUSB();
-    m_labelTipFtdi = m_options->labelTipFtdi();
-    m_labelUSBnomber = m_options->labelUSBnomber();
-    m_speedButtonUndo1 = m_faderTab->snapshot().undo;
-    m_speedButtonUndo3 = m_graphTab->snapshot().undo;
-    m_speedButtonUndo4 = m_beamTab->snapshot().undo;
-    m_speedButtonUndo5 = m_blockCopyTab->snapshot().undo;
-    m_checkBoxFlashOn = m_settings->checkBoxFlashOn();
-    m_checkBoxBlackOut = m_settings->checkBoxBlackOut();
-    m_radioGroupRate = m_settings->rateMode();
-}
+QTabWidget *TBaseForm::pageControlUst() const { return m_settings->pages(); }
+QScrollBar *TBaseForm::scrollBarTemp() const { return m_sequencer->scrollBarTemp(); }
+QScrollBar *TBaseForm::scrollBarStep() const { return m_sequencer->scrollBarStep(); }
+QScrollBar *TBaseForm::scrolbarVertPos() const { return m_faderTab->scrolbarVertPos(); }
+QLabel *TBaseForm::labelTemp() const { return m_sequencer->labelTemp(); }
+QLabel *TBaseForm::labelStep() const { return m_sequencer->labelStep(); }
+QLabel *TBaseForm::labelCoda() const { return m_sequencer->labelCoda(); }
+QLabel *TBaseForm::labelDiskFree() const { return m_options->labelDiskFree(); }
+QLabel *TBaseForm::labelDiskSize() const { return m_options->labelDiskSize(); }
+QLabel *TBaseForm::labelKolvoUSB() const { return m_options->labelKolvoUSB(); }
+QLabel *TBaseForm::labelTipFtdi() const { return m_options->labelTipFtdi(); }
+QLabel *TBaseForm::labelUSBnomber() const { return m_options->labelUSBnomber(); }
+QToolButton *TBaseForm::speedButtonUndo1() const { return m_faderTab->snapshot().undo; }
+QToolButton *TBaseForm::speedButtonUndo3() const { return m_graphTab->snapshot().undo; }
+QToolButton *TBaseForm::speedButtonUndo4() const { return m_beamTab->snapshot().undo; }
+QToolButton *TBaseForm::speedButtonUndo5() const { return m_blockCopyTab->snapshot().undo; }
+QCheckBox *TBaseForm::checkBoxFlashOn() const { return m_settings->checkBoxFlashOn(); }
+QCheckBox *TBaseForm::checkBoxBlackOut() const { return m_settings->checkBoxBlackOut(); }
+korvanel::RateModeGroup *TBaseForm::radioGroupRate() const { return m_settings->rateMode(); }
 
 void TBaseForm::closeEvent(QCloseEvent *event)
 {

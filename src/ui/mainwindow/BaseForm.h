@@ -148,28 +148,28 @@ public:
     korvanel::RemoteGroup *remoteGroup() const { return m_remoteGroup; }
     korvanel::RemoteSurface *remoteSurface() const { return m_remoteSurface; }
 
-    // The controls that the program's own operations use most; set once by the constructor.
+    // The controls that the program's own operations use most, from the pages that own them.
     QTabWidget *pageControlInput() const { return m_pageControlInput; }
     QTabWidget *pageControlTemp() const { return m_pageControlTemp; }
-    QTabWidget *pageControlUst() const { return m_pageControlUst; }
-    QScrollBar *scrollBarTemp() const { return m_scrollBarTemp; }
-    QScrollBar *scrollBarStep() const { return m_scrollBarStep; }
-    QScrollBar *scrolbarVertPos() const { return m_scrolbarVertPos; }
-    QLabel *labelTemp() const { return m_labelTemp; }
-    QLabel *labelStep() const { return m_labelStep; }
-    QLabel *labelCoda() const { return m_labelCoda; }
-    QLabel *labelDiskFree() const { return m_labelDiskFree; }
-    QLabel *labelDiskSize() const { return m_labelDiskSize; }
-    QLabel *labelKolvoUSB() const { return m_labelKolvoUSB; }
-    QLabel *labelTipFtdi() const { return m_labelTipFtdi; }
-    QLabel *labelUSBnomber() const { return m_labelUSBnomber; }
-    QToolButton *speedButtonUndo1() const { return m_speedButtonUndo1; }
-    QToolButton *speedButtonUndo3() const { return m_speedButtonUndo3; }
-    QToolButton *speedButtonUndo4() const { return m_speedButtonUndo4; }
-    QToolButton *speedButtonUndo5() const { return m_speedButtonUndo5; }
-    QCheckBox *checkBoxFlashOn() const { return m_checkBoxFlashOn; }
-    QCheckBox *checkBoxBlackOut() const { return m_checkBoxBlackOut; }
-    korvanel::RateModeGroup *radioGroupRate() const { return m_radioGroupRate; }
+    QTabWidget *pageControlUst() const;
+    QScrollBar *scrollBarTemp() const;
+    QScrollBar *scrollBarStep() const;
+    QScrollBar *scrolbarVertPos() const;
+    QLabel *labelTemp() const;
+    QLabel *labelStep() const;
+    QLabel *labelCoda() const;
+    QLabel *labelDiskFree() const;
+    QLabel *labelDiskSize() const;
+    QLabel *labelKolvoUSB() const;
+    QLabel *labelTipFtdi() const;
+    QLabel *labelUSBnomber() const;
+    QToolButton *speedButtonUndo1() const;
+    QToolButton *speedButtonUndo3() const;
+    QToolButton *speedButtonUndo4() const;
+    QToolButton *speedButtonUndo5() const;
+    QCheckBox *checkBoxFlashOn() const;
+    QCheckBox *checkBoxBlackOut() const;
+    korvanel::RateModeGroup *radioGroupRate() const;
 
 public slots:
     void AboutItemClick();
@@ -190,7 +190,6 @@ private:
     QWidget *buildInputPages();
     QWidget *buildRightColumn();
     void buildStatusBar();
-    void keepMainControls();
     void orderFocus();
 
     korvanel::Engine &m_engine;
@@ -236,25 +235,6 @@ private:
     korvanel::RemoteSurface *m_remoteSurface = nullptr;
     QTabWidget *m_pageControlInput = nullptr;
     QTabWidget *m_pageControlTemp = nullptr;
-    QTabWidget *m_pageControlUst = nullptr;
-    QScrollBar *m_scrollBarTemp = nullptr;
-    QScrollBar *m_scrollBarStep = nullptr;
-    QScrollBar *m_scrolbarVertPos = nullptr;
-    QLabel *m_labelTemp = nullptr;
-    QLabel *m_labelStep = nullptr;
-    QLabel *m_labelCoda = nullptr;
-    QLabel *m_labelDiskFree = nullptr;
-    QLabel *m_labelDiskSize = nullptr;
-    QLabel *m_labelKolvoUSB = nullptr;
-    QLabel *m_labelTipFtdi = nullptr;
-    QLabel *m_labelUSBnomber = nullptr;
-    QToolButton *m_speedButtonUndo1 = nullptr;
-    QToolButton *m_speedButtonUndo3 = nullptr;
-    QToolButton *m_speedButtonUndo4 = nullptr;
-    QToolButton *m_speedButtonUndo5 = nullptr;
-    QCheckBox *m_checkBoxFlashOn = nullptr;
-    QCheckBox *m_checkBoxBlackOut = nullptr;
-    korvanel::RateModeGroup *m_radioGroupRate = nullptr;
     QLabel *m_statusPanel0 = nullptr;
     StatusLine *m_status = nullptr;
     std::unique_ptr<Dialogs> m_dialogs = std::make_unique<QtDialogs>();

@@ -40,7 +40,7 @@ void TBaseForm::onClosing(QObject *receiver, std::function<void()> handler)
 
 void TBaseForm::disableUndo()
 {
-    for (QToolButton *undo : {m_speedButtonUndo1, m_speedButtonUndo3, m_speedButtonUndo4, m_speedButtonUndo5})
+    for (QToolButton *undo : {speedButtonUndo1(), speedButtonUndo3(), speedButtonUndo4(), speedButtonUndo5()})
         undo->setEnabled(false);
 }
 
@@ -50,9 +50,9 @@ void TBaseForm::ClearAll()
     emit showReplaced();
     disableUndo();
     m_faderPage->CheckBoxFromMemory();
-    m_scrolbarVertPos->setValue(0);
+    scrolbarVertPos()->setValue(0);
     m_pageControlInput->setCurrentIndex(static_cast<int>(InputPage::Faders));
-    m_pageControlUst->setCurrentIndex(2);
+    pageControlUst()->setCurrentIndex(2);
     m_pageControlTemp->setCurrentIndex(0);
     TempStatus();
     // The graph's closest zoom; the engine has reset the view to match.
@@ -65,14 +65,14 @@ void TBaseForm::ClearAll()
 void TBaseForm::TempStatus()
 {
     m_sequencerControl->applyTempo(sequencerIntervalMs(m_engine.sys(SysTempo)));
-    m_labelTemp->setText(tempoReadout(m_engine.sys(SysTempo)));
+    labelTemp()->setText(tempoReadout(m_engine.sys(SysTempo)));
 }
 
 void TBaseForm::ReturnDataSystem()
 {
     m_showFiles->showCaption();
 
-    m_scrollBarTemp->setValue(m_engine.sys(SysTempo));
+    scrollBarTemp()->setValue(m_engine.sys(SysTempo));
     TempStatus();
 
     showSceneReadouts();
@@ -82,16 +82,16 @@ void TBaseForm::showSceneReadouts()
 {
     const int current = m_engine.sys(SysCurrentScene);
     const int last = m_engine.sys(SysLastScene);
-    setReadoutText(*m_labelStep, QString::number(current + 1));
+    setReadoutText(*labelStep(), QString::number(current + 1));
     {
         // The slider only mirrors the show here: a range that clamps its old
         // position must not step the show to that scene. Scene 255 is the end;
         // a current scene past the last one stays within reach.
-        const QSignalBlocker mirrorOnly(m_scrollBarStep);
-        m_scrollBarStep->setMaximum(std::max(std::min(last + 1, 255), current));
-        m_scrollBarStep->setValue(current);
+        const QSignalBlocker mirrorOnly(scrollBarStep());
+        scrollBarStep()->setMaximum(std::max(std::min(last + 1, 255), current));
+        scrollBarStep()->setValue(current);
     }
-    setReadoutText(*m_labelCoda, QString::number(last + 1));
+    setReadoutText(*labelCoda(), QString::number(last + 1));
 }
 
 void TBaseForm::ReturnPageControlAll()

@@ -80,10 +80,17 @@ void ChannelColorCommands::itemColSplitClick()
     m_window.ReturnPageControlAll();
 }
 
+namespace {
+// The system's words for the error, where it gave one.
+QString systemText(const FileResult &result)
+{
+    return result.systemError != 0 ? QString::fromLocal8Bit(std::strerror(result.systemError)) : QString();
+}
+} // namespace
+
 QString ChannelColorCommands::errorText(const FileResult &result, const QString &fileName)
 {
-    const QString system =
-        result.systemError != 0 ? QString::fromLocal8Bit(std::strerror(result.systemError)) : QString();
+    const QString system = systemText(result);
     switch (result.error) {
     case FileError::None:
         return {};
@@ -131,8 +138,7 @@ bool ChannelColorCommands::SaveColorEdit(const QString &fileName)
 
 QString ChannelColorCommands::notSavedText(const FileResult &result, const QString &fileName)
 {
-    const QString system =
-        result.systemError != 0 ? QString::fromLocal8Bit(std::strerror(result.systemError)) : QString();
+    const QString system = systemText(result);
     switch (result.error) {
     case FileError::None:
         return {};
