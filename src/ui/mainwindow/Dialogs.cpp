@@ -80,3 +80,17 @@ QString chooseSaveFileName(Dialogs &dialogs, QWidget *parent, const QString &cap
             return name;
     }
 }
+
+bool mayDropEdits(Dialogs &dialogs, QWidget *parent, const QString &title, const QString &question,
+                  const std::function<bool()> &save)
+{
+    switch (dialogs.askSaveChanges(parent, title, question)) {
+    case Dialogs::Unsaved::Save:
+        return save();
+    case Dialogs::Unsaved::Discard:
+        return true;
+    case Dialogs::Unsaved::Cancel:
+        break;
+    }
+    return false;
+}

@@ -3,6 +3,7 @@
 // script the answers and the program uses the real boxes.
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -34,6 +35,11 @@ public:
 // Empty when cancelled.
 QString chooseSaveFileName(Dialogs &dialogs, QWidget *parent, const QString &caption, const QString &folder,
                            const QString &filter, const QString &suffix);
+
+// Asks what becomes of unsaved edits before they would be lost: true when the
+// action may go on (saved by `save`, or dropped), false when it is cancelled.
+bool mayDropEdits(Dialogs &dialogs, QWidget *parent, const QString &title, const QString &question,
+                  const std::function<bool()> &save);
 
 class QtDialogs : public Dialogs {
 public:

@@ -167,15 +167,8 @@ bool ShowFileCommands::mayDropShow()
     const QString name = QFileInfo(m_window.saveDialogFileName()).fileName();
     const QString question =
         name.isEmpty() ? tr("Сохранить изменения в новом шоу?") : tr("Сохранить изменения в шоу «%1»?").arg(name);
-    switch (m_window.dialogs().askSaveChanges(&m_window.mainWindow(), programTitle(), question)) {
-    case Dialogs::Unsaved::Save:
-        return saveShow() == Save::Saved;
-    case Dialogs::Unsaved::Discard:
-        return true;
-    case Dialogs::Unsaved::Cancel:
-        break;
-    }
-    return false;
+    return mayDropEdits(m_window.dialogs(), &m_window.mainWindow(), programTitle(), question,
+                        [this] { return saveShow() == Save::Saved; });
 }
 
 QString ShowFileCommands::recoveryFileName() const

@@ -220,15 +220,8 @@ bool CoderTab::mayDropTable()
         return true;
     const QString question =
         tr("Сохранить изменения таблицы перекодировки «%1»?").arg(QFileInfo(SaveDialogCoderFileName).fileName());
-    switch (m_window.dialogs().askSaveChanges(&m_window.mainWindow(), programTitle(), question)) {
-    case Dialogs::Unsaved::Save:
-        return saveTable();
-    case Dialogs::Unsaved::Discard:
-        return true;
-    case Dialogs::Unsaved::Cancel:
-        break;
-    }
-    return false;
+    return mayDropEdits(m_window.dialogs(), &m_window.mainWindow(), programTitle(), question,
+                        [this] { return saveTable(); });
 }
 
 void CoderTab::loadAtStart(const QString &coderFileName)
