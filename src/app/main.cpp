@@ -6,10 +6,12 @@
 #include <unistd.h>
 
 #include "app/AppShell.h"
-#include "app/QtTexts.h"
+#include "app/CompanionLocation.h"
 #include "core/Engine.h"
+#include "files/SettingsFile.h"
 #include "output/OlaOutput.h"
 #include "ui/mainwindow/BaseForm.h"
+#include "ui/texts/InterfaceTexts.h"
 #include "ui/windows/HandScanForm.h"
 #include "ui/windows/StaticForm.h"
 
@@ -17,7 +19,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     AppShell::configureApplication();
-    const std::unique_ptr<QTranslator> qtTexts = installQtTexts();
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The language comes first: every window is built in it.
+    const CompanionPlaces places = locateCompanionFiles(QCoreApplication::applicationFilePath(), dataFolder);
+    korvanel::InterfaceTexts::instance().choose(korvanel::ReadIniFile(places.files.IniFileName).Language);
 
     auto engine = std::make_unique<korvanel::Engine>();
     // The editor pages are built once the window is on screen.
@@ -25,8 +30,7 @@ int main(int argc, char **argv)
     THandScanForm handScan(form, *form.mainMenu());
     TStaticForm staticPictures(form, *form.mainMenu(), *form.faderPage(), *form.showFiles(), *form.sequencerTab(),
                                *form.radioGroupRate());
-    AppShell shell(*engine, form, QCoreApplication::applicationFilePath(),
-                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    AppShell shell(*engine, form, QCoreApplication::applicationFilePath(), dataFolder);
     shell.FormCreate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         form.fitInto(screen->availableGeometry());

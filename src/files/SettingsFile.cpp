@@ -19,6 +19,7 @@ constexpr std::string_view ConveyorSection = "Konveir";
 constexpr std::string_view LastFileSection = "LastFile";
 constexpr std::string_view RemoteSection = "Remote";
 constexpr std::string_view OlaSection = "Ola";
+constexpr std::string_view InterfaceSection = "Interface";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -154,6 +155,8 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
     const std::uint16_t universe = settings.Ola.Universe == 0 ? defaults.Universe : settings.Ola.Universe;
     list.push_back({OlaSection, "Enabled", settings.Ola.Enabled ? "1" : "0", settings.Ola.Enabled != defaults.Enabled});
     list.push_back({OlaSection, "Universe", std::to_string(universe), universe != defaults.Universe});
+    list.push_back({InterfaceSection, "Language", std::string(languageChoiceName(settings.Language)),
+                    settings.Language != LanguageChoice::Auto});
     return list;
 }
 
@@ -233,6 +236,7 @@ IniSettings ReadIniFile(const std::string &iniFileName)
     settings.Coder = get(LastFileSection, "Coder");
     settings.Ola.Enabled = get(OlaSection, "Enabled") == "1";
     settings.Ola.Universe = olaUniverseOf(get(OlaSection, "Universe"));
+    settings.Language = languageChoiceOf(get(InterfaceSection, "Language"));
     return settings;
 }
 

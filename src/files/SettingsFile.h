@@ -1,7 +1,7 @@
 #pragma once
 // The settings file: the show files of the twenty conveyor keys, the show of
 // the last run, the recoding table file, the OLA output's switch and
-// universe, and the remote page's server. Read once at start-up, written once at exit. Writing changes only
+// universe, the remote page's server and the interface language. Read once at start-up, written once at exit. Writing changes only
 // the values of the program's own keys and adds those that are missing; every
 // other byte of the file (foreign and repeated sections, comments, odd lines,
 // blanks around '=', line ends) goes back as it was, in its place.
@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/Engine.h"
+#include "core/InterfaceLanguage.h"
 #include "files/FileResult.h"
 
 namespace korvanel {
@@ -40,6 +41,9 @@ struct IniSettings {
     std::string Coder;                                        // LastFile/Coder: the recoding table file
     std::optional<RemoteSettings> Remote;                     // written when set; ReadIniFile leaves it unset
     OlaIni Ola;
+    // Interface/Language: auto|en|ru, any other value reads as auto; a file
+    // without the key gains it only for a choice other than auto.
+    LanguageChoice Language = LanguageChoice::Auto;
 };
 
 // "File01".."File20" for n = 1..20.

@@ -6,23 +6,30 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/QtTexts.h"
+#include "ui/texts/InterfaceTexts.h"
+
+using korvanel::InterfaceLanguage;
+using korvanel::InterfaceTexts;
 
 TEST(QtTexts, MessageBoxButtonsAndTheFileDialogSpeakTheProgramsLanguage)
 {
-    {
-        const std::unique_ptr<QTranslator> texts = installQtTexts();
-        ASSERT_TRUE(texts) << "the built-in catalogue";
-        QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
-        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("Отмена"));
-        EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')), QString::fromUtf8("Да"));
-        QFileDialog dialog;
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        const auto *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
-        ASSERT_NE(lookIn, nullptr);
-        EXPECT_FALSE(lookIn->text().contains(QLatin1String("Look in"))) << lookIn->text().toStdString();
-    }
-    // Gone with its translator: the tests' other boxes keep Qt's untranslated texts.
-    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+    const auto cancel = [] {
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        return buttons.button(QDialogButtonBox::Cancel)->text();
+    };
+    InterfaceTexts::instance().install(InterfaceLanguage::Russian);
+    EXPECT_EQ(cancel(), QString::fromUtf8("Отмена"));
+    QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::No);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')), QString::fromUtf8("Да"));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const auto *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
+    ASSERT_NE(lookIn, nullptr);
+    EXPECT_FALSE(lookIn->text().contains(QLatin1String("Look in"))) << lookIn->text().toStdString();
+
+    InterfaceTexts::instance().install(InterfaceLanguage::English);
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Yes"))
+        << "a box already open changes with the language";
+    EXPECT_EQ(lookIn->text(), QStringLiteral("Look in:"));
 }

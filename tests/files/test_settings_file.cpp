@@ -307,3 +307,24 @@ TEST_F(SettingsFileTest, OlaSectionAGarbledUniverseReadsAsOneAndTheRestOfTheFile
     EXPECT_NE(read().find("\n[Ola]\nEnabled=1\n"), std::string::npos) << read();
     EXPECT_TRUE(ReadIniFile(ini).Ola.Enabled);
 }
+
+TEST_F(SettingsFileTest, TheInterfaceLanguageIsAddedOnlyWhenChosenAndAnyOtherValueReadsAsAuto)
+{
+    write("[Konveir]\nFile01=/a.kvl\n");
+    IniSettings s = ReadIniFile(ini);
+    EXPECT_EQ(s.Language, LanguageChoice::Auto);
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_EQ(read().find("[Interface]"), std::string::npos) << "auto adds nothing";
+
+    s.Language = LanguageChoice::English;
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_NE(read().find("[Interface]\nLanguage=en\n"), std::string::npos) << read();
+    EXPECT_EQ(ReadIniFile(ini).Language, LanguageChoice::English);
+
+    write("[interface]\nLanguage = klingon\n[Ola]\nEnabled=1\n");
+    s = ReadIniFile(ini);
+    EXPECT_EQ(s.Language, LanguageChoice::Auto);
+    s.Language = LanguageChoice::Russian;
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_TRUE(read().starts_with("[interface]\nLanguage = ru\n[Ola]\nEnabled=1\n")) << read();
+}

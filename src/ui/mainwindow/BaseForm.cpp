@@ -46,6 +46,7 @@
 #include "ui/pages/graph/GraphEditorPanel.h"
 #include "ui/pages/graph/GraphTab.h"
 #include "ui/pages/options/OptionsTab.h"
+#include "ui/texts/InterfaceTexts.h"
 #include "ui/pages/options/WindowColorGroup.h"
 #include "ui/remote/RemoteGroup.h"
 #include "ui/remote/RemoteServer.h"
@@ -202,6 +203,13 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     // Nothing reaches an editor page before a page change shows it: that change builds them first.
     connect(m_pageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::buildEditorPages);
     connect(m_pageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::pageChanged);
+    // Texts composed of words and numbers are composed again in the new language.
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this, [this] {
+        ReturnDataSystem();
+        for (const std::function<void()> &refresh : m_pageRefresh)
+            if (refresh)
+                refresh();
+    });
     // PageControlInputChange: a page change rereads the show into the new page.
     connect(m_pageControlInput, &QTabWidget::currentChanged, this, [this] { ReturnPageControlAll(); });
 

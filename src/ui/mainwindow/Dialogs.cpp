@@ -19,10 +19,10 @@ Dialogs::Unsaved QtDialogs::askSaveChanges(QWidget *parent, const QString &title
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("SaveChangesBox"));
-    const auto tr = [](const char *source) { return QCoreApplication::translate("Dialogs", source); };
-    QPushButton *save = box.addButton(tr("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton *discard = box.addButton(tr("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton(tr("Отмена"), QMessageBox::RejectRole);
+    QPushButton *save = box.addButton(QCoreApplication::translate("Dialogs", "Сохранить"), QMessageBox::AcceptRole);
+    QPushButton *discard =
+        box.addButton(QCoreApplication::translate("Dialogs", "Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QCoreApplication::translate("Dialogs", "Отмена"), QMessageBox::RejectRole);
     save->setObjectName(QStringLiteral("ButtonSaveChanges"));
     discard->setObjectName(QStringLiteral("ButtonDiscardChanges"));
     cancel->setObjectName(QStringLiteral("ButtonCancelChanges"));

@@ -12,6 +12,7 @@
 #include "ui/remote/RemoteGroup.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/ConveyorKeys.h"
+#include "ui/texts/InterfaceTexts.h"
 
 namespace korvanel {
 
@@ -46,6 +47,7 @@ bool WriteIniFile(WindowServices &window, const CoderTab &coder, const RemoteGro
     settings.Path = QFile::encodeName(window.saveDialogFileName()).toStdString();
     settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();
     settings.Remote = remote.settings();
+    settings.Language = InterfaceTexts::instance().choice();
     if (korvanel::WriteIniFile(engine.files.IniFileName, settings).ok())
         return true;
     window.dialogs().error(

@@ -5,6 +5,7 @@
 
 #include "control/ControlLayer.h"
 #include "core/Engine.h"
+#include "ui/texts/InterfaceTexts.h"
 #include "ui/widgets/CompactStyle.h"
 #include "ui/widgets/Controls.h"
 
@@ -19,7 +20,7 @@ struct PictureKey {
 constexpr PictureKey pictureKeys[StaticPictureCount] = {
     {"CheckBoxChs1", "1", "1"}, {"CheckBoxChs2", "2", "2"}, {"CheckBoxChs3", "3", "3"},
     {"CheckBoxChs4", "4", "4"}, {"CheckBoxChs5", "5", "5"}, {"CheckBoxChs6", "6", "6"},
-    {"CheckBoxChs7", "7", "7"}, {"CheckBoxChs8", "8", "8"}, {"CheckBoxChsSpace", "==", "прбел"},
+    {"CheckBoxChs7", "7", "7"}, {"CheckBoxChs8", "8", "8"}, {"CheckBoxChsSpace", "==", QT_TRANSLATE_NOOP("korvanel::StaticPicturesGroup", "прбел")},
     {"CheckBoxChsZ", "Z", "Z"}, {"CheckBoxChsX", "X", "X"}, {"CheckBoxChsC", "C", "C"},
     {"CheckBoxChsV", "V", "V"}, {"CheckBoxChsB", "B", "B"}, {"CheckBoxChsN", "N", "N"},
     {"CheckBoxChsM", "M", "M"},
@@ -38,14 +39,14 @@ StaticPicturesGroup::StaticPicturesGroup(Engine &engine, QWidget *parent)
     constexpr int columns = 8;
     for (std::size_t k = 0; k < StaticPictureCount; ++k) {
         const PictureKey &key = pictureKeys[k];
-        const QString hint =
-            tr("Запрограммированая статическая картинка - Горячая кнопка =%1= ").arg(QString::fromUtf8(key.hotKey));
-        QCheckBox *box = makeCheckBox(this, key.name, QString::fromUtf8(key.caption), hint, false);
+        QCheckBox *box = makeCheckBox(this, key.name, QString::fromUtf8(key.caption), {}, false);
         box->setStyle(compact);
         m_boxes[k] = box;
         grid->addWidget(box, static_cast<int>(k) / columns, static_cast<int>(k) % columns);
         connect(box, &QCheckBox::toggled, this, [this, k](bool checked) { pictureToggled(k, checked); });
     }
+    showHints();
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this, &StaticPicturesGroup::showHints);
     for (std::size_t k = 0; k < StaticPictureCount; ++k)
         m_engine.live.pictures.set(k, 0);
 }
@@ -71,6 +72,13 @@ void StaticPicturesGroup::pictureToggled(std::size_t k, bool checked)
         m_control->apply({WindowSource, command::PictureSwitch{static_cast<int>(k), checked}});
     else
         m_engine.live.pictures.set(k, checked ? 1 : 0);
+}
+
+void StaticPicturesGroup::showHints()
+{
+    for (std::size_t k = 0; k < StaticPictureCount; ++k)
+        m_boxes[k]->setToolTip(
+            tr("Запрограммированая статическая картинка - Горячая кнопка =%1= ").arg(tr(pictureKeys[k].hotKey)));
 }
 
 } // namespace korvanel

@@ -27,6 +27,8 @@ public:
     QCheckBox *picture(std::size_t k) const { return m_boxes.at(k); }
 
 private:
+    // The hints name the hot keys, in the interface language.
+    void showHints();
     void pictureToggled(std::size_t k, bool checked);
 
     Engine &m_engine;

@@ -1,5 +1,6 @@
 #include "ui/widgets/GoboImages.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,8 +28,15 @@ const QColor Ink(24, 24, 24);
 
 using Draw = std::function<void(QPainter &)>;
 
+// The Russian source of a name, translated when asked for; `number` fills its %1.
+struct Name {
+    const char *source = "";
+    int number = 0;
+    Name(const char *text, int n = 0) : source(text), number(n) {}
+};
+
 struct Symbol {
-    QString name;
+    Name name;
     Draw draw;
 };
 
@@ -1056,160 +1064,163 @@ std::vector<Symbol> buildSymbols()
 {
     std::vector<Symbol> s;
     s.reserve(GoboImageCount);
-    auto add = [&s](const QString &name, Draw draw) { s.push_back({name, std::move(draw)}); };
+    auto add = [&s](Name name, Draw draw) { s.push_back({name, std::move(draw)}); };
 
     // Intensity and shutter.
-    add(QStringLiteral("Диммер"), [](QPainter &p) { sun(p, {Mid, Mid}, 4.0, 5.0, 8.0); });
-    add(QStringLiteral("Диммер точно"), [](QPainter &p) {
+    add(QT_TRANSLATE_NOOP("GoboImages", "Диммер"), [](QPainter &p) { sun(p, {Mid, Mid}, 4.0, 5.0, 8.0); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Диммер точно"), [](QPainter &p) {
         sun(p, {Mid, 5.5}, 3.0, 4.0, 6.0);
         fineScale(p);
     });
-    add(QStringLiteral("Затвор"), shutter);
-    add(QStringLiteral("Строб"), [](QPainter &p) { bolt(p, 0, 0, 1.0); });
-    add(QStringLiteral("Строб быстрый"), [](QPainter &p) {
+    add(QT_TRANSLATE_NOOP("GoboImages", "Затвор"), shutter);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Строб"), [](QPainter &p) { bolt(p, 0, 0, 1.0); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Строб быстрый"), [](QPainter &p) {
         bolt(p, -1.5, 3.0, 0.8);
         bolt(p, 5.0, -0.5, 0.8);
     });
-    add(QStringLiteral("Строб случайный"), [](QPainter &p) {
+    add(QT_TRANSLATE_NOOP("GoboImages", "Строб случайный"), [](QPainter &p) {
         bolt(p, -1.5, 1.0, 0.85);
         for (const auto &[x, y] : std::array<std::array<int, 2>, 3>{{{13, 1}, {12, 7}, {14, 12}}})
             pixels(p, x, y, 2, 2);
     });
-    add(QStringLiteral("Пульс"), squareWave);
-    add(QStringLiteral("Плавное включение"), [](QPainter &p) {
+    add(QT_TRANSLATE_NOOP("GoboImages", "Пульс"), squareWave);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Плавное включение"), [](QPainter &p) {
         fill(p, QPolygonF{QPointF(-0.5, 14.5), QPointF(15.5, 14.5), QPointF(15.5, 1.5)});
     });
-    add(QStringLiteral("Плавное выключение"), [](QPainter &p) {
+    add(QT_TRANSLATE_NOOP("GoboImages", "Плавное выключение"), [](QPainter &p) {
         fill(p, QPolygonF{QPointF(-0.5, 1.5), QPointF(-0.5, 14.5), QPointF(15.5, 14.5)});
     });
-    add(QStringLiteral("Кривая диммера"), dimmerCurve);
-    add(QStringLiteral("Затемнение"), [](QPainter &p) {
+    add(QT_TRANSLATE_NOOP("GoboImages", "Кривая диммера"), dimmerCurve);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Затемнение"), [](QPainter &p) {
         disc(p, Mid, Mid, 7.5);
         punch(p, 10.5, 4.5, 1.6);
     });
 
     // Colour.
-    add(QStringLiteral("Колесо цвета"), colourWheel);
-    add(QStringLiteral("Вращение колеса цвета"), [](QPainter &p) { rotating(p, miniWheel, 1); });
-    const std::array<QString, 8> slotNames = {
-        QStringLiteral("красный"), QStringLiteral("оранжевый"), QStringLiteral("жёлтый"),    QStringLiteral("зелёный"),
-        QStringLiteral("голубой"), QStringLiteral("синий"),     QStringLiteral("пурпурный"), QStringLiteral("белый"),
+    add(QT_TRANSLATE_NOOP("GoboImages", "Колесо цвета"), colourWheel);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Вращение колеса цвета"), [](QPainter &p) { rotating(p, miniWheel, 1); });
+    // Whole names, so that a translation may order the words its own way.
+    const std::array<const char *, 8> slotNames = {
+        QT_TRANSLATE_NOOP("GoboImages", "Колесо: красный"),   QT_TRANSLATE_NOOP("GoboImages", "Колесо: оранжевый"),
+        QT_TRANSLATE_NOOP("GoboImages", "Колесо: жёлтый"),    QT_TRANSLATE_NOOP("GoboImages", "Колесо: зелёный"),
+        QT_TRANSLATE_NOOP("GoboImages", "Колесо: голубой"),   QT_TRANSLATE_NOOP("GoboImages", "Колесо: синий"),
+        QT_TRANSLATE_NOOP("GoboImages", "Колесо: пурпурный"), QT_TRANSLATE_NOOP("GoboImages", "Колесо: белый"),
     };
     for (int i = 0; i < 8; ++i)
-        add(QStringLiteral("Колесо: ") + slotNames[i], [i](QPainter &p) { wheelSlot(p, i); });
-    const std::array<std::pair<QString, QColor>, 10> leds = {{
-        {QStringLiteral("Красный"), QColor(230, 30, 30)},
-        {QStringLiteral("Зелёный"), QColor(30, 180, 40)},
-        {QStringLiteral("Синий"), QColor(30, 70, 230)},
-        {QStringLiteral("Янтарный"), QColor(255, 150, 0)},
-        {QStringLiteral("Белый"), QColor(255, 255, 255)},
-        {QStringLiteral("Ультрафиолет"), QColor(110, 20, 200)},
-        {QStringLiteral("Голубой"), QColor(0, 210, 230)},
-        {QStringLiteral("Пурпурный"), QColor(230, 0, 200)},
-        {QStringLiteral("Жёлтый"), QColor(250, 230, 0)},
-        {QStringLiteral("Лайм"), QColor(140, 220, 20)},
+        add(slotNames[i], [i](QPainter &p) { wheelSlot(p, i); });
+    const std::array<std::pair<const char *, QColor>, 10> leds = {{
+        {QT_TRANSLATE_NOOP("GoboImages", "Красный"), QColor(230, 30, 30)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Зелёный"), QColor(30, 180, 40)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Синий"), QColor(30, 70, 230)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Янтарный"), QColor(255, 150, 0)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Белый"), QColor(255, 255, 255)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Ультрафиолет"), QColor(110, 20, 200)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Голубой"), QColor(0, 210, 230)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Пурпурный"), QColor(230, 0, 200)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Жёлтый"), QColor(250, 230, 0)},
+        {QT_TRANSLATE_NOOP("GoboImages", "Лайм"), QColor(140, 220, 20)},
     }};
     for (const auto &[name, colour] : leds) {
-        const bool ultraviolet = name == QStringLiteral("Ультрафиолет");
+        const bool ultraviolet = colour == QColor(110, 20, 200);
         add(name, [colour, ultraviolet](QPainter &p) { led(p, colour, ultraviolet); });
     }
-    add(QStringLiteral("CTO (теплее)"), [](QPainter &p) { splitDisc(p, QColor(255, 150, 50)); });
-    add(QStringLiteral("CTB (холоднее)"), [](QPainter &p) { splitDisc(p, QColor(90, 150, 255)); });
-    add(QStringLiteral("Цветовая температура"), thermometer);
-    add(QStringLiteral("Смешение RGB"),
+    add(QT_TRANSLATE_NOOP("GoboImages", "CTO (теплее)"), [](QPainter &p) { splitDisc(p, QColor(255, 150, 50)); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "CTB (холоднее)"), [](QPainter &p) { splitDisc(p, QColor(90, 150, 255)); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Цветовая температура"), thermometer);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Смешение RGB"),
         [](QPainter &p) { venn(p, QColor(255, 0, 0), QColor(0, 200, 0), QColor(0, 60, 255)); });
-    add(QStringLiteral("Смешение CMY"),
+    add(QT_TRANSLATE_NOOP("GoboImages", "Смешение CMY"),
         [](QPainter &p) { venn(p, QColor(0, 220, 240), QColor(240, 0, 220), QColor(255, 235, 0)); });
-    add(QStringLiteral("Оттенок"), [](QPainter &p) { colourBar(p, true); });
-    add(QStringLiteral("Насыщенность"), [](QPainter &p) { colourBar(p, false); });
-    add(QStringLiteral("Радуга"), rainbow);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Оттенок"), [](QPainter &p) { colourBar(p, true); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Насыщенность"), [](QPainter &p) { colourBar(p, false); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Радуга"), rainbow);
 
     // Gobos.
-    add(QStringLiteral("Колесо гобо"), [](QPainter &p) { goboWheel(p, false); });
-    add(QStringLiteral("Вращение гобо"), [](QPainter &p) { rotating(p, miniGobo, 2); });
-    add(QStringLiteral("Вращение гобо влево"), [](QPainter &p) { rotating(p, miniGobo, -1); });
-    add(QStringLiteral("Вращение гобо вправо"), [](QPainter &p) { rotating(p, miniGobo, 1); });
-    add(QStringLiteral("Индекс гобо"), goboIndex);
-    add(QStringLiteral("Тряска гобо"), goboShake);
-    add(QStringLiteral("Колесо гобо 2"), [](QPainter &p) { goboWheel(p, true); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Колесо гобо"), [](QPainter &p) { goboWheel(p, false); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Вращение гобо"), [](QPainter &p) { rotating(p, miniGobo, 2); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Вращение гобо влево"), [](QPainter &p) { rotating(p, miniGobo, -1); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Вращение гобо вправо"), [](QPainter &p) { rotating(p, miniGobo, 1); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Индекс гобо"), goboIndex);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Тряска гобо"), goboShake);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Колесо гобо 2"), [](QPainter &p) { goboWheel(p, true); });
     for (int g = 1; g <= 24; ++g)
-        add(QStringLiteral("Гобо %1").arg(g), [g](QPainter &p) { gobo(p, g); });
+        add({QT_TRANSLATE_NOOP("GoboImages", "Гобо %1"), g}, [g](QPainter &p) { gobo(p, g); });
 
     // Prism.
-    add(QStringLiteral("Призма"), prism);
-    add(QStringLiteral("Вращение призмы"), [](QPainter &p) { rotating(p, miniPrism, 1); });
-    add(QStringLiteral("Призма 3-гранная"), [](QPainter &p) { facetPrism(p, 3); });
-    add(QStringLiteral("Призма 5-гранная"), [](QPainter &p) { facetPrism(p, 5); });
-    add(QStringLiteral("Линейная призма"), linearPrism);
-    add(QStringLiteral("Индекс призмы"), prismIndex);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Призма"), prism);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Вращение призмы"), [](QPainter &p) { rotating(p, miniPrism, 1); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Призма 3-гранная"), [](QPainter &p) { facetPrism(p, 3); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Призма 5-гранная"), [](QPainter &p) { facetPrism(p, 5); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Линейная призма"), linearPrism);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Индекс призмы"), prismIndex);
 
     // Beam shaping.
-    add(QStringLiteral("Фокус"), focus);
-    add(QStringLiteral("Зум"), zoom);
-    add(QStringLiteral("Ирис"), iris);
-    add(QStringLiteral("Фрост"), snowflake);
-    add(QStringLiteral("Матовый фильтр"), matte);
-    add(QStringLiteral("Шторки"), framingBlades);
-    add(QStringLiteral("Угол луча"), beamAngle);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Фокус"), focus);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Зум"), zoom);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Ирис"), iris);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Фрост"), snowflake);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Матовый фильтр"), matte);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Шторки"), framingBlades);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Угол луча"), beamAngle);
 
     // Movement.
-    add(QStringLiteral("Панорама"), [](QPainter &p) { panArrows(p, false); });
-    add(QStringLiteral("Наклон"), [](QPainter &p) { tiltArrows(p, false); });
-    add(QStringLiteral("Панорама точно"), [](QPainter &p) { panArrows(p, true); });
-    add(QStringLiteral("Наклон точно"), [](QPainter &p) { tiltArrows(p, true); });
-    add(QStringLiteral("Панорама/наклон"), fourWay);
-    add(QStringLiteral("Скорость движения"), motionSpeed);
-    add(QStringLiteral("Бесконечная панорама"), [](QPainter &p) { endless(p, false); });
-    add(QStringLiteral("Бесконечный наклон"), [](QPainter &p) { endless(p, true); });
-    const std::array<std::pair<QString, qreal>, 8> directions = {{
-        {QStringLiteral("Вверх"), -90},
-        {QStringLiteral("Вниз"), 90},
-        {QStringLiteral("Влево"), 180},
-        {QStringLiteral("Вправо"), 0},
-        {QStringLiteral("Вверх влево"), -135},
-        {QStringLiteral("Вверх вправо"), -45},
-        {QStringLiteral("Вниз влево"), 135},
-        {QStringLiteral("Вниз вправо"), 45},
+    add(QT_TRANSLATE_NOOP("GoboImages", "Панорама"), [](QPainter &p) { panArrows(p, false); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Наклон"), [](QPainter &p) { tiltArrows(p, false); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Панорама точно"), [](QPainter &p) { panArrows(p, true); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Наклон точно"), [](QPainter &p) { tiltArrows(p, true); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Панорама/наклон"), fourWay);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Скорость движения"), motionSpeed);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Бесконечная панорама"), [](QPainter &p) { endless(p, false); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Бесконечный наклон"), [](QPainter &p) { endless(p, true); });
+    const std::array<std::pair<const char *, qreal>, 8> directions = {{
+        {QT_TRANSLATE_NOOP("GoboImages", "Вверх"), -90},
+        {QT_TRANSLATE_NOOP("GoboImages", "Вниз"), 90},
+        {QT_TRANSLATE_NOOP("GoboImages", "Влево"), 180},
+        {QT_TRANSLATE_NOOP("GoboImages", "Вправо"), 0},
+        {QT_TRANSLATE_NOOP("GoboImages", "Вверх влево"), -135},
+        {QT_TRANSLATE_NOOP("GoboImages", "Вверх вправо"), -45},
+        {QT_TRANSLATE_NOOP("GoboImages", "Вниз влево"), 135},
+        {QT_TRANSLATE_NOOP("GoboImages", "Вниз вправо"), 45},
     }};
     for (const auto &[name, degrees] : directions)
         add(name, [degrees](QPainter &p) { directionArrow(p, degrees); });
-    add(QStringLiteral("По часовой"), [](QPainter &p) { turnArrow(p, true); });
-    add(QStringLiteral("Против часовой"), [](QPainter &p) { turnArrow(p, false); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "По часовой"), [](QPainter &p) { turnArrow(p, true); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Против часовой"), [](QPainter &p) { turnArrow(p, false); });
 
     // Speed and time.
-    add(QStringLiteral("Скорость"), [](QPainter &p) { gauge(p, -90); });
-    add(QStringLiteral("Медленно"), [](QPainter &p) { gauge(p, -150); });
-    add(QStringLiteral("Быстро"), [](QPainter &p) { gauge(p, -30); });
-    add(QStringLiteral("Время"), clock);
-    add(QStringLiteral("Задержка"), hourglass);
-    add(QStringLiteral("Темп"), metronome);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Скорость"), [](QPainter &p) { gauge(p, -90); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Медленно"), [](QPainter &p) { gauge(p, -150); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Быстро"), [](QPainter &p) { gauge(p, -30); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Время"), clock);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Задержка"), hourglass);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Темп"), metronome);
 
     // Animation, effects, macros.
-    add(QStringLiteral("Колесо анимации"), wavyDisc);
-    add(QStringLiteral("Вращение анимации"), [](QPainter &p) { rotating(p, miniWaves, 1); });
-    add(QStringLiteral("Колесо эффектов"), effectWheel);
-    add(QStringLiteral("Эффект"), effect);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Колесо анимации"), wavyDisc);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Вращение анимации"), [](QPainter &p) { rotating(p, miniWaves, 1); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Колесо эффектов"), effectWheel);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Эффект"), effect);
     for (int n = 1; n <= 8; ++n)
-        add(QStringLiteral("Эффект %1").arg(n), [n](QPainter &p) { numberedEffect(p, n); });
-    add(QStringLiteral("Макрос"), macro);
+        add({QT_TRANSLATE_NOOP("GoboImages", "Эффект %1"), n}, [n](QPainter &p) { numberedEffect(p, n); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Макрос"), macro);
     for (int n = 1; n <= 8; ++n)
-        add(QStringLiteral("Макрос %1").arg(n), [n](QPainter &p) { numberedMacro(p, n); });
+        add({QT_TRANSLATE_NOOP("GoboImages", "Макрос %1"), n}, [n](QPainter &p) { numberedMacro(p, n); });
 
     // Service and special effects.
-    add(QStringLiteral("Сброс"), power);
-    add(QStringLiteral("Лампа вкл."), [](QPainter &p) { bulb(p, true); });
-    add(QStringLiteral("Лампа выкл."), [](QPainter &p) { bulb(p, false); });
-    add(QStringLiteral("Управление"), gear);
-    add(QStringLiteral("Мотор"), motor);
-    add(QStringLiteral("Вентилятор"), fan);
-    add(QStringLiteral("Дым"), smokeMachine);
-    add(QStringLiteral("Туман"), cloud);
-    add(QStringLiteral("Дымка"), haze);
-    add(QStringLiteral("Лазер"), laser);
-    add(QStringLiteral("Зеркало"), mirror);
-    add(QStringLiteral("Звук"), note);
-    add(QStringLiteral("Пиксели"), pixelGrid);
-    add(QStringLiteral("Фейдер"), fader);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Сброс"), power);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Лампа вкл."), [](QPainter &p) { bulb(p, true); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Лампа выкл."), [](QPainter &p) { bulb(p, false); });
+    add(QT_TRANSLATE_NOOP("GoboImages", "Управление"), gear);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Мотор"), motor);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Вентилятор"), fan);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Дым"), smokeMachine);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Туман"), cloud);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Дымка"), haze);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Лазер"), laser);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Зеркало"), mirror);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Звук"), note);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Пиксели"), pixelGrid);
+    add(QT_TRANSLATE_NOOP("GoboImages", "Фейдер"), fader);
     return s;
 }
 
@@ -1248,6 +1259,13 @@ const QPixmap &goboImage(int number)
     return image;
 }
 
-QString goboImageName(int number) { return inList(number) ? symbols()[std::size_t(number)].name : QString(); }
+QString goboImageName(int number)
+{
+    if (!inList(number))
+        return {};
+    const Name &name = symbols()[std::size_t(number)].name;
+    const QString text = QCoreApplication::translate("GoboImages", name.source);
+    return name.number > 0 ? text.arg(name.number) : text;
+}
 
 } // namespace korvanel

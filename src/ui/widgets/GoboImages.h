@@ -15,7 +15,7 @@ inline constexpr int GoboImageSize = 16;
 // "no picture". Each picture is drawn on its first use and kept; call from the UI thread only.
 const QPixmap &goboImage(int number);
 
-// Short Russian name of the kind the picture stands for (for tooltips); empty outside the list.
+// Short name, in the interface language, of the kind the picture stands for (for tooltips); empty outside the list.
 QString goboImageName(int number);
 
 } // namespace korvanel

@@ -5,6 +5,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/texts/InterfaceTexts.h"
+
 namespace korvanel {
 
 HelpWindow::HelpWindow(const QString &helpFileName, QWidget *parent) : QDialog(parent)
@@ -26,7 +28,8 @@ HelpWindow::HelpWindow(const QString &helpFileName, QWidget *parent) : QDialog(p
             m_browser->setPlainText(text);
         m_ownFile = true;
     } else {
-        QFile builtIn(QStringLiteral(":/help/help_ru.html"));
+        QFile builtIn(InterfaceTexts::instance().english() ? QStringLiteral(":/help/help_en.html")
+                                                           : QStringLiteral(":/help/help_ru.html"));
         builtIn.open(QIODevice::ReadOnly);
         m_browser->setHtml(QString::fromUtf8(builtIn.readAll()));
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The help window: the help file beside the program when there is one,
-// otherwise the built-in Russian help page.
+// otherwise the built-in help page in the interface language.
 
 #include <QDialog>
 

@@ -18,6 +18,7 @@
 #include "output/CoderTable.h"
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/WindowServices.h"
+#include "ui/texts/InterfaceTexts.h"
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
@@ -87,6 +88,10 @@ QLayout *CoderTab::buildSliders()
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     connect(m_position, &QScrollBar::valueChanged, this, &CoderTab::ScrollBarCoderPosChange);
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this, [this] {
+        for (int k = 1; k <= SliderCount; ++k)
+            m_labels[k]->setText(lineText(m_sliders[k]->value(), m_position->value() + k));
+    });
     return grid;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/pages/copy/BlockCopyGroups.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -48,7 +49,7 @@ Group makeGroup(QWidget *parent, const char *name, const QString &title, std::in
     grid->setVerticalSpacing(2);
     int row = 0;
     for (const Field &f : fields) {
-        grid->addWidget(new QLabel(QObject::tr(f.label), group), row, 0);
+        grid->addWidget(new QLabel(QCoreApplication::translate("korvanel::BlockCopyGroups", f.label), group), row, 0);
         auto *box = new QSpinBox(group);
         box->setObjectName(QString::fromLatin1(f.name));
         box->setRange(f.minimum, f.maximum);

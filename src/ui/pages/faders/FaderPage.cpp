@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,13 +50,21 @@ QByteArray numbered(const char *stem, int k, bool twoDigits = false, const char 
 // that their widths follow the words shown in any language.
 class ColumnHeading : public QLabel {
 public:
-    ColumnHeading(const QString &caption, QStringList columns, const QGridLayout &grid, QWidget *parent)
-        : QLabel(caption, parent), m_columns(std::move(columns)), m_grid(grid)
+    ColumnHeading(const QString &caption, std::vector<const char *> sources, QGridLayout &grid, QWidget *parent)
+        : QLabel(caption, parent), m_sources(std::move(sources)), m_grid(grid)
     {
+        retranslate();
     }
     const QStringList &columns() const { return m_columns; }
 
 protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        QLabel::changeEvent(event);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -84,8 +93,21 @@ protected:
     }
 
 private:
+    // The columns up to the name are at least as wide as their headings; the
+    // rate and selection headings may reach over their neighbours' room.
+    void retranslate()
+    {
+        m_columns.clear();
+        for (const char *source : m_sources)
+            m_columns.push_back(QCoreApplication::translate("korvanel::FaderPage", source));
+        for (int column = 0; column < std::min<int>(m_columns.size(), 6); ++column)
+            m_grid.setColumnMinimumWidth(column, fontMetrics().horizontalAdvance(m_columns[column]) + 4);
+        update();
+    }
+
+    std::vector<const char *> m_sources;
     QStringList m_columns;
-    const QGridLayout &m_grid;
+    QGridLayout &m_grid;
 };
 
 // Room for a name of NameSize capitals of average width (names are typed in
@@ -128,17 +150,13 @@ void FaderPage::buildRows(FaderTab &tab)
     auto *header =
         new ColumnHeading(tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала     "
                              "         Время изменения     Выбор"),
-                          {tr("Канал"), tr("Уровень"), tr("Выход"), tr("Тип"), tr("Границы"), tr("Имя  канала"),
-                           tr("Время изменения"), tr("Выбор")},
+                          {QT_TR_NOOP("Канал"), QT_TR_NOOP("Уровень"), QT_TR_NOOP("Выход"), QT_TR_NOOP("Тип"),
+                           QT_TR_NOOP("Границы"), QT_TR_NOOP("Имя  канала"), QT_TR_NOOP("Время изменения"),
+                           QT_TR_NOOP("Выбор")},
                           *grid, area);
     header->setObjectName(QStringLiteral("LabelOpis"));
     header->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(header, 0, 0, 1, 9);
-    // The columns up to the name are at least as wide as their headings; the
-    // rate and selection headings may reach over their neighbours' room.
-    const QStringList &headings = header->columns();
-    for (int column = 0; column < std::min<int>(headings.size(), 6); ++column)
-        grid->setColumnMinimumWidth(column, header->fontMetrics().horizontalAdvance(headings[column]) + 4);
 
     int nameWidth = 0;
     for (int k = 1; k <= static_cast<int>(FaderCount); ++k) {

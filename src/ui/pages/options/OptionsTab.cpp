@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "ui/pages/options/LanguageGroup.h"
+#include "ui/texts/InterfaceTexts.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/WrappingLabel.h"
 
@@ -84,6 +86,8 @@ OptionsTab::OptionsTab(QWidget *parent) : QWidget(parent)
 
     m_layout = new QVBoxLayout(content);
     m_layout->setContentsMargins(4, 4, 4, 4);
+    m_language = new LanguageGroup(InterfaceTexts::instance(), content);
+    m_layout->addWidget(m_language);
     m_layout->addWidget(color);
     m_layout->addWidget(usb);
     m_layout->addWidget(ola);

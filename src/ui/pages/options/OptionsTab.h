@@ -1,5 +1,5 @@
 #pragma once
-// The options page: the window colour group, the USB state group and the
+// The options page: the interface language, the window colour group, the USB state group and the
 // OLA output group.
 
 #include <QWidget>
@@ -10,6 +10,8 @@ class QSpinBox;
 class QVBoxLayout;
 
 namespace korvanel {
+
+class LanguageGroup;
 
 class OptionsTab : public QWidget {
     Q_OBJECT
@@ -37,6 +39,7 @@ public:
     QCheckBox *checkBoxOla() const { return m_ola; }
     QSpinBox *spinEditOlaUniverse() const { return m_olaUniverse; }
     QLabel *labelOlaStatus() const { return m_olaStatus; }
+    LanguageGroup *languageGroup() const { return m_language; }
 
 private:
     QVBoxLayout *m_colorArea = nullptr;
@@ -55,6 +58,7 @@ private:
     QCheckBox *m_ola = nullptr;
     QSpinBox *m_olaUniverse = nullptr;
     QLabel *m_olaStatus = nullptr;
+    LanguageGroup *m_language = nullptr;
 };
 
 } // namespace korvanel
