@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n # Qt's own texts in the program's language
+  qt6-l10n-tools qt6-tools-dev # lupdate and lrelease, and their CMake functions, for the program's texts
   libftdi1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool

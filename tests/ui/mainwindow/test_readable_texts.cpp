@@ -1,6 +1,7 @@
 // Every text of the window is read in full at the design size: no caption,
 // heading or name is cut by the width its control was given.
 #include "ui/live_fixture.h"
+#include "ui/texts/interface_texts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -74,7 +75,24 @@ QStringList cutTexts(const QWidget &window)
     return cut;
 }
 
-TEST_F(LiveTest, EveryTextIsReadInFullOnEveryPageAtTheDesignSize)
+class ReadableTexts : public LiveTest {
+protected:
+    void everyTextIsReadInFull();
+};
+
+template <const char *Lang>
+class ReadableTextsIn : public SessionLocale<Lang>, public ReadableTexts {};
+using ReadableTextsInEnglish = ReadableTextsIn<EnglishLocale>;
+
+TEST_F(ReadableTexts, EveryTextIsReadInFullOnEveryPageAtTheDesignSize) { everyTextIsReadInFull(); }
+
+TEST_F(ReadableTextsInEnglish, EveryTextIsReadInFullOnEveryPageAtTheDesignSize)
+{
+    ASSERT_TRUE(InterfaceTexts::instance().english());
+    everyTextIsReadInFull();
+}
+
+void ReadableTexts::everyTextIsReadInFull()
 {
     // Sixteen capitals, wide ones among them.
     for (std::size_t c = 1; c <= 27; ++c)

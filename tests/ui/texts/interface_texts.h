@@ -16,6 +16,22 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 
+#include "ui/texts/InterfaceTexts.h"
+
+// The locale of a session, set before any window is built.
+template <const char *Lang>
+struct SessionLocale {
+    SessionLocale()
+    {
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            qunsetenv(name);
+        qputenv("LANG", Lang);
+        korvanel::InterfaceTexts::instance().choose(korvanel::LanguageChoice::Auto);
+    }
+};
+inline constexpr char EnglishLocale[] = "en_US.UTF-8";
+inline constexpr char RussianLocale[] = "ru_RU.UTF-8";
+
 inline QStringList textsOf(const QWidget &root)
 {
     QStringList texts;

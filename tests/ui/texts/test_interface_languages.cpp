@@ -19,23 +19,8 @@ namespace {
 
 using namespace korvanel;
 
-// The locale of a session, set before any window is built.
 template <const char *Lang>
-struct Locale {
-    Locale()
-    {
-        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-            qunsetenv(name);
-        qputenv("LANG", Lang);
-        InterfaceTexts::instance().choose(LanguageChoice::Auto);
-    }
-};
-
-constexpr char English[] = "en_US.UTF-8";
-constexpr char Russian[] = "ru_RU.UTF-8";
-
-template <const char *Lang>
-class SessionTest : public Locale<Lang>, public LiveTest {
+class SessionTest : public SessionLocale<Lang>, public LiveTest {
 protected:
     // Every window a person meets, and what each says.
     QStringList allTexts()
@@ -62,8 +47,8 @@ protected:
     }
 };
 
-using EnglishSession = SessionTest<English>;
-using RussianSession = SessionTest<Russian>;
+using EnglishSession = SessionTest<EnglishLocale>;
+using RussianSession = SessionTest<RussianLocale>;
 
 TEST_F(EnglishSession, NoWindowDialogOrQuestionSaysAWordOfRussian)
 {
