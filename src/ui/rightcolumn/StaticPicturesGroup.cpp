@@ -18,11 +18,21 @@ struct PictureKey {
     const char *hotKey; // as the hint names it
 };
 constexpr PictureKey pictureKeys[StaticPictureCount] = {
-    {"CheckBoxChs1", "1", "1"}, {"CheckBoxChs2", "2", "2"}, {"CheckBoxChs3", "3", "3"},
-    {"CheckBoxChs4", "4", "4"}, {"CheckBoxChs5", "5", "5"}, {"CheckBoxChs6", "6", "6"},
-    {"CheckBoxChs7", "7", "7"}, {"CheckBoxChs8", "8", "8"}, {"CheckBoxChsSpace", "==", QT_TRANSLATE_NOOP("korvanel::StaticPicturesGroup", "прбел")},
-    {"CheckBoxChsZ", "Z", "Z"}, {"CheckBoxChsX", "X", "X"}, {"CheckBoxChsC", "C", "C"},
-    {"CheckBoxChsV", "V", "V"}, {"CheckBoxChsB", "B", "B"}, {"CheckBoxChsN", "N", "N"},
+    {"CheckBoxChs1", "1", "1"},
+    {"CheckBoxChs2", "2", "2"},
+    {"CheckBoxChs3", "3", "3"},
+    {"CheckBoxChs4", "4", "4"},
+    {"CheckBoxChs5", "5", "5"},
+    {"CheckBoxChs6", "6", "6"},
+    {"CheckBoxChs7", "7", "7"},
+    {"CheckBoxChs8", "8", "8"},
+    {"CheckBoxChsSpace", "==", QT_TRANSLATE_NOOP("korvanel::StaticPicturesGroup", "прбел")},
+    {"CheckBoxChsZ", "Z", "Z"},
+    {"CheckBoxChsX", "X", "X"},
+    {"CheckBoxChsC", "C", "C"},
+    {"CheckBoxChsV", "V", "V"},
+    {"CheckBoxChsB", "B", "B"},
+    {"CheckBoxChsN", "N", "N"},
     {"CheckBoxChsM", "M", "M"},
 };
 } // namespace

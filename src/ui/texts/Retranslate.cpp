@@ -80,27 +80,38 @@ public:
 
     void widget(QWidget *w)
     {
-        redo(w, "toolTip", [w] { return w->toolTip(); }, [w](const QString &t) { w->setToolTip(t); });
-        redo(w, "statusTip", [w] { return w->statusTip(); }, [w](const QString &t) { w->setStatusTip(t); });
-        redo(w, "whatsThis", [w] { return w->whatsThis(); }, [w](const QString &t) { w->setWhatsThis(t); });
+        redo(
+            w, "toolTip", [w] { return w->toolTip(); }, [w](const QString &t) { w->setToolTip(t); });
+        redo(
+            w, "statusTip", [w] { return w->statusTip(); }, [w](const QString &t) { w->setStatusTip(t); });
+        redo(
+            w, "whatsThis", [w] { return w->whatsThis(); }, [w](const QString &t) { w->setWhatsThis(t); });
         if (w->isWindow())
-            redo(w, "windowTitle", [w] { return w->windowTitle(); }, [w](const QString &t) { w->setWindowTitle(t); });
+            redo(
+                w, "windowTitle", [w] { return w->windowTitle(); }, [w](const QString &t) { w->setWindowTitle(t); });
         if (auto *label = qobject_cast<QLabel *>(w))
-            redo(w, "text", [label] { return label->text(); }, [label](const QString &t) { label->setText(t); });
+            redo(
+                w, "text", [label] { return label->text(); }, [label](const QString &t) { label->setText(t); });
         if (auto *button = qobject_cast<QAbstractButton *>(w))
-            redo(w, "text", [button] { return button->text(); }, [button](const QString &t) { button->setText(t); });
+            redo(
+                w, "text", [button] { return button->text(); }, [button](const QString &t) { button->setText(t); });
         if (auto *group = qobject_cast<QGroupBox *>(w))
-            redo(w, "title", [group] { return group->title(); }, [group](const QString &t) { group->setTitle(t); });
+            redo(
+                w, "title", [group] { return group->title(); }, [group](const QString &t) { group->setTitle(t); });
         if (auto *edit = qobject_cast<QLineEdit *>(w))
-            redo(w, "placeholder", [edit] { return edit->placeholderText(); },
-                 [edit](const QString &t) { edit->setPlaceholderText(t); });
+            redo(
+                w, "placeholder", [edit] { return edit->placeholderText(); },
+                [edit](const QString &t) { edit->setPlaceholderText(t); });
         if (auto *spin = qobject_cast<QSpinBox *>(w)) {
-            redo(w, "suffix", [spin] { return spin->suffix(); }, [spin](const QString &t) { spin->setSuffix(t); });
-            redo(w, "prefix", [spin] { return spin->prefix(); }, [spin](const QString &t) { spin->setPrefix(t); });
+            redo(
+                w, "suffix", [spin] { return spin->suffix(); }, [spin](const QString &t) { spin->setSuffix(t); });
+            redo(
+                w, "prefix", [spin] { return spin->prefix(); }, [spin](const QString &t) { spin->setPrefix(t); });
         }
         if (auto *spin = qobject_cast<QAbstractSpinBox *>(w))
-            redo(w, "special", [spin] { return spin->specialValueText(); },
-                 [spin](const QString &t) { spin->setSpecialValueText(t); });
+            redo(
+                w, "special", [spin] { return spin->specialValueText(); },
+                [spin](const QString &t) { spin->setSpecialValueText(t); });
         if (auto *combo = qobject_cast<QComboBox *>(w))
             for (int i = 0; i < combo->count(); ++i)
                 redo(
@@ -137,10 +148,14 @@ public:
         if (a == nullptr || m_actions.contains(a))
             return;
         m_actions.insert(a);
-        redo(a, "text", [a] { return a->text(); }, [a](const QString &t) { a->setText(t); });
-        redo(a, "iconText", [a] { return a->iconText(); }, [a](const QString &t) { a->setIconText(t); });
-        redo(a, "toolTip", [a] { return a->toolTip(); }, [a](const QString &t) { a->setToolTip(t); });
-        redo(a, "statusTip", [a] { return a->statusTip(); }, [a](const QString &t) { a->setStatusTip(t); });
+        redo(
+            a, "text", [a] { return a->text(); }, [a](const QString &t) { a->setText(t); });
+        redo(
+            a, "iconText", [a] { return a->iconText(); }, [a](const QString &t) { a->setIconText(t); });
+        redo(
+            a, "toolTip", [a] { return a->toolTip(); }, [a](const QString &t) { a->setToolTip(t); });
+        redo(
+            a, "statusTip", [a] { return a->statusTip(); }, [a](const QString &t) { a->setStatusTip(t); });
     }
 
 private:

@@ -81,7 +81,8 @@ protected:
 };
 
 template <const char *Lang>
-class ReadableTextsIn : public SessionLocale<Lang>, public ReadableTexts {};
+class ReadableTextsIn : public SessionLocale<Lang>, public ReadableTexts {
+};
 using ReadableTextsInEnglish = ReadableTextsIn<EnglishLocale>;
 
 TEST_F(ReadableTexts, EveryTextIsReadInFullOnEveryPageAtTheDesignSize) { everyTextIsReadInFull(); }

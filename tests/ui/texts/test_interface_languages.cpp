@@ -95,10 +95,9 @@ TEST_F(RussianSession, TheTextsOfTodayAndAChangeOfLanguageThereAndBack)
         lost.removeAll(t);
     for (const QString &t : before)
         gained.removeAll(t);
-    EXPECT_TRUE(lost.isEmpty() && gained.isEmpty())
-        << "back in Russian, every text reads as before; was:\n"
-        << lost.join("\n").toStdString() << "\nnow:\n"
-        << gained.join("\n").toStdString();
+    EXPECT_TRUE(lost.isEmpty() && gained.isEmpty()) << "back in Russian, every text reads as before; was:\n"
+                                                    << lost.join("\n").toStdString() << "\nnow:\n"
+                                                    << gained.join("\n").toStdString();
 }
 
 } // namespace

@@ -147,13 +147,12 @@ void FaderPage::buildRows(FaderTab &tab)
     QWidget *area = grid->parentWidget();
     grid->setHorizontalSpacing(3);
 
-    auto *header =
-        new ColumnHeading(tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала     "
-                             "         Время изменения     Выбор"),
-                          {QT_TR_NOOP("Канал"), QT_TR_NOOP("Уровень"), QT_TR_NOOP("Выход"), QT_TR_NOOP("Тип"),
-                           QT_TR_NOOP("Границы"), QT_TR_NOOP("Имя  канала"), QT_TR_NOOP("Время изменения"),
-                           QT_TR_NOOP("Выбор")},
-                          *grid, area);
+    auto *header = new ColumnHeading(
+        tr("Канал             Уровень             Выход    Тип   Границы   Имя  канала     "
+           "         Время изменения     Выбор"),
+        {QT_TR_NOOP("Канал"), QT_TR_NOOP("Уровень"), QT_TR_NOOP("Выход"), QT_TR_NOOP("Тип"), QT_TR_NOOP("Границы"),
+         QT_TR_NOOP("Имя  канала"), QT_TR_NOOP("Время изменения"), QT_TR_NOOP("Выбор")},
+        *grid, area);
     header->setObjectName(QStringLiteral("LabelOpis"));
     header->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(header, 0, 0, 1, 9);
