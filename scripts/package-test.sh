@@ -42,8 +42,7 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
 for f in usr/bin/korvanel usr/share/applications/korvanel.desktop usr/share/metainfo/org.korvanel.Korvanel.metainfo.xml \
-  usr/share/icons/hicolor/scalable/apps/korvanel.svg usr/share/man/man1/korvanel.1.gz \
-  usr/lib/udev/rules.d/60-korvanel-ftdi.rules; do
+  usr/share/icons/hicolor/scalable/apps/korvanel.svg usr/lib/udev/rules.d/60-korvanel-ftdi.rules; do
   check "$f" test -s "$root/$f"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -66,7 +65,14 @@ check "the program is executable" test -x "$root/usr/bin/korvanel"
 check "desktop entry valid" desktop-file-validate "$root/usr/share/applications/korvanel.desktop"
 check "metainfo valid" appstreamcli validate --no-net "$root/usr/share/metainfo/org.korvanel.Korvanel.metainfo.xml"
 check "udev rule" python3 packaging/check-udev-rule.py "$root/usr/lib/udev/rules.d/60-korvanel-ftdi.rules"
-check "man page reads" bash -c "gzip -dc '$root/usr/share/man/man1/korvanel.1.gz' | grep -q '^.SH NAME'"
+# Each man page in English, the default, and in Russian, both read by man without a warning.
+man_reads() { # file.gz, its first section's name
+  gzip -dc "$1" | grep -q "^\.SH $2\$" && test -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$1" 2>&1 >/dev/null)"
+}
+for page in korvanel korvanel-player; do
+  check "man page $page(1)" man_reads "$root/usr/share/man/man1/$page.1.gz" NAME
+  check "man page $page(1) in Russian" man_reads "$root/usr/share/man/ru/man1/$page.1.gz" ИМЯ
+done
 
 echo "package: $deb, $(du -k "$deb" | cut -f1) KiB"
 if [ "$fail" -ne 0 ]; then

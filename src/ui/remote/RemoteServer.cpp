@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include "output/CompanionModule.h"
+#include "ui/remote/RemotePageWords.h"
 #include "ui/remote/RemoteToken.h"
 
 namespace korvanel {
@@ -53,8 +54,11 @@ QString RemoteServer::load()
         return tr("%1 от другой сборки программы, переустановите программу").arg(name);
     }
     const auto make = reinterpret_cast<MakeRemoteNet>(module.entry);
-    QFile page(pagePath());
-    m_net.reset(make(*this, page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray()));
+    QFile file(pagePath());
+    // The page is made once, in the language the program speaks now.
+    const QByteArray page =
+        file.open(QIODevice::ReadOnly) ? withRemotePageWords(file.readAll(), remotePageWords()) : QByteArray();
+    m_net.reset(make(*this, page));
     m_net->setHeartbeat(m_pingMs, m_silenceMs);
     if (m_clock)
         m_net->setClock(m_clock);

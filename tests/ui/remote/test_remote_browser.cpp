@@ -22,6 +22,7 @@
 #include "support/ShellWindow.h"
 #include "ui/mainwindow/BaseForm.h"
 #include "ui/remote/RemoteServer.h"
+#include "ui/remote/page_translator.h"
 #include "ui/remote/remote_client.h"
 
 using namespace korvanel;
@@ -174,6 +175,10 @@ protected:
 
 TEST_F(RemoteBrowser, APhonesPageMovesTheShowAndFollowsTheWindow)
 {
+    // The page's words are the program's: one of them as a translation could make it, the rest as they are.
+    const QString title = QStringLiteral("KORVANEL — пульт") + ScriptBreaker;
+    const PageTranslator translator(
+        [&](const QString &source) { return source == QStringLiteral("KORVANEL — пульт") ? title : QString(); });
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 port = probe.serverPort();
@@ -197,6 +202,10 @@ TEST_F(RemoteBrowser, APhonesPageMovesTheShowAndFollowsTheWindow)
     ASSERT_TRUE(browser.waitFor(QStringLiteral("document.getElementById('link').className === 'on'"), 10000));
     EXPECT_EQ(browser.eval(QStringLiteral("document.documentElement.scrollWidth")).toInt(), 360)
         << "nothing wider than a phone";
+    EXPECT_EQ(browser.eval(QStringLiteral("document.title")).toString(), title);
+    EXPECT_TRUE(browser.eval(QStringLiteral("window.broken === undefined")).toBool()) << "a word ran as markup";
+    EXPECT_EQ(browser.eval(QStringLiteral("document.getElementById('link').textContent")).toString(),
+              QStringLiteral("Связь есть"));
 
     // A fader: the window's fader and the wire.
     browser.eval(QStringLiteral("(() => { const s = document.querySelectorAll('.slide')[0]; s.value = 200;"
@@ -225,6 +234,10 @@ TEST_F(RemoteBrowser, APhonesPageMovesTheShowAndFollowsTheWindow)
     // And back: a scene step in the window shows on the page.
     form->scrollBarStep()->setValue(1);
     EXPECT_TRUE(browser.waitFor(QStringLiteral("document.getElementById('scene').textContent === '2'")));
+    EXPECT_TRUE(
+        browser.eval(QStringLiteral("document.getElementById('sceneLine').textContent.startsWith('Сцена 2 из ')"))
+            .toBool())
+        << "the scene's number in its place in the words";
 
     // The program's server off: the page greys out and says so; on again, with the same token, it is back by itself.
     form->control<QCheckBox>("CheckBoxRemote")->setChecked(false);
