@@ -537,6 +537,112 @@ Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>ru</source>
+        <extracomment>The page&apos;s language code (ru, en): the browser hyphenates and reads aloud by it.</extracomment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>KORVANEL — пульт</source>
+        <translation>KORVANEL — remote</translation>
+    </message>
+    <message>
+        <source>Подключаюсь…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>Связь есть</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Нет связи, подключаюсь…</source>
+        <translation>No connection, reconnecting…</translation>
+    </message>
+    <message>
+        <source>Ключ доступа сменён: откройте новый адрес с пульта</source>
+        <translation>The access key has changed: open the new address shown on the console</translation>
+    </message>
+    <message>
+        <source>Пуск</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Запустить Шоу</source>
+        <translation>Start the show</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Остановить Шоу</source>
+        <translation>Stop the show</translation>
+    </message>
+    <message>
+        <source>BlackOut</source>
+        <translation>Blackout</translation>
+    </message>
+    <message>
+        <source>Предыдущая сцена</source>
+        <translation>Previous scene</translation>
+    </message>
+    <message>
+        <source>Следующая сцена</source>
+        <translation>Next scene</translation>
+    </message>
+    <message>
+        <source>Сцена %1 из %2</source>
+        <extracomment>%1: the current scene, %2: the last one.</extracomment>
+        <translation>Scene %1 of %2</translation>
+    </message>
+    <message>
+        <source>Время перехода на следующую сцену</source>
+        <translation>Time to the next scene</translation>
+    </message>
+    <message>
+        <source>Статические картинки</source>
+        <translation>Static pictures</translation>
+    </message>
+    <message>
+        <source>Фиксация (как с Ctrl): отпущенная картинка остаётся</source>
+        <translation>Latch (as with Ctrl): a released picture stays on</translation>
+    </message>
+    <message>
+        <source>Конвейр потоков Шоу</source>
+        <translation>Show conveyor</translation>
+    </message>
+    <message>
+        <source>Выбор Шоу кнопкой конвейра — только в ручном режиме конвейра.</source>
+        <translation>A show can be chosen with a conveyor button only in the conveyor&apos;s manual mode.</translation>
+    </message>
+    <message>
+        <source>Ручное управление лучем сканера</source>
+        <translation>Scanner beam by hand</translation>
+    </message>
+    <message>
+        <source>Приоритет</source>
+        <translation>Priority</translation>
+    </message>
+    <message>
+        <source>Поле управляет двумя каналами, начиная с первой отметки в столбце «Выбор».</source>
+        <translation>The pad controls two channels, starting at the first one ticked in the “Select” column.</translation>
+    </message>
+    <message>
+        <source>Фэйдера</source>
+        <translation>Faders</translation>
+    </message>
+    <message>
+        <source>Каналы %1</source>
+        <extracomment>%1: the channels on the page, as 1–27.</extracomment>
+        <translation>Channels %1</translation>
+    </message>
+    <message>
+        <source>Выбор</source>
+        <translation>Select</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>О программе</source>
@@ -1546,12 +1652,12 @@ Save them to another file?</translation>
         <translation>Interface language</translation>
     </message>
     <message>
-        <source>Меняется сразу во всех окнах; сообщение, уже стоящее в строке состояния, — со следующим</source>
-        <translation>Changes at once in all windows; a message already in the status line changes with the next one</translation>
-    </message>
-    <message>
         <source>Как в системе</source>
         <translation>System default</translation>
+    </message>
+    <message>
+        <source>Меняется сразу во всех окнах; сообщение, уже стоящее в строке состояния, — со следующим; страница пульта для телефона — при следующем запуске программы</source>
+        <translation>Changes at once in all windows; a message already in the status line changes with the next one, the phone page at the next start</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,8 @@ LanguageGroup::LanguageGroup(InterfaceTexts &texts, QWidget *parent)
 
     m_note = new WrappingLabel(this);
     m_note->setObjectName(QStringLiteral("LabelLanguageNote"));
-    m_note->setText(tr("Меняется сразу во всех окнах; сообщение, уже стоящее в строке состояния, — со следующим"));
+    m_note->setText(tr("Меняется сразу во всех окнах; сообщение, уже стоящее в строке состояния, — со следующим; "
+                       "страница пульта для телефона — при следующем запуске программы"));
 
     auto *row = new QHBoxLayout;
     row->addWidget(m_choice);
