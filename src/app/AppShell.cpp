@@ -31,6 +31,7 @@
 #include "ui/remote/RemoteServer.h"
 #include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/texts/InterfaceTexts.h"
 #include "ui/widgets/CompactStyle.h"
 
 using namespace korvanel;
@@ -40,6 +41,12 @@ AppShell::AppShell(Engine &engine, TBaseForm &form, QString programPath, QString
 {
     connect(form.mainMenu()->items().ExitItem, &QAction::triggered, this, &AppShell::ExitItemClick);
     connect(&form, &TBaseForm::closing, this, &AppShell::FormClose);
+    // The read-outs worded once at start-up follow a change of language.
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this, [this] {
+        showDiskLabels();
+        if (m_usb)
+            recheckOutputPriority();
+    });
 }
 
 AppShell::~AppShell()

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "ui/remote/RemoteServer.h"
+#include "ui/texts/InterfaceTexts.h"
 #include "ui/widgets/Controls.h"
 
 namespace korvanel {
@@ -88,6 +89,7 @@ RemoteGroup::RemoteGroup(RemoteServer &server, QWidget *parent)
         showAddress();
     });
     connect(&m_server, &RemoteServer::clientCountChanged, this, [this] { showStatus(); });
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this, &RemoteGroup::showStatus);
     showAddress();
     showStatus();
 }
@@ -117,16 +119,20 @@ void RemoteGroup::CheckBoxRemoteClick(bool) { restart(); }
 void RemoteGroup::restart()
 {
     m_server.stop();
-    m_failure.clear();
+    m_failure = nullptr;
     if (m_enabled->isChecked()) {
         const QString reason = m_server.start(static_cast<quint16>(m_port->value()), m_bind->checkedId() == 1);
         if (!reason.isEmpty()) {
-            m_failure = m_server.startError() == RemoteStartError::AddressInUse
-                ? tr("Порт %1 занят другой программой: пульт не запущен. Выберите другой порт.").arg(m_port->value())
-                : m_server.startError() == RemoteStartError::Access
-                ? tr("Порт %1 закрыт для программы (порты до 1024 - только для администратора): пульт не запущен.")
-                      .arg(m_port->value())
-                : tr("Пульт не запущен: %1").arg(reason);
+            const int port = m_port->value();
+            const RemoteStartError error = m_server.startError();
+            m_failure = [port, error, reason] {
+                return error == RemoteStartError::AddressInUse
+                    ? tr("Порт %1 занят другой программой: пульт не запущен. Выберите другой порт.").arg(port)
+                    : error == RemoteStartError::Access
+                    ? tr("Порт %1 закрыт для программы (порты до 1024 - только для администратора): пульт не запущен.")
+                          .arg(port)
+                    : tr("Пульт не запущен: %1").arg(reason);
+            };
         }
     }
     showAddress();
@@ -180,8 +186,8 @@ void RemoteGroup::showAddress()
 
 void RemoteGroup::showStatus()
 {
-    if (!m_failure.isEmpty())
-        m_status->setText(m_failure);
+    if (m_failure)
+        m_status->setText(m_failure());
     else if (!m_server.listening())
         m_status->setText(tr("Выключен"));
     else

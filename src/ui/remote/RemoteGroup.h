@@ -4,6 +4,7 @@
 // a QR code, a new token, and what the server is doing.
 
 #include <QGroupBox>
+#include <functional>
 
 #include "files/SettingsFile.h"
 
@@ -51,7 +52,8 @@ private:
     QLabel *m_qr = nullptr;
     QToolButton *m_token = nullptr;
     QLabel *m_status = nullptr;
-    QString m_failure;
+    // Why the server did not start, worded in the language of the moment.
+    std::function<QString()> m_failure;
 };
 
 } // namespace korvanel

@@ -6,6 +6,7 @@
 
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/options/OptionsTab.h"
+#include "ui/texts/InterfaceTexts.h"
 
 namespace korvanel {
 
@@ -21,6 +22,8 @@ OlaGroup::OlaGroup(WindowServices &window, const OptionsTab &options, OlaOutput 
     connect(&m_timer, &QTimer::timeout, this, &OlaGroup::ShowOlaStatus);
     connect(m_switch, &QCheckBox::toggled, this, &OlaGroup::CheckBoxOlaClick);
     connect(m_universe, &QSpinBox::valueChanged, this, &OlaGroup::SpinEditOlaUniverseChange);
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this,
+            [this] { m_status->setText(statusText(m_output.status())); });
 
     m_output.setUniverse(static_cast<std::uint16_t>(m_universe->value()));
     if (!m_output.available()) {
