@@ -142,12 +142,12 @@ void AppShell::InitUsbDevise()
     m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
     m_usb->InitUsbDevise();
     m_form.control().setLink(m_usb.get());
-    m_usbPanel = std::make_unique<UsbLinkPanel>(m_form, *m_form.sequencer(), *m_form.optionsTab(),
-                                                *m_form.StatusPanel0(), *m_usb, QString::fromStdString(backend.name),
-                                                QString::fromStdString(backend.notes));
+    m_usbPanel =
+        std::make_unique<UsbLinkPanel>(m_form, *m_form.sequencer(), *m_form.optionsTab(), *m_form.StatusPanel0(),
+                                       *m_usb, QString::fromStdString(backend.name), backend.refused);
     // A library that is there but refused is worth a word at start-up.
-    if (!backend.notes.empty())
-        m_form.OutStatus(QString::fromStdString(backend.notes));
+    if (!backend.refused.empty())
+        m_form.OutStatus(UsbLinkPanel::refusalsText(backend.refused));
 }
 
 void AppShell::startOlaOutput()

@@ -38,7 +38,7 @@ D2xxLibrary::LoadResult D2xxLibrary::load(const std::string &path)
         if (inFolder) {
             result.outcome = Outcome::Refused;
             const char *why = dlerror();
-            result.refusal = "Библиотека " + path + " не загружается: " + (why ? why : "") + " ";
+            result.refusal = {Refusal::Reason::NotLoadable, path, why ? why : ""};
         }
         return result;
     }
@@ -56,7 +56,7 @@ D2xxLibrary::LoadResult D2xxLibrary::load(const std::string &path)
     bind(handle, "FT_Write", library->m_write, missing);
     if (!missing.empty()) {
         result.outcome = Outcome::Refused;
-        result.refusal = "Библиотека " + path + " не используется: в ней нет функции " + missing + " ";
+        result.refusal = {Refusal::Reason::MissingFunction, path, missing};
         return result; // the destructor unloads it
     }
     result.outcome = Outcome::Loaded;

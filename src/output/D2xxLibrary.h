@@ -13,10 +13,21 @@ class D2xxLibrary final : public FtdiApi {
 public:
     enum class Outcome { Loaded, NotFound, Refused };
 
+    // Why a library that is there is not used, as facts for the caller to word.
+    struct Refusal {
+        enum class Reason : unsigned char { NotLoadable, MissingFunction };
+        Reason reason = Reason::NotLoadable;
+        std::string path;
+        // NotLoadable: the dynamic loader's own words; MissingFunction: the function's name.
+        std::string detail;
+
+        friend bool operator==(const Refusal &, const Refusal &) = default;
+    };
+
     struct LoadResult {
         Outcome outcome = Outcome::NotFound;
         std::unique_ptr<D2xxLibrary> library;
-        std::string refusal; // why a library that is there is not used
+        Refusal refusal; // for Refused
     };
 
     // A path with a slash loads that file; a bare name searches the system

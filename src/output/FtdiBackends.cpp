@@ -3,7 +3,6 @@
 #include <climits>
 #include <unistd.h>
 
-#include "output/D2xxLibrary.h"
 #include "output/LibFtdiBackend.h"
 
 namespace korvanel {
@@ -26,7 +25,8 @@ FtdiBackendChoice chooseFtdiBackend(const std::string &programFolder)
             choice.api = std::move(loaded.library);
             return choice;
         }
-        choice.notes += loaded.refusal;
+        if (loaded.outcome == D2xxLibrary::Outcome::Refused)
+            choice.refused.push_back(std::move(loaded.refusal));
     }
     choice.name = "libftdi1";
     choice.api = std::make_unique<LibFtdiBackend>();

@@ -4,15 +4,17 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "output/D2xxLibrary.h"
 #include "output/FtdiApi.h"
 
 namespace korvanel {
 
 struct FtdiBackendChoice {
     std::unique_ptr<FtdiApi> api;
-    std::string name;  // the library in use, for the options page
-    std::string notes; // libraries found but refused, and why
+    std::string name;                          // the library in use, for the options page
+    std::vector<D2xxLibrary::Refusal> refused; // libraries found but not used, in the order tried
 };
 
 FtdiBackendChoice chooseFtdiBackend(const std::string &programFolder);

@@ -1,52 +1,35 @@
 #include "output/UsbLink.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 namespace korvanel {
 
-namespace {
-
-constexpr std::string_view WriteFailedName = "Интерфейс отключен от компьютера ";
-constexpr std::string_view SerialPrefix = "серийный номер = ";
-constexpr std::string_view CountPrefix = "Устройств на шине USB = ";
-// The last letter before the blank is the Latin a.
-constexpr std::string_view NoDevice = "Нет USB устройств"
-                                      "a ";
-constexpr std::string_view CutShortWritten = " - записано ";
-constexpr std::string_view CutShortOf = " из ";
-constexpr std::string_view CutShortBytes = " байт";
-constexpr std::string_view OtherCode = " - код ошибки ";
-
-template <std::size_t N>
-void appendNumber(FixedText<N> &text, std::uint32_t value)
+std::string_view usbCallName(UsbCall call)
 {
-    char digits[12];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append({digits, static_cast<std::size_t>(end - digits)});
-}
-
-} // namespace
-
-std::string_view usbStatusText(FtStatus status)
-{
-    switch (status) {
-    case 1:
-        return " - Ошибка Handle...";
-    case 2:
-        return " - Устройство не найдено....";
-    case 3:
-        return " - Устройство не открывается...";
-    case 4:
-        return " - Ошибка ввода-вывода...";
-    case 5:
-        return " - Не хватает ресурсов...";
-    case 6:
-        return " - Неверный параметр ...";
-    default:
+    switch (call) {
+    case UsbCall::None:
         return {};
+    case UsbCall::DeviceCount:
+        return "GetFTDeviceCount";
+    case UsbCall::SerialNumber:
+        return "GetFTDeviceSerialNo";
+    case UsbCall::Description:
+        return "GetFTDeviceDescription";
+    case UsbCall::Open:
+        return "FT_Open";
+    case UsbCall::Close:
+        return "FT_Close";
+    case UsbCall::ResetDevice:
+        return "FT_ResetDevice";
+    case UsbCall::SetTimeouts:
+        return "FT_SetTimeouts";
+    case UsbCall::QueueStatus:
+        return "FT_GetQueueStatus";
+    case UsbCall::Write:
+        return "FT_Write";
     }
+    return {};
 }
 
 UsbLink::UsbLink(FtdiApi &api, std::chrono::milliseconds pollingInterval)
@@ -54,26 +37,21 @@ UsbLink::UsbLink(FtdiApi &api, std::chrono::milliseconds pollingInterval)
 {
 }
 
-void UsbLink::ReportStatus(std::string_view name, FtStatus status)
+void UsbLink::ReportStatus(UsbCall call, FtStatus status)
 {
     if (ft::refusedByTheSystem(status))
         OpenRefused.store(status, std::memory_order_relaxed);
     if (status == ft::Ok || load(ReportEnabled) == 0)
         return;
-    recordStatus(name, status);
+    recordStatus(call, status);
 }
 
-void UsbLink::recordStatus(std::string_view name, FtStatus status)
+void UsbLink::recordStatus(UsbCall call, FtStatus status)
 {
     store(LinkOk, 0);
-    const std::string_view text = usbStatusText(status);
-    if (text.empty()) {
-        m_texts.UsbStatusText.clear();
-    } else {
-        m_texts.UsbStatusText.assign(name);
-        m_texts.UsbStatusText.append(text);
-    }
-    m_textsChanged = true;
+    m_report.failedCall = call;
+    m_report.failedStatus = status;
+    m_reportChanged = true;
 }
 
 FtStatus UsbLink::GetFTDeviceCount()
@@ -82,12 +60,12 @@ FtStatus UsbLink::GetFTDeviceCount()
     const FtStatus status = m_api.listDeviceCount(m_deviceCount);
     if (status != ft::Ok) {
         m_deviceCount = 0;
-        ReportStatus("GetFTDeviceCount", status);
+        ReportStatus(UsbCall::DeviceCount, status);
     }
     return status;
 }
 
-FtStatus UsbLink::listString(std::string_view name, std::uint32_t index, bool serial)
+FtStatus UsbLink::listString(UsbCall call, std::uint32_t index, bool serial)
 {
     m_deviceStringBuffer.fill(0);
     const std::span<char> buffer(m_deviceStringBuffer);
@@ -95,7 +73,7 @@ FtStatus UsbLink::listString(std::string_view name, std::uint32_t index, bool se
     if (status != ft::Ok) {
         // An earlier device's text must not pass for this one's.
         m_deviceString.clear();
-        ReportStatus(name, status);
+        ReportStatus(call, status);
         return status;
     }
     m_deviceStringBuffer[DeviceStringLimit] = 0;
@@ -103,18 +81,15 @@ FtStatus UsbLink::listString(std::string_view name, std::uint32_t index, bool se
     return status;
 }
 
-FtStatus UsbLink::GetFTDeviceSerialNo(std::uint32_t index) { return listString("GetFTDeviceSerialNo", index, true); }
+FtStatus UsbLink::GetFTDeviceSerialNo(std::uint32_t index) { return listString(UsbCall::SerialNumber, index, true); }
 
-FtStatus UsbLink::GetFTDeviceDescription(std::uint32_t index)
-{
-    return listString("GetFTDeviceDescription", index, false);
-}
+FtStatus UsbLink::GetFTDeviceDescription(std::uint32_t index) { return listString(UsbCall::Description, index, false); }
 
 FtStatus UsbLink::Open()
 {
     m_ftHandle = nullptr;
     const FtStatus status = m_api.open(m_deviceIndex, m_ftHandle);
-    ReportStatus("FT_Open", status);
+    ReportStatus(UsbCall::Open, status);
     return status;
 }
 
@@ -122,28 +97,28 @@ FtStatus UsbLink::Close()
 {
     const FtStatus status = m_api.close(m_ftHandle);
     m_ftHandle = nullptr;
-    ReportStatus("FT_Close", status);
+    ReportStatus(UsbCall::Close, status);
     return status;
 }
 
 FtStatus UsbLink::ResetDevice()
 {
     const FtStatus status = m_api.resetDevice(m_ftHandle);
-    ReportStatus("FT_ResetDevice", status);
+    ReportStatus(UsbCall::ResetDevice, status);
     return status;
 }
 
 FtStatus UsbLink::SetTimeouts(std::uint32_t readMs, std::uint32_t writeMs)
 {
     const FtStatus status = m_api.setTimeouts(m_ftHandle, readMs, writeMs);
-    ReportStatus("FT_SetTimeouts", status);
+    ReportStatus(UsbCall::SetTimeouts, status);
     return status;
 }
 
 FtStatus UsbLink::GetQueueStatus()
 {
     const FtStatus status = m_api.getQueueStatus(m_ftHandle, m_rxQueueBytes);
-    ReportStatus("FT_GetQueueStatus", status);
+    ReportStatus(UsbCall::QueueStatus, status);
     return status;
 }
 
@@ -151,14 +126,12 @@ std::uint32_t UsbLink::Write(std::uint32_t count)
 {
     std::uint32_t written = 0;
     m_writeStatus = m_api.write(m_ftHandle, m_txBuffer.data(), count, written);
-    ReportStatus(WriteFailedName, m_writeStatus);
+    ReportStatus(UsbCall::Write, m_writeStatus);
     // A frame cut short leaves the interface mid-frame: as bad as a failed write.
     if (m_writeStatus != ft::Ok || written < count) {
         store(LinkOk, 0);
         m_writeFailed = true;
-        m_faultStatus = m_writeStatus;
-        m_faultWritten = written;
-        m_faultLength = count;
+        m_failedWrite = {m_writeStatus, written, count};
     }
     return written;
 }
@@ -173,7 +146,7 @@ void UsbLink::InitUsbDevise()
     m_pollingEnabled = true;
     m_nextPoll = Clock::now() + m_pollingInterval;
     GetListAllDevise();
-    publishTexts();
+    publishReport();
 }
 
 void UsbLink::GetListAllDevise()
@@ -182,23 +155,20 @@ void UsbLink::GetListAllDevise()
     const std::uint32_t listed = std::min(m_deviceCount, MaxListedDevices);
     for (std::uint32_t i = 0; i < listed; ++i) {
         GetFTDeviceSerialNo(i);
-        m_texts.UsbSerialText.assign(SerialPrefix);
-        m_texts.UsbSerialText.append(m_deviceString.view());
+        m_report.serial = m_deviceString;
         GetFTDeviceDescription(i);
-        m_texts.UsbDescriptionText.assign(m_deviceString.view());
+        m_report.description = m_deviceString;
         store(DeviceListChanged, 0);
     }
-    if (listed > 0) {
-        m_texts.UsbCountText.assign(CountPrefix);
-        appendNumber(m_texts.UsbCountText, m_deviceCount);
-    } else {
-        m_texts.UsbCountText.assign(NoDevice);
-        m_texts.UsbSerialText.clear();
-        m_texts.UsbDescriptionText.clear();
+    m_report.listed = true;
+    m_report.deviceCount = m_deviceCount;
+    if (listed == 0) {
+        m_report.serial.clear();
+        m_report.description.clear();
         store(LinkOk, 0);
         OpenRefused.store(ft::Ok, std::memory_order_relaxed);
     }
-    m_textsChanged = true;
+    m_reportChanged = true;
 }
 
 void UsbLink::TimerPollingTimer()
@@ -219,7 +189,9 @@ void UsbLink::TimerPollingTimer()
     } else if (m_writeFailed) {
         // The device answers, so the failed write was a passing fault: start afresh.
         m_writeFailed = false;
-        describeWriteFault();
+        m_report.writeFault = m_failedWrite;
+        ++m_report.writeFaults;
+        m_reportChanged = true;
         store(WriteFault, 1);
         WriteFaults.fetch_add(1, std::memory_order_relaxed);
         store(LinkOk, 0);
@@ -229,7 +201,7 @@ void UsbLink::TimerPollingTimer()
         Close();
         openDevice();
     }
-    publishTexts();
+    publishReport();
 }
 
 bool UsbLink::openDevice()
@@ -239,14 +211,14 @@ bool UsbLink::openDevice()
     // Without its timeouts a write could hold the output thread for good; a
     // device that refuses the reset or the timeouts is closed and tried again
     // at the next poll, and the refusal is shown while the link is closed.
-    std::string_view name = "FT_ResetDevice";
+    UsbCall call = UsbCall::ResetDevice;
     FtStatus status = ResetDevice();
     if (status == ft::Ok) {
-        name = "FT_SetTimeouts";
+        call = UsbCall::SetTimeouts;
         status = SetTimeouts(ReadTimeoutMs, WriteTimeoutMs);
     }
     if (status != ft::Ok) {
-        recordStatus(name, status);
+        recordStatus(call, status);
         Close();
         return false;
     }
@@ -258,25 +230,6 @@ bool UsbLink::openDevice()
     return true;
 }
 
-void UsbLink::describeWriteFault()
-{
-    FixedText<192> &text = m_texts.UsbWriteFaultText;
-    const std::string_view known = usbStatusText(m_faultStatus);
-    if (m_faultStatus == ft::Ok) {
-        text.assign(CutShortWritten);
-        appendNumber(text, m_faultWritten);
-        text.append(CutShortOf);
-        appendNumber(text, m_faultLength);
-        text.append(CutShortBytes);
-    } else if (!known.empty()) {
-        text.assign(known);
-    } else {
-        text.assign(OtherCode);
-        appendNumber(text, m_faultStatus);
-    }
-    m_textsChanged = true;
-}
-
 void UsbLink::SendToUsb(const AtomicBytes<DmxFrameSize> &DmxOut)
 {
     if (load(DeviceOpen) == 0 || load(NoUsbConnect) != 0 || load(LinkOk) != 1)
@@ -284,7 +237,7 @@ void UsbLink::SendToUsb(const AtomicBytes<DmxFrameSize> &DmxOut)
     m_txLength = static_cast<std::uint32_t>(encodeWireFrame(DmxOut, m_txBuffer));
     store(ReportEnabled, 1);
     Write(m_txLength);
-    publishTexts();
+    publishReport();
 }
 
 void UsbLink::CloseUsbDevise()
@@ -297,7 +250,7 @@ void UsbLink::CloseUsbDevise()
         Close();
         store(DeviceOpen, 0);
     }
-    publishTexts();
+    publishReport();
 }
 
 void UsbLink::outputTick(const AtomicBytes<DmxFrameSize> &DmxOut, Clock::time_point now)
@@ -307,22 +260,22 @@ void UsbLink::outputTick(const AtomicBytes<DmxFrameSize> &DmxOut, Clock::time_po
         m_nextPoll = now + m_pollingInterval;
         TimerPollingTimer();
     }
-    publishTexts();
+    publishReport();
 }
 
-void UsbLink::publishTexts()
+void UsbLink::publishReport()
 {
-    if (!m_textsChanged)
+    if (!m_reportChanged)
         return;
-    // The window may be reading; then the texts go out after a later tick.
+    // The window may be reading; then the report goes out after a later tick.
     std::unique_lock lock(m_mailboxLock, std::try_to_lock);
     if (!lock.owns_lock())
         return;
-    m_mailbox = m_texts;
-    m_textsChanged = false;
+    m_mailbox = m_report;
+    m_reportChanged = false;
 }
 
-UsbLinkTexts UsbLink::publishedTexts() const
+UsbLinkReport UsbLink::publishedReport() const
 {
     std::lock_guard lock(m_mailboxLock);
     return m_mailbox;

@@ -7,8 +7,9 @@
 // not running; in between the output thread alone calls the library: the
 // send on every tick, the poll after the send once a second, so a write and
 // a poll never overlap. The window reads the flags (relaxed atomics) and the
-// texts, which reach it through a mailbox that the output thread fills only
-// when it can do so without waiting.
+// report, which reaches it through a mailbox that the output thread fills
+// only when it can do so without waiting. The report holds facts, never
+// sentences: the window and the player word them in their own language.
 //
 // A failed write stops the frames until the next poll. If the device still
 // answers then, the fault was passing: the poll closes and reopens the
@@ -32,18 +33,55 @@
 
 namespace korvanel {
 
-struct UsbLinkTexts {
-    FixedText<192> UsbStatusText;
-    FixedText<192> UsbCountText;
-    FixedText<192> UsbSerialText;
-    FixedText<192> UsbDescriptionText;
-    // What went wrong with the last write that led to a reopen: " - Ошибка
-    // ввода-вывода..." and the like, or how many bytes of the frame went out.
-    FixedText<192> UsbWriteFaultText;
+// The library calls the link makes; the write is one of them.
+enum class UsbCall : std::uint8_t {
+    None,
+    DeviceCount,
+    SerialNumber,
+    Description,
+    Open,
+    Close,
+    ResetDevice,
+    SetTimeouts,
+    QueueStatus,
+    Write,
 };
 
-// " - Ошибка Handle..." and the like for statuses 1..6; empty above.
-std::string_view usbStatusText(FtStatus status);
+// The call's fixed ASCII name, as the status line has always shown it:
+// "GetFTDeviceCount" for the link's own wrappers, "FT_Open" for the others.
+std::string_view usbCallName(UsbCall call);
+
+// The last write that led to a reopen. An Ok status means the frame was cut short.
+struct UsbWriteFault {
+    FtStatus status = ft::Ok;
+    std::uint32_t written = 0;
+    std::uint32_t length = 0;
+
+    friend bool operator==(const UsbWriteFault &, const UsbWriteFault &) = default;
+};
+
+// What the link knows, as facts for the window and the player to word in their language.
+struct UsbLinkReport {
+    static constexpr std::size_t DeviceStringLimit = 49;
+
+    // Set by the first enumeration; before it nothing is known of the devices.
+    bool listed = false;
+    std::uint32_t deviceCount = 0;
+    // Of the last device listed, as the library gives them; empty without a device.
+    FixedText<DeviceStringLimit> serial;
+    FixedText<DeviceStringLimit> description;
+    // The last call that failed while failures were reported (None: none yet).
+    // Its status may be one no text is kept for; it is kept all the same.
+    UsbCall failedCall = UsbCall::None;
+    FtStatus failedStatus = ft::Ok;
+    // The write faults the link reopened the device for so far, and the last
+    // of them. Counted here too, so that a reader has the count and the
+    // fault it goes with from one copy.
+    std::uint32_t writeFaults = 0;
+    UsbWriteFault writeFault;
+
+    friend bool operator==(const UsbLinkReport &, const UsbLinkReport &) = default;
+};
 
 class UsbLink {
 public:
@@ -52,7 +90,7 @@ public:
     static constexpr std::uint32_t ReadTimeoutMs = 500;
     static constexpr std::uint32_t WriteTimeoutMs = 500;
     // Of a serial number or description only this many characters are kept.
-    static constexpr std::size_t DeviceStringLimit = 49;
+    static constexpr std::size_t DeviceStringLimit = UsbLinkReport::DeviceStringLimit;
     // More devices than a USB bus can carry is a library fault, not a list.
     static constexpr std::uint32_t MaxListedDevices = 127;
 
@@ -75,7 +113,7 @@ public:
     // One output tick: the send, then the poll once the polling interval has passed.
     void outputTick(const AtomicBytes<DmxFrameSize> &DmxOut, Clock::time_point now = Clock::now());
 
-    // The library wrappers: each calls once and reports a failure under its name.
+    // The library wrappers: each calls once and reports a failure as its own.
     FtStatus GetFTDeviceCount();
     FtStatus GetFTDeviceSerialNo(std::uint32_t index);
     FtStatus GetFTDeviceDescription(std::uint32_t index);
@@ -88,17 +126,17 @@ public:
     // A failed status or a frame cut short stops sending until the next poll.
     std::uint32_t Write(std::uint32_t count);
 
-    void ReportStatus(std::string_view name, FtStatus status);
+    void ReportStatus(UsbCall call, FtStatus status);
 
     // The thread that drives the link reads these directly.
-    const UsbLinkTexts &texts() const { return m_texts; }
+    const UsbLinkReport &report() const { return m_report; }
     std::span<const std::uint8_t> txFrame() const { return {m_txBuffer.data(), m_txLength}; }
     std::uint32_t deviceCount() const { return m_deviceCount; }
     std::string_view deviceString() const { return m_deviceString.view(); }
     FtStatus writeStatus() const { return m_writeStatus; }
 
     // Any thread.
-    UsbLinkTexts publishedTexts() const;
+    UsbLinkReport publishedReport() const;
     LinkState state() const;
     void setDemoMode(bool on) { store(NoUsbConnect, on ? 1 : 0); }
 
@@ -121,11 +159,10 @@ public:
     std::atomic<std::uint32_t> Opens{0};
 
 private:
-    FtStatus listString(std::string_view name, std::uint32_t index, bool serial);
-    void recordStatus(std::string_view name, FtStatus status);
+    FtStatus listString(UsbCall call, std::uint32_t index, bool serial);
+    void recordStatus(UsbCall call, FtStatus status);
     bool openDevice();
-    void describeWriteFault();
-    void publishTexts();
+    void publishReport();
 
     FtdiApi &m_api;
     FtHandle m_ftHandle = nullptr;
@@ -140,18 +177,16 @@ private:
     FtStatus m_writeStatus = ft::Ok;
     // The last failed write, for the poll after it (output thread only).
     bool m_writeFailed = false;
-    FtStatus m_faultStatus = ft::Ok;
-    std::uint32_t m_faultWritten = 0;
-    std::uint32_t m_faultLength = 0;
+    UsbWriteFault m_failedWrite;
 
     std::chrono::milliseconds m_pollingInterval;
     bool m_pollingEnabled = false;
     Clock::time_point m_nextPoll{};
 
-    UsbLinkTexts m_texts;
-    bool m_textsChanged = false;
+    UsbLinkReport m_report;
+    bool m_reportChanged = false;
     mutable std::mutex m_mailboxLock;
-    UsbLinkTexts m_mailbox;
+    UsbLinkReport m_mailbox;
 };
 
 } // namespace korvanel

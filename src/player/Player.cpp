@@ -38,22 +38,22 @@ const char *signalName(int signal)
 // settings reader would take either for an empty file, and the show would play unrecoded.
 bool readableFile(const std::string &path) { return readFilePrefix(path, {}).ok(); }
 
-std::string coderProblem(const CoderFileResult &result)
+std::string coderProblem(const CoderFileResult &result, const PlayerWords &words)
 {
     switch (result.kind) {
     case CoderFileResult::Kind::Missing:
-        return "файл не найден";
+        return words(Say::FileNotFound);
     case CoderFileResult::Kind::TooShort:
-        return "файл короче " + std::to_string(CoderFileSize) + " байт: это не таблица перекодировки";
+        return words(Say::CoderTooShort, {std::to_string(CoderFileSize)});
     default:
-        return "не читается (системная ошибка " + std::to_string(result.systemError) + ")";
+        return words(Say::CoderUnreadable, {std::to_string(result.systemError)});
     }
 }
 
 } // namespace
 
 Player::Player(PlayerOptions options, PlayerLog &log)
-    : m_options(std::move(options)), m_log(log), m_shows(m_options.shows), m_outputs(m_options, log)
+    : m_options(std::move(options)), m_log(log), m_shows(m_options.shows, log.words()), m_outputs(m_options, log)
 {
 }
 
@@ -77,7 +77,7 @@ int Player::loadCoderTable()
     if (!m_options.settingsFile.empty()) {
         // Named on the command line, so a file that is not there is a mistake, not an empty settings file.
         if (!readableFile(m_options.settingsFile)) {
-            m_log.error("файл настроек не читается: " + m_options.settingsFile);
+            m_log.error(Say::SettingsUnreadable, {m_options.settingsFile});
             return 2;
         }
         const IniSettings settings = ReadIniFile(m_options.settingsFile);
@@ -90,11 +90,11 @@ int Player::loadCoderTable()
     const CoderFileResult result = readCoderTableFile(coder, entries);
     if (!result.ok()) {
         // Levels on the wrong channels are worse than no show: the player does not start.
-        m_log.error("таблица перекодировки не загружена: " + coder + ": " + coderProblem(result));
+        m_log.error(Say::CoderNotLoaded, {coder, coderProblem(result, m_log.words())});
         return 2;
     }
     setCoderEntries(*m_engine, entries);
-    m_log.info("таблица перекодировки: " + coder);
+    m_log.info(Say::CoderLoaded, {coder});
     return 0;
 }
 
@@ -111,10 +111,10 @@ int Player::prepare()
         if (problem.empty())
             continue;
         if (i == 0) {
-            m_log.error("первое шоу не загружено: " + m_shows.path(0) + ": " + problem);
+            m_log.error(Say::FirstShowNotLoaded, {m_shows.path(0), problem});
             return 2;
         }
-        m_log.warning("шоу не загружено, будет пропускаться: " + m_shows.path(i) + ": " + problem);
+        m_log.warning(Say::ShowNotLoadedSkipped, {m_shows.path(i), problem});
     }
     return 0;
 }
@@ -134,9 +134,9 @@ void Player::logShow()
 {
     const Engine &engine = *m_engine;
     const std::size_t index = m_current;
-    m_log.info("шоу: " + m_shows.path(index) + ", сцен " + std::to_string(engine.sys(SysLastScene) + 1) + ", темп " +
-               std::to_string(clampSequencerTempo(engine.sys(SysTempo))) + " (" + std::to_string(tempoInterval()) +
-               " мс)");
+    m_log.info(Say::ShowPlaying,
+               {m_shows.path(index), std::to_string(engine.sys(SysLastScene) + 1),
+                std::to_string(clampSequencerTempo(engine.sys(SysTempo))), std::to_string(tempoInterval())});
 }
 
 void Player::step(Clock::time_point now)
@@ -158,13 +158,13 @@ void Player::step(Clock::time_point now)
         });
     }
     for (const std::size_t i : skipped)
-        m_log.warning("шоу пропущено: " + m_shows.path(i) + ": " + m_shows.problem(i));
+        m_log.warning(Say::ShowSkipped, {m_shows.path(i), m_shows.problem(i)});
     if (loaded)
         logShow();
     if (advance == SceneAdvance::Ended) {
         store(engine.PlayMode, 0);
         m_playing = false;
-        m_log.info("показ окончен: последняя сцена остаётся на выходе");
+        m_log.info(Say::ShowEnded);
         return;
     }
     // A show loaded at the wrap brings its tempo, from this step on, as in the window.
@@ -173,7 +173,7 @@ void Player::step(Clock::time_point now)
 
 void Player::reload(Clock::time_point now)
 {
-    m_log.info("SIGHUP: файлы шоу перечитываются");
+    m_log.info(Say::Rereading);
     const std::vector<bool> replaced = m_shows.reread(m_log);
     if (!replaced[m_current])
         return;
@@ -195,14 +195,14 @@ void Player::reload(Clock::time_point now)
 
 void Player::stop(int signal)
 {
-    m_log.info(std::string("остановка по сигналу ") + signalName(signal));
+    m_log.info(Say::Stopping, {signalName(signal)});
     m_ticker.stop();
     if (m_options.blackoutOnExit) {
         Engine &engine = *m_engine;
         store(engine.live.blackout, 1);
         buildFrame(engine);
         m_outputs.sendFinalFrame(engine.DmxOut);
-        m_log.info("отправлено затемнение");
+        m_log.info(Say::BlackoutSent);
     }
     m_outputs.close();
 }
@@ -227,11 +227,11 @@ int Player::run()
         m_outputs.tick(m_engine->DmxOut);
     });
     if (m_ticker.priority() == OutputTicker::Priority::RealTime)
-        m_log.info("вывод DMX с приоритетом реального времени");
+        m_log.info(Say::RealTimePriority);
     else if (m_options.realTime)
-        m_log.warning("вывод DMX без приоритета реального времени: нет прав");
+        m_log.warning(Say::NoRealTimeRight);
     else
-        m_log.info("вывод DMX с обычным приоритетом (--no-realtime)");
+        m_log.info(Say::NormalPriority);
 
     const sigset_t signals = handledSignals();
     Clock::time_point now = Clock::now();

@@ -23,7 +23,7 @@ bool wantsColours(int fd)
 
 } // namespace
 
-PlayerLog::PlayerLog(int fd) : m_fd(fd), m_colours(wantsColours(fd)) {}
+PlayerLog::PlayerLog(PlayerWords words, int fd) : m_words(words), m_fd(fd), m_colours(wantsColours(fd)) {}
 
 void PlayerLog::line(Level level, std::string_view text)
 {

@@ -1,9 +1,13 @@
 #pragma once
 // The player's log: one line per event on standard error, each written with
 // one call so that lines of a service never interleave. Colours only on a
-// terminal that wants them.
+// terminal that wants them. It words its lines in the player's language.
 
+#include <initializer_list>
+#include <string>
 #include <string_view>
+
+#include "player/PlayerWords.h"
 
 namespace korvanel {
 
@@ -11,16 +15,22 @@ class PlayerLog {
 public:
     enum class Level : unsigned char { Info, Warning, Error };
 
-    explicit PlayerLog(int fd = 2);
+    using Values = std::initializer_list<std::string_view>;
 
-    void info(std::string_view text) { line(Level::Info, text); }
-    void warning(std::string_view text) { line(Level::Warning, text); }
-    void error(std::string_view text) { line(Level::Error, text); }
+    explicit PlayerLog(PlayerWords words, int fd = 2);
+
+    const PlayerWords &words() const { return m_words; }
+    std::string say(Say id, Values values = {}) const { return m_words(id, values); }
+
+    void info(Say id, Values values = {}) { line(Level::Info, say(id, values)); }
+    void warning(Say id, Values values = {}) { line(Level::Warning, say(id, values)); }
+    void error(Say id, Values values = {}) { line(Level::Error, say(id, values)); }
     void line(Level level, std::string_view text);
 
     bool colours() const { return m_colours; }
 
 private:
+    PlayerWords m_words;
     int m_fd;
     bool m_colours;
 };

@@ -41,8 +41,6 @@ constexpr std::array<OptionName, 10> Options = {{
     {"no-realtime", Option::NoRealTime, false},
 }};
 
-std::string quoted(const std::string &text) { return "«" + text + "»"; }
-
 // A decimal number within [low, high], nothing else around it.
 std::optional<std::uint64_t> numberIn(const std::string &text, std::uint64_t low, std::uint64_t high)
 {
@@ -55,7 +53,7 @@ std::optional<std::uint64_t> numberIn(const std::string &text, std::uint64_t low
 }
 
 // The option a long name stands for: the exact name, or the one option it begins.
-const OptionName *findOption(const std::string &name, std::string &problem)
+const OptionName *findOption(const std::string &name, std::string &problem, const PlayerWords &words)
 {
     const OptionName *found = nullptr;
     int matches = 0;
@@ -70,7 +68,7 @@ const OptionName *findOption(const std::string &name, std::string &problem)
     }
     if (matches == 1)
         return found;
-    problem = (matches == 0 ? "неизвестный параметр " : "неоднозначный параметр ") + quoted("--" + name);
+    problem = words(matches == 0 ? Say::UnknownOption : Say::AmbiguousOption, {"--" + name});
     return nullptr;
 }
 
@@ -84,7 +82,7 @@ PlayerCommand refuse(std::string problem)
 
 } // namespace
 
-PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool olaBuilt)
+PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool olaBuilt, const PlayerWords &words)
 {
     PlayerCommand command;
     PlayerOptions &o = command.options;
@@ -107,23 +105,23 @@ PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool
         } else if (argument == "-V") {
             option = Option::Version;
         } else if (argument.compare(0, 2, "--") != 0) {
-            return refuse("неизвестный параметр " + quoted(argument));
+            return refuse(words(Say::UnknownOption, {argument}));
         } else {
             const std::size_t equals = argument.find('=');
             const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
             std::string problem;
-            const OptionName *known = findOption(name, problem);
+            const OptionName *known = findOption(name, problem, words);
             if (known == nullptr)
                 return refuse(problem);
             option = known->option;
             shown = std::string("--") + known->name;
             if (equals != std::string::npos) {
                 if (!known->takesValue)
-                    return refuse("параметр " + quoted(shown) + " не принимает значения");
+                    return refuse(words(Say::OptionTakesNoValue, {shown}));
                 value = argument.substr(equals + 1);
             } else if (known->takesValue) {
                 if (i + 1 >= arguments.size())
-                    return refuse("параметру " + quoted(shown) + " нужно значение");
+                    return refuse(words(Say::OptionNeedsValue, {shown}));
                 value = arguments[++i];
             }
         }
@@ -137,7 +135,7 @@ PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool
         case Option::Tempo: {
             const auto tempo = numberIn(value, MinSequencerTempo, MaxSequencerTempo);
             if (!tempo)
-                return refuse("темп — число от 10 до 170, а не " + quoted(value));
+                return refuse(words(Say::BadTempo, {value}));
             o.tempo = static_cast<std::uint8_t>(*tempo);
             break;
         }
@@ -158,12 +156,12 @@ PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool
             else if (value == "both")
                 o.output = OutputChoice::Both;
             else
-                return refuse("вывод — usb, ola или both, а не " + quoted(value));
+                return refuse(words(Say::BadOutput, {value}));
             break;
         case Option::Universe: {
             const auto universe = numberIn(value, 1, UINT16_MAX);
             if (!universe)
-                return refuse("вселенная OLA — число от 1 до 65535, а не " + quoted(value));
+                return refuse(words(Say::BadUniverse, {value}));
             o.universe = static_cast<std::uint16_t>(*universe);
             break;
         }
@@ -176,44 +174,15 @@ PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool
         }
     }
     if (!olaBuilt && (o.output != OutputChoice::Usb || o.universe))
-        return refuse("в этой сборке нет вывода OLA: --output ola, --output both и --universe недоступны");
+        return refuse(words(Say::NoOlaInBuild));
     // Silently ignored, a universe would look like a working OLA output that is not there.
     if (o.universe && o.output == OutputChoice::Usb)
-        return refuse("--universe задаёт вселенную OLA и нужен только с --output ola или --output both");
+        return refuse(words(Say::UniverseNeedsOla));
     if (o.shows.empty())
-        return refuse("не указан файл шоу");
+        return refuse(words(Say::NoShowFile));
     return command;
 }
 
-std::string playerUsageLine() { return "Использование: korvanel-player [ПАРАМЕТР]... ШОУ.kvl..."; }
-
-std::string playerHelpText()
-{
-    return playerUsageLine() + R"(
-Играет шоу без окна: шаг сцен по темпу шоу с переходом, как в режиме «Автомат»,
-и выводит кадры DMX в интерфейс USB и (или) во вселенную демона OLA. Несколько
-шоу играют по очереди, каждое один раз по всем сценам, затем снова с первого.
-
-  --tempo N             темп 10..170 вместо записанного в шоу (сцена длится N×N мс)
-  --once                остановиться на последней сцене последнего шоу
-                        (она остаётся на выходе до завершения)
-  --coder ФАЙЛ          таблица перекодировки (.kvr)
-  --settings ФАЙЛ       файл настроек (без него настройки не читаются);
-                        из него берётся таблица перекодировки, если нет --coder
-  --output usb|ola|both куда выводить кадры: интерфейс USB (по умолчанию),
-                        демон OLA на 127.0.0.1 или оба сразу (OLA — если
-                        сборка с ним)
-  --universe N          вселенная OLA 1..65535 (по умолчанию 1); только
-                        с --output ola или both
-  --blackout-on-exit    при завершении отправить затемнение
-  --no-realtime         не просить приоритет реального времени для вывода
-  -h, --help            эта справка
-  -V, --version         версия
-
-Сигналы: SIGTERM и SIGINT завершают работу, SIGHUP перечитывает файлы шоу.
-Код выхода: 0 — остановлен сигналом, 2 — неверные параметры или первое шоу
-не читается, 1 — другая ошибка.
-)";
-}
+std::string playerHelpText(const PlayerWords &words) { return words(Say::Usage) + "\n" + words(Say::HelpBody); }
 
 } // namespace korvanel

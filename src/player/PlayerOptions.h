@@ -1,12 +1,14 @@
 #pragma once
 // The player's command line: GNU-style long options (--name VALUE or
 // --name=VALUE, unique abbreviations, -- ends the options) and the show files.
-// A bad command line is told in one Russian line; the caller adds the usage.
+// A bad command line is told in one line of the player's language; the caller adds the usage.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "player/PlayerWords.h"
 
 namespace korvanel {
 
@@ -32,9 +34,8 @@ struct PlayerCommand {
 };
 
 // `olaBuilt`: whether this build has the OLA output; without it the OLA options are refused.
-PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool olaBuilt);
+PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool olaBuilt, const PlayerWords &words);
 
-std::string playerUsageLine();
-std::string playerHelpText();
+std::string playerHelpText(const PlayerWords &words);
 
 } // namespace korvanel

@@ -1,7 +1,9 @@
 #include "player/PlayerOutputs.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "output/FtdiBackends.h"
 #include "output/OlaClientApi.h"
@@ -13,12 +15,66 @@ namespace korvanel {
 
 namespace {
 
-std::string deviceName(const UsbLinkTexts &texts)
+std::string deviceName(const UsbLinkReport &report, const PlayerWords &words)
 {
-    std::string name(texts.UsbDescriptionText.view());
-    if (!texts.UsbSerialText.empty())
-        name += name.empty() ? std::string(texts.UsbSerialText.view()) : ", " + std::string(texts.UsbSerialText.view());
-    return name.empty() ? std::string("без описания") : name;
+    std::string name(report.description.view());
+    if (report.listed && report.deviceCount > 0) {
+        const std::string serial = words(Say::SerialNumber, {report.serial.view()});
+        name += name.empty() ? serial : ", " + serial;
+    }
+    return name.empty() ? words(Say::NoDescription) : name;
+}
+
+// What a status code means; none for the codes no word was ever given to.
+std::optional<Say> statusPhrase(FtStatus status)
+{
+    switch (status) {
+    case ft::InvalidHandle:
+        return Say::StatusInvalidHandle;
+    case ft::DeviceNotFound:
+        return Say::StatusDeviceNotFound;
+    case ft::DeviceNotOpened:
+        return Say::StatusDeviceNotOpened;
+    case ft::IoError:
+        return Say::StatusIoError;
+    case ft::InsufficientResources:
+        return Say::StatusInsufficientResources;
+    case ft::InvalidParameter:
+        return Say::StatusInvalidParameter;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The failed call and what went wrong; empty when there is no word for it.
+std::string statusText(const UsbLinkReport &report, const PlayerWords &words)
+{
+    const std::optional<Say> phrase = statusPhrase(report.failedStatus);
+    if (!phrase || report.failedCall == UsbCall::None)
+        return {};
+    if (report.failedCall == UsbCall::Write)
+        return words(Say::WriteCallFailed, {words(*phrase)});
+    return words(Say::CallFailed, {usbCallName(report.failedCall), words(*phrase)});
+}
+
+std::string writeFaultPhrase(const UsbWriteFault &fault, const PlayerWords &words)
+{
+    if (fault.status == ft::Ok)
+        return words(Say::BytesWritten, {std::to_string(fault.written), std::to_string(fault.length)});
+    const std::optional<Say> phrase = statusPhrase(fault.status);
+    return phrase ? words(*phrase) : words(Say::ErrorCode, {std::to_string(fault.status)});
+}
+
+// All on one line, each ending in a blank, as the window's status line has them.
+std::string refusalsText(const std::vector<D2xxLibrary::Refusal> &refused, const PlayerWords &words)
+{
+    std::string text;
+    for (const D2xxLibrary::Refusal &refusal : refused) {
+        const Say id = refusal.reason == D2xxLibrary::Refusal::Reason::MissingFunction ? Say::LibraryMissingFunction
+                                                                                       : Say::LibraryNotLoadable;
+        text += words(id, {refusal.path, refusal.detail}) + " ";
+    }
+    return text;
 }
 
 } // namespace
@@ -39,9 +95,9 @@ bool PlayerOutputs::open()
     FtdiBackendChoice backend = chooseFtdiBackend(executableFolder());
     m_usbLibrary = std::move(backend.api);
     m_usb = std::make_unique<UsbLink>(*m_usbLibrary);
-    m_log.info("библиотека USB: " + backend.name);
-    if (!backend.notes.empty())
-        m_log.warning(backend.notes);
+    m_log.info(Say::UsbLibrary, {backend.name});
+    if (!backend.refused.empty())
+        m_log.line(PlayerLog::Level::Warning, refusalsText(backend.refused, m_log.words()));
     m_usb->InitUsbDevise();
     // A device that is there gets the first frame, not one a second later: the output thread is not running yet.
     m_usb->TimerPollingTimer();
@@ -55,8 +111,7 @@ bool PlayerOutputs::openOla()
     // OLA's client is a module beside the program or in its lib/korvanel folder.
     client = makeOlaClient(OlaDefaultPort);
     if (!client) {
-        m_log.error("вывод OLA не загружен: нет модуля korvanel-ola.so ни рядом с программой, ни в "
-                    "../lib/korvanel");
+        m_log.error(Say::OlaModuleMissing);
         return false;
     }
 #endif
@@ -64,8 +119,7 @@ bool PlayerOutputs::openOla()
     m_ola->setUniverse(m_universe);
     m_ola->setEnabled(true);
     m_ola->start();
-    m_log.info("вывод OLA: вселенная " + std::to_string(m_universe) +
-               ", демон на 127.0.0.1:" + std::to_string(OlaDefaultPort));
+    m_log.info(Say::OlaOpened, {std::to_string(m_universe), std::to_string(OlaDefaultPort)});
     return true;
 }
 
@@ -95,22 +149,27 @@ void PlayerOutputs::logEvents()
     const std::uint32_t ownReopens = std::min(newOpens, m_faultReopens);
     m_faultReopens -= ownReopens;
     const std::uint32_t replugs = newOpens - ownReopens;
-    const UsbLinkTexts texts = usb.publishedTexts();
+    const UsbLinkReport report = usb.publishedReport();
 
-    if (newFaults > 0)
-        m_log.error("ошибка записи в интерфейс" + std::string(texts.UsbWriteFaultText.view()) +
-                    "; интерфейс открывается заново");
+    // Told from the report's own count, so that the fault's facts are its own even when the report lags a tick.
+    if (report.writeFaults != m_loggedWriteFaults) {
+        m_log.error(Say::WriteFault, {writeFaultPhrase(report.writeFault, m_log.words())});
+        m_loggedWriteFaults = report.writeFaults;
+    }
     if (m_wasOpen && (!open || replugs > 0)) {
-        const std::string why(texts.UsbStatusText.view());
-        m_log.error("интерфейс потерян" + (why.empty() ? std::string() : ": " + why));
+        const std::string why = statusText(report, m_log.words());
+        if (why.empty())
+            m_log.error(Say::InterfaceLost);
+        else
+            m_log.error(Say::InterfaceLostBecause, {why});
         m_toldNoDevice = true;
         m_faultReopens = 0;
     }
     if (open && (replugs > 0 || (!m_wasOpen && newOpens > 0))) {
-        m_log.info("интерфейс найден: " + deviceName(texts));
+        m_log.info(Say::InterfaceFound, {deviceName(report, m_log.words())});
         m_toldNoDevice = false;
     } else if (!open && !m_toldNoDevice) {
-        m_log.warning("интерфейс не найден, поиск раз в секунду");
+        m_log.warning(Say::InterfaceNotFound);
         m_toldNoDevice = true;
     }
     // The link lists the devices again only after an unplug; one found later must be named in the log too.
@@ -127,30 +186,31 @@ void PlayerOutputs::logOlaEvents()
     const std::string universe = std::to_string(status.universe);
     // A loss and the reconnect after it may both fall between two looks: each gets its line, in order.
     if (status.losses != m_olaLosses) {
-        m_log.error("вывод OLA: связь с демоном потеряна, повтор раз в секунду");
+        m_log.error(Say::OlaLost);
         m_olaLosses = status.losses;
     }
     if (status.connects != m_olaConnects) {
-        m_log.info(m_olaConnects == 0 ? "вывод OLA: демон найден, кадры идут во вселенную " + universe
-                                      : "вывод OLA: связь с демоном восстановлена");
+        if (m_olaConnects == 0)
+            m_log.info(Say::OlaFound, {universe});
+        else
+            m_log.info(Say::OlaRestored);
         m_olaConnects = status.connects;
         m_olaToldNoDaemon = false;
     } else if (status.state == OlaState::NoDaemon && status.connects == 0 && !m_olaToldNoDaemon) {
-        m_log.warning("вывод OLA: демон не отвечает на 127.0.0.1:" + std::to_string(OlaDefaultPort) +
-                      ", повтор раз в секунду");
+        m_log.warning(Say::OlaNoDaemon, {std::to_string(OlaDefaultPort)});
         m_olaToldNoDaemon = true;
     }
     const bool notAnswering = status.state == OlaState::NotAnswering;
     if (notAnswering && !m_olaToldNotAnswering)
-        m_log.warning("вывод OLA: демон принял соединение, но не отвечает на запросы");
+        m_log.warning(Say::OlaNotAnswering);
     m_olaToldNotAnswering = notAnswering;
     // A universe with no output port takes the frames and sends them nowhere: worth a line, once a change.
     if (status.ports != OlaPorts::Unknown && status.portsUniverse == status.universe &&
         static_cast<std::uint8_t>(status.ports) != m_olaPorts) {
         if (status.ports == OlaPorts::None)
-            m_log.warning("вывод OLA: у вселенной " + universe + " нет выходного порта, кадры никуда не выводятся");
+            m_log.warning(Say::OlaNoPort, {universe});
         else
-            m_log.info("вывод OLA: вселенная " + universe + " выводится через " + status.portNames);
+            m_log.info(Say::OlaPorts, {universe, status.portNames});
         m_olaPorts = static_cast<std::uint8_t>(status.ports);
     }
 }
@@ -169,14 +229,14 @@ void PlayerOutputs::close()
         m_ola->stop();
         m_olaLeftRunning = m_ola->workerLeftRunning();
         m_ola.reset();
-        m_log.info("вывод OLA закрыт");
+        m_log.info(Say::OlaClosed);
     }
     if (!m_usb)
         return;
     const bool wasOpen = load(m_usb->DeviceOpen) != 0;
     m_usb->CloseUsbDevise();
     if (wasOpen)
-        m_log.info("интерфейс закрыт");
+        m_log.info(Say::InterfaceClosed);
     m_usb.reset();
     m_usbLibrary.reset();
 }

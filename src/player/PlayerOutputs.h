@@ -59,6 +59,7 @@ private:
     bool m_toldNoDevice = false;
     std::uint32_t m_seenOpens = 0;
     std::uint32_t m_seenWriteFaults = 0;
+    std::uint32_t m_loggedWriteFaults = 0; // the report's count at the last line about a write fault
     std::uint32_t m_faultReopens = 0;
 };
 

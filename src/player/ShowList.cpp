@@ -10,22 +10,22 @@ namespace korvanel {
 
 namespace {
 
-std::string systemText(int error)
+std::string systemText(int error, const PlayerWords &words)
 {
     switch (error) {
     case EACCES:
     case EPERM:
-        return "нет прав на чтение";
+        return words(Say::NoReadRight);
     case EIO:
-        return "ошибка ввода-вывода";
+        return words(Say::FileIoError);
     default:
-        return "системная ошибка " + std::to_string(error) + " (" + std::strerror(error) + ")";
+        return words(Say::SystemError, {std::to_string(error), std::strerror(error)});
     }
 }
 
 } // namespace
 
-std::string showFileProblem(const std::string &path, const FileResult &result)
+std::string showFileProblem(const std::string &path, const FileResult &result, const PlayerWords &words)
 {
     switch (result.error) {
     case FileError::None:
@@ -33,18 +33,18 @@ std::string showFileProblem(const std::string &path, const FileResult &result)
     case FileError::NotFound: {
         struct stat info {};
         if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-            return "это папка, а не файл шоу";
-        return "файл не найден";
+            return words(Say::IsFolder);
+        return words(Say::FileNotFound);
     }
     case FileError::NotAFile:
-        return "это не обычный файл";
+        return words(Say::NotAFile);
     case FileError::ShortFile:
-        return "файл короче " + std::to_string(SceneMemorySize) + " байт: это не шоу";
+        return words(Say::ShowTooShort, {std::to_string(SceneMemorySize)});
     case FileError::OpenFailed:
-        return "не открывается: " + systemText(result.systemError);
+        return words(Say::CannotOpen, {systemText(result.systemError, words)});
     case FileError::ReadFailed:
     case FileError::WriteFailed:
-        return "не читается: " + systemText(result.systemError);
+        return words(Say::CannotRead, {systemText(result.systemError, words)});
     }
     return {};
 }
@@ -54,7 +54,7 @@ std::string ShowList::read(std::size_t i)
     auto image = std::make_unique<ShowImage>();
     const FileResult result = readShowImage(m_paths[i], *image);
     if (!result.ok()) {
-        m_problems[i] = showFileProblem(m_paths[i], result);
+        m_problems[i] = showFileProblem(m_paths[i], result, m_words);
         return m_problems[i];
     }
     m_images[i] = std::move(image);
@@ -72,16 +72,16 @@ std::vector<bool> ShowList::reread(PlayerLog &log)
             m_images[i] = std::move(image);
             m_problems[i].clear();
             replaced[i] = true;
-            log.info("шоу перечитано: " + m_paths[i]);
+            log.info(Say::ShowReread, {m_paths[i]});
             continue;
         }
-        const std::string problem = showFileProblem(m_paths[i], result);
+        const std::string problem = showFileProblem(m_paths[i], result, m_words);
         if (playable(i)) {
             // The show in memory plays on; its file is not fixed by forgetting it.
-            log.warning("шоу не перечитано, остаётся прежнее: " + m_paths[i] + ": " + problem);
+            log.warning(Say::ShowKeptOld, {m_paths[i], problem});
         } else {
             m_problems[i] = problem;
-            log.warning("шоу по-прежнему не загружено: " + m_paths[i] + ": " + problem);
+            log.warning(Say::ShowStillNotLoaded, {m_paths[i], problem});
         }
     }
     return replaced;

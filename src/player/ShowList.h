@@ -11,17 +11,21 @@
 
 #include "files/FileResult.h"
 #include "files/ShowFile.h"
+#include "player/PlayerWords.h"
 
 namespace korvanel {
 
 class PlayerLog;
 
-// Why a show file did not load, in one Russian phrase.
-std::string showFileProblem(const std::string &path, const FileResult &result);
+// Why a show file did not load, in one phrase.
+std::string showFileProblem(const std::string &path, const FileResult &result, const PlayerWords &words);
 
 class ShowList {
 public:
-    explicit ShowList(std::vector<std::string> paths) : m_paths(std::move(paths)), m_images(m_paths.size()) {}
+    ShowList(std::vector<std::string> paths, PlayerWords words)
+        : m_paths(std::move(paths)), m_images(m_paths.size()), m_words(words)
+    {
+    }
 
     std::size_t size() const { return m_paths.size(); }
     const std::string &path(std::size_t i) const { return m_paths[i]; }
@@ -44,6 +48,7 @@ private:
     std::vector<std::string> m_paths;
     std::vector<std::unique_ptr<ShowImage>> m_images;
     std::vector<std::string> m_problems = std::vector<std::string>(m_paths.size());
+    PlayerWords m_words;
 };
 
 } // namespace korvanel

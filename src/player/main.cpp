@@ -23,19 +23,19 @@ int main(int argc, char **argv)
     // A reader of the log that went away must not end the show.
     std::signal(SIGPIPE, SIG_IGN);
 
+    PlayerLog log(PlayerWords::ofLocale());
     const PlayerCommand command =
-        parsePlayerCommand(std::vector<std::string>(argv + 1, argv + argc), PlayerOutputs::olaBuilt());
-    PlayerLog log;
+        parsePlayerCommand(std::vector<std::string>(argv + 1, argv + argc), PlayerOutputs::olaBuilt(), log.words());
     switch (command.action) {
     case PlayerCommand::Action::Help:
-        std::fputs(playerHelpText().c_str(), stdout);
+        std::fputs(playerHelpText(log.words()).c_str(), stdout);
         return 0;
     case PlayerCommand::Action::Version:
         std::puts("korvanel-player " KORVANEL_VERSION);
         return 0;
     case PlayerCommand::Action::Refuse:
-        log.error(command.problem);
-        std::fprintf(stderr, "%s\nПодробнее: korvanel-player --help\n", playerUsageLine().c_str());
+        log.line(PlayerLog::Level::Error, command.problem);
+        std::fprintf(stderr, "%s\n%s\n", log.say(Say::Usage).c_str(), log.say(Say::MoreHelp).c_str());
         return 2;
     case PlayerCommand::Action::Run:
         break;
@@ -51,7 +51,7 @@ int main(int argc, char **argv)
         }
         return code;
     } catch (const std::exception &failure) {
-        log.error(std::string("сбой: ") + failure.what());
+        log.error(Say::Failure, {failure.what()});
         return 1;
     }
 }

@@ -40,7 +40,7 @@ TEST(FtdiBackends, TheLibraryBesideTheProgramComesFirst)
     const FtdiBackendChoice choice = chooseFtdiBackend(executableFolder());
     ASSERT_NE(choice.api, nullptr);
     EXPECT_EQ(choice.name, "D2XX (" + FakeD2xx::besideProgram() + ")");
-    EXPECT_TRUE(choice.notes.empty()) << choice.notes;
+    EXPECT_TRUE(choice.refused.empty());
 }
 
 TEST(FtdiBackends, ALibraryLackingAFunctionIsRefusedWithAReason)
@@ -51,12 +51,13 @@ TEST(FtdiBackends, ALibraryLackingAFunctionIsRefusedWithAReason)
     D2xxLibrary::LoadResult loaded = D2xxLibrary::load(partial);
     EXPECT_EQ(loaded.outcome, D2xxLibrary::Outcome::Refused);
     EXPECT_EQ(loaded.library, nullptr);
-    EXPECT_EQ(loaded.refusal, "Библиотека " + partial + " не используется: в ней нет функции FT_GetQueueStatus ");
+    EXPECT_EQ(loaded.refusal,
+              (D2xxLibrary::Refusal{D2xxLibrary::Refusal::Reason::MissingFunction, partial, "FT_GetQueueStatus"}));
 
     const FtdiBackendChoice choice = chooseFtdiBackend(FakeD2xx::partialFolder());
     ASSERT_NE(choice.api, nullptr);
     EXPECT_EQ(choice.name, "libftdi1");
-    EXPECT_EQ(choice.notes, loaded.refusal);
+    EXPECT_EQ(choice.refused, std::vector{loaded.refusal});
 }
 
 TEST(FtdiBackends, AFileThatIsNoLibraryIsRefusedAndAnEmptyFolderGivesLibftdi1)
@@ -66,12 +67,16 @@ TEST(FtdiBackends, AFileThatIsNoLibraryIsRefusedAndAnEmptyFolderGivesLibftdi1)
     TempFolder folder;
     const FtdiBackendChoice none = chooseFtdiBackend(folder.path.string());
     EXPECT_EQ(none.name, "libftdi1");
-    EXPECT_TRUE(none.notes.empty());
+    EXPECT_TRUE(none.refused.empty());
 
-    std::ofstream(folder.path / "libftd2xx.so") << "not a library";
+    const std::string file = (folder.path / "libftd2xx.so").string();
+    std::ofstream(file) << "not a library";
     const FtdiBackendChoice broken = chooseFtdiBackend(folder.path.string());
     EXPECT_EQ(broken.name, "libftdi1");
-    EXPECT_NE(broken.notes.find("не загружается"), std::string::npos) << broken.notes;
+    ASSERT_EQ(broken.refused.size(), 1u);
+    EXPECT_EQ(broken.refused[0].reason, D2xxLibrary::Refusal::Reason::NotLoadable);
+    EXPECT_EQ(broken.refused[0].path, file);
+    EXPECT_NE(broken.refused[0].detail.find(file), std::string::npos) << "the loader's own words";
 }
 
 TEST(LibFtdiMapping, NegativeResultsBecomeTheD2xxCodeOfTheSameMeaning)
@@ -138,13 +143,15 @@ TEST(LibFtdiBackend, WithoutADeviceEveryCallSaysSoInD2xxTerms)
     EXPECT_EQ(backend.getQueueStatus(nullptr, n), ft::InvalidHandle);
     EXPECT_EQ(backend.write(nullptr, &byte, 1, n), ft::InvalidHandle);
 
-    // The link shows the same texts as with the vendor's library.
+    // The link reports as it does with the vendor's library.
     UsbLink link(backend);
     link.InitUsbDevise();
-    EXPECT_EQ(link.texts().UsbCountText.view(), "Нет USB устройствa ");
+    EXPECT_TRUE(link.report().listed);
+    EXPECT_EQ(link.report().deviceCount, 0u);
     link.Open();
     if (listed == ft::Ok) {
-        EXPECT_EQ(link.texts().UsbStatusText.view(), "FT_Open - Устройство не найдено....");
+        EXPECT_EQ(link.report().failedCall, UsbCall::Open);
+        EXPECT_EQ(link.report().failedStatus, ft::DeviceNotFound);
     }
     link.TimerPollingTimer();
     EXPECT_EQ(link.state(), LinkState::Closed);

@@ -14,15 +14,12 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr std::string_view NoDevice = "Нет USB устройствa ";
-constexpr std::string_view WriteFailed = "Интерфейс отключен от компьютера ";
-
 class LinkOnFake : public ::testing::Test {
 protected:
     void SetUp() override
     {
         auto loaded = D2xxLibrary::load(FakeD2xx::besideProgram());
-        ASSERT_EQ(loaded.outcome, D2xxLibrary::Outcome::Loaded) << loaded.refusal;
+        ASSERT_EQ(loaded.outcome, D2xxLibrary::Outcome::Loaded) << loaded.refusal.detail;
         library = std::move(loaded.library);
         link = std::make_unique<UsbLink>(*library);
     }
@@ -37,7 +34,13 @@ protected:
         ASSERT_EQ(link->state(), LinkState::Sending);
     }
     void send() { link->SendToUsb(*frame); }
-    std::string_view status() const { return link->texts().UsbStatusText.view(); }
+    // The last failed call the link reports, and its status.
+    std::pair<UsbCall, FtStatus> failure() const { return {link->report().failedCall, link->report().failedStatus}; }
+    bool listsNoDevice() const
+    {
+        const UsbLinkReport &r = link->report();
+        return r.listed && r.deviceCount == 0 && r.serial.empty() && r.description.empty();
+    }
 
     FakeD2xx fake;
     std::unique_ptr<D2xxLibrary> library;
@@ -49,17 +52,16 @@ protected:
 
 TEST_F(LinkOnFake, NoDeviceAtStartThenPluggedInOpensAtTheNextPollWithoutRestart)
 {
+    EXPECT_FALSE(link->report().listed) << "nothing known before the first enumeration";
     link->InitUsbDevise();
-    EXPECT_EQ(link->texts().UsbCountText.view(), NoDevice);
-    EXPECT_TRUE(link->texts().UsbSerialText.empty());
-    EXPECT_TRUE(link->texts().UsbDescriptionText.empty());
+    EXPECT_TRUE(listsNoDevice());
     EXPECT_EQ(load(link->LinkOk), 0);
     EXPECT_EQ(link->state(), LinkState::Closed);
 
     send();
     link->TimerPollingTimer(); // FT_Open fails, silently
     EXPECT_EQ(fake.calls("FT_Open"), 1u);
-    EXPECT_TRUE(status().empty()) << "errors met while polling are not shown";
+    EXPECT_EQ(failure().first, UsbCall::None) << "errors met while polling are not shown";
     send();
     EXPECT_EQ(fake.calls("FT_Write"), 0u);
 
@@ -79,18 +81,18 @@ TEST_F(LinkOnFake, NoDeviceAtStartThenPluggedInOpensAtTheNextPollWithoutRestart)
               (std::vector<std::uint8_t>{0xFF, 0xF1, 0xFF, 0xFF}));
 }
 
-TEST_F(LinkOnFake, EnumerationTextsDescribeTheLastDeviceAndKeep49Characters)
+TEST_F(LinkOnFake, EnumerationReportsTheLastDeviceAndKeeps49Characters)
 {
     fake.plug(2);
     fake.setStrings(0, "A0000001", "first");
     // A 16-character serial and a 64-character description arrive without a terminating zero.
     fake.setStrings(1, "ABCDEFGHIJKLMNOP", "0123456789012345678901234567890123456789012345678901234567890123");
     link->InitUsbDevise();
-    EXPECT_EQ(link->texts().UsbCountText.view(), "Устройств на шине USB = 2");
-    EXPECT_EQ(link->texts().UsbSerialText.view(), "серийный номер = ABCDEFGHIJKLMNOP");
-    EXPECT_EQ(link->texts().UsbDescriptionText.view(), "0123456789012345678901234567890123456789012345678");
+    EXPECT_EQ(link->report().deviceCount, 2u);
+    EXPECT_EQ(link->report().serial.view(), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(link->report().description.view(), "0123456789012345678901234567890123456789012345678");
     EXPECT_EQ(load(link->DeviceListChanged), 0);
-    EXPECT_EQ(link->publishedTexts().UsbCountText, link->texts().UsbCountText) << "the window sees the same texts";
+    EXPECT_EQ(link->publishedReport(), link->report()) << "the window sees the same report";
 
     link->GetFTDeviceSerialNo(5);
     EXPECT_TRUE(link->deviceString().empty()) << "a failed call leaves no earlier device's text";
@@ -118,7 +120,7 @@ TEST_F(LinkOnFake, UnplugStopsSendingAndPluggingBackResumes)
 
     fake.unplug();
     send(); // the write fails and is reported
-    EXPECT_EQ(status(), std::string(WriteFailed) + " - Ошибка ввода-вывода...");
+    EXPECT_EQ(failure(), std::make_pair(UsbCall::Write, ft::IoError));
     EXPECT_EQ(link->state(), LinkState::Stalled);
     const unsigned attempts = fake.calls("FT_Write");
     send();
@@ -132,20 +134,20 @@ TEST_F(LinkOnFake, UnplugStopsSendingAndPluggingBackResumes)
     EXPECT_EQ(fake.calls("FT_Open"), 1u) << "no reopen before the device is listed again";
     EXPECT_EQ(load(link->WriteFault), 0) << "an unplug is no passing write fault";
     EXPECT_EQ(link->WriteFaults.load(), 0u);
-    EXPECT_TRUE(link->texts().UsbWriteFaultText.empty());
+    EXPECT_EQ(link->report().writeFaults, 0u);
 
     link->TimerPollingTimer(); // enumerates again, finds nothing, cannot open
-    EXPECT_EQ(link->texts().UsbCountText.view(), NoDevice);
+    EXPECT_TRUE(listsNoDevice());
     EXPECT_EQ(load(link->DeviceListChanged), 1) << "kept while no device is listed";
     link->TimerPollingTimer();
     EXPECT_EQ(link->state(), LinkState::Closed);
-    EXPECT_EQ(status(), std::string(WriteFailed) + " - Ошибка ввода-вывода...") << "polls stay silent";
+    EXPECT_EQ(failure(), std::make_pair(UsbCall::Write, ft::IoError)) << "polls stay silent";
     send();
     EXPECT_EQ(fake.calls("FT_Write"), attempts);
 
     fake.plug(1);
     link->TimerPollingTimer();
-    EXPECT_EQ(link->texts().UsbCountText.view(), "Устройств на шине USB = 1");
+    EXPECT_EQ(link->report().deviceCount, 1u);
     EXPECT_EQ(load(link->DeviceListChanged), 0);
     EXPECT_EQ(link->state(), LinkState::Sending);
     send();
@@ -156,19 +158,11 @@ TEST_F(LinkOnFake, UnplugStopsSendingAndPluggingBackResumes)
 TEST_F(LinkOnFake, AFailedOrCutShortWriteIsReopenedAtTheNextPollAndFramesResume)
 {
     openWithOneDevice();
-    struct Fault {
-        FtStatus status; // Ok: the write is cut to 100 bytes
-        std::string_view detail;
-        std::string_view statusText; // the link's status text after it, as ever
-    };
-    const Fault faults[] = {
-        {ft::IoError, " - Ошибка ввода-вывода...", "Интерфейс отключен от компьютера  - Ошибка ввода-вывода..."},
-        {ft::OtherError, " - код ошибки 18", ""},
-        {ft::Ok, " - записано 100 из 519 байт", ""},
-    };
+    // Ok: the write is cut to 100 bytes.
+    const UsbWriteFault faults[] = {{ft::IoError, 0, 519}, {ft::OtherError, 0, 519}, {ft::Ok, 100, 519}};
     unsigned n = 0;
-    for (const Fault &fault : faults) {
-        SCOPED_TRACE(fault.detail);
+    for (const UsbWriteFault &fault : faults) {
+        SCOPED_TRACE(fault.status);
         ++n;
         if (fault.status == ft::Ok)
             fake.cutNextWrite(100);
@@ -177,7 +171,7 @@ TEST_F(LinkOnFake, AFailedOrCutShortWriteIsReopenedAtTheNextPollAndFramesResume)
         send();
         EXPECT_EQ(link->state(), LinkState::Stalled);
         if (fault.status != ft::Ok) {
-            EXPECT_EQ(status(), fault.statusText);
+            EXPECT_EQ(failure(), std::make_pair(UsbCall::Write, fault.status));
         }
         const auto writes = fake.writeCount();
         send();
@@ -191,7 +185,8 @@ TEST_F(LinkOnFake, AFailedOrCutShortWriteIsReopenedAtTheNextPollAndFramesResume)
         EXPECT_EQ(load(link->WriteFault), 0) << "the reopen worked";
         EXPECT_EQ(link->WriteFaults.load(), n);
         EXPECT_EQ(load(link->DeviceListChanged), 0);
-        EXPECT_EQ(link->publishedTexts().UsbWriteFaultText.view(), fault.detail);
+        EXPECT_EQ(link->publishedReport().writeFault, fault);
+        EXPECT_EQ(link->publishedReport().writeFaults, n) << "counted with its facts";
         EXPECT_EQ(fake.timeouts(), std::make_pair(500u, 500u));
         send();
         EXPECT_EQ(fake.writeCount(), writes + 1) << "frames resume by themselves";
@@ -229,7 +224,8 @@ TEST_F(LinkOnFake, ADeviceThatRefusesTheResetOrTheTimeoutsIsClosedAndTriedAgain)
         ++tries;
         EXPECT_EQ(link->state(), LinkState::Closed) << "not taken for an open link";
         EXPECT_FALSE(fake.deviceOpen()) << "the handle is given back";
-        EXPECT_EQ(status(), std::string(call) + " - Ошибка ввода-вывода...");
+        EXPECT_EQ(usbCallName(failure().first), call);
+        EXPECT_EQ(failure().second, ft::IoError);
         EXPECT_EQ(fake.calls("FT_Open"), tries);
         send();
         EXPECT_EQ(fake.calls("FT_Write"), 0u);
@@ -241,56 +237,55 @@ TEST_F(LinkOnFake, ADeviceThatRefusesTheResetOrTheTimeoutsIsClosedAndTriedAgain)
     EXPECT_EQ(fake.writeCount(), 1u);
 }
 
-TEST_F(LinkOnFake, StatusTextsByCode)
+TEST_F(LinkOnFake, EveryFailedWriteStatusIsReportedAsItCame)
 {
     openWithOneDevice();
-    const std::pair<FtStatus, std::string_view> table[] = {
-        {1, " - Ошибка Handle..."},       {2, " - Устройство не найдено...."}, {3, " - Устройство не открывается..."},
-        {4, " - Ошибка ввода-вывода..."}, {5, " - Не хватает ресурсов..."},    {6, " - Неверный параметр ..."},
-    };
-    for (const auto &[code, text] : table) {
+    for (FtStatus code : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 18u}) {
         fake.failNext("FT_Write", code);
         store(link->LinkOk, 1);
         send();
-        EXPECT_EQ(status(), std::string(WriteFailed) + std::string(text)) << code;
-        EXPECT_EQ(load(link->LinkOk), 0) << code;
-    }
-    for (FtStatus code : {7u, 18u}) {
-        fake.failNext("FT_Write", code);
-        store(link->LinkOk, 1);
-        send();
-        EXPECT_TRUE(status().empty()) << code;
+        EXPECT_EQ(failure(), std::make_pair(UsbCall::Write, code)) << "one with no text kept too";
         EXPECT_EQ(load(link->LinkOk), 0) << code;
     }
 }
 
-TEST_F(LinkOnFake, EachWrapperReportsUnderItsOwnName)
+TEST_F(LinkOnFake, EachWrapperReportsItsOwnCallUnderItsOwnName)
 {
     fake.failNext("FT_ListDevices", ft::IoError);
     link->InitUsbDevise();
-    EXPECT_EQ(status(), "GetFTDeviceCount - Ошибка ввода-вывода...");
-    EXPECT_EQ(link->texts().UsbCountText.view(), NoDevice) << "a failed count lists nothing";
+    EXPECT_EQ(failure(), std::make_pair(UsbCall::DeviceCount, ft::IoError));
+    EXPECT_TRUE(listsNoDevice()) << "a failed count lists nothing";
 
+    // The names are what the status line shows, whatever its language.
     store(link->ReportEnabled, 1);
-    link->GetFTDeviceSerialNo(3);
-    EXPECT_EQ(status(), "GetFTDeviceSerialNo - Устройство не найдено....");
-    link->GetFTDeviceDescription(3);
-    EXPECT_EQ(status(), "GetFTDeviceDescription - Устройство не найдено....");
-    link->Open();
-    EXPECT_EQ(status(), "FT_Open - Устройство не найдено....");
-    link->ResetDevice();
-    EXPECT_EQ(status(), "FT_ResetDevice - Ошибка Handle...");
-    link->SetTimeouts(500, 500);
-    EXPECT_EQ(status(), "FT_SetTimeouts - Ошибка Handle...");
-    link->GetQueueStatus();
-    EXPECT_EQ(status(), "FT_GetQueueStatus - Ошибка Handle...");
-    link->Close();
-    EXPECT_EQ(status(), "FT_Close - Ошибка Handle...");
+    const struct {
+        void (*call)(UsbLink &);
+        UsbCall reported;
+        std::string_view name;
+        FtStatus status;
+    } wrappers[] = {
+        {[](UsbLink &l) { l.GetFTDeviceSerialNo(3); }, UsbCall::SerialNumber, "GetFTDeviceSerialNo",
+         ft::DeviceNotFound},
+        {[](UsbLink &l) { l.GetFTDeviceDescription(3); }, UsbCall::Description, "GetFTDeviceDescription",
+         ft::DeviceNotFound},
+        {[](UsbLink &l) { l.Open(); }, UsbCall::Open, "FT_Open", ft::DeviceNotFound},
+        {[](UsbLink &l) { l.ResetDevice(); }, UsbCall::ResetDevice, "FT_ResetDevice", ft::InvalidHandle},
+        {[](UsbLink &l) { l.SetTimeouts(500, 500); }, UsbCall::SetTimeouts, "FT_SetTimeouts", ft::InvalidHandle},
+        {[](UsbLink &l) { l.GetQueueStatus(); }, UsbCall::QueueStatus, "FT_GetQueueStatus", ft::InvalidHandle},
+        {[](UsbLink &l) { l.Close(); }, UsbCall::Close, "FT_Close", ft::InvalidHandle},
+    };
+    for (const auto &w : wrappers) {
+        w.call(*link);
+        EXPECT_EQ(failure(), std::make_pair(w.reported, w.status)) << w.name;
+        EXPECT_EQ(usbCallName(w.reported), w.name);
+    }
+    EXPECT_EQ(usbCallName(UsbCall::DeviceCount), "GetFTDeviceCount");
 
     store(link->ReportEnabled, 0);
     fake.failNext("FT_ListDevices", ft::InsufficientResources);
     link->GetFTDeviceCount();
-    EXPECT_EQ(status(), "FT_Close - Ошибка Handle...") << "nothing recorded while reporting is off";
+    EXPECT_EQ(failure(), std::make_pair(UsbCall::Close, ft::InvalidHandle))
+        << "nothing recorded while reporting is off";
 }
 
 TEST_F(LinkOnFake, DemoModeWritesNothingButKeepsPolling)

@@ -80,8 +80,8 @@ TEST(UsbLinkThreads, WritesAndPollsNeverOverlapWhileTheDeviceComesAndGoes)
         if (round % 7 == 3)
             fake.plug(1);
         link.setDemoMode(round % 11 == 5);
-        const UsbLinkTexts texts = link.publishedTexts();
-        EXPECT_FALSE(texts.UsbCountText.empty());
+        const UsbLinkReport report = link.publishedReport();
+        EXPECT_TRUE(report.listed);
         sawSending = sawSending || link.state() == LinkState::Sending;
         engine->SceneMemory.set(sceneByte(0, 1), static_cast<std::uint8_t>(round));
         std::this_thread::sleep_for(10ms);
@@ -96,7 +96,9 @@ TEST(UsbLinkThreads, WritesAndPollsNeverOverlapWhileTheDeviceComesAndGoes)
     ASSERT_TRUE(waitFor([&] { return link.WriteFaults.load() > faultsBefore; }));
     const auto afterReopen = fake.writeCount();
     EXPECT_TRUE(waitFor([&] { return fake.writeCount() > afterReopen + 3; })) << "frames resume by themselves";
-    EXPECT_EQ(link.publishedTexts().UsbWriteFaultText.view(), " - Ошибка ввода-вывода...");
+    const UsbLinkReport report = link.publishedReport();
+    EXPECT_EQ(report.writeFaults, link.WriteFaults.load());
+    EXPECT_EQ(report.writeFault.status, ft::IoError);
 
     ticker.stop();
     link.CloseUsbDevise();

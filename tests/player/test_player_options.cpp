@@ -8,7 +8,7 @@ using namespace korvanel;
 namespace {
 PlayerCommand parse(std::vector<std::string> arguments, bool olaBuilt = false)
 {
-    return parsePlayerCommand(arguments, olaBuilt);
+    return parsePlayerCommand(arguments, olaBuilt, PlayerWords(InterfaceLanguage::Russian));
 }
 } // namespace
 

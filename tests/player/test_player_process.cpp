@@ -88,6 +88,29 @@ TEST_F(PlayerProcess, BadStartsExitWithCode2AndAClearLineAndSendNothing)
     EXPECT_EQ(fake.writeCount(), 0u) << "nothing sent";
 }
 
+TEST_F(PlayerProcess, SpeaksTheLanguageOfTheLocale)
+{
+    const std::string missing = folder / "missing.kvl";
+    const struct {
+        const char *locale;
+        const char *help;
+        std::string line;
+    } cases[] = {
+        {"ru_RU.UTF-8", "Использование: korvanel-player [ПАРАМЕТР]... ШОУ.kvl...\nИграет шоу без окна",
+         "korvanel-player: первое шоу не загружено: " + missing + ": файл не найден\n"},
+        {"en_US.UTF-8", "Usage: korvanel-player [OPTION]... SHOW.kvl...\nPlays shows without a window",
+         "korvanel-player: first show not loaded: " + missing + ": file not found\n"},
+    };
+    for (const auto &c : cases) {
+        PlayerRun help(folder, Program, {"--help"}, fake, FAKE_D2XX_FOLDER, c.locale);
+        EXPECT_EQ(help.process().waitFor(10s), 0);
+        EXPECT_EQ(help.output().rfind(c.help, 0), 0u) << help.output();
+        PlayerRun run(folder, Program, {missing}, fake, FAKE_D2XX_FOLDER, c.locale);
+        EXPECT_EQ(run.process().waitFor(10s), 2);
+        EXPECT_EQ(run.log(), c.line);
+    }
+}
+
 TEST_F(PlayerProcess, PlaysTheFilesInTurnSkippingABadOneEachTimeAndWithOnceHoldsTheLastScene)
 {
     fake.plug();

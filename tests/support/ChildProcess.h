@@ -1,7 +1,8 @@
 #pragma once
 // A program under test in a child process: its own environment, standard
-// error into a file the test reads, signals, and a wait that never outlasts
-// its bound. A child still running when the object goes is killed.
+// error (and, when asked, standard output) into files the test reads, signals,
+// and a wait that never outlasts its bound. A child still running when the
+// object goes is killed.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -18,10 +19,10 @@
 
 class ChildProcess {
 public:
-    // `environment` is added to this process's own, "NAME=value" each.
+    // `environment` is added to this process's own, "NAME=value" each; it comes first, so it wins.
     ChildProcess(const std::vector<std::string> &argv, const std::vector<std::string> &environment,
-                 const std::string &stderrFile)
-        : m_stderrFile(stderrFile)
+                 const std::string &stderrFile, const std::string &stdoutFile = {})
+        : m_stderrFile(stderrFile), m_stdoutFile(stdoutFile)
     {
         std::vector<std::string> env = environment;
         for (char **e = environ; *e != nullptr; ++e)
@@ -37,7 +38,8 @@ public:
 
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, stdoutFile.empty() ? "/dev/null" : stdoutFile.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_addopen(&actions, 2, stderrFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         // The child starts with no signal blocked, whatever this process blocks.
         posix_spawnattr_t attributes;
@@ -89,13 +91,8 @@ public:
         return m_exited ? m_code : -1;
     }
 
-    std::string errorOutput() const
-    {
-        std::ifstream in(m_stderrFile);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string errorOutput() const { return contents(m_stderrFile); }
+    std::string standardOutput() const { return m_stdoutFile.empty() ? std::string() : contents(m_stdoutFile); }
 
     // Waits until `predicate` holds, at most `limit`; false on timeout.
     template <typename Predicate>
@@ -111,8 +108,17 @@ public:
     }
 
 private:
+    static std::string contents(const std::string &file)
+    {
+        std::ifstream in(file);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
     pid_t m_pid = -1;
     bool m_exited = false;
     int m_code = -1;
     std::string m_stderrFile;
+    std::string m_stdoutFile;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // korvanel-player started by a test against the fake D2XX library: show
 // files made byte by byte, the program in a child process that finds the fake
-// on its library path, and its frames and log read back.
+// on its library path, and its frames, log and output read back. It runs in
+// the given locale (Russian unless told), whatever the test's own is.
 
 #include <sys/stat.h>
 
@@ -74,14 +75,19 @@ private:
 class PlayerRun {
 public:
     PlayerRun(const ScratchFolder &folder, const std::string &program, const std::vector<std::string> &arguments,
-              SharedFakeD2xx &fake, const std::string &fakeFolder = FAKE_D2XX_FOLDER)
-        : m_fake(fake), m_child(argv(program, arguments), {fake.environment(), "LD_LIBRARY_PATH=" + fakeFolder},
-                                folder / ("player" + std::to_string(++runs()) + ".log"))
+              SharedFakeD2xx &fake, const std::string &fakeFolder = FAKE_D2XX_FOLDER,
+              const std::string &locale = "ru_RU.UTF-8")
+        : m_fake(fake), m_child(argv(program, arguments),
+                                {fake.environment(), "LD_LIBRARY_PATH=" + fakeFolder,
+                                 "LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG=" + locale},
+                                folder / ("player" + std::to_string(m_number) + ".log"),
+                                folder / ("player" + std::to_string(m_number) + ".out"))
     {
     }
 
     ChildProcess &process() { return m_child; }
     std::string log() const { return m_child.errorOutput(); }
+    std::string output() const { return m_child.standardOutput(); }
     bool logSays(const std::string &text, std::chrono::milliseconds limit = 3s) const
     {
         return ChildProcess::waitUntil([&] { return log().find(text) != std::string::npos; }, limit);
@@ -125,6 +131,7 @@ private:
     }
 
     SharedFakeD2xx &m_fake;
+    const int m_number = ++runs();
     ChildProcess m_child;
 };
 

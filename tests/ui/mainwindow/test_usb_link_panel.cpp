@@ -138,3 +138,58 @@ TEST(UsbLinkPanel, ADeviceTheSystemRefusesIsSaidPlainlyWithItsRemedy)
     EXPECT_EQ(UsbLinkPanel::openRefusedText(libftdiStatus(LibftdiCall::Open, -7)), "");
     link.CloseUsbDevise();
 }
+
+// The link reports facts; the window words them, byte for byte as it always has.
+TEST(UsbLinkPanel, TheLinksReportIsWordedAsTheWindowHasAlwaysShownIt)
+{
+    const auto bytes = [](const QString &text) { return text.toUtf8().toStdString(); };
+    UsbLinkReport report;
+    EXPECT_EQ(bytes(UsbLinkPanel::deviceCountText(report)), "") << "nothing before the first enumeration";
+    report.listed = true;
+    // The last letter before the blank is the Latin a.
+    EXPECT_EQ(bytes(UsbLinkPanel::deviceCountText(report)),
+              "Нет USB устройств"
+              "a ");
+    EXPECT_EQ(bytes(UsbLinkPanel::serialText(report)), "");
+    report.deviceCount = 2;
+    report.serial.assign("ABCDEFGHIJKLMNOP");
+    report.description.assign("FAKE DMX 1");
+    EXPECT_EQ(bytes(UsbLinkPanel::deviceCountText(report)), "Устройств на шине USB = 2");
+    EXPECT_EQ(bytes(UsbLinkPanel::serialText(report)), "серийный номер = ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(bytes(UsbLinkPanel::descriptionText(report)), "FAKE DMX 1");
+
+    const struct {
+        UsbCall call;
+        FtStatus status;
+        const char *says;
+    } failures[] = {
+        {UsbCall::None, ft::Ok, ""},
+        {UsbCall::DeviceCount, ft::IoError, "GetFTDeviceCount - Ошибка ввода-вывода..."},
+        {UsbCall::SerialNumber, ft::DeviceNotFound, "GetFTDeviceSerialNo - Устройство не найдено...."},
+        {UsbCall::Open, ft::DeviceNotFound, "FT_Open - Устройство не найдено...."},
+        {UsbCall::ResetDevice, ft::InvalidHandle, "FT_ResetDevice - Ошибка Handle..."},
+        {UsbCall::Close, ft::DeviceNotOpened, "FT_Close - Устройство не открывается..."},
+        {UsbCall::SetTimeouts, ft::InsufficientResources, "FT_SetTimeouts - Не хватает ресурсов..."},
+        {UsbCall::QueueStatus, ft::InvalidParameter, "FT_GetQueueStatus - Неверный параметр ..."},
+        {UsbCall::Write, ft::IoError, "Интерфейс отключен от компьютера  - Ошибка ввода-вывода..."},
+        // Codes never given a word leave the line empty, as they always did.
+        {UsbCall::Write, 7, ""},
+        {UsbCall::Write, ft::OtherError, ""},
+        {UsbCall::Open, ft::AccessOrBusy, ""},
+    };
+    for (const auto &f : failures) {
+        report.failedCall = f.call;
+        report.failedStatus = f.status;
+        EXPECT_EQ(bytes(UsbLinkPanel::statusText(report)), f.says);
+    }
+
+    EXPECT_EQ(bytes(UsbLinkPanel::writeFaultPhrase({ft::IoError, 0, 519})), "Ошибка ввода-вывода...");
+    EXPECT_EQ(bytes(UsbLinkPanel::writeFaultPhrase({ft::OtherError, 0, 519})), "код ошибки 18");
+    EXPECT_EQ(bytes(UsbLinkPanel::writeFaultPhrase({ft::Ok, 100, 519})), "записано 100 из 519 байт");
+
+    using Reason = D2xxLibrary::Refusal::Reason;
+    EXPECT_EQ(bytes(UsbLinkPanel::refusalsText({{Reason::NotLoadable, "/a/libftd2xx.so", "invalid ELF header"},
+                                                {Reason::MissingFunction, "libftd2xx.so", "FT_Open"}})),
+              "Библиотека /a/libftd2xx.so не загружается: invalid ELF header "
+              "Библиотека libftd2xx.so не используется: в ней нет функции FT_Open ");
+}
