@@ -2386,10 +2386,6 @@ Frames sent: %1</translation>
 <context>
     <name>korvanel::UsbLinkPanel</name>
     <message>
-        <source>Библиотека USB: </source>
-        <translation>USB library: </translation>
-    </message>
-    <message>
         <source>Нет прав на доступ к интерфейсу USB: нужно правило udev 60-korvanel-ftdi.rules (ставится с программой), затем переподключите интерфейс</source>
         <translation>No permission to access the USB interface: the udev rule 60-korvanel-ftdi.rules is needed (installed with the program), then reconnect the interface</translation>
     </message>
@@ -2406,8 +2402,78 @@ Frames sent: %1</translation>
         <translation>Interface write error — reconnecting</translation>
     </message>
     <message>
-        <source>Сбоев записи в интерфейс: %1, последний</source>
-        <translation>Interface write failures: %1, last one</translation>
+        <source>Библиотека USB: %1</source>
+        <translation>USB library: %1</translation>
+    </message>
+    <message>
+        <source>Нет USB устройствa </source>
+        <translation>No USB devices </translation>
+    </message>
+    <message>
+        <source>Устройств на шине USB = %1</source>
+        <translation>Devices on the USB bus = %1</translation>
+    </message>
+    <message>
+        <source>серийный номер = %1</source>
+        <translation>serial number = %1</translation>
+    </message>
+    <message>
+        <source>Ошибка Handle...</source>
+        <translation>Handle error...</translation>
+    </message>
+    <message>
+        <source>Устройство не найдено....</source>
+        <translation>Device not found....</translation>
+    </message>
+    <message>
+        <source>Устройство не открывается...</source>
+        <translation>Device does not open...</translation>
+    </message>
+    <message>
+        <source>Ошибка ввода-вывода...</source>
+        <translation>I/O error...</translation>
+    </message>
+    <message>
+        <source>Не хватает ресурсов...</source>
+        <translation>Out of resources...</translation>
+    </message>
+    <message>
+        <source>Неверный параметр ...</source>
+        <translation>Invalid parameter ...</translation>
+    </message>
+    <message>
+        <source>Интерфейс отключен от компьютера  - %1</source>
+        <translation>Interface disconnected from the computer  - %1</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>the library call that failed, then what went wrong</comment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>записано %1 из %2 байт</source>
+        <translation>%1 of %2 bytes written</translation>
+    </message>
+    <message>
+        <source>код ошибки %1</source>
+        <translation>error code %1</translation>
+    </message>
+    <message>
+        <source>Библиотека %1 не загружается: %2</source>
+        <comment>%2: the system loader&apos;s own words</comment>
+        <translation>Library %1 does not load: %2</translation>
+    </message>
+    <message>
+        <source>Библиотека %1 не используется: в ней нет функции %2</source>
+        <translation>Library %1 is not used: it lacks the function %2</translation>
+    </message>
+    <message>
+        <source>Ошибка записи в интерфейс — повторное подключение - %1</source>
+        <translation>Interface write error — reconnecting - %1</translation>
+    </message>
+    <message>
+        <source>Сбоев записи в интерфейс: %1, последний - %2</source>
+        <translation>Interface write faults: %1, the last - %2</translation>
     </message>
 </context>
 <context>

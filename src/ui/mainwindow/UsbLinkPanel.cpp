@@ -8,6 +8,7 @@
 #include "output/UsbLink.h"
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/options/OptionsTab.h"
+#include "ui/texts/InterfaceTexts.h"
 
 namespace korvanel {
 
@@ -27,20 +28,30 @@ UsbLinkPanel::UsbLinkPanel(WindowServices &window, SequencerControl &sequencer, 
                            QLabel &statusPanel, UsbLink &link, const QString &library,
                            const std::vector<D2xxLibrary::Refusal> &refused)
     : QObject(nullptr), m_window(window), m_sequencer(sequencer), m_options(options), m_statusPanel(statusPanel),
-      m_link(link)
+      m_link(link), m_library(library), m_refused(refused)
 {
     m_demo = options.checkBoxNoUSBconnect();
     m_link.setDemoMode(m_demo->isChecked());
     connect(m_demo, &QCheckBox::toggled, this, [this](bool on) { m_link.setDemoMode(on); });
-    QString text = tr("Библиотека USB: %1").arg(library);
-    if (!refused.empty())
-        text += QLatin1Char('\n') + refusalsText(refused).trimmed();
-    options.labelUsbLibrary()->setText(text);
+    showLibrary();
 
     m_writeFaultLabel = options.labelUsbWriteFault();
     m_accessLabel = options.labelUsbAccess();
 
     sequencer.linkStatusRefresh = [this] { ShowLinkStatus(); };
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this, [this] {
+        showLibrary();
+        showEnumerationTexts();
+        ShowLinkStatus();
+    });
+}
+
+void UsbLinkPanel::showLibrary()
+{
+    QString text = tr("Библиотека USB: %1").arg(m_library);
+    if (!m_refused.empty())
+        text += QLatin1Char('\n') + refusalsText(m_refused).trimmed();
+    m_options.labelUsbLibrary()->setText(text);
 }
 
 QTimer &UsbLinkPanel::TimerShouClock() { return m_sequencer.TimerShouClock(); }

@@ -68,6 +68,10 @@ private:
     QCheckBox *m_demo = nullptr;
     QLabel *m_writeFaultLabel = nullptr;
     QLabel *m_accessLabel = nullptr;
+    // The library in use and those refused, worded again at a change of language.
+    QString m_library;
+    std::vector<D2xxLibrary::Refusal> m_refused;
+    void showLibrary();
     std::uint32_t m_writeFaultsSeen = 0;
     // What the link last had to say; none before the first look.
     std::optional<QString> m_lastPanel;
