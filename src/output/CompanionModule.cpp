@@ -69,25 +69,9 @@ LoadedModule loadCompanionModule(const std::string &path, const ModuleWanted &wa
     return result;
 }
 
-std::string moduleRefusalText(const LoadedModule &module, const ModuleWanted &wanted)
+ModuleRefusalFacts refusalFacts(const std::string &path, const LoadedModule &module, const ModuleWanted &wanted)
 {
-    switch (module.refusal) {
-    case ModuleRefusal::None:
-        return {};
-    case ModuleRefusal::NotLoaded:
-    case ModuleRefusal::NoEntry:
-        return module.loaderError;
-    case ModuleRefusal::NoInfo:
-        return "from another version of the program (it does not describe itself), reinstall the program";
-    case ModuleRefusal::OtherKind:
-        return std::string("not a module of the kind wanted (") + wanted.kind + "), reinstall the program";
-    case ModuleRefusal::OtherInterface:
-        return "from another version of the program (interface " + std::to_string(module.interfaceVersion) +
-            ", needs " + std::to_string(wanted.interfaceVersion) + "), reinstall the program";
-    case ModuleRefusal::OtherBuild:
-        return "from another build of the program (same interface, different build), reinstall the program";
-    }
-    return {};
+    return {module.refusal, path, module.interfaceVersion, wanted.interfaceVersion, module.loaderError};
 }
 
 } // namespace korvanel

@@ -49,7 +49,14 @@ struct LoadedModule {
 
 // Loads the module at path, checks what it says of itself and finds its entry point.
 LoadedModule loadCompanionModule(const std::string &path, const ModuleWanted &wanted);
-// Why a module was refused, in a line for a log.
-std::string moduleRefusalText(const LoadedModule &module, const ModuleWanted &wanted);
+// Why a module was refused, as facts for the window or the player to word.
+struct ModuleRefusalFacts {
+    ModuleRefusal reason = ModuleRefusal::None;
+    std::string path;
+    int found = 0;  // the module's interface version, for OtherInterface
+    int wanted = 0; // the program's
+    std::string loaderError;
+};
+ModuleRefusalFacts refusalFacts(const std::string &path, const LoadedModule &module, const ModuleWanted &wanted);
 
 } // namespace korvanel

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "output/CompanionModule.h"
+
 namespace korvanel {
 
 // Raised by hand with every change to this header that a module built
@@ -43,6 +45,8 @@ public:
     // True once the client can never connect (its module was refused): the
     // output is then unavailable, as in a program built without OLA.
     virtual bool unavailable() const { return false; }
+    // Why, once unavailable; the facts never change after.
+    virtual const ModuleRefusalFacts *refusal() const { return nullptr; }
 };
 
 // The client on OLA's library, talking to 127.0.0.1:`port`; null when the

@@ -65,6 +65,8 @@ struct OlaOutput::Shared {
     // What the worker tells.
     alignas(64) std::atomic<std::uint32_t> finished{0};
     std::atomic<OlaState> state{OlaState::Off};
+    // Set once the client's module is refused, after the client has its facts.
+    std::atomic<bool> refused{false};
     std::atomic<OlaPorts> ports{OlaPorts::Unknown};
     std::atomic<std::uint16_t> portsUniverse{0};
     std::atomic<std::uint64_t> framesSent{0};
@@ -294,6 +296,8 @@ void OlaOutput::Shared::run()
                 setState(OlaState::Connecting);
             if (!client->connect()) {
                 client->disconnect();
+                if (client->unavailable())
+                    refused.store(true, std::memory_order_release);
                 setState(client->unavailable() ? OlaState::Refused : OlaState::NoDaemon);
                 nextAttempt = clockNow() + timing.retry;
                 continue;
@@ -410,6 +414,11 @@ void OlaOutput::setUniverse(std::uint16_t universe)
 bool OlaOutput::enabled() const { return m_shared->on.load(std::memory_order_relaxed) != 0; }
 
 std::uint16_t OlaOutput::universe() const { return m_shared->universe.load(std::memory_order_relaxed); }
+
+const ModuleRefusalFacts *OlaOutput::refusal() const
+{
+    return m_shared->refused.load(std::memory_order_acquire) ? m_shared->client->refusal() : nullptr;
+}
 
 OlaStatus OlaOutput::status() const
 {

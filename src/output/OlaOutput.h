@@ -93,6 +93,8 @@ public:
     bool enabled() const;
     std::uint16_t universe() const;
     OlaStatus status() const;
+    // Why the client's module was refused, once the state is Refused; null before or otherwise.
+    const ModuleRefusalFacts *refusal() const;
 
     struct Shared;
 

@@ -200,6 +200,28 @@ void PlayerOutputs::logOlaEvents()
         m_log.warning(Say::OlaNoDaemon, {std::to_string(OlaDefaultPort)});
         m_olaToldNoDaemon = true;
     }
+    if (const ModuleRefusalFacts *refused = m_ola->refusal(); refused != nullptr && !m_olaToldRefused) {
+        m_olaToldRefused = true;
+        switch (refused->reason) {
+        case ModuleRefusal::None:
+            break;
+        case ModuleRefusal::NotLoaded:
+        case ModuleRefusal::NoEntry:
+            m_log.error(Say::OlaModuleNotLoaded, {refused->path, refused->loaderError});
+            break;
+        case ModuleRefusal::NoInfo:
+        case ModuleRefusal::OtherKind:
+            m_log.error(Say::OlaModuleUndescribed, {refused->path});
+            break;
+        case ModuleRefusal::OtherInterface:
+            m_log.error(Say::OlaModuleOtherInterface,
+                        {refused->path, std::to_string(refused->found), std::to_string(refused->wanted)});
+            break;
+        case ModuleRefusal::OtherBuild:
+            m_log.error(Say::OlaModuleOtherBuild, {refused->path});
+            break;
+        }
+    }
     const bool notAnswering = status.state == OlaState::NotAnswering;
     if (notAnswering && !m_olaToldNotAnswering)
         m_log.warning(Say::OlaNotAnswering);

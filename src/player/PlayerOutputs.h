@@ -52,6 +52,7 @@ private:
     std::uint32_t m_olaLosses = 0;
     bool m_olaToldNoDaemon = false;
     bool m_olaToldNotAnswering = false;
+    bool m_olaToldRefused = false;
     std::uint8_t m_olaPorts = 0; // OlaPorts last logged
     std::unique_ptr<FtdiApi> m_usbLibrary;
     std::unique_ptr<UsbLink> m_usb;

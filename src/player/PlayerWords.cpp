@@ -227,6 +227,21 @@ Wording wording(Say id)
         return {"вывод OLA: вселенная %1 выводится через %2", "OLA output: universe %1 goes out through %2"};
     case Say::OlaClosed:
         return {"вывод OLA закрыт", "OLA output closed"};
+    case Say::OlaModuleNotLoaded:
+        return {"вывод OLA недоступен: %1 не загружается: %2", "OLA output unavailable: %1 does not load: %2"};
+    case Say::OlaModuleUndescribed:
+        return {"вывод OLA недоступен: %1 от другой версии программы (модуль не описывает себя), переустановите "
+                "программу",
+                "OLA output unavailable: %1 is from another version of the program (it does not describe "
+                "itself), reinstall the program"};
+    case Say::OlaModuleOtherInterface:
+        return {"вывод OLA недоступен: %1 от другой версии программы (интерфейс %2, нужен %3), переустановите "
+                "программу",
+                "OLA output unavailable: %1 is from another version of the program (interface %2, needs %3), "
+                "reinstall the program"};
+    case Say::OlaModuleOtherBuild:
+        return {"вывод OLA недоступен: %1 от другой сборки программы, переустановите программу",
+                "OLA output unavailable: %1 is from another build of the program, reinstall the program"};
     case Say::Count:
         break;
     }

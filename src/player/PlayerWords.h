@@ -91,6 +91,10 @@ enum class Say : std::uint8_t {
     OlaNoPort,
     OlaPorts,
     OlaClosed,
+    OlaModuleNotLoaded,
+    OlaModuleUndescribed,
+    OlaModuleOtherInterface,
+    OlaModuleOtherBuild,
 
     Count
 };

@@ -479,6 +479,25 @@ Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>ModuleRefusal</name>
+    <message>
+        <source>%1 не загружается: %2</source>
+        <translation>%1 does not load: %2</translation>
+    </message>
+    <message>
+        <source>%1 от другой версии программы (модуль не описывает себя), переустановите программу</source>
+        <translation>%1 is from another version of the program (it does not describe itself), reinstall the program</translation>
+    </message>
+    <message>
+        <source>%1 от другой версии программы (интерфейс %2, нужен %3), переустановите программу</source>
+        <translation>%1 is from another version of the program (interface %2, needs %3), reinstall the program</translation>
+    </message>
+    <message>
+        <source>%1 от другой сборки программы, переустановите программу</source>
+        <translation>%1 is from another build of the program, reinstall the program</translation>
+    </message>
+</context>
+<context>
     <name>OutputPriority</name>
     <message>
         <source>Вывод DMX: приоритет реального времени (SCHED_FIFO)</source>
@@ -2144,22 +2163,6 @@ Frames sent: %1</translation>
     <message>
         <source>нет файла %1 рядом с программой, переустановите её</source>
         <translation>no file %1 next to the program, reinstall it</translation>
-    </message>
-    <message>
-        <source>%1 не загружается: %2</source>
-        <translation>%1 does not load: %2</translation>
-    </message>
-    <message>
-        <source>%1 от другой версии программы (модуль не описывает себя), переустановите программу</source>
-        <translation>%1 is from another version of the program (the module does not describe itself), reinstall the program</translation>
-    </message>
-    <message>
-        <source>%1 от другой версии программы (интерфейс %2, нужен %3), переустановите программу</source>
-        <translation>%1 is from another version of the program (interface %2, %3 needed), reinstall the program</translation>
-    </message>
-    <message>
-        <source>%1 от другой сборки программы, переустановите программу</source>
-        <translation>%1 is from another build of the program, reinstall the program</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 // switch on. The client is therefore a module of its own (korvanel-ola.so),
 // loaded on the output's worker thread when it first connects.
 
-#include <cstdio>
 #include <dlfcn.h>
 #include <memory>
 #include <string>
@@ -47,6 +46,7 @@ public:
         return m_client ? m_client->pollPorts() : std::optional<OlaPortAnswer>(OlaPortAnswer{});
     }
     bool unavailable() const override { return m_failed; }
+    const ModuleRefusalFacts *refusal() const override { return m_failed ? &m_refusal : nullptr; }
 
 private:
     bool load()
@@ -60,9 +60,8 @@ private:
         m_module = module.handle;
         const auto make = reinterpret_cast<MakeClient>(module.entry);
         if (!make) {
-            // Once: the worker retries the connection every few seconds.
-            std::fprintf(stderr, "korvanel: OLA module %s: %s\n", m_path.c_str(),
-                         moduleRefusalText(module, Wanted).c_str());
+            // For good: the worker retries the connection every few seconds.
+            m_refusal = refusalFacts(m_path, module, Wanted);
             m_failed = true;
             return false;
         }
@@ -75,6 +74,7 @@ private:
     void *m_module = nullptr;
     std::unique_ptr<OlaClientApi> m_client;
     bool m_failed = false;
+    ModuleRefusalFacts m_refusal;
 };
 
 } // namespace

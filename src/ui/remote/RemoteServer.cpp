@@ -6,6 +6,7 @@
 #include "output/CompanionModule.h"
 #include "ui/remote/RemotePageWords.h"
 #include "ui/remote/RemoteToken.h"
+#include "ui/texts/ModuleRefusalWords.h"
 
 namespace korvanel {
 
@@ -35,24 +36,8 @@ QString RemoteServer::load()
     static constexpr ModuleWanted Wanted{RemoteNetModuleKind, RemoteNetInterfaceVersion,
                                          KORVANEL_REMOTE_MODULE_BUILD_ID, MakeRemoteNetName};
     const LoadedModule module = loadCompanionModule(QFile::encodeName(path).toStdString(), Wanted);
-    const QString name = path.section(QLatin1Char('/'), -1);
-    switch (module.refusal) {
-    case ModuleRefusal::None:
-        break;
-    case ModuleRefusal::NotLoaded:
-    case ModuleRefusal::NoEntry:
-        return tr("%1 не загружается: %2").arg(path, QString::fromLocal8Bit(module.loaderError.c_str()));
-    case ModuleRefusal::NoInfo:
-    case ModuleRefusal::OtherKind:
-        return tr("%1 от другой версии программы (модуль не описывает себя), переустановите программу").arg(name);
-    case ModuleRefusal::OtherInterface:
-        return tr("%1 от другой версии программы (интерфейс %2, нужен %3), переустановите программу")
-            .arg(name)
-            .arg(module.interfaceVersion)
-            .arg(RemoteNetInterfaceVersion);
-    case ModuleRefusal::OtherBuild:
-        return tr("%1 от другой сборки программы, переустановите программу").arg(name);
-    }
+    if (module.refusal != ModuleRefusal::None)
+        return moduleRefusalWords(refusalFacts(QFile::encodeName(path).toStdString(), module, Wanted));
     const auto make = reinterpret_cast<MakeRemoteNet>(module.entry);
     QFile file(pagePath());
     // The page is made once, in the language the program speaks now.

@@ -7,6 +7,7 @@
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/pages/options/OptionsTab.h"
 #include "ui/texts/InterfaceTexts.h"
+#include "ui/texts/ModuleRefusalWords.h"
 
 namespace korvanel {
 
@@ -22,8 +23,7 @@ OlaGroup::OlaGroup(WindowServices &window, const OptionsTab &options, OlaOutput 
     connect(&m_timer, &QTimer::timeout, this, &OlaGroup::ShowOlaStatus);
     connect(m_switch, &QCheckBox::toggled, this, &OlaGroup::CheckBoxOlaClick);
     connect(m_universe, &QSpinBox::valueChanged, this, &OlaGroup::SpinEditOlaUniverseChange);
-    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this,
-            [this] { m_status->setText(statusText(m_output.status())); });
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this, [this] { showStatusText(); });
 
     m_output.setUniverse(static_cast<std::uint16_t>(m_universe->value()));
     if (!m_output.available()) {
@@ -108,10 +108,19 @@ QString OlaGroup::statusText(const OlaStatus &status)
 
 void OlaGroup::ShowOlaStatus()
 {
-    const OlaStatus status = m_output.status();
-    m_status->setText(statusText(status));
+    const OlaStatus status = showStatusText();
     if (m_switch->isChecked())
         reportOnStatusLine(status);
+}
+
+OlaStatus OlaGroup::showStatusText()
+{
+    const OlaStatus status = m_output.status();
+    QString text = statusText(status);
+    if (const ModuleRefusalFacts *refused = m_output.refusal())
+        text += QLatin1Char('\n') + moduleRefusalWords(*refused);
+    m_status->setText(text);
+    return status;
 }
 
 void OlaGroup::reportOnStatusLine(const OlaStatus &status)

@@ -38,6 +38,8 @@ public slots:
     void ShowOlaStatus();
 
 private:
+    // The status label, with why the module was refused when it was.
+    OlaStatus showStatusText();
     void reportOnStatusLine(const OlaStatus &status);
 
     WindowServices &m_window;
