@@ -46,27 +46,32 @@ TEST_F(Wheel, OnTheOptionsPageItScrollsThePageAndChangesOnlyAControlGivenTheFocu
     showPage(InputPage::Options);
     auto *universe = get<QSpinBox>("SpinEditOlaUniverse");
     auto *port = get<QSpinBox>("SpinEditRemotePort");
-    QScrollBar *page = nullptr;
-    for (QWidget *up = universe; up != nullptr && page == nullptr; up = up->parentWidget())
-        if (auto *area = qobject_cast<QScrollArea *>(up))
-            page = area->verticalScrollBar();
-    ASSERT_NE(page, nullptr);
-    page->setValue(page->maximum());
-    QCoreApplication::processEvents();
+    QScrollArea *area = nullptr;
+    for (QWidget *up = universe; up != nullptr && area == nullptr; up = up->parentWidget())
+        area = qobject_cast<QScrollArea *>(up);
+    ASSERT_NE(area, nullptr);
+    QScrollBar *page = area->verticalScrollBar();
     const int universeBefore = universe->value();
     const int portBefore = port->value();
     const int tempoBefore = form->scrollBarTemp()->value();
 
-    turn(universe, 3);
-    turn(port, 2);
+    // Each box brought into view first, as an operator scrolls to it.
+    for (auto [box, notches] : {std::pair<QWidget *, int>{universe, 3}, {port, 2}}) {
+        area->ensureWidgetVisible(box);
+        QCoreApplication::processEvents();
+        const int before = page->value();
+        turn(box, notches);
+        EXPECT_LT(page->value(), before) << "the page scrolled instead: " << box->objectName().toStdString();
+    }
     turn(form->scrollBarTemp(), 2);
     EXPECT_EQ(universe->value(), universeBefore);
     EXPECT_EQ(port->value(), portBefore);
     EXPECT_EQ(form->scrollBarTemp()->value(), tempoBefore) << "the tempo beside the page";
-    EXPECT_LT(page->value(), page->maximum()) << "the page scrolled instead";
     EXPECT_FALSE(universe->hasFocus()) << "the wheel gives no focus";
 
     // Clicked on purpose, the box takes the wheel.
+    area->ensureWidgetVisible(universe);
+    QCoreApplication::processEvents();
     ASSERT_TRUE(input.click(universe, QPoint(5, universe->height() / 2)));
     ASSERT_TRUE(universe->hasFocus());
     turn(universe, 1);
