@@ -31,6 +31,7 @@
 #include "ui/remote/RemoteServer.h"
 #include "ui/rightcolumn/ChannelColorTab.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/rightcolumn/GrandMasterRow.h"
 #include "ui/texts/InterfaceTexts.h"
 #include "ui/widgets/CompactStyle.h"
 
@@ -92,6 +93,7 @@ void AppShell::FormCreate()
     m_form.remoteServer()->setTokenFile(QDir(m_dataFolder).filePath(QStringLiteral("remote-token")));
     const IniSettings settings = ReadIniFile(m_form, *m_form.coderTab(), *m_form.conveyor(), *m_form.remoteGroup());
     m_olaGroup->applySettings(settings.Ola);
+    m_form.grandMaster()->setPercent(settings.GrandMaster);
     // 13. The show last saved; the autosave runs from here to exit.
     if (!m_form.openDialogFileName().isEmpty())
         m_form.showFiles()->BlocOpenFile();
@@ -195,6 +197,7 @@ void AppShell::FormClose()
     if (m_usb)
         m_usb->CloseUsbDevise();
     IniSettings others;
+    others.GrandMaster = m_form.grandMaster()->percent();
     if (m_ola) {
         m_ola->stop();
         others.Ola = m_olaGroup->settings();

@@ -45,6 +45,8 @@ struct ConveyorSlot {
 struct Tempo {
     int value = 0;
 };
+// One tap of the tempo: from the third tap on, the taps set the tempo.
+struct TapTempo {};
 // Stopped, the show goes to a scene (0-based), or steps from the current one.
 struct GoToScene {
     int scene = 0;
@@ -76,10 +78,10 @@ struct PadPriority {
 };
 } // namespace command
 
-using CommandValue =
-    std::variant<command::Play, command::Stop, command::Picture, command::PictureSwitch, command::Blackout,
-                 command::BlackoutToggle, command::ConveyorSlot, command::Tempo, command::GoToScene, command::StepScene,
-                 command::FaderLevel, command::SelectChannel, command::FaderPage, command::Pad, command::PadPriority>;
+using CommandValue = std::variant<command::Play, command::Stop, command::Picture, command::PictureSwitch,
+                                  command::Blackout, command::BlackoutToggle, command::ConveyorSlot, command::Tempo,
+                                  command::TapTempo, command::GoToScene, command::StepScene, command::FaderLevel,
+                                  command::SelectChannel, command::FaderPage, command::Pad, command::PadPriority>;
 
 struct Command {
     Source source;

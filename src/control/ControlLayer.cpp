@@ -53,12 +53,10 @@ void ControlLayer::apply(const Command &command)
                        if (m_actions && c.slot >= 1 && c.slot <= static_cast<int>(ConveyorSlotCount))
                            m_actions->conveyorSlot(c.slot);
                    },
-                   [&](const command::Tempo &t) {
-                       m_engine.setSys(
-                           SysTempo,
-                           static_cast<std::uint8_t>(std::clamp<int>(t.value, MinSequencerTempo, MaxSequencerTempo)));
-                       if (m_actions)
-                           m_actions->tempoChanged();
+                   [&](const command::Tempo &t) { setTempo(t.value); },
+                   [&](const command::TapTempo &) {
+                       if (const std::optional<int> position = m_taps.tap(m_now()))
+                           setTempo(*position);
                    },
                    [&](const command::GoToScene &g) { goToScene(g.scene); },
                    [&](const command::StepScene &s) { goToScene(m_engine.currentScene() + s.delta); },
@@ -78,6 +76,14 @@ void ControlLayer::apply(const Command &command)
                },
                command.what);
     picturesChanged(before);
+}
+
+void ControlLayer::setTempo(int position)
+{
+    m_engine.setSys(SysTempo,
+                    static_cast<std::uint8_t>(std::clamp<int>(position, MinSequencerTempo, MaxSequencerTempo)));
+    if (m_actions)
+        m_actions->tempoChanged();
 }
 
 void ControlLayer::sourceGone(const Source &source)

@@ -15,6 +15,7 @@
 #include "control/PictureHolds.h"
 #include "core/ShowLayout.h"
 #include "output/LinkState.h"
+#include "playback/TapTempo.h"
 
 namespace korvanel {
 
@@ -91,6 +92,8 @@ public:
     // Stepping past the last scene adds one, a copy of the last (the window's menu option).
     void setAutoAddScenes(bool on) { m_autoAddScenes = on; }
     const PictureHolds &pictures() const { return m_pictures; }
+    // The clock taps are timed by; tests step their own.
+    void setClock(std::function<TapTempo::Clock::time_point()> now) { m_now = std::move(now); }
 
     // Called after a command changed the pictures (the bits of those that changed).
     void onPicturesChanged(std::function<void(std::uint16_t changed)> listener)
@@ -101,6 +104,7 @@ public:
 private:
     void picturesChanged(std::uint16_t before);
     void setBlackout(bool on);
+    void setTempo(int position);
     void goToScene(int position);
     void faderLevel(int channel, int level);
     void selectChannel(int channel, bool on);
@@ -115,6 +119,8 @@ private:
     bool m_autoAddScenes = false;
     const UsbLink *m_link = nullptr;
     std::vector<std::function<void(std::uint16_t)>> m_pictureListeners;
+    TapTempo m_taps;
+    std::function<TapTempo::Clock::time_point()> m_now = [] { return TapTempo::Clock::now(); };
 };
 
 } // namespace korvanel

@@ -21,6 +21,8 @@ struct LiveControls {
     AtomicByte HandScanActive{0};
     AtomicByte HandScanX{0};
     AtomicByte HandScanY{0};
+    // ScrollBarGrandMaster: 0..100 %, scaling every slot on the wire; not part of the show.
+    AtomicByte grandMaster{100};
 };
 
 } // namespace korvanel

@@ -20,6 +20,7 @@ constexpr std::string_view LastFileSection = "LastFile";
 constexpr std::string_view RemoteSection = "Remote";
 constexpr std::string_view OlaSection = "Ola";
 constexpr std::string_view InterfaceSection = "Interface";
+constexpr std::string_view LiveSection = "Live";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -157,6 +158,8 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
     list.push_back({OlaSection, "Universe", std::to_string(universe), universe != defaults.Universe});
     list.push_back({InterfaceSection, "Language", std::string(languageChoiceName(settings.Language)),
                     settings.Language != LanguageChoice::Auto});
+    const int master = settings.GrandMaster >= 0 && settings.GrandMaster <= 100 ? settings.GrandMaster : 100;
+    list.push_back({LiveSection, "GrandMaster", std::to_string(master), master != 100});
     return list;
 }
 
@@ -219,6 +222,19 @@ std::uint16_t olaUniverseOf(std::string_view value)
     return number >= 1 && number <= 65535 ? static_cast<std::uint16_t>(number) : 1;
 }
 
+int percentOf(std::string_view value)
+{
+    int percent = 0;
+    if (value.empty() || value.size() > 3)
+        return 100;
+    for (char c : value) {
+        if (c < '0' || c > '9')
+            return 100;
+        percent = percent * 10 + (c - '0');
+    }
+    return percent <= 100 ? percent : 100;
+}
+
 IniSettings ReadIniFile(const std::string &iniFileName)
 {
     IniSettings settings;
@@ -237,6 +253,7 @@ IniSettings ReadIniFile(const std::string &iniFileName)
     settings.Ola.Enabled = get(OlaSection, "Enabled") == "1";
     settings.Ola.Universe = olaUniverseOf(get(OlaSection, "Universe"));
     settings.Language = languageChoiceOf(get(InterfaceSection, "Language"));
+    settings.GrandMaster = percentOf(get(LiveSection, "GrandMaster"));
     return settings;
 }
 

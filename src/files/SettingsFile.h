@@ -44,10 +44,15 @@ struct IniSettings {
     // Interface/Language: auto|en|ru, any other value reads as auto; a file
     // without the key gains it only for a choice other than auto.
     LanguageChoice Language = LanguageChoice::Auto;
+    // Live/GrandMaster: 0..100 %; anything else reads as 100. Added only below 100.
+    int GrandMaster = 100;
 };
 
 // "File01".."File20" for n = 1..20.
 std::string conveyorKeyName(std::size_t n);
+
+// A percentage of a settings value: a whole number 0..100, else 100.
+int percentOf(std::string_view value);
 
 // The OLA universe of a settings value: a whole number 1..65535, else 1.
 std::uint16_t olaUniverseOf(std::string_view value);

@@ -117,6 +117,17 @@ void ManualDmx(Engine &e)
     // Slot 0 is the start code: a picture flag, a selection byte or a table
     // entry from a foreign file must not turn the frame into a non-DMX packet.
     e.DmxOut.set(0, 0);
+    applyGrandMaster(e);
+}
+
+void applyGrandMaster(Engine &e)
+{
+    const unsigned master = std::min<unsigned>(load(e.live.grandMaster), 100);
+    if (master == 100)
+        return;
+    // level x master %, rounded half up: 255 at 50 % is 128.
+    for (std::size_t i = 1; i < DmxFrameSize; ++i)
+        e.DmxOut.set(i, static_cast<std::uint8_t>((e.DmxOut.get(i) * master * 2 + 100) / 200));
 }
 
 } // namespace korvanel

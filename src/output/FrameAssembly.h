@@ -15,8 +15,11 @@ void SborDmxStroki(Engine &engine);
 void OutJobAvtomats(Engine &engine);
 
 // Live overrides in order: pictures, manual faders, hand-scan pad, blackout,
-// macros picture, recoding.
+// macros picture, recoding, grand master.
 void ManualDmx(Engine &engine);
+
+// The grand master over every slot of the recoded frame; nothing at 100 %.
+void applyGrandMaster(Engine &engine);
 
 // The checked manual faders over their channels.
 void CheckBoxManualScrollBar(Engine &engine);

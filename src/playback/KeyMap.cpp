@@ -110,6 +110,8 @@ KeyCommand liveKey(std::uint16_t virtualKey, bool conveyorKeys)
         return {KeyAction::Ctrl, 0};
     case vk::Digit0:
         return {KeyAction::Blackout, 0};
+    case vk::Digit9:
+        return {KeyAction::TapTempo, 0};
     case vk::Equal:
     case vk::NumpadPlus:
         return {KeyAction::Play, 0};

@@ -12,6 +12,7 @@ namespace vk {
 inline constexpr std::uint16_t Control = 17;
 inline constexpr std::uint16_t Space = 32;
 inline constexpr std::uint16_t Digit0 = 48;
+inline constexpr std::uint16_t Digit9 = 57;
 inline constexpr std::uint16_t NumpadPlus = 107;
 inline constexpr std::uint16_t NumpadMinus = 109;
 inline constexpr std::uint16_t Equal = 187; // "=" / "+" right of the digit row
@@ -26,6 +27,7 @@ enum class KeyAction : std::uint8_t {
     Play,
     Stop,
     Conveyor, // index: conveyor slot 1..19
+    TapTempo, // the "9" key: one tap of the tempo
 };
 
 struct KeyCommand {

@@ -1576,6 +1576,17 @@ Save them to another file?</translation>
     </message>
 </context>
 <context>
+    <name>korvanel::GrandMasterRow</name>
+    <message>
+        <source>Мастер</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Общий уровень: все каналы на выходе, 100 % - без изменений</source>
+        <translation>Grand master: every channel on the wire, 100 % leaves them as they are</translation>
+    </message>
+</context>
+<context>
     <name>korvanel::GraphEditorPanel</name>
     <message>
         <source>Устанавливает номер редактируемого канала</source>
@@ -2292,6 +2303,14 @@ Frames sent: %1</translation>
     <message>
         <source>Уст </source>
         <translation>Set </translation>
+    </message>
+    <message>
+        <source>Темп ударами: 3..8 нажатий в ритме шагов - горячая кнопка /9/ </source>
+        <translation>Tap tempo: 3 to 8 taps in time with the steps - hot key /9/ </translation>
+    </message>
+    <message>
+        <source>Тап</source>
+        <translation>Tap</translation>
     </message>
 </context>
 <context>

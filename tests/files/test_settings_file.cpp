@@ -328,3 +328,19 @@ TEST_F(SettingsFileTest, TheInterfaceLanguageIsAddedOnlyWhenChosenAndAnyOtherVal
     ASSERT_TRUE(WriteIniFile(ini, s).ok());
     EXPECT_TRUE(read().starts_with("[interface]\nLanguage = ru\n[Ola]\nEnabled=1\n")) << read();
 }
+
+TEST_F(SettingsFileTest, TheGrandMasterIsKeptBelowFullAndAnyOtherValueReadsAsFull)
+{
+    for (const char *garbage : {"", "101", "-1", "50%", "1e2", "0050"})
+        EXPECT_EQ(percentOf(garbage), 100) << garbage;
+    EXPECT_EQ(percentOf("0"), 0);
+    write("[Konveir]\nFile01=/a.kvl\n");
+    IniSettings s = ReadIniFile(ini);
+    EXPECT_EQ(s.GrandMaster, 100);
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_EQ(read().find("[Live]"), std::string::npos) << "full adds nothing";
+    s.GrandMaster = 40;
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_NE(read().find("[Live]\nGrandMaster=40\n"), std::string::npos) << read();
+    EXPECT_EQ(ReadIniFile(ini).GrandMaster, 40);
+}

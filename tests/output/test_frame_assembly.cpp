@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "core/Engine.h"
@@ -272,4 +273,38 @@ TEST_F(Frame, StartCodeStaysZeroWhateverTheOverlays)
     ticks(1);
     EXPECT_EQ(out(0), 0);
     EXPECT_EQ(out(1), 0) << "Y of the selected slot 0";
+}
+
+TEST_F(Frame, TheGrandMasterScalesEverySlotAfterTheRecodingAndAtFullChangesNothing)
+{
+    e.live.fadeMode.store(static_cast<std::uint8_t>(FadeMode::Off), std::memory_order_relaxed);
+    for (std::size_t c = 1; c <= ChannelCount; ++c)
+        level(0, c, static_cast<std::uint8_t>(c));
+    level(0, 200, 255);
+    e.CoderTable.set(3, 200); // slot 3 shows channel 200
+    ticks(1);
+    std::array<std::uint8_t, DmxFrameSize> full{};
+    for (std::size_t i = 0; i < DmxFrameSize; ++i)
+        full[i] = out(i);
+    ASSERT_EQ(out(3), 255);
+
+    e.live.grandMaster.store(50, std::memory_order_relaxed);
+    ticks(1);
+    for (std::size_t i = 1; i < DmxFrameSize; ++i)
+        EXPECT_EQ(out(i), (full[i] + 1) / 2) << "slot " << i << ": half, rounded half up";
+    EXPECT_EQ(out(3), 128);
+    EXPECT_EQ(out(0), 0) << "the start code";
+
+    e.live.blackout.store(1, std::memory_order_relaxed);
+    ticks(1);
+    EXPECT_EQ(out(3), 0) << "the blackout stays on top";
+    e.live.blackout.store(0, std::memory_order_relaxed);
+    e.live.grandMaster.store(0, std::memory_order_relaxed);
+    ticks(1);
+    EXPECT_EQ(out(200), 0);
+
+    e.live.grandMaster.store(100, std::memory_order_relaxed);
+    ticks(1);
+    for (std::size_t i = 0; i < DmxFrameSize; ++i)
+        ASSERT_EQ(out(i), full[i]) << "at full, byte for byte the frame without a master: slot " << i;
 }

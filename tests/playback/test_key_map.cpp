@@ -9,7 +9,7 @@ TEST(KeyMap, PictureKeysFollowTheOutputOrder)
     const std::uint16_t keys[] = {'1', '2', '3', '4', '5', '6', '7', '8', 32, 'Z', 'X', 'C', 'V', 'B', 'N', 'M'};
     for (int k = 0; k < 16; ++k)
         EXPECT_EQ(liveKey(keys[k], true), (KeyCommand{KeyAction::Picture, k})) << k;
-    EXPECT_EQ(liveKey('9', true).action, KeyAction::None);
+    EXPECT_EQ(liveKey('9', true).action, KeyAction::TapTempo);
     EXPECT_EQ(liveKey('0', true).action, KeyAction::Blackout);
     EXPECT_EQ(liveKey(17, true).action, KeyAction::Ctrl);
     EXPECT_EQ(liveKey(187, false).action, KeyAction::Play);

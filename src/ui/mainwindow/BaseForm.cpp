@@ -54,6 +54,7 @@
 #include "ui/rightcolumn/ChannelSettingsGroup.h"
 #include "ui/rightcolumn/ConveyorControl.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
+#include "ui/rightcolumn/GrandMasterRow.h"
 #include "ui/rightcolumn/LevelsTab.h"
 #include "ui/rightcolumn/RateModeGroup.h"
 #include "ui/rightcolumn/SequencerControl.h"
@@ -332,6 +333,7 @@ QWidget *TBaseForm::buildRightColumn()
     layout->addWidget(play);
     layout->addWidget(m_settings);
     layout->addWidget(m_conveyor);
+    m_rightColumn = column;
     return column;
 }
 
@@ -347,6 +349,11 @@ void TBaseForm::buildStatusBar()
     m_statusPanel0->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_statusPanel0->setWordWrap(true);
     bar->addWidget(m_statusPanel0, 1);
+    // The grand master under the right column: always in sight, and the pages
+    // above keep their design height.
+    m_grandMaster = new GrandMasterRow(m_engine.live, bar);
+    m_grandMaster->followWidthOf(*m_rightColumn);
+    bar->addPermanentWidget(m_grandMaster);
     m_status = new StatusLine(m_statusPanel0, this);
     setStatusBar(bar);
 }

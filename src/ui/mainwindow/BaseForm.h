@@ -32,6 +32,7 @@ class ChannelColorTab;
 class ChannelSettingsGroup;
 class ConveyorControl;
 class ConveyorGroup;
+class GrandMasterRow;
 class FaderPage;
 class FaderTab;
 class GeneratorsTab;
@@ -130,6 +131,7 @@ public:
     korvanel::MouseWheel *mouseWheel() const { return m_wheel; }
     korvanel::ChannelSettingsGroup *channelSettings() const { return m_settings; }
     korvanel::ConveyorGroup *conveyor() const { return m_conveyor; }
+    korvanel::GrandMasterRow *grandMaster() const { return m_grandMaster; }
     korvanel::ConveyorControl *conveyorControl() const { return m_conveyorControl; }
     korvanel::KeyboardControl *keyboard() const { return m_keyboard; }
     korvanel::CoderTab *coderTab() const { return m_coderTab; }
@@ -215,6 +217,8 @@ private:
     korvanel::MouseWheel *m_wheel = nullptr;
     korvanel::ChannelSettingsGroup *m_settings = nullptr;
     korvanel::ConveyorGroup *m_conveyor = nullptr;
+    korvanel::GrandMasterRow *m_grandMaster = nullptr;
+    QWidget *m_rightColumn = nullptr;
     korvanel::ConveyorControl *m_conveyorControl = nullptr;
     korvanel::KeyboardControl *m_keyboard = nullptr;
     korvanel::CoderTab *m_coderTab = nullptr;

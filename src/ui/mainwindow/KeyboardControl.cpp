@@ -181,6 +181,9 @@ void KeyboardControl::run(const KeyCommand &command)
     case KeyAction::Conveyor:
         m_control.apply({KeyboardSource, command::ConveyorSlot{command.index}});
         break;
+    case KeyAction::TapTempo:
+        m_control.apply({KeyboardSource, command::TapTempo{}});
+        break;
     case KeyAction::None:
     case KeyAction::Ctrl:
         break;

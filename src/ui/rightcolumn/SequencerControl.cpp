@@ -46,6 +46,10 @@ SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, co
       m_shape(tab.shpTempClikc1()), m_showTime(tab.labelTimeShou()), m_pauseTime(tab.labelTimePause())
 {
     m_sequencer.setObjectName(QStringLiteral("TimerSeqveser"));
+    // On the press, not the release: the tap is the beat.
+    connect(tab.speedButtonTap(), &QToolButton::pressed, this, [this] {
+        m_window.control().apply({WindowSource, command::TapTempo{}});
+    });
     m_indicator.setObjectName(QStringLiteral("TimerColorLentaTempa"));
     m_indicator.setSingleShot(true);
     m_indicator.setInterval(100);

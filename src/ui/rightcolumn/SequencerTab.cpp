@@ -73,12 +73,16 @@ QLayout *SequencerTab::buildTempoRow()
     m_tempoShape->setObjectName(QStringLiteral("shpTempClikc1"));
     m_tempoShape->setFixedSize(12, 12);
     m_tempoLabel = makeLabel(this, "LabelTemp", tr("120 сцен/мин"));
+    m_tap = makeSpeedButton(this,
+                            {"SpeedButtonTap", tr("Темп ударами: 3..8 нажатий в ритме шагов - горячая кнопка /9/ "),
+                             QStyle::SP_CustomBase, tr("Тап")});
 
     auto *row = new QHBoxLayout;
     row->addWidget(m_play);
     row->addWidget(m_stop);
     row->addWidget(m_tempoShape);
     row->addWidget(m_tempoLabel, 1);
+    row->addWidget(m_tap);
     return row;
 }
 

@@ -26,6 +26,7 @@ public:
     // The tab's controls that others drive or read.
     QToolButton *speedButtonPlay() const { return m_play; }
     QToolButton *speedButtonStop() const { return m_stop; }
+    QToolButton *speedButtonTap() const { return m_tap; }
     ColorShape *shpTempClikc1() const { return m_tempoShape; }
     QLabel *labelTemp() const { return m_tempoLabel; }
     QScrollBar *scrollBarTemp() const { return m_tempo; }
@@ -62,6 +63,7 @@ private:
     QButtonGroup *m_playStop = nullptr;
     QToolButton *m_play = nullptr;
     QToolButton *m_stop = nullptr;
+    QToolButton *m_tap = nullptr;
     ColorShape *m_tempoShape = nullptr;
     QLabel *m_tempoLabel = nullptr;
     QScrollBar *m_tempo = nullptr;

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "control/ControlLayer.h"
+#include "playback/TapTempo.h"
 #include "ui/form_fixture.h"
 #include "ui/rightcolumn/SequencerControl.h"
 #include "ui/widgets/ColorShape.h"
@@ -211,4 +213,20 @@ TEST_F(Sequencer, BlackoutWhilePlayingClearsOnlyThePlayMode)
     seq().showClockTick();
     EXPECT_EQ(get<QLabel>("LabelTimePause")->text(), QString::fromUtf8("Паузa = 0ч 0м 3с "))
         << "the pause label goes on from the show time reached";
+}
+
+TEST_F(Sequencer, FourTapsHalfASecondApartSetTheTempoWhilePlaying)
+{
+    TapTempo::Clock::time_point now{};
+    form->control().setClock([&now] { return now; });
+    click(form->control<QToolButton>("SpeedButtonPlay"));
+    ASSERT_TRUE(seq().TimerSeqveser().isActive());
+    QToolButton *tap = get<QToolButton>("SpeedButtonTap");
+    for (int i = 0; i < 4; ++i, now += std::chrono::milliseconds(500))
+        QTest::mousePress(tap, Qt::LeftButton), QTest::mouseRelease(tap, Qt::LeftButton);
+    EXPECT_EQ(form->scrollBarTemp()->value(), 22);
+    EXPECT_EQ(engine->sys(SysTempo), 22);
+    EXPECT_EQ(form->labelTemp()->text().simplified(), QString::fromUtf8("123 Сцен/мин"));
+    EXPECT_TRUE(seq().TimerSeqveser().isActive()) << "still playing";
+    EXPECT_EQ(seq().TimerSeqveser().interval(), 484);
 }

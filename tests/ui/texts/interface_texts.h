@@ -28,6 +28,8 @@ struct SessionLocale {
         qputenv("LANG", Lang);
         korvanel::InterfaceTexts::instance().choose(korvanel::LanguageChoice::Auto);
     }
+    // The tests after it in the same process read the program's first language.
+    ~SessionLocale() { korvanel::InterfaceTexts::instance().install(korvanel::InterfaceLanguage::Russian); }
 };
 inline constexpr char EnglishLocale[] = "en_US.UTF-8";
 inline constexpr char RussianLocale[] = "ru_RU.UTF-8";
