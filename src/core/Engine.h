@@ -11,6 +11,7 @@
 #include "core/ChannelColors.h"
 #include "core/LiveControls.h"
 #include "core/ShowLayout.h"
+#include "core/UndoHistory.h"
 
 namespace korvanel {
 
@@ -58,6 +59,7 @@ struct Engine {
 
     // UI thread only.
     std::array<std::uint8_t, SceneMemorySize> UndoMemory{};
+    UndoHistory undoHistory; // behind UndoMemory: older copies, and what undo took back
     std::array<std::uint8_t, RowSize> PasteBuffer{};
     CompanionFiles files;
     // Show files on the conveyor keys (index 0 = key 1); empty: no file on the key.

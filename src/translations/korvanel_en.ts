@@ -24,6 +24,13 @@
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Повторить отменённое</source>
+        <translation>Redo what was undone</translation>
+    </message>
+</context>
+<context>
     <name>ConveyorKeys</name>
     <message>
         <source>пусто</source>
@@ -965,6 +972,10 @@ Replace it?</translation>
     <message>
         <source>Вернуть</source>
         <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>
@@ -2205,6 +2216,10 @@ Frames sent: %1</translation>
     <message>
         <source> Автодобавление сцен </source>
         <translation> Auto-add scenes </translation>
+    </message>
+    <message>
+        <source> правка повторена </source>
+        <translation> edit redone </translation>
     </message>
 </context>
 <context>

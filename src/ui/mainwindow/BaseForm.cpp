@@ -175,6 +175,12 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     const std::array<SnapshotPair, 4> snapshots{
         {m_faderTab->snapshot(), m_graphTab->snapshot(), m_beamTab->snapshot(), m_blockCopyTab->snapshot()}};
     m_sceneCommands = new SceneCommands(*this, *m_menu, *m_sequencer, snapshots);
+    // Redo from the keyboard as other programs have it; a text field keeps these keys for its own text.
+    auto *redo = new QAction(this);
+    redo->setObjectName(QStringLiteral("RedoAction"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addAction(redo);
+    connect(redo, &QAction::triggered, m_sceneCommands, &SceneCommands::redo);
     m_rates = new RateControls(*this, *m_settings, *m_faderPage);
     m_wheel = new MouseWheel(*this);
     // Channel names, colours and pictures; the window colour; the live levels.

@@ -10,8 +10,10 @@
 #include <QToolButton>
 
 #include "core/Engine.h"
+#include "editing/Undo.h"
 #include "playback/Tempo.h"
 #include "ui/mainwindow/BaseForm.h"
+#include "ui/mainwindow/SceneCommands.h"
 #include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/graph/GraphEditorPanel.h"
@@ -40,8 +42,9 @@ void TBaseForm::onClosing(QObject *receiver, std::function<void()> handler)
 
 void TBaseForm::disableUndo()
 {
-    for (QToolButton *undo : {speedButtonUndo1(), speedButtonUndo3(), speedButtonUndo4(), speedButtonUndo5()})
-        undo->setEnabled(false);
+    ClearUndo(m_engine);
+    if (m_sceneCommands)
+        m_sceneCommands->showUndoState();
 }
 
 void TBaseForm::ClearAll()

@@ -22,6 +22,8 @@ SceneCommands::SceneCommands(WindowServices &window, const MainMenu &menu, Seque
     setObjectName(QStringLiteral("SceneCommands"));
     for (std::size_t i = 0; i < snapshots.size(); ++i) {
         m_undo[i] = snapshots[i].undo;
+        m_redo[i] = snapshots[i].redo;
+        connect(m_redo[i], &QToolButton::clicked, this, &SceneCommands::redo);
         connect(snapshots[i].mem, &QToolButton::clicked, this, &SceneCommands::ToMemoryUndo);
     }
     for (QToolButton *undo : m_undo)
@@ -57,26 +59,40 @@ void SceneCommands::connectCommand(QToolButton *button, QAction *item, void (Sce
 
 void SceneCommands::reportSnapshots(int count)
 {
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         m_window.OutStatus(tr("  данные сохранены "));
-        for (QToolButton *undo : m_undo)
-            undo->setEnabled(true);
-    }
+    showUndoState();
 }
 
 void SceneCommands::ToMemoryUndo()
 {
-    reportSnapshots(1);
     korvanel::ToMemoryUndo(m_engine);
+    reportSnapshots(1);
 }
 
 void SceneCommands::SpeedButtonUndo1Click()
 {
     m_window.OutStatus(tr(" данные возвращены "));
-    for (QToolButton *undo : m_undo)
-        undo->setEnabled(false);
     FromMemoryUndo(m_engine);
+    showUndoState();
     m_window.ReturnPageControlAll();
+}
+
+void SceneCommands::redo()
+{
+    if (!RedoMemory(m_engine))
+        return;
+    m_window.OutStatus(tr(" правка повторена "));
+    showUndoState();
+    m_window.ReturnPageControlAll();
+}
+
+void SceneCommands::showUndoState()
+{
+    for (QToolButton *undo : m_undo)
+        undo->setEnabled(canUndo(m_engine));
+    for (QToolButton *redo : m_redo)
+        redo->setEnabled(canRedo(m_engine));
 }
 
 void SceneCommands::finish(const EditOutcome &outcome)

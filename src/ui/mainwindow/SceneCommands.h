@@ -34,6 +34,10 @@ public slots:
     // The undo snapshot, as every editor takes it.
     void ToMemoryUndo();
     void SpeedButtonUndo1Click();
+    // The last undo taken back (the redo buttons, Ctrl+Y, Ctrl+Shift+Z).
+    void redo();
+    // The undo and redo buttons enabled exactly while there is something to undo or redo.
+    void showUndoState();
 
     void InsertScenaItemClick();
     void CopyToBufferItemClick();
@@ -55,6 +59,7 @@ private:
     SequencerTab &m_tab;
     Engine &m_engine;
     std::array<QToolButton *, 4> m_undo{};
+    std::array<QToolButton *, 4> m_redo{};
     QAction *m_autoAdd = nullptr;
 };
 

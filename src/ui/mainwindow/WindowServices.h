@@ -49,7 +49,7 @@ public:
     virtual void TempStatus() = 0;
     // Scene label, step slider and last-scene label mirror the show without stepping it.
     virtual void showSceneReadouts() = 0;
-    // A show loaded or cleared leaves nothing for the undo buttons to bring back.
+    // A show loaded or cleared leaves nothing for the undo and redo buttons to bring back.
     virtual void disableUndo() = 0;
     // Each page of PageControlInput registers how it rereads the show.
     virtual void setPageRefresh(InputPage page, std::function<void()> refresh) = 0;

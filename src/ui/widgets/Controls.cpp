@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -169,9 +170,15 @@ SnapshotPair makeSnapshotPair(QWidget *parent, int n, const QString &memHint, co
 {
     const QByteArray mem = "SpeedButtonMem" + QByteArray::number(n);
     const QByteArray undo = "SpeedButtonUndo" + QByteArray::number(n);
-    SnapshotPair pair{makeSpeedButton(parent, {mem.constData(), memHint, QStyle::SP_DriveHDIcon}),
-                      makeSpeedButton(parent, {undo.constData(), undoHint, QStyle::SP_BrowserReload})};
+    const QByteArray redo = "SpeedButtonRedo" + QByteArray::number(n);
+    SnapshotPair pair{
+        makeSpeedButton(parent, {mem.constData(), memHint, QStyle::SP_DriveHDIcon}),
+        makeSpeedButton(parent, {undo.constData(), undoHint, QStyle::SP_BrowserReload}),
+        makeSpeedButton(parent,
+                        {redo.constData(), QCoreApplication::translate("Controls", "Повторить отменённое"),
+                         QStyle::SP_ArrowForward})};
     pair.undo->setEnabled(false);
+    pair.redo->setEnabled(false);
     return pair;
 }
 

@@ -75,6 +75,7 @@ namespace korvanel {
 struct SnapshotPair {
     QToolButton *mem;
     QToolButton *undo;
+    QToolButton *redo; // beside undo: what it took back
 };
 SnapshotPair makeSnapshotPair(QWidget *parent, int n, const QString &memHint, const QString &undoHint);
 

@@ -13,6 +13,8 @@
 #include <QWindow>
 
 #include "core/Engine.h"
+#include "editing/StaticPictures.h"
+#include "editing/Undo.h"
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/mainwindow/ShowFileCommands.h"
@@ -186,7 +188,7 @@ void TStaticForm::ChaserItemClick()
     }
     Engine &engine = m_window.engine();
     store(engine.PlayMode, 0);
-    m_mainUndoAtStart = engine.UndoMemory;
+    m_undoStampAtStart = engine.undoHistory.nextStamp;
     beginPictureRecording(engine, m_pictureSave);
     m_faders.CheckBoxToMemory();
     keepSelection(engine, m_pictureSave);
@@ -267,9 +269,9 @@ void TStaticForm::closeEvent(QCloseEvent *event)
         m_recording = false;
         m_files.borrowedRows = nullptr;
         Engine &engine = m_window.engine();
-        // A main-window snapshot taken while recording gets the show's own rows, as a save does.
-        if (engine.UndoMemory != m_mainUndoAtStart)
-            putBorrowedRows(m_pictureSave, engine.UndoMemory);
+        // Main-window undo copies taken while recording get the show's own rows, as a save does.
+        forEachUndoCopySince(engine, m_undoStampAtStart,
+                             [this](UndoHistory::Image &copy) { putBorrowedRows(m_pictureSave, copy); });
         endPictureRecording(engine, m_pictureSave);
         m_faders.CheckBoxFromMemory();
         m_play->show();

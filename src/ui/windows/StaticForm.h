@@ -70,8 +70,8 @@ private:
     // This window's own undo: taken while recording, it holds the picture
     // buffer in scene 0, which the main window's undo must never bring back.
     std::array<std::uint8_t, korvanel::SceneMemorySize> m_undoImage{};
-    // The main window's undo as recording began: one taken later holds the buffer too.
-    std::array<std::uint8_t, korvanel::SceneMemorySize> m_mainUndoAtStart{};
+    // The undo history's clock as recording began: every copy taken later holds the buffer too.
+    std::uint64_t m_undoStampAtStart = 0;
     bool m_recording = false;
     std::array<QToolButton *, korvanel::StaticPictureCount> m_read{};
     std::array<QToolButton *, korvanel::StaticPictureCount> m_write{};

@@ -74,7 +74,7 @@ TEST_F(SceneCommandsTest, NewAndPasteThenUndoKeepsTheInsertedScene)
     form->StatusPanel0()->clear();
     click(form->speedButtonUndo5());
     EXPECT_EQ(status(), " данные возвращены ");
-    EXPECT_EQ(undoEnabled(), allOff);
+    EXPECT_EQ(undoEnabled(), allOn) << "the insertion is one more step back";
     EXPECT_EQ(engine->currentScene(), 4);
     EXPECT_EQ(engine->sys(SysLastScene), 21);
     auto duplicate = markedRow(3);
@@ -105,6 +105,41 @@ TEST_F(SceneCommandsTest, EverySnapshotUndoPairActsAlike)
         EXPECT_EQ(memory(), snapshot);
         EXPECT_EQ(undoEnabled(), allOff);
     }
+}
+
+TEST_F(SceneCommandsTest, UndoStepsBackAndRedoFromItsButtonsAndKeysStepsForward)
+{
+    setShow(10, 20);
+    const auto start = memory();
+    item("DeleteScenaItem")->trigger();
+    const auto afterDelete = memory();
+    item("ClearScenaItem")->trigger();
+    const auto afterClear = memory();
+    auto *redo = button("SpeedButtonRedo1");
+    EXPECT_FALSE(redo->isEnabled());
+
+    click(form->speedButtonUndo1());
+    EXPECT_EQ(memory(), afterDelete);
+    click(form->speedButtonUndo3());
+    EXPECT_EQ(memory(), start);
+    EXPECT_EQ(undoEnabled(), allOff) << "nothing older";
+    EXPECT_TRUE(redo->isEnabled());
+
+    click(redo);
+    EXPECT_EQ(memory(), afterDelete);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(memory(), afterClear);
+    EXPECT_FALSE(button("SpeedButtonRedo5")->isEnabled());
+    click(form->speedButtonUndo4());
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(memory(), afterClear);
+    EXPECT_EQ(undoEnabled(), allOn);
+
+    form->ClearAll();
+    EXPECT_EQ(undoEnabled(), allOff) << "a cleared show leaves nothing to undo or redo";
+    EXPECT_FALSE(redo->isEnabled());
 }
 
 TEST_F(SceneCommandsTest, MenuItemsAndToolButtonsRunTheirCommands)

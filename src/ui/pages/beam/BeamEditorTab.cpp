@@ -28,6 +28,8 @@ BeamEditorTab::BeamEditorTab(QWidget *parent) : QWidget(parent)
     grid->addWidget(m_snapshot.mem, 2, 0, Qt::AlignHCenter);
     grid->addWidget(new QLabel(tr("Вернуть"), group), 0, 1);
     grid->addWidget(m_snapshot.undo, 2, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("Повторить"), group), 0, 2);
+    grid->addWidget(m_snapshot.redo, 2, 2, Qt::AlignHCenter);
 
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();

@@ -39,6 +39,7 @@ FaderTab::FaderTab(Engine &engine, QWidget *parent) : QWidget(parent)
     lower->addStretch();
     lower->addWidget(m_snapshot.mem);
     lower->addWidget(m_snapshot.undo);
+    lower->addWidget(m_snapshot.redo);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

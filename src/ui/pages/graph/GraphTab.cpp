@@ -20,6 +20,7 @@ GraphTab::GraphTab(QWidget *parent) : QWidget(parent)
     buttons->addStretch();
     buttons->addWidget(m_snapshot.mem);
     buttons->addWidget(m_snapshot.undo);
+    buttons->addWidget(m_snapshot.redo);
     layout->addLayout(buttons);
 }
 
