@@ -1849,6 +1849,10 @@ Save them to another file?</translation>
         <source>Справка</source>
         <translation>Help contents</translation>
     </message>
+    <message>
+        <source>Монитор выхода DMX</source>
+        <translation>DMX output monitor</translation>
+    </message>
 </context>
 <context>
     <name>korvanel::MainToolBar</name>
@@ -2065,6 +2069,32 @@ Frames sent: %1</translation>
     <message>
         <source>Выключает все каналы  и включает  каналы статической каркинки =M= </source>
         <translation>Switches off all channels  and switches on  the channels of static picture =M= </translation>
+    </message>
+</context>
+<context>
+    <name>korvanel::OutputMonitor</name>
+    <message>
+        <source>Монитор выхода DMX</source>
+        <translation>DMX output monitor</translation>
+    </message>
+</context>
+<context>
+    <name>korvanel::OutputMonitorGrid</name>
+    <message>
+        <source>Канал DMX %1: %2 (%3 %)</source>
+        <translation>DMX slot %1: %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Вне таблицы перекодировки: сюда выводится только пульт ручного сканирования</source>
+        <translation>Outside the recoding table: only the hand-scan pad reaches it</translation>
+    </message>
+    <message>
+        <source>Таблица перекодировки не выводит сюда ни один канал</source>
+        <translation>The recoding table sends no channel here</translation>
+    </message>
+    <message>
+        <source>Из канала шоу %1</source>
+        <translation>From show channel %1</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,7 @@
 #include "ui/widgets/WheelGuard.h"
 #include "ui/windows/AboutForm.h"
 #include "ui/windows/HelpWindow.h"
+#include "ui/windows/OutputMonitor.h"
 
 using namespace korvanel;
 
@@ -170,6 +171,7 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_sequencerControl = new SequencerControl(*this, *m_sequencer, *m_menu, *m_conveyor);
     connect(m_menu->items().AboutItem, &QAction::triggered, this, &TBaseForm::AboutItemClick);
     connect(m_menu->items().HelpItem, &QAction::triggered, this, &TBaseForm::HelpItemClick);
+    connect(m_menu->items().MonitorItem, &QAction::triggered, this, &TBaseForm::MonitorItemClick);
     setPageRefresh(InputPage::Generators, [this] { m_generators->refresh(); });
     m_faderPage = new FaderPage(*this, *m_faderTab, *m_settings);
     const std::array<SnapshotPair, 4> snapshots{
@@ -403,6 +405,15 @@ void TBaseForm::AboutItemClick()
 {
     TAboutForm about(this);
     about.exec();
+}
+
+void TBaseForm::MonitorItemClick()
+{
+    if (m_monitor == nullptr)
+        m_monitor = new OutputMonitor(m_engine, this);
+    m_monitor->show();
+    m_monitor->raise();
+    m_monitor->activateWindow();
 }
 
 void TBaseForm::HelpItemClick()

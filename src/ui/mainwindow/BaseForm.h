@@ -33,6 +33,7 @@ class ChannelSettingsGroup;
 class ConveyorControl;
 class ConveyorGroup;
 class GrandMasterRow;
+class OutputMonitor;
 class FaderPage;
 class FaderTab;
 class GeneratorsTab;
@@ -176,6 +177,8 @@ public:
 public slots:
     void AboutItemClick();
     void HelpItemClick();
+    // The output monitor, made when first asked for.
+    void MonitorItemClick();
 
 signals:
     // The shown page of PageControlInput changed (PageControlInputChange).
@@ -219,6 +222,7 @@ private:
     korvanel::ConveyorGroup *m_conveyor = nullptr;
     korvanel::GrandMasterRow *m_grandMaster = nullptr;
     QWidget *m_rightColumn = nullptr;
+    korvanel::OutputMonitor *m_monitor = nullptr;
     korvanel::ConveyorControl *m_conveyorControl = nullptr;
     korvanel::KeyboardControl *m_keyboard = nullptr;
     korvanel::CoderTab *m_coderTab = nullptr;

@@ -46,7 +46,8 @@ MainMenu::MainMenu(QWidget *parent) : QMenuBar(parent)
               {{"AreaItem", QT_TR_NOOP("Поле для ручного управления лучем сканера"), ctrl(Qt::Key_A), &Items::AreaItem},
                {"ChaserItem", QT_TR_NOOP("Запись и редактирование Статических картинок"), None, &Items::ChaserItem},
                {"AvtoDobScenaItem", QT_TR_NOOP("Разрешить автодобавление сцен"), None, &Items::AvtoDobScenaItem},
-               {"ItemSound", QT_TR_NOOP("Опции окна зука"), None, &Items::ItemSound}});
+               {"ItemSound", QT_TR_NOOP("Опции окна зука"), None, &Items::ItemSound},
+               {"MonitorItem", QT_TR_NOOP("Монитор выхода DMX"), QKeyCombination(Qt::Key_F2), &Items::MonitorItem}});
 
     addMenuOf(&Items::HelpMenuItem, "HelpMenuItem", tr("Помощь"),
               {{"AboutItem", QT_TR_NOOP("О программе"), None, &Items::AboutItem},

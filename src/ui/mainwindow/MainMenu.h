@@ -41,6 +41,7 @@ public:
         QAction *ChaserItem = nullptr;
         QAction *AvtoDobScenaItem = nullptr;
         QAction *ItemSound = nullptr;
+        QAction *MonitorItem = nullptr; // the output monitor, F2
 
         QMenu *HelpMenuItem = nullptr;
         QAction *AboutItem = nullptr;

@@ -170,7 +170,8 @@ const std::vector<Menu> &menus()
          {{"AreaItem", "Поле для ручного управления лучем сканера", QKeySequence("Ctrl+A")},
           {"ChaserItem", "Запись и редактирование Статических картинок", {}},
           {"AvtoDobScenaItem", "Разрешить автодобавление сцен", {}},
-          {"ItemSound", "Опции окна зука", {}}}},
+          {"ItemSound", "Опции окна зука", {}},
+          {"MonitorItem", "Монитор выхода DMX", QKeySequence("F2")}}},
         {"HelpMenuItem", "Помощь", {{"AboutItem", "О программе", {}}, {"HelpItem", "Справка", QKeySequence("F1")}}},
     };
     return table;
