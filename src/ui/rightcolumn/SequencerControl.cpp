@@ -16,6 +16,7 @@
 #include "ui/mainwindow/WindowServices.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
 #include "ui/rightcolumn/SequencerTab.h"
+#include "ui/texts/InterfaceTexts.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/widgets/Controls.h"
 
@@ -59,6 +60,7 @@ SequencerControl::SequencerControl(WindowServices &window, SequencerTab &tab, co
     m_clockTimer.setObjectName(QStringLiteral("TimerShouClock"));
     markOutputNeutral(m_clockTimer);
     connect(&m_clockTimer, &QTimer::timeout, this, &SequencerControl::TimerShouClockTimer);
+    connect(&InterfaceTexts::instance(), &InterfaceTexts::languageChanged, this, &SequencerControl::showClocks);
     m_clockTimer.start(1000);
     ShowClock longest;
     longest.hours = 23;
@@ -191,9 +193,18 @@ void SequencerControl::showClockTick()
 {
     m_clock.tick();
     if (load(m_window.engine().PlayMode) == 1)
-        m_showTime->setText(clockText(tr("Шоу   = "), m_clock));
+        m_shownShow = m_clock;
     else
-        m_pauseTime->setText(clockText(tr("Паузa = "), m_clock));
+        m_shownPause = m_clock;
+    showClocks();
+}
+
+void SequencerControl::showClocks()
+{
+    if (m_shownShow)
+        m_showTime->setText(clockText(tr("Шоу   = "), *m_shownShow));
+    if (m_shownPause)
+        m_pauseTime->setText(clockText(tr("Паузa = "), *m_shownPause));
 }
 
 } // namespace korvanel

@@ -2,6 +2,7 @@
 // Playing the show: play and stop, the free-running sequencer timer that steps
 // the scenes at the tempo, the tempo indicator and the show and pause clocks.
 
+#include <optional>
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -54,6 +55,8 @@ public slots:
     void TimerShouClockTimer();
     // The show-clock half of the once-a-second timer.
     void showClockTick();
+    // The two clock read-outs as last set, worded again (a change of language).
+    void showClocks();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +73,8 @@ private:
     QTimer m_indicator;
     QTimer m_clockTimer;
     ShowClock m_clock;
+    std::optional<ShowClock> m_shownShow; // what each read-out last said
+    std::optional<ShowClock> m_shownPause;
     QAbstractButton *m_play;
     QAbstractButton *m_stop;
     QCheckBox *m_ring;

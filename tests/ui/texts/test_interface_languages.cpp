@@ -10,6 +10,7 @@
 #include "ui/mainwindow/MainMenu.h"
 #include "ui/pages/options/LanguageGroup.h"
 #include "ui/pages/options/OptionsTab.h"
+#include "ui/rightcolumn/SequencerControl.h"
 #include "ui/texts/InterfaceTexts.h"
 #include "ui/texts/interface_texts.h"
 #include "ui/windows/AboutForm.h"
@@ -65,6 +66,9 @@ TEST_F(EnglishSession, NoWindowDialogOrQuestionSaysAWordOfRussian)
 TEST_F(RussianSession, TheTextsOfTodayAndAChangeOfLanguageThereAndBack)
 {
     ASSERT_FALSE(InterfaceTexts::instance().english());
+    // The clocks count seconds: stopped, their read-outs change only with the language.
+    form->sequencer()->TimerShouClock().stop();
+    form->sequencer()->showClockTick();
     // Every page as it shows the show, and the live display after its first look at the frames.
     for (int page = form->pageControlInput()->count() - 1; page >= 0; --page)
         form->pageControlInput()->setCurrentIndex(page);
