@@ -32,17 +32,20 @@ OscGroup::OscGroup(OscInput &input, QWidget *parent) : QGroupBox(tr("Управ�
     auto *bind = new QGroupBox(tr("Доступ"), this);
     bind->setObjectName(QStringLiteral("RadioGroupOscBind"));
     m_bind = new QButtonGroup(bind);
-    auto *bindLayout = new QHBoxLayout(bind);
+    auto *bindLayout = new QGridLayout(bind);
     bindLayout->setContentsMargins(4, 2, 4, 2);
     const QString captions[] = {tr("Только этот компьютер"), tr("Локальная сеть")};
     for (int i = 0; i < 2; ++i) {
         auto *item = new QRadioButton(captions[i], bind);
         m_bind->addButton(item, i);
-        bindLayout->addWidget(item);
+        bindLayout->addWidget(item, 0, i);
     }
     m_bind->button(0)->setChecked(true);
+    // Under the network choice, wrapped: the options page grows no wider for it.
     auto *warning = makeLabel(bind, "LabelOscNoPassword", tr("У OSC нет пароля: любой в сети сможет управлять светом"));
-    bindLayout->addWidget(warning);
+    warning->setWordWrap(true);
+    bindLayout->addWidget(warning, 1, 1, 1, 2);
+    bindLayout->setColumnStretch(2, 1);
 
     m_status = makeLabel(this, "LabelOscStatus", {});
     // Shows what came from the network: never as markup.

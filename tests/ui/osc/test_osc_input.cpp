@@ -219,3 +219,17 @@ TEST_F(OscInputTest, TheStatusSaysWhereItListensAndWhyNot)
     click(get<QCheckBox>("CheckBoxOsc"));
     EXPECT_EQ(status(), QStringLiteral("Выключено"));
 }
+
+TEST_F(OscInputTest, AFloodIsTakenABoundedShareOfEachTurnOfTheEventLoop)
+{
+    const int count = 3 * OscInput::PacketsPerTurn + 5;
+    for (int k = 0; k < count; ++k)
+        client->send(oscMessage("/korvanel/fader/2", "i", {static_cast<double>(k)}));
+    QElapsedTimer waited;
+    waited.start();
+    while (input().applied() == 0 && waited.elapsed() < 3000)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(input().applied(), static_cast<quint64>(OscInput::PacketsPerTurn)) << "the rest waits for the next turn";
+    ASSERT_TRUE(waitFor([&] { return input().applied() == static_cast<quint64>(count); }));
+    EXPECT_EQ(engine->level(0, 2), count - 1);
+}
