@@ -4,6 +4,7 @@
 
 #include "FuzzSupport.h"
 #include "control/osc/OscAddressSpace.h"
+#include "core/Engine.h"
 #include "core/ShowLayout.h"
 
 using namespace korvanel;
