@@ -19,6 +19,7 @@ packages=(
   qt6-websockets-dev libqrencode-dev chromium
   ola libola-dev ola-python # the OLA output; its tests start private daemons
   iproute2 # the sACN test's bridge inside its private network
+  liblo-dev liblo-tools # the OSC input; oscsend and oscdump for trying it by hand
 )
 
 missing=()

@@ -91,7 +91,8 @@ void AppShell::FormCreate()
     armOutput();
     // 12. Settings file. The remote page's token is the user's alone, wherever the other files are.
     m_form.remoteServer()->setTokenFile(QDir(m_dataFolder).filePath(QStringLiteral("remote-token")));
-    const IniSettings settings = ReadIniFile(m_form, *m_form.coderTab(), *m_form.conveyor(), *m_form.remoteGroup());
+    const IniSettings settings =
+        ReadIniFile(m_form, *m_form.coderTab(), *m_form.conveyor(), *m_form.remoteGroup(), *m_form.oscGroup());
     m_olaGroup->applySettings(settings.Ola);
     m_form.grandMaster()->setPercent(settings.GrandMaster);
     // 13. The show last saved; the autosave runs from here to exit.
@@ -203,7 +204,7 @@ void AppShell::FormClose()
         others.Ola = m_olaGroup->settings();
     }
     // 4. Settings file, written last.
-    WriteIniFile(m_form, *m_form.coderTab(), *m_form.remoteGroup(), std::move(others));
+    WriteIniFile(m_form, *m_form.coderTab(), *m_form.remoteGroup(), *m_form.oscGroup(), std::move(others));
 }
 
 void AppShell::ExitItemClick() { m_form.close(); }

@@ -19,6 +19,7 @@ constexpr std::string_view ConveyorSection = "Konveir";
 constexpr std::string_view LastFileSection = "LastFile";
 constexpr std::string_view RemoteSection = "Remote";
 constexpr std::string_view OlaSection = "Ola";
+constexpr std::string_view OscSection = "Osc";
 constexpr std::string_view InterfaceSection = "Interface";
 constexpr std::string_view LiveSection = "Live";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
@@ -156,6 +157,10 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
     const std::uint16_t universe = settings.Ola.Universe == 0 ? defaults.Universe : settings.Ola.Universe;
     list.push_back({OlaSection, "Enabled", settings.Ola.Enabled ? "1" : "0", settings.Ola.Enabled != defaults.Enabled});
     list.push_back({OlaSection, "Universe", std::to_string(universe), universe != defaults.Universe});
+    const OscIni osc;
+    list.push_back({OscSection, "Enabled", settings.Osc.Enabled ? "1" : "0", settings.Osc.Enabled != osc.Enabled});
+    list.push_back({OscSection, "Port", std::to_string(settings.Osc.Port), settings.Osc.Port != osc.Port});
+    list.push_back({OscSection, "Network", settings.Osc.Network ? "1" : "0", settings.Osc.Network != osc.Network});
     list.push_back({InterfaceSection, "Language", std::string(languageChoiceName(settings.Language)),
                     settings.Language != LanguageChoice::Auto});
     const int master = settings.GrandMaster >= 0 && settings.GrandMaster <= 100 ? settings.GrandMaster : 100;
@@ -209,17 +214,19 @@ std::string conveyorKeyName(std::size_t n)
     return name;
 }
 
-std::uint16_t olaUniverseOf(std::string_view value)
+std::uint16_t olaUniverseOf(std::string_view value) { return numberOf(value, 1); }
+
+std::uint16_t numberOf(std::string_view value, std::uint16_t otherwise)
 {
     if (value.empty() || value.size() > 5)
-        return 1;
+        return otherwise;
     unsigned number = 0;
     for (const char c : value) {
         if (c < '0' || c > '9')
-            return 1;
+            return otherwise;
         number = number * 10 + static_cast<unsigned>(c - '0');
     }
-    return number >= 1 && number <= 65535 ? static_cast<std::uint16_t>(number) : 1;
+    return number >= 1 && number <= 65535 ? static_cast<std::uint16_t>(number) : otherwise;
 }
 
 int percentOf(std::string_view value)
@@ -252,6 +259,9 @@ IniSettings ReadIniFile(const std::string &iniFileName)
     settings.Coder = get(LastFileSection, "Coder");
     settings.Ola.Enabled = get(OlaSection, "Enabled") == "1";
     settings.Ola.Universe = olaUniverseOf(get(OlaSection, "Universe"));
+    settings.Osc.Enabled = get(OscSection, "Enabled") == "1";
+    settings.Osc.Port = numberOf(get(OscSection, "Port"), OscIni{}.Port);
+    settings.Osc.Network = get(OscSection, "Network") == "1";
     settings.Language = languageChoiceOf(get(InterfaceSection, "Language"));
     settings.GrandMaster = percentOf(get(LiveSection, "GrandMaster"));
     return settings;
@@ -274,12 +284,7 @@ RemoteSettings ReadRemoteSettings(const std::string &iniFileName)
     if (const std::string_view address = get("Address");
         address.size() <= 48 && address.find_first_not_of("0123456789abcdefABCDEF.:[]") == std::string_view::npos)
         remote.Address = address;
-    const std::string_view port = get("Port");
-    if (!port.empty() && port.size() <= 5 && port.find_first_not_of("0123456789") == std::string_view::npos) {
-        const int number = std::stoi(std::string(port));
-        if (number >= 1 && number <= 65535)
-            remote.Port = number;
-    }
+    remote.Port = numberOf(get("Port"), static_cast<std::uint16_t>(remote.Port));
     return remote;
 }
 

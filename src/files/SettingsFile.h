@@ -1,7 +1,7 @@
 #pragma once
 // The settings file: the show files of the twenty conveyor keys, the show of
 // the last run, the recoding table file, the OLA output's switch and
-// universe, the remote page's server and the interface language. Read once at start-up, written once at exit. Writing changes only
+// universe, the remote page's server, the OSC input and the interface language. Read once at start-up, written once at exit. Writing changes only
 // the values of the program's own keys and adds those that are missing; every
 // other byte of the file (foreign and repeated sections, comments, odd lines,
 // blanks around '=', line ends) goes back as it was, in its place.
@@ -35,12 +35,22 @@ struct OlaIni {
     std::uint16_t Universe = 1; // Ola/Universe: 1..65535; anything else reads as 1
 };
 
+// The OSC input: section [Osc]. As with [Ola], a file without the section
+// gains a key only when its value is not the default.
+struct OscIni {
+    bool Enabled = false;      // Osc/Enabled: 1 or 0
+    std::uint16_t Port = 9000; // Osc/Port: 1..65535; anything else reads as 9000
+    bool Network = false;      // Osc/Network: 1 every interface, 0 this computer only
+    bool operator==(const OscIni &) const = default;
+};
+
 struct IniSettings {
     std::array<std::string, ConveyorSlotCount> ConveyorFiles; // Konveir/File01..File20
     std::string Path;                                         // LastFile/Path: the show to open
     std::string Coder;                                        // LastFile/Coder: the recoding table file
     std::optional<RemoteSettings> Remote;                     // written when set; ReadIniFile leaves it unset
     OlaIni Ola;
+    OscIni Osc;
     // Interface/Language: auto|en|ru, any other value reads as auto; a file
     // without the key gains it only for a choice other than auto.
     LanguageChoice Language = LanguageChoice::Auto;
@@ -56,6 +66,8 @@ int percentOf(std::string_view value);
 
 // The OLA universe of a settings value: a whole number 1..65535, else 1.
 std::uint16_t olaUniverseOf(std::string_view value);
+// A settings value that is a whole number 1..65535 (a port, a universe), else `otherwise`.
+std::uint16_t numberOf(std::string_view value, std::uint16_t otherwise);
 
 // A missing file, section or key reads as empty; lines that are not valid
 // are passed over. Section and key names are matched without regard to case;

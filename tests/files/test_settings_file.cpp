@@ -344,3 +344,25 @@ TEST_F(SettingsFileTest, TheGrandMasterIsKeptBelowFullAndAnyOtherValueReadsAsFul
     EXPECT_NE(read().find("[Live]\nGrandMaster=40\n"), std::string::npos) << read();
     EXPECT_EQ(ReadIniFile(ini).GrandMaster, 40);
 }
+
+TEST_F(SettingsFileTest, OscSectionIsAddedOnlyOnceAValueIsNotTheDefaultAndAGarbledPortReadsAs9000)
+{
+    write("[LastFile]\nPath=/a.kvl\n");
+    IniSettings s = ReadIniFile(ini);
+    EXPECT_EQ(s.Osc, OscIni{});
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_EQ(read().find("Osc"), std::string::npos) << "a file of a run that never used OSC gains no section";
+
+    s.Osc.Port = 8000;
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_TRUE(read().ends_with("\n[Osc]\nPort=8000\n")) << read();
+    s.Osc = {true, 9000, true};
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_EQ(ReadIniFile(ini).Osc, s.Osc);
+    EXPECT_TRUE(read().ends_with("\n[Osc]\nPort=9000\nEnabled=1\nNetwork=1\n")) << read();
+
+    for (const char *port : {"0", "65536", "-1", "90 00", "x", ""}) {
+        write(std::string("[osc]\nEnabled=1\nPort=") + port + "\n");
+        EXPECT_EQ(ReadIniFile(ini).Osc, (OscIni{true, 9000, false})) << port;
+    }
+}

@@ -30,6 +30,8 @@
 #include "ui/mainwindow/SceneCommands.h"
 #include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/mainwindow/WindowActions.h"
+#include "ui/osc/OscGroup.h"
+#include "ui/osc/OscInput.h"
 #include "ui/pages/beam/BeamEditorPanel.h"
 #include "ui/pages/beam/BeamEditorTab.h"
 #include "ui/pages/coder/CoderTab.h"
@@ -208,6 +210,11 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     onClosing(m_remoteServer, [this] { m_remoteServer->stop(); });
     m_remoteSurface = new RemoteSurface(*this, *m_remoteServer, *m_control, *m_settings, *m_conveyor,
                                         *m_conveyorControl, *m_faderPage);
+    // The OSC input: off until the operator or the settings file switch it on.
+    m_oscInput = new OscInput(*m_control, this);
+    m_oscGroup = new OscGroup(*m_oscInput, &options);
+    options.addGroup(m_oscGroup);
+    onClosing(m_oscInput, [this] { m_oscInput->stop(); });
 
     // Nothing reaches an editor page before a page change shows it: that change builds them first.
     connect(m_pageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::buildEditorPages);

@@ -53,6 +53,8 @@ class WindowActions;
 class SequencerControl;
 class MainMenu;
 class RateModeGroup;
+class OscGroup;
+class OscInput;
 class RemoteGroup;
 class RemoteServer;
 class RemoteSurface;
@@ -150,6 +152,9 @@ public:
     korvanel::RemoteServer *remoteServer() const { return m_remoteServer; }
     korvanel::RemoteGroup *remoteGroup() const { return m_remoteGroup; }
     korvanel::RemoteSurface *remoteSurface() const { return m_remoteSurface; }
+    // The OSC input and its options page group.
+    korvanel::OscInput *oscInput() const { return m_oscInput; }
+    korvanel::OscGroup *oscGroup() const { return m_oscGroup; }
 
     // The controls that the program's own operations use most, from the pages that own them.
     QTabWidget *pageControlInput() const { return m_pageControlInput; }
@@ -241,6 +246,8 @@ private:
     korvanel::RemoteServer *m_remoteServer = nullptr;
     korvanel::RemoteGroup *m_remoteGroup = nullptr;
     korvanel::RemoteSurface *m_remoteSurface = nullptr;
+    korvanel::OscInput *m_oscInput = nullptr;
+    korvanel::OscGroup *m_oscGroup = nullptr;
     QTabWidget *m_pageControlInput = nullptr;
     QTabWidget *m_pageControlTemp = nullptr;
     QLabel *m_statusPanel0 = nullptr;

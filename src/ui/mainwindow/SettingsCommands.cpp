@@ -8,6 +8,7 @@
 #include "files/ShowNames.h"
 #include "ui/mainwindow/Dialogs.h"
 #include "ui/mainwindow/WindowServices.h"
+#include "ui/osc/OscGroup.h"
 #include "ui/pages/coder/CoderTab.h"
 #include "ui/remote/RemoteGroup.h"
 #include "ui/rightcolumn/ConveyorGroup.h"
@@ -16,7 +17,8 @@
 
 namespace korvanel {
 
-IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor, RemoteGroup &remote)
+IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &conveyor, RemoteGroup &remote,
+                        OscGroup &osc)
 {
     Engine &engine = window.engine();
     const IniSettings settings = korvanel::ReadIniFile(engine.files.IniFileName);
@@ -36,10 +38,12 @@ IniSettings ReadIniFile(WindowServices &window, CoderTab &coder, ConveyorGroup &
     }
     // The remote page's server: switched on here when it was on at the last exit.
     remote.applySettings(ReadRemoteSettings(engine.files.IniFileName));
+    osc.applySettings(settings.Osc);
     return settings;
 }
 
-bool WriteIniFile(WindowServices &window, const CoderTab &coder, const RemoteGroup &remote, IniSettings others)
+bool WriteIniFile(WindowServices &window, const CoderTab &coder, const RemoteGroup &remote, const OscGroup &osc,
+                  IniSettings others)
 {
     const Engine &engine = window.engine();
     IniSettings settings = std::move(others);
@@ -47,6 +51,7 @@ bool WriteIniFile(WindowServices &window, const CoderTab &coder, const RemoteGro
     settings.Path = QFile::encodeName(window.saveDialogFileName()).toStdString();
     settings.Coder = QFile::encodeName(coder.SaveDialogCoderFileName).toStdString();
     settings.Remote = remote.settings();
+    settings.Osc = osc.settings();
     settings.Language = InterfaceTexts::instance().choice();
     if (korvanel::WriteIniFile(engine.files.IniFileName, settings).ok())
         return true;

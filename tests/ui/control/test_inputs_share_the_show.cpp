@@ -1,12 +1,14 @@
-// The keys, the window's own controls and a phone are inputs of one control
-// layer: the same command gives the same frames, and two sources holding one
-// picture share it.
+// The keys, the window's own controls, a phone and an OSC client are inputs of
+// one control layer: the same command gives the same frames, and two sources
+// holding one picture share it.
 #include "ui/live_fixture.h"
 
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QToolButton>
 
+#include "support/OscBytes.h"
+#include "ui/osc/OscInput.h"
 #include "ui/remote/RemoteServer.h"
 #include "ui/remote/RemoteSurface.h"
 #include "ui/remote/remote_client.h"
@@ -31,6 +33,10 @@ protected:
         phone = std::make_unique<PageClient>(form->remoteServer()->port(), form->remoteServer()->token());
         ASSERT_TRUE(phone->connected());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !phone->last(QStringLiteral("show")).isEmpty(); }, 3000));
+        get<QSpinBox>("SpinEditOscPort")->setValue(test::freeOscPort());
+        get<QCheckBox>("CheckBoxOsc")->setChecked(true);
+        ASSERT_TRUE(form->oscInput()->listening());
+        osc = std::make_unique<test::OscClient>(form->oscInput()->port());
     }
     // A phone's message, once the window has applied it.
     void say(const QByteArray &message)
@@ -40,7 +46,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->remoteSurface()->applied() > before; }, 3000))
             << message.constData();
     }
+    // An OSC message, once the window has applied it.
+    void oscSay(const char *path, const std::string &types = {}, std::vector<double> numbers = {})
+    {
+        const quint64 before = form->oscInput()->applied();
+        osc->send(test::oscMessage(path, types, std::move(numbers)));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->oscInput()->applied() > before; }, 3000)) << path;
+    }
     std::unique_ptr<PageClient> phone;
+    std::unique_ptr<test::OscClient> osc;
 };
 
 constexpr const char *PhoneDown = R"({"t":"pic","n":3,"down":true})";
@@ -83,6 +97,7 @@ TEST_F(SharedInputs, TheKeyTheWindowAndAPhoneGiveTheSameFrames)
         {"key", [&] { tap(Qt::Key_0); }},
         {"window", [&] { click(get<QToolButton>("SpeedButtonBlackOut")); }},
         {"phone", [&] { say(R"({"t":"blackout","on":true})"); }},
+        {"osc", [&] { oscSay("/korvanel/blackout", "i", {1}); }},
     };
     for (const auto &[input, blackout] : blackouts) {
         get<QCheckBox>("CheckBoxBlackOut")->setChecked(false);
@@ -99,6 +114,7 @@ TEST_F(SharedInputs, TheKeyTheWindowAndAPhoneGiveTheSameFrames)
         {"key", [&] { tap(Qt::Key_Equal); }},
         {"window", [&] { click(get<QToolButton>("SpeedButtonPlay")); }},
         {"phone", [&] { say(R"({"t":"play"})"); }},
+        {"osc", [&] { oscSay("/korvanel/play"); }},
     };
     for (const auto &[input, play] : plays) {
         tap(Qt::Key_Minus);
