@@ -2057,6 +2057,77 @@ Frames sent: %1</translation>
     </message>
 </context>
 <context>
+    <name>korvanel::OscGroup</name>
+    <message>
+        <source>Управление по OSC</source>
+        <translation>OSC control</translation>
+    </message>
+    <message>
+        <source>Включить</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Команды от планшетов и программ управления шоу по протоколу OSC (UDP)</source>
+        <translation>Commands from tablets and show-control software over OSC (UDP)</translation>
+    </message>
+    <message>
+        <source>Доступ</source>
+        <translation>Access</translation>
+    </message>
+    <message>
+        <source>Только этот компьютер</source>
+        <translation>This computer only</translation>
+    </message>
+    <message>
+        <source>Локальная сеть</source>
+        <translation>Local network</translation>
+    </message>
+    <message>
+        <source>У OSC нет пароля: любой в сети сможет управлять светом</source>
+        <translation>OSC has no password: anyone on the network can control the lights</translation>
+    </message>
+    <message>
+        <source>Порт UDP</source>
+        <translation>UDP port</translation>
+    </message>
+    <message>
+        <source>Порт %1 занят другой программой: OSC не принимается. Выберите другой порт.</source>
+        <translation>Port %1 is used by another program: OSC is not received. Choose another port.</translation>
+    </message>
+    <message>
+        <source>Порт %1 закрыт для программы (порты до 1024 - только для администратора): OSC не принимается.</source>
+        <translation>Port %1 is closed to the program (ports below 1024 are for the administrator only): OSC is not received.</translation>
+    </message>
+    <message>
+        <source>OSC не принимается: %1</source>
+        <translation>OSC is not received: %1</translation>
+    </message>
+    <message>
+        <source>Выключено</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Принимает команды на порту UDP %1 из локальной сети</source>
+        <translation>Receiving commands on UDP port %1 from the local network</translation>
+    </message>
+    <message>
+        <source>Принимает команды на порту UDP %1 только с этого компьютера</source>
+        <translation>Receiving commands on UDP port %1 from this computer only</translation>
+    </message>
+    <message>
+        <source>Сообщений ещё не было</source>
+        <translation>No messages yet</translation>
+    </message>
+    <message>
+        <source>Последнее сообщение: %1 от %2</source>
+        <translation>Last message: %1 from %2</translation>
+    </message>
+    <message>
+        <source>Подписчиков: %1. Отброшено неверных сообщений: %2</source>
+        <translation>Subscribers: %1. Bad messages ignored: %2</translation>
+    </message>
+</context>
+<context>
     <name>korvanel::OutputModeButtons</name>
     <message>
         <source>Разрешить нормальную работу </source>

@@ -2,10 +2,10 @@
 // Playing the show: play and stop, the free-running sequencer timer that steps
 // the scenes at the tempo, the tempo indicator and the show and pause clocks.
 
-#include <optional>
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "playback/Sequencer.h"
 
