@@ -216,7 +216,7 @@ std::string conveyorKeyName(std::size_t n)
 
 std::uint16_t olaUniverseOf(std::string_view value) { return numberOf(value, 1); }
 
-std::uint16_t numberOf(std::string_view value, std::uint16_t otherwise)
+std::uint16_t numberOf(std::string_view value, std::uint16_t otherwise, std::uint16_t minimum)
 {
     if (value.empty() || value.size() > 5)
         return otherwise;
@@ -226,19 +226,12 @@ std::uint16_t numberOf(std::string_view value, std::uint16_t otherwise)
             return otherwise;
         number = number * 10 + static_cast<unsigned>(c - '0');
     }
-    return number >= 1 && number <= 65535 ? static_cast<std::uint16_t>(number) : otherwise;
+    return number >= minimum && number <= 65535 ? static_cast<std::uint16_t>(number) : otherwise;
 }
 
 int percentOf(std::string_view value)
 {
-    int percent = 0;
-    if (value.empty() || value.size() > 3)
-        return 100;
-    for (char c : value) {
-        if (c < '0' || c > '9')
-            return 100;
-        percent = percent * 10 + (c - '0');
-    }
+    const std::uint16_t percent = value.size() <= 3 ? numberOf(value, 100, 0) : 100;
     return percent <= 100 ? percent : 100;
 }
 

@@ -66,8 +66,8 @@ int percentOf(std::string_view value);
 
 // The OLA universe of a settings value: a whole number 1..65535, else 1.
 std::uint16_t olaUniverseOf(std::string_view value);
-// A settings value that is a whole number 1..65535 (a port, a universe), else `otherwise`.
-std::uint16_t numberOf(std::string_view value, std::uint16_t otherwise);
+// A settings value that is a whole number minimum..65535 (a port, a universe), else `otherwise`.
+std::uint16_t numberOf(std::string_view value, std::uint16_t otherwise, std::uint16_t minimum = 1);
 
 // A missing file, section or key reads as empty; lines that are not valid
 // are passed over. Section and key names are matched without regard to case;
