@@ -19,6 +19,7 @@ constexpr std::string_view ConveyorSection = "Konveir";
 constexpr std::string_view LastFileSection = "LastFile";
 constexpr std::string_view RemoteSection = "Remote";
 constexpr std::string_view OlaSection = "Ola";
+constexpr std::string_view MidiSection = "Midi";
 constexpr std::string_view InterfaceSection = "Interface";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
@@ -155,6 +156,10 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
     const std::uint16_t universe = settings.Ola.Universe == 0 ? defaults.Universe : settings.Ola.Universe;
     list.push_back({OlaSection, "Enabled", settings.Ola.Enabled ? "1" : "0", settings.Ola.Enabled != defaults.Enabled});
     list.push_back({OlaSection, "Universe", std::to_string(universe), universe != defaults.Universe});
+    const MidiIni midi;
+    list.push_back({MidiSection, "Enabled", settings.Midi.Enabled ? "1" : "0", settings.Midi.Enabled != midi.Enabled});
+    list.push_back({MidiSection, "Input", settings.Midi.Input, settings.Midi.Input != midi.Input});
+    list.push_back({MidiSection, "Output", settings.Midi.Output, settings.Midi.Output != midi.Output});
     list.push_back({InterfaceSection, "Language", std::string(languageChoiceName(settings.Language)),
                     settings.Language != LanguageChoice::Auto});
     return list;
@@ -219,6 +224,17 @@ std::uint16_t olaUniverseOf(std::string_view value)
     return number >= 1 && number <= 65535 ? static_cast<std::uint16_t>(number) : 1;
 }
 
+std::string midiPortNameOf(std::string_view value)
+{
+    if (value.size() > MaxMidiPortName)
+        return {};
+    for (const char c : value) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return {};
+    }
+    return std::string(value);
+}
+
 IniSettings ReadIniFile(const std::string &iniFileName)
 {
     IniSettings settings;
@@ -236,6 +252,9 @@ IniSettings ReadIniFile(const std::string &iniFileName)
     settings.Coder = get(LastFileSection, "Coder");
     settings.Ola.Enabled = get(OlaSection, "Enabled") == "1";
     settings.Ola.Universe = olaUniverseOf(get(OlaSection, "Universe"));
+    settings.Midi.Enabled = get(MidiSection, "Enabled") == "1";
+    settings.Midi.Input = midiPortNameOf(get(MidiSection, "Input"));
+    settings.Midi.Output = midiPortNameOf(get(MidiSection, "Output"));
     settings.Language = languageChoiceOf(get(InterfaceSection, "Language"));
     return settings;
 }

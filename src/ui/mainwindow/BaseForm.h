@@ -54,6 +54,10 @@ class RateModeGroup;
 class RemoteGroup;
 class RemoteServer;
 class RemoteSurface;
+class MidiGroup;
+class MidiLearn;
+class MidiLink;
+class MidiSurface;
 class SceneCommands;
 class SequencerTab;
 class ShowFileCommands;
@@ -147,6 +151,11 @@ public:
     korvanel::RemoteServer *remoteServer() const { return m_remoteServer; }
     korvanel::RemoteGroup *remoteGroup() const { return m_remoteGroup; }
     korvanel::RemoteSurface *remoteSurface() const { return m_remoteSurface; }
+    // MIDI controllers: the ports, the bridge to the control layer, learning, the options page group.
+    korvanel::MidiLink *midiLink() const { return m_midiLink; }
+    korvanel::MidiSurface *midiSurface() const { return m_midiSurface; }
+    korvanel::MidiLearn *midiLearn() const { return m_midiLearn; }
+    korvanel::MidiGroup *midiGroup() const { return m_midiGroup; }
 
     // The controls that the program's own operations use most, from the pages that own them.
     QTabWidget *pageControlInput() const { return m_pageControlInput; }
@@ -233,6 +242,10 @@ private:
     korvanel::RemoteServer *m_remoteServer = nullptr;
     korvanel::RemoteGroup *m_remoteGroup = nullptr;
     korvanel::RemoteSurface *m_remoteSurface = nullptr;
+    korvanel::MidiLink *m_midiLink = nullptr;
+    korvanel::MidiSurface *m_midiSurface = nullptr;
+    korvanel::MidiLearn *m_midiLearn = nullptr;
+    korvanel::MidiGroup *m_midiGroup = nullptr;
     QTabWidget *m_pageControlInput = nullptr;
     QTabWidget *m_pageControlTemp = nullptr;
     QLabel *m_statusPanel0 = nullptr;
