@@ -32,7 +32,8 @@ public:
     // The system in use; without one it looks for one first (a JACK server,
     // then ALSA's sequencer), and again after a JACK server went away.
     virtual System system() = 0;
-    // The ports that send to the program, and those that take what it sends; not its own.
+    // The ports that send to the program, and those that take what it sends;
+    // not its own. None while there is no system.
     virtual std::vector<std::string> inputs() = 0;
     virtual std::vector<std::string> outputs() = 0;
     // Opens the port of that name as listed: empty when open, else the system's reason.

@@ -70,8 +70,9 @@ public:
         return m_system;
     }
 
-    std::vector<std::string> inputs() override { return system() == System::None ? Names() : list(*m_in); }
-    std::vector<std::string> outputs() override { return system() == System::None ? Names() : list(*m_out); }
+    // Without a system they look for none: system() does, once per look at the ports.
+    std::vector<std::string> inputs() override { return m_system == System::None ? Names() : list(*m_in); }
+    std::vector<std::string> outputs() override { return m_system == System::None ? Names() : list(*m_out); }
 
     std::string openInput(const std::string &name) override
     {
@@ -155,7 +156,7 @@ private:
 
     std::string open(RtMidi *midi, const std::string &name, const char *portName, bool &isOpen)
     {
-        if (system() == System::None || midi == nullptr)
+        if (m_system == System::None || midi == nullptr)
             return "no MIDI system";
         takeError();
         // Looked up by name just before opening: the numbers change as devices come and go.

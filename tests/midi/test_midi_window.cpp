@@ -155,3 +155,34 @@ TEST_F(MidiWindow, AControllerPluggedInAgainIsTakenBackAndWhatItHeldGoes)
     send({0x90, 40, 127});
     EXPECT_EQ(frame(20), 90);
 }
+
+TEST_F(MidiWindow, AJackServerThatGoesAwayLetsGoAndOneThatComesBackIsTaken)
+{
+    storePicture(4, 20, 90);
+    send({0x90, 40, 127});
+    EXPECT_EQ(frame(20), 90);
+    controller.reset();
+    delete server;
+    server = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            link().poll();
+            return !link().inputOpen();
+        },
+        5000))
+        << status();
+    EXPECT_EQ(frame(20), 0);
+
+    server = new JackServer;
+    ASSERT_TRUE(server->running()) << server->why();
+    controller = std::make_unique<MidiController>();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            link().poll();
+            return link().inputOpen() && link().outputOpen();
+        },
+        5000))
+        << status();
+    send({0x90, 40, 127});
+    EXPECT_EQ(frame(20), 90);
+}

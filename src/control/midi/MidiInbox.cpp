@@ -15,10 +15,9 @@ MidiInbox::~MidiInbox()
 
 void MidiInbox::push(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() != 3) {
-        m_dropped.fetch_add(1, std::memory_order_relaxed);
+    // Program changes, aftertouch and the like mean nothing here: not lost, just not kept.
+    if (bytes.size() != 3)
         return;
-    }
     const std::uint64_t tail = m_tail.load(std::memory_order_relaxed);
     if (tail - m_head.load(std::memory_order_acquire) >= Capacity) {
         m_dropped.fetch_add(1, std::memory_order_relaxed);

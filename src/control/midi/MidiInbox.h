@@ -26,7 +26,7 @@ public:
     // The descriptor that becomes readable when messages wait; -1 when the system gave none.
     int wakeDescriptor() const { return m_wake; }
 
-    // The writer: a message that is not three bytes long is no channel message and is dropped here.
+    // The writer: a message that is not three bytes long is none the program reads, and is not kept.
     void push(std::span<const std::uint8_t> bytes);
 
     // The reader: clears the wake-up, then takes at most `limit` messages. Returns how many.
@@ -43,6 +43,7 @@ public:
         return n;
     }
     bool empty() const { return m_head.load(std::memory_order_acquire) == m_tail.load(std::memory_order_acquire); }
+    // Messages lost to a full ring.
     std::uint64_t dropped() const { return m_dropped.load(std::memory_order_relaxed); }
 
 private:

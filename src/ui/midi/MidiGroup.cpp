@@ -30,7 +30,7 @@ QComboBox *makePortBox(QWidget *parent, const char *name, const QString &hint)
     box->setToolTip(hint);
     // A long port name must not widen the page.
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(28);
+    box->setMinimumContentsLength(32);
     return box;
 }
 
@@ -104,14 +104,13 @@ MidiGroup::MidiGroup(MidiLink &link, MidiSurface &surface, MidiLearn &learn, QWi
     top->addWidget(m_enabled);
     top->addWidget(m_learnButton);
     top->addStretch();
-    grid->addLayout(top, 0, 0, 1, 4);
+    grid->addLayout(top, 0, 0, 1, 3);
     grid->addWidget(new QLabel(tr("Вход"), this), 1, 0);
     grid->addWidget(m_input, 1, 1);
-    grid->addWidget(new QLabel(tr("Выход"), this), 1, 2);
-    grid->addWidget(m_output, 1, 3);
-    grid->addWidget(m_status, 2, 0, 1, 4);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
+    grid->addWidget(new QLabel(tr("Выход"), this), 2, 0);
+    grid->addWidget(m_output, 2, 1);
+    grid->addWidget(m_status, 3, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
 
     connect(m_enabled, &QCheckBox::toggled, this, &MidiGroup::CheckBoxMidiClick);
     connect(m_learnButton, &QToolButton::toggled, this, &MidiGroup::SpeedButtonMidiLearnClick);
