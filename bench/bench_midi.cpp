@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const int count = argc > 1 ? std::clamp(std::atoi(argv[1]), 1, 5000) : 300;
     QApplication app(argc, argv);
-    test::JackServer server(true);
+    test::JackServer server;
     if (!server.running()) {
         std::printf("no JACK server: %s\n", server.why().c_str());
         return 1;

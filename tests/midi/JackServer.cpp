@@ -40,23 +40,29 @@ std::string tail(const std::string &file)
 
 } // namespace
 
-JackServer::JackServer(bool realtime)
-    : m_name("korvanel-test-" + std::to_string(::getpid())), m_log("/tmp/" + m_name + ".log")
+JackServer::JackServer() : m_name("korvanel-test-" + std::to_string(::getpid())), m_log("/tmp/" + m_name + ".log")
 {
-    const char *jackd = "/usr/bin/jackd";
-    if (::access(jackd, X_OK) != 0) {
-        m_why = "jackd is not installed (Debian: jackd2)";
-        return;
-    }
     // Every JACK client of this process, the program's and the test's, goes to this server and starts none.
     ::setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
     ::setenv("JACK_NO_START_SERVER", "1", 1);
     jack_set_error_function(quiet);
     jack_set_info_function(quiet);
+    if (!start(true)) {
+        const std::string realtime = m_why;
+        if (!start(false))
+            m_why = "with real-time scheduling: " + realtime + "; without: " + m_why;
+    }
+}
 
-    std::vector<std::string> args{jackd, "--name", m_name};
-    if (!realtime)
-        args.emplace_back("--no-realtime");
+bool JackServer::start(bool realtime)
+{
+    m_why.clear();
+    const char *jackd = "/usr/bin/jackd";
+    if (::access(jackd, X_OK) != 0) {
+        m_why = "jackd is not installed (Debian: jackd2)";
+        return false;
+    }
+    std::vector<std::string> args{jackd, "--name", m_name, realtime ? "--realtime" : "--no-realtime"};
     for (const char *a : {"-d", "dummy", "--rate", "48000", "--period", "128"})
         args.emplace_back(a);
     std::vector<char *> argv;
@@ -82,7 +88,7 @@ JackServer::JackServer(bool realtime)
         ::close(log);
     if (m_pid < 0) {
         m_why = "fork failed";
-        return;
+        return false;
     }
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < limit) {
@@ -90,14 +96,15 @@ JackServer::JackServer(bool realtime)
         if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
             m_pid = -1;
             m_why = "jackd ended at once: " + tail(m_log);
-            return;
+            return false;
         }
         if (answers())
-            return;
+            return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     m_why = "jackd did not answer within 10 s: " + tail(m_log);
     stop();
+    return false;
 }
 
 JackServer::~JackServer() { stop(); }

@@ -11,8 +11,9 @@ namespace korvanel::test {
 
 class JackServer {
 public:
-    // realtime: ask for real-time scheduling (the bench); tests run without.
-    explicit JackServer(bool realtime = false);
+    // Real-time scheduling where it is granted: without it a busy machine makes
+    // the server drop whole cycles of messages. Where it is not, without.
+    JackServer();
     ~JackServer();
     JackServer(const JackServer &) = delete;
     JackServer &operator=(const JackServer &) = delete;
@@ -23,6 +24,7 @@ public:
     const std::string &name() const { return m_name; }
 
 private:
+    bool start(bool realtime);
     void stop();
 
     std::string m_name;

@@ -44,13 +44,38 @@ protected:
         QFile::remove(bindings);
         form->midiSurface()->setBindingFile(bindings);
         controller = std::make_unique<MidiController>();
+        // After the window's own handling of each message, which was connected first.
+        QObject::connect(form->midiLink(), &MidiLink::message, form.get(),
+                         [this](const MidiMessage &m) { handled.push_back(m); });
         click(get<QCheckBox>("CheckBoxMidi"));
         ASSERT_TRUE(link().enabled());
         choose("ComboBoxMidiInput", MidiController::Sends);
         choose("ComboBoxMidiOutput", MidiController::Hears);
         ASSERT_TRUE(link().inputOpen()) << status();
         ASSERT_TRUE(link().outputOpen()) << status();
+        carries();
     }
+    // JACK takes a new connection at one of its next cycles, and a server short of time may
+    // drop a cycle's messages: a message is sent again, once it is surely lost, until the window
+    // has handled it, as a hand presses again. Every message the tests send acts once, however
+    // often it comes.
+    bool sendAndWait(const Bytes &bytes, int limitMs = 3000)
+    {
+        const MidiMessage message = *decodeMidi(bytes);
+        const std::size_t from = handled.size();
+        const auto arrived = [&] {
+            return std::find(handled.begin() + static_cast<long>(from), handled.end(), message) != handled.end();
+        };
+        for (int waited = 0; waited < limitMs; waited += 250) {
+            controller->send(bytes);
+            if (QTest::qWaitFor(arrived, 250))
+                return true;
+        }
+        return false;
+    }
+    void send(const Bytes &bytes) { ASSERT_TRUE(sendAndWait(bytes)) << status(); }
+    // The new connection carries: an unbound message arrives.
+    void carries() { send({0xB0, 119, 0}); }
     void TearDown() override
     {
         if (form)
@@ -70,13 +95,6 @@ protected:
         combo->setCurrentIndex(at);
         emit combo->activated(at);
     }
-    // Sends and waits until the window has handled it.
-    void send(const Bytes &bytes)
-    {
-        const quint64 before = form->midiSurface()->handled();
-        controller->send(bytes);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->midiSurface()->handled() > before; }, 3000));
-    }
     // The controller has been told `bytes` last of all it heard for that control.
     bool lastHeard(const Bytes &bytes)
     {
@@ -93,6 +111,7 @@ protected:
 
     static inline JackServer *server = nullptr;
     std::unique_ptr<MidiController> controller;
+    std::vector<MidiMessage> handled;
     QString bindings;
 };
 
@@ -152,6 +171,7 @@ TEST_F(MidiWindow, AControllerPluggedInAgainIsTakenBackAndWhatItHeldGoes)
     controller->plug();
     link().poll();
     ASSERT_TRUE(link().inputOpen()) << status();
+    carries();
     send({0x90, 40, 127});
     EXPECT_EQ(frame(20), 90);
 }
@@ -183,6 +203,7 @@ TEST_F(MidiWindow, AJackServerThatGoesAwayLetsGoAndOneThatComesBackIsTaken)
         },
         5000))
         << status();
+    carries();
     send({0x90, 40, 127});
     EXPECT_EQ(frame(20), 90);
 }

@@ -184,27 +184,25 @@ MidiBindingsText parseMidiBindings(std::string_view text)
 std::string midiBindingLine(const MidiBinding &binding)
 {
     const MidiAddress &a = binding.address;
-    std::string line;
-    switch (a.kind) {
-    case MidiControlKind::Control:
-        line = "cc " + channelWord(a.channel) + " " + std::to_string(a.number);
-        break;
-    case MidiControlKind::Note:
-        line = "note " + channelWord(a.channel) + " " + std::to_string(a.number);
-        break;
-    case MidiControlKind::Bend:
-        line = "bend " + channelWord(a.channel);
-        break;
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a chain of string additions.
+    std::string line = a.kind == MidiControlKind::Control ? "cc" : a.kind == MidiControlKind::Note ? "note" : "bend";
+    line += ' ';
+    line += channelWord(a.channel);
+    if (a.kind != MidiControlKind::Bend) {
+        line += ' ';
+        line += std::to_string(a.number);
     }
     line += " = ";
     for (const Word &word : TargetWords) {
         if (word.kind == binding.target.kind)
             line += word.name;
     }
-    if (binding.target.kind == MidiTargetKind::Step)
+    if (binding.target.kind == MidiTargetKind::Step) {
         line += binding.target.index > 0 ? " +1" : " -1";
-    else if (binding.target.index != 0)
-        line += " " + std::to_string(binding.target.index);
+    } else if (binding.target.index != 0) {
+        line += ' ';
+        line += std::to_string(binding.target.index);
+    }
     return line;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/midi/MidiLink.h"
 
 #include <QSocketNotifier>
+#include <algorithm>
 
 #include "control/midi/MidiPortName.h"
 #include "midi/MidiModule.h"
@@ -33,12 +34,22 @@ void MidiLink::received(const std::uint8_t *bytes, std::size_t size) noexcept { 
 void MidiLink::drain()
 {
     m_drainQueued = false;
-    m_inbox.take(PerTurn, [this](const MidiBytes &bytes) {
+    // Taken into the queue first: a command that opens a dialog runs an event
+    // loop, whose wake-ups land here again; they only queue behind, in order.
+    const std::size_t room = MidiInbox::Capacity - std::min(m_pending.size(), MidiInbox::Capacity);
+    m_inbox.take(std::min(room, PerTurn), [this](const MidiBytes &bytes) { m_pending.push_back(bytes); });
+    if (m_draining)
+        return;
+    m_draining = true;
+    for (std::size_t n = 0; n < PerTurn && !m_pending.empty(); ++n) {
+        const MidiBytes bytes = m_pending.front();
+        m_pending.pop_front();
         if (const auto decoded = decodeMidi(bytes))
             emit message(*decoded);
-    });
+    }
+    m_draining = false;
     // The rest in a later turn: a flood never holds the window's thread.
-    if (!m_inbox.empty() && !m_drainQueued) {
+    if ((!m_pending.empty() || !m_inbox.empty()) && !m_drainQueued) {
         m_drainQueued = true;
         QTimer::singleShot(0, this, &MidiLink::drain);
     }
@@ -163,6 +174,7 @@ void MidiLink::closeInput()
         m_ports->closeInput();
     // What it sent before it closed must not act after its holds were let go.
     m_inbox.take(MidiInbox::Capacity, [](const MidiBytes &) {});
+    m_pending.clear();
     m_input.open.clear();
     m_input.error.clear();
     if (wasOpen)

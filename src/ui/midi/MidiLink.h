@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +22,7 @@ class QSocketNotifier;
 
 namespace korvanel {
 
-class MidiLink : public QObject, private MidiPortsApi::Receiver {
+class MidiLink : public QObject, public MidiPortsApi::Receiver {
     Q_OBJECT
 public:
     static constexpr int PollMs = 1000;
@@ -59,6 +60,9 @@ public:
 
     bool send(const MidiBytes &bytes);
 
+    // What the MIDI system hands over, on its own thread.
+    void received(const std::uint8_t *bytes, std::size_t size) noexcept override;
+
 public slots:
     // Looks at the ports now (the timer does it once a second).
     void poll();
@@ -79,7 +83,6 @@ private:
         std::vector<std::string> listed;
     };
 
-    void received(const std::uint8_t *bytes, std::size_t size) noexcept override;
     void drain();
     void closeInput();
     void closeAll();
@@ -92,6 +95,8 @@ private:
     MidiInbox m_inbox;
     QSocketNotifier *m_wake = nullptr;
     bool m_drainQueued = false;
+    bool m_draining = false;
+    std::deque<MidiBytes> m_pending; // taken from the inbox, not yet handled; at most its capacity
     QTimer m_poll;
     std::unique_ptr<MidiPortsApi> m_ports;
     bool m_triedModule = false;
