@@ -1,15 +1,20 @@
-// The options page's MIDI group without a MIDI system: its settings, and a
-// module that is missing or of another version, said where MIDI is switched on.
+// The options page's MIDI group without a MIDI system: its settings, a module
+// that is missing or of another version, said where MIDI is switched on, and
+// what touching the window's controls chooses while learning.
 #include "ui/form_fixture.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include "midi/MidiPortsApi.h"
 #include "ui/midi/MidiGroup.h"
+#include "ui/midi/MidiLearn.h"
 #include "ui/midi/MidiLink.h"
 #include "ui/midi/MidiSurface.h"
+#include "ui/pages/faders/FaderPage.h"
+#include "ui/rightcolumn/ConveyorGroup.h"
 
 using namespace korvanel;
 
@@ -58,4 +63,35 @@ TEST_F(FormTest, AMidiModuleThatCannotBeLoadedOrIsOfAnotherVersionIsSaidAndNever
                              "(интерфейс 0, нужен %1), переустановите программу")
                   .arg(MidiPortsInterfaceVersion));
     EXPECT_EQ(old.link.trouble(), MidiLink::Trouble::Refused);
+}
+
+TEST_F(FormTest, LearningNamesTheTouchedControlAndKeepsTheClickFromIt)
+{
+    std::vector<MidiTarget> touched;
+    QObject::connect(form->midiLearn(), &MidiLearn::touched, [&](const MidiTarget &t) { touched.push_back(t); });
+    form->midiLearn()->setActive(true);
+    auto *fader = form->faderPage()->scrollBar(5);
+    bringToFront(fader);
+    QTest::mouseClick(fader, Qt::LeftButton, {}, QPoint(fader->width() / 2, fader->height() / 2));
+    auto *step = get<QScrollBar>("ScrollBarStep");
+    QTest::mouseClick(step, Qt::LeftButton, {}, QPoint(3, step->height() / 2));
+    QTest::mouseClick(step, Qt::LeftButton, {}, QPoint(step->width() - 3, step->height() / 2));
+    click(get<QToolButton>("SpeedButtonPlay"));
+    click(get<QCheckBox>("CheckBoxBlackOut"));
+    click(form->conveyor()->slotButton(20));
+    EXPECT_EQ(touched,
+              (std::vector<MidiTarget>{{MidiTargetKind::Fader, 5},
+                                       {MidiTargetKind::Step, -1},
+                                       {MidiTargetKind::Step, 1},
+                                       {MidiTargetKind::Play, 0},
+                                       {MidiTargetKind::Blackout, 0},
+                                       {MidiTargetKind::Slot, 20}}));
+    EXPECT_EQ(fader->value(), 0) << "the touch moved nothing";
+    EXPECT_FALSE(get<QCheckBox>("CheckBoxBlackOut")->isChecked());
+    EXPECT_EQ(load(engine->PlayMode), 0);
+
+    form->midiLearn()->setActive(false);
+    click(get<QCheckBox>("CheckBoxBlackOut"));
+    EXPECT_TRUE(get<QCheckBox>("CheckBoxBlackOut")->isChecked()) << "after learning the controls act again";
+    EXPECT_EQ(touched.size(), 6u);
 }
