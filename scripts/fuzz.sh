@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [SECONDS]" >&2; exit 2; }
-targets=(show_file color_file coder_table_file settings_file name_codec show_names http_gate remote_message osc_packet)
+targets=(show_file color_file coder_table_file settings_file name_codec show_names midi_bindings http_gate remote_message osc_packet)
 
 bash scripts/install-deps.sh
 cmake --preset fuzz >/dev/null

@@ -20,6 +20,10 @@ packages=(
   ola libola-dev ola-python # the OLA output; its tests start private daemons
   iproute2 # the sACN test's bridge inside its private network
   liblo-dev liblo-tools # the OSC input; oscsend and oscdump for trying it by hand
+  # MIDI controllers: RtMidi for the module; its tests start a JACK server of
+  # their own (dummy driver) and drive it as a controller would; python3-rtmidi
+  # plays a controller from a script by hand.
+  librtmidi-dev jackd2 python3-rtmidi
 )
 
 missing=()

@@ -49,6 +49,9 @@ for size in 16 22 24 32 48 64 128 256; do
   check "${size}px icon" test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/korvanel.png"
 done
 check "remote page module where the program looks for it" test -s "$root/usr/lib/korvanel/korvanel-remote.so"
+if [ -e "$build/lib/korvanel/korvanel-midi.so" ]; then
+  check "MIDI module where the program looks for it" test -s "$root/usr/lib/korvanel/korvanel-midi.so"
+fi
 if [ -e "$build/lib/korvanel/korvanel-ola.so" ]; then
   check "OLA module where the program looks for it" test -s "$root/usr/lib/korvanel/korvanel-ola.so"
 fi

@@ -24,6 +24,8 @@
 #include "ui/mainwindow/SettingsCommands.h"
 #include "ui/mainwindow/ShowFileCommands.h"
 #include "ui/mainwindow/UsbLinkPanel.h"
+#include "ui/midi/MidiGroup.h"
+#include "ui/midi/MidiSurface.h"
 #include "ui/pages/coder/CoderTab.h"
 #include "ui/pages/faders/FaderPage.h"
 #include "ui/pages/options/OlaGroup.h"
@@ -91,9 +93,12 @@ void AppShell::FormCreate()
     armOutput();
     // 12. Settings file. The remote page's token is the user's alone, wherever the other files are.
     m_form.remoteServer()->setTokenFile(QDir(m_dataFolder).filePath(QStringLiteral("remote-token")));
+    // The MIDI bindings are the user's too, beside the token.
+    m_form.midiSurface()->setBindingFile(QDir(m_dataFolder).filePath(QStringLiteral("midi-bindings")));
     const IniSettings settings =
         ReadIniFile(m_form, *m_form.coderTab(), *m_form.conveyor(), *m_form.remoteGroup(), *m_form.oscGroup());
     m_olaGroup->applySettings(settings.Ola);
+    m_form.midiGroup()->applySettings(settings.Midi);
     m_form.grandMaster()->setPercent(settings.GrandMaster);
     // 13. The show last saved; the autosave runs from here to exit.
     if (!m_form.openDialogFileName().isEmpty())
@@ -203,6 +208,7 @@ void AppShell::FormClose()
         m_ola->stop();
         others.Ola = m_olaGroup->settings();
     }
+    others.Midi = m_form.midiGroup()->settings();
     // 4. Settings file, written last.
     WriteIniFile(m_form, *m_form.coderTab(), *m_form.remoteGroup(), *m_form.oscGroup(), std::move(others));
 }

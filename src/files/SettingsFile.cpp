@@ -20,6 +20,7 @@ constexpr std::string_view LastFileSection = "LastFile";
 constexpr std::string_view RemoteSection = "Remote";
 constexpr std::string_view OlaSection = "Ola";
 constexpr std::string_view OscSection = "Osc";
+constexpr std::string_view MidiSection = "Midi";
 constexpr std::string_view InterfaceSection = "Interface";
 constexpr std::string_view LiveSection = "Live";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
@@ -161,6 +162,10 @@ std::vector<Setting> settingsOf(const IniSettings &settings)
     list.push_back({OscSection, "Enabled", settings.Osc.Enabled ? "1" : "0", settings.Osc.Enabled != osc.Enabled});
     list.push_back({OscSection, "Port", std::to_string(settings.Osc.Port), settings.Osc.Port != osc.Port});
     list.push_back({OscSection, "Network", settings.Osc.Network ? "1" : "0", settings.Osc.Network != osc.Network});
+    const MidiIni midi;
+    list.push_back({MidiSection, "Enabled", settings.Midi.Enabled ? "1" : "0", settings.Midi.Enabled != midi.Enabled});
+    list.push_back({MidiSection, "Input", settings.Midi.Input, settings.Midi.Input != midi.Input});
+    list.push_back({MidiSection, "Output", settings.Midi.Output, settings.Midi.Output != midi.Output});
     list.push_back({InterfaceSection, "Language", std::string(languageChoiceName(settings.Language)),
                     settings.Language != LanguageChoice::Auto});
     const int master = settings.GrandMaster >= 0 && settings.GrandMaster <= 100 ? settings.GrandMaster : 100;
@@ -235,6 +240,17 @@ int percentOf(std::string_view value)
     return percent <= 100 ? percent : 100;
 }
 
+std::string midiPortNameOf(std::string_view value)
+{
+    if (value.size() > MaxMidiPortName)
+        return {};
+    for (const char c : value) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return {};
+    }
+    return std::string(value);
+}
+
 IniSettings ReadIniFile(const std::string &iniFileName)
 {
     IniSettings settings;
@@ -255,6 +271,9 @@ IniSettings ReadIniFile(const std::string &iniFileName)
     settings.Osc.Enabled = get(OscSection, "Enabled") == "1";
     settings.Osc.Port = numberOf(get(OscSection, "Port"), OscIni{}.Port);
     settings.Osc.Network = get(OscSection, "Network") == "1";
+    settings.Midi.Enabled = get(MidiSection, "Enabled") == "1";
+    settings.Midi.Input = midiPortNameOf(get(MidiSection, "Input"));
+    settings.Midi.Output = midiPortNameOf(get(MidiSection, "Output"));
     settings.Language = languageChoiceOf(get(InterfaceSection, "Language"));
     settings.GrandMaster = percentOf(get(LiveSection, "GrandMaster"));
     return settings;

@@ -1,7 +1,8 @@
 #pragma once
 // The settings file: the show files of the twenty conveyor keys, the show of
 // the last run, the recoding table file, the OLA output's switch and
-// universe, the remote page's server, the OSC input and the interface language. Read once at start-up, written once at exit. Writing changes only
+// universe, the remote page's server, the OSC input, the MIDI ports and the
+// interface language. Read once at start-up, written once at exit. Writing changes only
 // the values of the program's own keys and adds those that are missing; every
 // other byte of the file (foreign and repeated sections, comments, odd lines,
 // blanks around '=', line ends) goes back as it was, in its place.
@@ -44,6 +45,18 @@ struct OscIni {
     bool operator==(const OscIni &) const = default;
 };
 
+// MIDI controllers: section [Midi], added to a file only once a value is not the default.
+struct MidiIni {
+    bool Enabled = false; // Midi/Enabled: 1 or 0
+    std::string Input;    // Midi/Input: the port's name as the MIDI system lists it; empty for none
+    std::string Output;   // Midi/Output: likewise, for the lights and motor faders
+    bool operator==(const MidiIni &) const = default;
+};
+
+// A port name from the file: at most this long, without control characters; anything else is no port.
+inline constexpr std::size_t MaxMidiPortName = 256;
+std::string midiPortNameOf(std::string_view value);
+
 struct IniSettings {
     std::array<std::string, ConveyorSlotCount> ConveyorFiles; // Konveir/File01..File20
     std::string Path;                                         // LastFile/Path: the show to open
@@ -51,6 +64,7 @@ struct IniSettings {
     std::optional<RemoteSettings> Remote;                     // written when set; ReadIniFile leaves it unset
     OlaIni Ola;
     OscIni Osc;
+    MidiIni Midi;
     // Interface/Language: auto|en|ru, any other value reads as auto; a file
     // without the key gains it only for a choice other than auto.
     LanguageChoice Language = LanguageChoice::Auto;

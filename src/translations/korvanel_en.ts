@@ -486,6 +486,65 @@ Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>MidiWords</name>
+    <message>
+        <source>фейдер %1</source>
+        <translation>fader %1</translation>
+    </message>
+    <message>
+        <source>статическая картинка %1</source>
+        <translation>static picture %1</translation>
+    </message>
+    <message>
+        <source>запуск Шоу</source>
+        <translation>show start</translation>
+    </message>
+    <message>
+        <source>остановка Шоу</source>
+        <translation>show stop</translation>
+    </message>
+    <message>
+        <source>BlackOut</source>
+        <translation>Blackout</translation>
+    </message>
+    <message>
+        <source>темп</source>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>следующая сцена</source>
+        <translation>next scene</translation>
+    </message>
+    <message>
+        <source>предыдущая сцена</source>
+        <translation>previous scene</translation>
+    </message>
+    <message>
+        <source>кнопка конвейера %1</source>
+        <translation>conveyor key %1</translation>
+    </message>
+    <message>
+        <source>любой канал</source>
+        <translation>any channel</translation>
+    </message>
+    <message>
+        <source>канал %1</source>
+        <translation>channel %1</translation>
+    </message>
+    <message>
+        <source>контроллер %1, %2</source>
+        <translation>controller %1, %2</translation>
+    </message>
+    <message>
+        <source>нота %1, %2</source>
+        <translation>note %1, %2</translation>
+    </message>
+    <message>
+        <source>Pitch Bend, %1</source>
+        <translation>Pitch bend, %1</translation>
+    </message>
+</context>
+<context>
     <name>ModuleRefusal</name>
     <message>
         <source>%1 не загружается: %2</source>
@@ -1907,6 +1966,133 @@ Save them to another file?</translation>
     <message>
         <source>О программе </source>
         <translation>About </translation>
+    </message>
+</context>
+<context>
+    <name>korvanel::MidiGroup</name>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 (не подключён)</source>
+        <translation>%1 (not connected)</translation>
+    </message>
+    <message>
+        <source>Вход не выбран</source>
+        <translation>No input chosen</translation>
+    </message>
+    <message>
+        <source>Выход не выбран</source>
+        <translation>No output chosen</translation>
+    </message>
+    <message>
+        <source>Вход «%1» открыт</source>
+        <translation>Input “%1” is open</translation>
+    </message>
+    <message>
+        <source>Выход «%1» открыт</source>
+        <translation>Output “%1” is open</translation>
+    </message>
+    <message>
+        <source>Вход «%1» не открывается: %2</source>
+        <translation>Input “%1” cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Выход «%1» не открывается: %2</source>
+        <translation>Output “%1” cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Вход «%1» не подключён: откроется, как только появится</source>
+        <translation>Input “%1” is not connected: it opens as soon as it appears</translation>
+    </message>
+    <message>
+        <source>Выход «%1» не подключён: откроется, как только появится</source>
+        <translation>Output “%1” is not connected: it opens as soon as it appears</translation>
+    </message>
+    <message>
+        <source>MIDI-контроллер</source>
+        <translation>MIDI controller</translation>
+    </message>
+    <message>
+        <source>Включить</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Фейдеры, пэды и кнопки MIDI-контроллера управляют светом</source>
+        <translation>The faders, pads and buttons of a MIDI controller control the lights</translation>
+    </message>
+    <message>
+        <source>Порт, с которого приходят сообщения контроллера</source>
+        <translation>The port the controller&apos;s messages come from</translation>
+    </message>
+    <message>
+        <source>Порт, на который уходят подсветка пэдов и положения моторизованных фейдеров</source>
+        <translation>The port that gets the pad lights and the positions of motorised faders</translation>
+    </message>
+    <message>
+        <source>Обучение: нажмите на элемент окна, затем сдвиньте или нажмите регулятор контроллера</source>
+        <translation>Learn: click a control of the window, then move or press a control on the controller</translation>
+    </message>
+    <message>
+        <source>Обучение</source>
+        <translation>Learn</translation>
+    </message>
+    <message>
+        <source>Вход</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Выключено</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>MIDI недоступен: нет файла %1 рядом с программой, переустановите её</source>
+        <translation>MIDI unavailable: %1 is missing beside the program, reinstall it</translation>
+    </message>
+    <message>
+        <source>MIDI недоступен: %1</source>
+        <translation>MIDI unavailable: %1</translation>
+    </message>
+    <message>
+        <source>MIDI недоступен: нет ни сервера JACK, ни секвенсора ALSA. Повтор раз в секунду</source>
+        <translation>MIDI unavailable: there is neither a JACK server nor the ALSA sequencer. Retrying every second</translation>
+    </message>
+    <message>
+        <source>Работает через %1</source>
+        <translation>Running through %1</translation>
+    </message>
+    <message>
+        <source>Потеряно сообщений: %1</source>
+        <translation>Messages lost: %1</translation>
+    </message>
+    <message>
+        <source>В файле привязок %1 не поняты строки %2: они не действуют, обученное в файл не записывается</source>
+        <translation>Lines %2 of the bindings file %1 are not understood: they have no effect, and what is learnt is not written to the file</translation>
+    </message>
+    <message>
+        <source>Файл привязок %1 не читается: действуют привязки по умолчанию, обученное в файл не записывается</source>
+        <translation>The bindings file %1 cannot be read: the default bindings apply, and what is learnt is not written to the file</translation>
+    </message>
+    <message>
+        <source>Привязано: %1 → %2</source>
+        <translation>Bound: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Привязано до выхода из программы: %1 → %2</source>
+        <translation>Bound until the program exits: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Выбрано: %1. Теперь сдвиньте или нажмите регулятор контроллера</source>
+        <translation>Chosen: %1. Now move or press a control on the controller</translation>
+    </message>
+    <message>
+        <source>Обучение: нажмите на фейдер, статическую картинку или кнопку окна</source>
+        <translation>Learning: click a fader, a static picture or a button of the window</translation>
     </message>
 </context>
 <context>

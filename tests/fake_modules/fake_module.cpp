@@ -17,3 +17,4 @@ FAKE_ENTRY const KorvanelModuleInfo *korvanel_module_info()
 // Called through an interface it does not have, it would do anything: it ends the test instead.
 FAKE_ENTRY void korvanel_make_ola_client() { std::abort(); }
 FAKE_ENTRY void korvanel_make_remote_net() { std::abort(); }
+FAKE_ENTRY void korvanel_make_midi_ports() { std::abort(); }

@@ -366,3 +366,24 @@ TEST_F(SettingsFileTest, OscSectionIsAddedOnlyOnceAValueIsNotTheDefaultAndAGarbl
         EXPECT_EQ(ReadIniFile(ini).Osc, (OscIni{true, 9000, false})) << port;
     }
 }
+
+TEST_F(SettingsFileTest, TheMidiSectionIsAddedOnlyOnceUsedAndAPortNameIsOneLineOfText)
+{
+    write("[LastFile]\nPath=/a.kvl\n");
+    IniSettings s = ReadIniFile(ini);
+    EXPECT_EQ(s.Midi, MidiIni{});
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_EQ(read().find("Midi"), std::string::npos) << read();
+
+    s.Midi.Input = "nanoPAD2:nanoPAD2 MIDI 1 24:0";
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    EXPECT_NE(read().find("\n[Midi]\nInput=nanoPAD2:nanoPAD2 MIDI 1 24:0\n"), std::string::npos) << read();
+    s.Midi = {true, "Desk:out", "Desk:in\n[Konveir]\nFile01=/evil.kvl"};
+    ASSERT_TRUE(WriteIniFile(ini, s).ok());
+    const IniSettings back = ReadIniFile(ini);
+    EXPECT_EQ(back.Midi, (MidiIni{true, "Desk:out", "Desk:in"})) << read();
+    EXPECT_EQ(back.ConveyorFiles[0], "") << "a name cannot add a line";
+
+    write("[Midi]\nEnabled=1\nInput=" + std::string(MaxMidiPortName + 1, 'x') + "\nOutput=a\x01b\n");
+    EXPECT_EQ(ReadIniFile(ini).Midi, (MidiIni{true, "", ""})) << "too long or with control bytes: no port";
+}

@@ -14,9 +14,10 @@ using namespace korvanel;
 namespace {
 
 constexpr std::size_t KeyCount = ConveyorSlotCount + 2;
-// [Ola] Enabled and Universe: numbers, written in their own form, so a line
-// of theirs that held another form comes back changed.
-constexpr std::size_t OlaKeyCount = 2;
+// [Ola] Enabled and Universe, [Midi] Enabled, Input and Output: written in
+// their own form (a number; a port name or none), so a line of theirs that held
+// another form comes back changed.
+constexpr std::size_t NormalisedKeyCount = 5;
 // Marks the values this harness writes; an input that holds it is passed over.
 constexpr std::string_view Mark = "~fz!q~";
 
@@ -32,7 +33,7 @@ std::vector<std::string *> values(IniSettings &settings)
 
 bool same(IniSettings a, IniSettings b)
 {
-    if (a.Ola.Enabled != b.Ola.Enabled || a.Ola.Universe != b.Ola.Universe)
+    if (a.Ola.Enabled != b.Ola.Enabled || a.Ola.Universe != b.Ola.Universe || !(a.Midi == b.Midi))
         return false;
     const auto va = values(a);
     const auto vb = values(b);
@@ -60,11 +61,11 @@ bool addable(std::string_view line)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
-    return line.empty() || line == "[Konveir]" || line == "[LastFile]" || line == "[Ola]";
+    return line.empty() || line == "[Konveir]" || line == "[LastFile]" || line == "[Ola]" || line == "[Midi]";
 }
 
-// A line that may hold one of the [Ola] keys.
-bool olaKeyLine(std::string_view line)
+// A line that may hold one of those keys.
+bool normalisedKeyLine(std::string_view line)
 {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos)
@@ -73,7 +74,7 @@ bool olaKeyLine(std::string_view line)
     for (const char c : line.substr(0, equals))
         if (c != ' ' && c != '\t')
             key += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return key == "enabled" || key == "universe";
+    return key == "enabled" || key == "universe" || key == "input" || key == "output";
 }
 
 // A line of the first file as it comes back: the same bytes, and a last line
@@ -93,6 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const IniSettings first = ReadIniFile(path);
     const RemoteSettings remote = ReadRemoteSettings(path);
     FUZZ_CHECK(remote.Port >= 1 && remote.Port <= 65535);
+    for (const std::string *port : {&first.Midi.Input, &first.Midi.Output})
+        FUZZ_CHECK(port->size() <= MaxMidiPortName && port->find_first_of("\r\n") == std::string::npos);
     for (const std::string &file : first.ConveyorFiles)
         shortShowName(file, SettingsKeyNameLength);
 
@@ -106,14 +109,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto endless = [&](std::size_t i) { return unterminated && i + 1 == original.size(); };
     std::size_t j = 0;
     for (std::size_t i = 0; i < original.size(); ++i) {
-        if (olaKeyLine(original[i]))
+        if (normalisedKeyLine(original[i]))
             continue;
         while (j < back.size() && !sameLine(back[j], original[i], endless(i)))
             ++j;
         FUZZ_CHECK(j < back.size());
         ++j;
     }
-    FUZZ_CHECK(back.size() <= original.size() + KeyCount + OlaKeyCount + 6);
+    FUZZ_CHECK(back.size() <= original.size() + KeyCount + NormalisedKeyCount + 6);
 
     if (input.find(Mark) != std::string::npos)
         return 0;
@@ -132,14 +135,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const std::string_view line : lines(newText)) {
         if (line.find(Mark) != std::string_view::npos)
             ++marked;
-        else if (!olaKeyLine(line))
+        else if (!normalisedKeyLine(line))
             kept.push_back(line);
     }
     FUZZ_CHECK(marked == KeyCount);
     j = 0;
     std::size_t dropped = 0;
     for (std::size_t i = 0; i < original.size(); ++i) {
-        if (olaKeyLine(original[i]))
+        if (normalisedKeyLine(original[i]))
             continue;
         if (j < kept.size() && sameLine(kept[j], original[i], endless(i))) {
             ++j;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <memory>
 
+#include "control/midi/MidiBindingText.h"
 #include "files/ChannelNames.h"
 #include "files/CoderTableFile.h"
 #include "files/ColorFile.h"
@@ -182,6 +183,15 @@ void showNameSeeds(const fs::path &folder)
     }
 }
 
+void midiBindingSeeds(const fs::path &folder)
+{
+    MidiBindings bindings = defaultMidiBindings();
+    bindings.bind({{MidiControlKind::Bend, 1, 0}, {MidiTargetKind::Tempo, 0}});
+    bindings.bind({{MidiControlKind::Note, 9, 60}, {MidiTargetKind::Step, -1}});
+    bindings.bind({{MidiControlKind::Control, 0, 64}, {MidiTargetKind::Slot, 20}});
+    writeBytes(folder / "written", midiBindingsText(bindings));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -192,8 +202,13 @@ int main(int argc, char **argv)
     }
     const fs::path root = argv[1];
     const std::pair<const char *, void (*)(const fs::path &)> targets[] = {
-        {"show_file", showSeeds},         {"color_file", colorSeeds}, {"coder_table_file", coderSeeds},
-        {"settings_file", settingsSeeds}, {"name_codec", nameSeeds},  {"show_names", showNameSeeds},
+        {"show_file", showSeeds},
+        {"color_file", colorSeeds},
+        {"coder_table_file", coderSeeds},
+        {"settings_file", settingsSeeds},
+        {"name_codec", nameSeeds},
+        {"show_names", showNameSeeds},
+        {"midi_bindings", midiBindingSeeds},
     };
     for (const auto &[name, make] : targets) {
         fs::create_directories(root / name);

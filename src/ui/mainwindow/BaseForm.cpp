@@ -32,6 +32,10 @@
 #include "ui/mainwindow/WindowActions.h"
 #include "ui/osc/OscGroup.h"
 #include "ui/osc/OscInput.h"
+#include "ui/midi/MidiGroup.h"
+#include "ui/midi/MidiLearn.h"
+#include "ui/midi/MidiLink.h"
+#include "ui/midi/MidiSurface.h"
 #include "ui/pages/beam/BeamEditorPanel.h"
 #include "ui/pages/beam/BeamEditorTab.h"
 #include "ui/pages/coder/CoderTab.h"
@@ -215,6 +219,14 @@ TBaseForm::TBaseForm(Engine &engine, QWidget *parent, Build build) : QMainWindow
     m_oscGroup = new OscGroup(*m_oscInput, &options);
     options.addGroup(m_oscGroup);
     onClosing(m_oscInput, [this] { m_oscInput->stop(); });
+    // MIDI controllers: off until the operator or the settings file switch them on.
+    m_midiLink = new MidiLink(this);
+    m_midiSurface = new MidiSurface(*m_midiLink, *m_control, this);
+    m_midiLearn = new MidiLearn(*m_faderPage, *m_settings->pictures(), *m_sequencer, *checkBoxBlackOut(),
+                                *m_faderTab->outputModes()->blackOut(), *m_conveyor, this);
+    m_midiGroup = new MidiGroup(*m_midiLink, *m_midiSurface, *m_midiLearn, &options);
+    options.addGroup(m_midiGroup);
+    onClosing(m_midiLink, [this] { m_midiLink->setEnabled(false); });
 
     // Nothing reaches an editor page before a page change shows it: that change builds them first.
     connect(m_pageControlInput, &QTabWidget::currentChanged, this, &TBaseForm::buildEditorPages);

@@ -58,6 +58,10 @@ class OscInput;
 class RemoteGroup;
 class RemoteServer;
 class RemoteSurface;
+class MidiGroup;
+class MidiLearn;
+class MidiLink;
+class MidiSurface;
 class SceneCommands;
 class SequencerTab;
 class ShowFileCommands;
@@ -155,6 +159,11 @@ public:
     // The OSC input and its options page group.
     korvanel::OscInput *oscInput() const { return m_oscInput; }
     korvanel::OscGroup *oscGroup() const { return m_oscGroup; }
+    // MIDI controllers: the ports, the bridge to the control layer, learning, the options page group.
+    korvanel::MidiLink *midiLink() const { return m_midiLink; }
+    korvanel::MidiSurface *midiSurface() const { return m_midiSurface; }
+    korvanel::MidiLearn *midiLearn() const { return m_midiLearn; }
+    korvanel::MidiGroup *midiGroup() const { return m_midiGroup; }
 
     // The controls that the program's own operations use most, from the pages that own them.
     QTabWidget *pageControlInput() const { return m_pageControlInput; }
@@ -248,6 +257,10 @@ private:
     korvanel::RemoteSurface *m_remoteSurface = nullptr;
     korvanel::OscInput *m_oscInput = nullptr;
     korvanel::OscGroup *m_oscGroup = nullptr;
+    korvanel::MidiLink *m_midiLink = nullptr;
+    korvanel::MidiSurface *m_midiSurface = nullptr;
+    korvanel::MidiLearn *m_midiLearn = nullptr;
+    korvanel::MidiGroup *m_midiGroup = nullptr;
     QTabWidget *m_pageControlInput = nullptr;
     QTabWidget *m_pageControlTemp = nullptr;
     QLabel *m_statusPanel0 = nullptr;

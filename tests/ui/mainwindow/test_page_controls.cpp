@@ -230,10 +230,14 @@ TEST_F(FormTest, OptionsPageGroupsItsLabels)
     // The groups sit one below another in the page's scroll area.
     QWidget *options = form->pageControlInput()->widget(5)->findChild<QScrollArea *>()->widget();
     const QList<QGroupBox *> groups = options->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(groups.size(), 6);
+    ASSERT_EQ(groups.size(), 7);
     EXPECT_EQ(groups[3]->objectName(), "GroupBoxLanguage");
     EXPECT_EQ(groups[4]->objectName(), "GroupBoxRemote");
     EXPECT_EQ(groups[5]->objectName(), "GroupBoxOsc");
+    EXPECT_EQ(groups[6]->objectName(), "GroupBoxMidi");
+    for (const char *name :
+         {"CheckBoxMidi", "ComboBoxMidiInput", "ComboBoxMidiOutput", "SpeedButtonMidiLearn", "LabelMidiStatus"})
+        EXPECT_TRUE(groups[6]->isAncestorOf(get<QWidget>(name))) << name;
     EXPECT_EQ(groups[0]->title(), "Цвет формы");
     EXPECT_EQ(groups[1]->title(), "Состояние шины USB ");
     EXPECT_EQ(groups[2]->title(), "Вывод через OLA (olad)");
