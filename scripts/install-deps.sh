@@ -17,8 +17,9 @@ packages=(
   dpkg-dev desktop-file-utils appstream dbus-daemon
   # scripts/package-test.sh: Debian's package checker, the unit's checks
   # (systemd-analyze, systemd --test), man, the MIME database and the desktop's
-  # way of opening a file (xdg-mime, xdg-open; mimetype for a scratch database).
-  lintian systemd man-db shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl
+  # way of opening a file (xdg-mime, xdg-open; mimetype for a scratch database);
+  # file for cpack, readelf and strings, pgrep.
+  lintian systemd man-db shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl file binutils procps
   # The remote page: its server and QR code; its browser test drives headless Chromium.
   qt6-websockets-dev libqrencode-dev chromium
   ola libola-dev ola-python # the OLA output; its tests start private daemons

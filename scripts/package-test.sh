@@ -78,9 +78,16 @@ check "no other package" test "$(ls "$build"/deb/*.deb | wc -l)" -eq "${#package
 # override would be in the package, with its reason beside it.
 lintian_out=$(lintian --display-info --fail-on error,warning "$build"/deb/*.deb 2>&1) \
   || lintian_failed=1
-[ -n "$lintian_out" ] && printf '%s\n' "$lintian_out" | grep -v '^N:' | sed 's/^/  lintian: /'
+printf '%s\n' "$lintian_out" | grep -v -e '^N:' -e 'root privileges' -e '^$' | sed 's/^/  lintian: /' || true
 check "lintian: no error or warning" test -z "${lintian_failed:-}"
 check "lintian: no hardening tag" test -z "$(grep -E '^[EWIP]: .* hardening-' <<<"$lintian_out")"
+# An override says why on the comment lines above it.
+overrides_say_why() {
+  local text
+  text=$(dpkg-deb --fsys-tarfile "$1" | tar -xOf - --wildcards './usr/share/lintian/overrides/*' 2>/dev/null) || true
+  awk '/^#/ { why = 1; next } /^[[:space:]]*$/ { why = 0; next } !why { bad = 1 } END { exit bad }' <<<"$text"
+}
+for d in "$build"/deb/*.deb; do check "lintian overrides in ${d##*/} give a reason" overrides_say_why "$d"; done
 
 field() { dpkg-deb -f "${deb[$1]}" "$2"; }
 for p in "${packages[@]}"; do
@@ -132,6 +139,7 @@ expect_korvanel() {
   done
   echo usr/share/man/man1/korvanel.1.gz
   echo usr/share/man/ru/man1/korvanel.1.gz
+  echo usr/share/lintian/overrides/korvanel
   doc korvanel
 }
 expect_korvanel-player() {
@@ -162,16 +170,27 @@ check "the window's copyright names the program's licence and Qt's texts built i
 check "the changelog names this version" \
   eval 'gzip -dc "$root/usr/share/doc/korvanel/changelog.gz" | head -1 | grep -qF "korvanel ($version)"'
 
-# Hardening, as Debian builds: position-independent, full RELRO with immediate
-# binding, fortified calls and the stack protector, in every program and module.
+# Hardening, as Debian builds: every object compiled with the fortified calls,
+# the stack protector and the folder's name mapped away; every program and
+# module position-independent, with full RELRO, immediate binding and the stack
+# protector in use. A call fortified only where the compiler knows the buffer's
+# size, so its checked form is no proof of the flag: the compile commands are.
+every_compile_has() { # flag
+  python3 -c 'import json, sys
+cmds = json.load(open(sys.argv[1]))
+sys.exit(not cmds or any(sys.argv[2] not in c["command"].split() for c in cmds))' "$build/compile_commands.json" "$1"
+}
+for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong "-ffile-prefix-map=$PWD=."; do
+  check "every compile has $flag" every_compile_has "$flag"
+done
 binaries=("$root/usr/bin/korvanel" "$root/usr/bin/korvanel-player" "$root"/usr/lib/korvanel/*.so)
 hardened() {
   local h d s
   h=$(readelf -lW "$1") d=$(readelf -dW "$1") s=$(readelf --dyn-syms -W "$1")
   grep -q GNU_RELRO <<<"$h" && grep -qE 'FLAGS.*\bNOW\b|BIND_NOW' <<<"$d" && grep -q __stack_chk_fail <<<"$s" &&
-    grep -qE '__[a-z_]+_chk\b' <<<"$s" && readelf -hW "$1" | grep -q 'DYN ('
+    readelf -hW "$1" | grep -q 'DYN (' && test -z "$(readelf -SW "$1" | grep -F .comment)"
 }
-for b in "${binaries[@]}"; do check "hardened: ${b#"$root"/}" hardened "$b"; done
+for b in "${binaries[@]}"; do check "hardened and stripped: ${b#"$root"/}" hardened "$b"; done
 
 # No program or module names a folder of the build or the source: none looks
 # for code there (strings also shows an RPATH or RUNPATH).
@@ -202,7 +221,7 @@ write_show() { { show_header; head -c $((81920 - 98)) /dev/zero; } >"$1"; }
 mkdir -p "$scratch/mime/packages" "$scratch/shows"
 cp "$root/usr/share/mime/packages/korvanel.xml" "$scratch/mime/packages/"
 check "MIME type file well formed" xmllint --noout "$scratch/mime/packages/korvanel.xml"
-check "update-mime-database takes it" update-mime-database "$scratch/mime"
+check "update-mime-database takes it" eval 'update-mime-database "$scratch/mime" >/dev/null 2>&1'
 write_show "$scratch/shows/Витрина зима.kvl"
 write_show "$scratch/shows/saved-show.bin"
 head -c 81920 /dev/zero >"$scratch/shows/blank.kvl"
@@ -227,7 +246,7 @@ path_instance=$(systemd-escape --path "$path_show")
 loaded() { # instance name
   SYSTEMD_UNIT_PATH=$units: timeout 60 setpriv --reuid=65534 --regid=65534 --clear-groups \
     /lib/systemd/systemd --test --system --no-pager --unit="korvanel-player@$1.service" 2>/dev/null |
-    awk -v u="-> Unit korvanel-player@$1.service:" 'index($0, u) { on = 1; next } on && /^\t-> Unit / { exit } on'
+    u="-> Unit korvanel-player@$1.service:" awk 'index($0, ENVIRON["u"]) { on = 1; next } on && /^\t-> Unit / { exit } on'
 }
 path_unit=$(loaded "$path_instance")
 check "path instance: the show is its path, spaces and all" grep -qxF $'\t\tEnvironment: SHOW='"$path_show" <<<"$path_unit"
@@ -282,7 +301,9 @@ install_test() {
   local opener=$! found="" pid
   for _ in $(seq 100); do
     for pid in $(pgrep -x korvanel || true); do
-      if [ "$(tr '\0' '\n' </proc/"$pid"/cmdline 2>/dev/null)" = "korvanel"$'\n'"$show" ]; then found=$pid; fi
+      case "$(tr '\0' '\n' </proc/"$pid"/cmdline 2>/dev/null)" in
+        "korvanel"$'\n'"$show" | "/usr/bin/korvanel"$'\n'"$show") found=$pid ;;
+      esac
     done
     [ -n "$found" ] && break
     sleep 0.2
