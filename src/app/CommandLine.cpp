@@ -11,9 +11,10 @@ CommandLine readCommandLine(const QStringList &arguments)
         QCoreApplication::translate("CommandLine", "Световой пульт DMX512 для USB-интерфейсов на FTDI"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("show"),
-                                 QCoreApplication::translate("CommandLine", "Файл шоу (.kvl), открываемый вместо последнего"),
-                                 QStringLiteral("[show.kvl]"));
+    parser.addPositionalArgument(
+        QStringLiteral("show"),
+        QCoreApplication::translate("CommandLine", "Файл шоу (.kvl), открываемый вместо последнего"),
+        QStringLiteral("[show.kvl]"));
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.action = CommandLine::Action::Refuse;
@@ -33,8 +34,8 @@ CommandLine readCommandLine(const QStringList &arguments)
     const QStringList shows = parser.positionalArguments();
     if (shows.size() > 1) {
         line.action = CommandLine::Action::Refuse;
-        line.message = QCoreApplication::translate("CommandLine", "Можно открыть только одно шоу, а названо %1")
-                           .arg(shows.size());
+        line.message =
+            QCoreApplication::translate("CommandLine", "Можно открыть только одно шоу, а названо %1").arg(shows.size());
         return line;
     }
     if (!shows.isEmpty())

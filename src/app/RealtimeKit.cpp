@@ -192,7 +192,7 @@ QString outputPriorityText(OutputTicker::Priority priority, const RealtimeKitRes
     // What an administrator can do about a refusal; either way suffices.
     if (kit->answer == Answer::Denied || kit->answer == Answer::Refused)
         text += QLatin1Char('\n') +
-                QCoreApplication::translate(
+            QCoreApplication::translate(
                     "OutputPriority",
                     "Администратор может разрешить его правилом polkit для "
                     "org.freedesktop.RealtimeKit1.acquire-real-time или строкой «@audio - rtprio 20» "

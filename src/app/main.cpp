@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QTextStream>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTextStream>
 #include <cstdio>
 #include <cstring>
 #include <memory>
