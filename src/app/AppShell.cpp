@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QStorageInfo>
 #include <QTimer>
@@ -58,9 +60,21 @@ AppShell::~AppShell()
     m_form.control().setLink(nullptr);
 }
 
-void AppShell::configureApplication()
+void AppShell::nameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("korvanel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANEL_VERSION));
+}
+
+void AppShell::configureApplication()
+{
+    nameApplication();
+    // The desktop entry's name, so a window list finds the entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvanel"));
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1x%1/apps/korvanel.png").arg(size), QSize(size, size));
+    QGuiApplication::setWindowIcon(icon);
     raiseDescriptorLimit();
     boundStyleDrawingCache();
 }
@@ -100,9 +114,12 @@ void AppShell::FormCreate()
     m_olaGroup->applySettings(settings.Ola);
     m_form.midiGroup()->applySettings(settings.Midi);
     m_form.grandMaster()->setPercent(settings.GrandMaster);
-    // 13. The show last saved; the autosave runs from here to exit.
-    if (!m_form.openDialogFileName().isEmpty())
+    // 13. The show named on the command line, else the show last saved; the autosave runs from here to exit.
+    const QString refused = m_startShow.isEmpty() ? QString() : m_form.showFiles()->openAtStart(m_startShow);
+    if ((m_startShow.isEmpty() || !refused.isEmpty()) && !m_form.openDialogFileName().isEmpty())
         m_form.showFiles()->BlocOpenFile();
+    if (!refused.isEmpty())
+        QTimer::singleShot(0, this, [this, refused] { m_form.dialogs().error(&m_form, refused); });
     m_form.showFiles()->TimerAvtoSave().start();
     // 14. Page refresh.
     m_form.ReturnPageControlAll();

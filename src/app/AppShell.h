@@ -31,6 +31,12 @@ public:
     // Before the first window: the program's name, and no display name that
     // the platform would add to every window's caption.
     static void configureApplication();
+    // The name and version alone, for an answer on the command line.
+    static void nameApplication();
+
+    // A show named on the command line, opened by FormCreate instead of the one last
+    // saved; one that cannot be read is reported once the window is up, and the usual show loads.
+    void setStartShow(const QString &showFile) { m_startShow = showFile; }
 
     void FormCreate();
     void FormClose();
@@ -58,6 +64,7 @@ private:
     TBaseForm &m_form;
     QString m_programPath;
     QString m_dataFolder;
+    QString m_startShow;
     // Declared before the ticker, so they outlive the thread that uses them.
     std::unique_ptr<korvanel::FtdiApi> m_usbLibrary;
     std::unique_ptr<korvanel::UsbLink> m_usb;

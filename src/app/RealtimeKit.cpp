@@ -57,6 +57,10 @@ RealtimeKitResult failure(const QDBusMessage &reply)
         answer = Answer::NoReply;
     else if (name == QLatin1String("org.freedesktop.DBus.Error.Disconnected"))
         answer = Answer::NoBus;
+    else if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied") ||
+             name == QLatin1String("org.freedesktop.DBus.Error.AuthFailed") ||
+             name == QLatin1String("org.freedesktop.PolicyKit1.Error.NotAuthorized"))
+        answer = Answer::Denied;
     return {answer, name};
 }
 
@@ -164,6 +168,12 @@ QString outputPriorityText(OutputTicker::Priority priority, const RealtimeKitRes
         case Answer::NoService:
             why = QCoreApplication::translate("OutputPriority", "служба RTKit не найдена");
             break;
+        case Answer::Denied:
+            why = QCoreApplication::translate("OutputPriority",
+                                              "RTKit отказал: система не даёт этому сеансу реального времени — "
+                                              "программа запущена не из локального сеанса входа, "
+                                              "или polkit разрешает его только активным сеансам");
+            break;
         case Answer::Refused:
             why = QCoreApplication::translate("OutputPriority", "RTKit отказал: %1").arg(kit->detail);
             break;
@@ -176,7 +186,18 @@ QString outputPriorityText(OutputTicker::Priority priority, const RealtimeKitRes
         }
     }
     const QString normal = QCoreApplication::translate("OutputPriority", "Вывод DMX: обычный приоритет");
-    return why.isEmpty() ? normal : normal + QStringLiteral(" (") + why + QLatin1Char(')');
+    if (why.isEmpty())
+        return normal;
+    QString text = normal + QStringLiteral(" (") + why + QLatin1Char(')');
+    // What an administrator can do about a refusal; either way suffices.
+    if (kit->answer == Answer::Denied || kit->answer == Answer::Refused)
+        text += QLatin1Char('\n') +
+            QCoreApplication::translate(
+                    "OutputPriority",
+                    "Администратор может разрешить его правилом polkit для "
+                    "org.freedesktop.RealtimeKit1.acquire-real-time или строкой «@audio - rtprio 20» "
+                    "в /etc/security/limits.conf, добавив пользователя в группу audio (действует со следующего входа)");
+    return text;
 }
 
 } // namespace korvanel

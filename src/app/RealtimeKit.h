@@ -12,7 +12,8 @@
 namespace korvanel {
 
 struct RealtimeKitResult {
-    enum class Answer { Granted, NoBus, NoService, Refused, NoReply };
+    // Denied: the system's policy refuses this session real time (polkit, no local login session).
+    enum class Answer { Granted, NoBus, NoService, Denied, Refused, NoReply };
     Answer answer = Answer::NoBus;
     QString detail; // the bus's error name or message, for the options page
 };

@@ -24,6 +24,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Световой пульт DMX512 для USB-интерфейсов на FTDI</source>
+        <translation>DMX512 lighting controller for FTDI-based USB interfaces</translation>
+    </message>
+    <message>
+        <source>Файл шоу (.kvl), открываемый вместо последнего</source>
+        <translation>A show file (.kvl) to open instead of the last one</translation>
+    </message>
+    <message>
+        <source>Можно открыть только одно шоу, а названо %1</source>
+        <translation>Only one show can be opened, but %1 are named</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Повторить отменённое</source>
@@ -596,6 +611,14 @@ Replace it?</translation>
     <message>
         <source>Вывод DMX: обычный приоритет</source>
         <translation>DMX output: normal priority</translation>
+    </message>
+    <message>
+        <source>RTKit отказал: система не даёт этому сеансу реального времени — программа запущена не из локального сеанса входа, или polkit разрешает его только активным сеансам</source>
+        <translation>RTKit refused: the system does not grant real time to this session — the program was not started from a local login session, or polkit grants it to active sessions only</translation>
+    </message>
+    <message>
+        <source>Администратор может разрешить его правилом polkit для org.freedesktop.RealtimeKit1.acquire-real-time или строкой «@audio - rtprio 20» в /etc/security/limits.conf, добавив пользователя в группу audio (действует со следующего входа)</source>
+        <translation>An administrator can allow it with a polkit rule for org.freedesktop.RealtimeKit1.acquire-real-time, or with the line &quot;@audio - rtprio 20&quot; in /etc/security/limits.conf and the user in the group audio (from the next login on)</translation>
     </message>
 </context>
 <context>
@@ -2690,6 +2713,10 @@ Frames sent: %1</translation>
     <message>
         <source>Автосохранение файла </source>
         <translation>Autosave of file </translation>
+    </message>
+    <message>
+        <source>Файл ШОУ не найден: %1</source>
+        <translation>Show file not found: %1</translation>
     </message>
 </context>
 <context>

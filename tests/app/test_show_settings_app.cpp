@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/AppShell.h"
+#include "app/CommandLine.h"
 #include "control/ControlLayer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ShowBytes.h"
@@ -147,6 +148,52 @@ TEST_F(Run, AShowThatIsGoneIsReportedAndTheNextRunStartsFromUnit001)
     EXPECT_EQ(form->windowTitle(), "KORVANEL Unit_001");
     exit();
     EXPECT_TRUE(readFile(ini).contains("Path=Unit_001\n"));
+}
+
+TEST(CommandLineTest, OneShowIsTakenAsAnAbsolutePathAndAnythingElseIsRefused)
+{
+    const CommandLine plain = readCommandLine({"korvanel"});
+    EXPECT_EQ(plain.action, CommandLine::Action::Run);
+    EXPECT_TRUE(plain.show.isEmpty());
+    const CommandLine named = readCommandLine({"korvanel", "shows/gig one.kvl"});
+    EXPECT_EQ(named.action, CommandLine::Action::Run);
+    EXPECT_EQ(named.show, QDir::current().absoluteFilePath("shows/gig one.kvl"));
+    for (const QStringList &line : {QStringList{"korvanel", "a.kvl", "b.kvl"}, QStringList{"korvanel", "--bogus"}})
+        EXPECT_EQ(readCommandLine(line).action, CommandLine::Action::Refuse) << line.join(' ').toStdString();
+    EXPECT_EQ(readCommandLine({"korvanel", "--version"}).action, CommandLine::Action::Version);
+}
+
+TEST_F(Run, AShowNamedOnTheCommandLineOpensInsteadOfTheLastAndBecomesTheLast)
+{
+    const QString last = dir.filePath("last.kvl");
+    const QString named = dir.filePath("named.kvl");
+    writeFile(last, showBytes(5, 30, 44));
+    writeFile(named, showBytes(2, 9, 30));
+    writeFile(ini, "[LastFile]\nPath=" + last.toUtf8() + "\n");
+    shell->setStartShow(named);
+    shell->FormCreate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->windowTitle(), "KORVANEL " + named);
+    EXPECT_EQ(form->labelStep()->text(), "3");
+    EXPECT_TRUE(dialogs->shown.isEmpty()) << dialogs->shown.join('|').toStdString();
+    exit();
+    EXPECT_TRUE(readFile(ini).contains(("Path=" + named + "\n").toUtf8()));
+}
+
+TEST_F(Run, AShowOnTheCommandLineThatCannotBeReadIsReportedOnceUpAndTheLastShowLoads)
+{
+    const QString last = dir.filePath("last.kvl");
+    writeFile(last, showBytes(5, 30, 44));
+    writeFile(ini, "[LastFile]\nPath=" + last.toUtf8() + "\n");
+    shell->setStartShow(dir.filePath("typo.kvl"));
+    shell->FormCreate();
+    EXPECT_TRUE(dialogs->shown.isEmpty()) << "not before the window is up";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs->shown, QStringList{QString::fromUtf8("error: Файл ШОУ не найден: ") + dir.filePath("typo.kvl")});
+    EXPECT_EQ(form->windowTitle(), "KORVANEL " + last);
+    EXPECT_EQ(engine->level(5, 3), 77);
+    exit();
+    EXPECT_TRUE(readFile(ini).contains(("Path=" + last + "\n").toUtf8()));
 }
 
 TEST_F(Run, SettingsThatCannotBeWrittenGiveTheErrorBox)

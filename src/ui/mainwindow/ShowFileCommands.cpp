@@ -86,13 +86,33 @@ ShowFileCommands::Load ShowFileCommands::BlocOpenFile()
         m_window.dialogs().error(&m_window.mainWindow(), errorText(result, name));
         return Load::Failed;
     }
+    showLoaded(name);
+    return Load::Loaded;
+}
+
+void ShowFileCommands::showLoaded(const QString &name)
+{
+    Engine &engine = m_window.engine();
     // The output follows the loaded show's current scene at once.
     RaschetAdr(engine, engine.currentScene());
     m_window.announceShowReplaced();
     m_window.setSaveDialogFileName(name);
     showIsSaved();
     m_window.disableUndo();
-    return Load::Loaded;
+}
+
+QString ShowFileCommands::openAtStart(const QString &name)
+{
+    const FileResult result = loadShowFile(m_window.engine(), localPath(name));
+    if (result.error == FileError::NotFound)
+        return tr("Файл ШОУ не найден: %1").arg(QDir::toNativeSeparators(name));
+    if (!result.ok())
+        return errorText(result, name);
+    m_window.setOpenDialogFileName(name);
+    showLoaded(name);
+    Engine &engine = m_window.engine();
+    engine.graph = graphViewForZoom(graphZoomForLastScene(engine.sys(SysLastScene)));
+    return {};
 }
 
 bool ShowFileCommands::SaveFile()

@@ -40,6 +40,10 @@ public:
 
     // Loads the file of the open name into the show; does not refresh the window.
     Load BlocOpenFile();
+    // A show named when the program starts, loaded as Open loads it. A file that
+    // cannot be read changes nothing, the open name included; the message Open
+    // would show is returned, empty once loaded.
+    QString openAtStart(const QString &name);
     // Stamps the header and writes the show to the save name.
     bool SaveFile();
     // Asks for a save name, then writes to it.
@@ -93,6 +97,7 @@ signals:
 
 private:
     QString dialogFolder() const;
+    void showLoaded(const QString &name);
 
     WindowServices &m_window;
     const ConveyorGroup &m_conveyor;
