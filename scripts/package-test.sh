@@ -31,9 +31,11 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"
 # The build folder is mapped too, to one name: the debug information the
 # build ID is made from then does not depend on where the build is.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 build_tree() { # folder
   cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVANEL_WERROR=ON -DKORVANEL_BUILD_TESTS=OFF \
-    -DKORVANEL_BUILD_BENCH=OFF -DKORVANEL_BUILD_SOAK=OFF \
+    -DKORVANEL_BUILD_BENCH=OFF -DKORVANEL_BUILD_SOAK=OFF "${launcher[@]}" \
     "-DCMAKE_CXX_FLAGS=$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$PWD/$1=build" \
     "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" "-DCMAKE_SHARED_LINKER_FLAGS=$LDFLAGS" \
     "-DCMAKE_MODULE_LINKER_FLAGS=$LDFLAGS" >/dev/null
