@@ -15,6 +15,11 @@ packages=(
   clang libclang-rt-14-dev # the fuzz preset: clang and its libFuzzer runtime
   # Packaging and its checks; dbus-daemon for the stand-in RTKit's private bus.
   dpkg-dev desktop-file-utils appstream dbus-daemon
+  # scripts/package-test.sh: Debian's package checker, the unit's checks
+  # (systemd-analyze, systemd --test), man, the MIME database and the desktop's
+  # way of opening a file (xdg-mime, xdg-open; mimetype for a scratch database);
+  # file for cpack, readelf and strings, pgrep.
+  lintian systemd man-db shared-mime-info libxml2-utils xdg-utils libfile-mimeinfo-perl file binutils procps
   # The remote page: its server and QR code; its browser test drives headless Chromium.
   qt6-websockets-dev libqrencode-dev chromium
   ola libola-dev ola-python # the OLA output; its tests start private daemons
@@ -38,9 +43,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   # The ola package starts its daemon at once and at every boot, with settings that
   # turn on every network plugin. Where no one has set it up, its own switch keeps
   # it from starting; the tests start daemons of their own.
+  # `systemctl start olad` then reports success and starts nothing.
   if printf '%s\n' "${missing[@]}" | grep -qx ola && [ ! -e /etc/default/ola ]; then
     printf '%s\n' '# Written by korvanel scripts/install-deps.sh: olad is not started as a service.' \
       '# To start it at boot, remove this file.' 'DAEMON_ARGS=""' | $sudo tee /etc/default/ola >/dev/null
+    echo "install-deps: wrote /etc/default/ola (DAEMON_ARGS=\"\") so that the ola package's olad service, which" \
+      "would turn on every network plugin, does not start (systemctl start olad now does nothing);" \
+      "to run olad as a service: sudo rm /etc/default/ola && sudo systemctl restart olad"
   fi
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
