@@ -36,6 +36,12 @@ struct OlaOutput::Shared {
     void answered();
     void setState(OlaState s) { state.store(s, std::memory_order_relaxed); }
     Clock::time_point clockNow() const { return timing.clock ? timing.clock() : Clock::now(); }
+    // Any thread: the worker has been inside a connect or a send for longer than an answer may take.
+    bool stuckSince(Clock::time_point now) const
+    {
+        return inCall.load(std::memory_order_acquire) &&
+            now - Clock::time_point(Clock::duration(callSince.load(std::memory_order_relaxed))) > timing.answerLimit;
+    }
     // A call into the client that may block as long as a hanging daemon makes it.
     template <typename Call>
     bool blockingCall(Call call)
@@ -149,6 +155,8 @@ constexpr std::int64_t LongestPeriodNs = 1'000'000'000;
 constexpr int WorkerPriority = 9;
 // The worker ends this long before a stop's deadline, so the stopper sees it end.
 constexpr std::chrono::milliseconds StopMargin{10};
+// While it waits, the stopper looks this often whether the worker is stuck.
+constexpr std::chrono::milliseconds StuckLook{10};
 
 // Where byte b of a word lies in memory.
 constexpr unsigned byteShift(std::size_t b)
@@ -498,8 +506,12 @@ void OlaOutput::stop(Clock::time_point deadline)
     s.wake.fetch_add(1, std::memory_order_seq_cst);
     futexWakeAll(s.wake);
     for (Clock::time_point now = s.clockNow(); s.finished.load(std::memory_order_acquire) == 0 && now < deadline;
-         now = s.clockNow())
-        futexWait(s.finished, 0, s.sleepFor(deadline - now));
+         now = s.clockNow()) {
+        // Stuck in a call to a daemon that has not answered for so long: it will not end in time.
+        if (s.stuckSince(now))
+            break;
+        futexWait(s.finished, 0, s.sleepFor(std::min<Clock::duration>(deadline - now, StuckLook)));
+    }
     if (s.finished.load(std::memory_order_acquire) != 0) {
         m_worker.join();
     } else {
@@ -572,9 +584,7 @@ OlaStatus OlaOutput::status() const
         // Switched off: the worker's Off comes once it has closed.
     } else if (status.state == OlaState::Off) {
         status.state = OlaState::Connecting;
-    } else if (status.state != OlaState::Refused && s.inCall.load(std::memory_order_acquire) &&
-               s.clockNow() - Clock::time_point(Clock::duration(s.callSince.load(std::memory_order_relaxed))) >
-                   s.timing.answerLimit) {
+    } else if (status.state != OlaState::Refused && s.stuckSince(s.clockNow())) {
         status.state = OlaState::NotAnswering;
     }
     status.universe = s.universe.load(std::memory_order_relaxed);

@@ -86,8 +86,9 @@ public:
     void start();
     // Sends the last frame, holds the connection for closeHold and closes.
     // Waits for the worker until `deadline` at most (the hold is cut short to
-    // end before it): a worker stuck in a connect to a hanging daemon is left
-    // to end on its own. Without a deadline, stopLimit from now.
+    // end before it), and not at all once it has been stuck in a connect or a
+    // send for longer than answerLimit: such a worker is left to end on its
+    // own. Without a deadline, stopLimit from now.
     void stop();
     void stop(std::chrono::steady_clock::time_point deadline);
     // stop() gave up on a worker stuck in OLA's library: it may still be

@@ -29,11 +29,15 @@ std::string channelsUsed(const ShowImage &show)
         std::size_t end = channel;
         while (used[end + 1])
             ++end;
-        ranges += (ranges.empty() ? "" : ", ") + std::to_string(channel);
+        if (!ranges.empty())
+            ranges.append(", ");
+        ranges.append(std::to_string(channel));
         if (end > channel)
-            ranges += "-" + std::to_string(end);
+            ranges.append("-").append(std::to_string(end));
     }
-    return count == 0 ? "0" : std::to_string(count) + " (" + ranges + ")";
+    if (count == 0)
+        return "0";
+    return std::to_string(count).append(" (").append(ranges).append(")");
 }
 
 PlayerCheck checkPlayerFiles(const PlayerOptions &options, const PlayerWords &words)

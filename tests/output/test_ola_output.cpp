@@ -428,6 +428,24 @@ TEST_F(OlaWorker, StopSendsTheLastFrameHoldsTheConnectionAndNeverWaitsPastItsDea
     stopper.join();
     EXPECT_TRUE(stuck->workerLeftRunning()) << "the program must end without static destructors";
     stuck.reset();
+
+    // Stuck past the time an answer may take: the stop does not wait for it at all.
+    auto deaf = std::make_unique<OlaOutput>(std::make_unique<FakeClient>(hung), timing);
+    deaf->start();
+    deaf->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(hung->lock);
+        return hung->connectTimes.size() == 2;
+    }));
+    m_ms += 1100;
+    ASSERT_EQ(deaf->status().state, OlaState::NotAnswering);
+    stopped = false;
+    stopper = stopInThread(*deaf, m_ms + 150, stopped);
+    EXPECT_TRUE(waitFor([&] { return stopped.load(); })) << "the clock standing, the stop did not wait";
+    m_ms += 200; // ends a stop that waited after all
+    stopper.join();
+    EXPECT_TRUE(deaf->workerLeftRunning());
+    deaf.reset();
     // Once the connect returns, the worker left behind ends and frees its client.
     hung->release(&FakeDaemon::hangConnect);
     EXPECT_TRUE(waitFor([&] {
