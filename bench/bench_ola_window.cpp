@@ -35,7 +35,8 @@ namespace {
 // window that waited for the daemon would wait the whole pause.
 constexpr qint64 WindowGapLimitMs = 250;
 constexpr long long TickPeriodLimitNs = 150'000'000;
-constexpr qint64 CloseLimitMs = 1000;
+// The OLA output's part of the close is bounded by its stop's 150 ms.
+constexpr qint64 CloseLimitMs = 200;
 
 bool universeShows(int level)
 {

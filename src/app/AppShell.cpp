@@ -216,7 +216,7 @@ void AppShell::FormClose()
     m_form.channelColorCommands()->saveColorsAtExit(QString::fromStdString(m_engine.files.ColFileName));
     // 2. Frames stop before the device is closed and the settings are written.
     m_ticker.stop();
-    // 3. Close the USB device; the OLA output sends the last frame and closes (1 s at most).
+    // 3. Close the USB device; the OLA output sends the last frame and closes (150 ms at most).
     if (m_usb)
         m_usb->CloseUsbDevise();
     IniSettings others;

@@ -5,8 +5,10 @@
 #include <bit>
 #include <cstring>
 #include <ctime>
+#include <optional>
 #include <pthread.h>
 #include <sched.h>
+#include <thread>
 
 #include "output/FixedText.h"
 #include "output/Futex.h"
@@ -23,11 +25,33 @@ struct OlaOutput::Shared {
 
     void run();
     bool sendLatest(std::uint16_t universe);
-    void closeGently(std::uint16_t universe);
+    // `deadline`: the stop's, which the hold ends before; none when switched off.
+    void closeGently(std::uint16_t universe, std::optional<Clock::time_point> deadline);
+    void holdUntil(Clock::time_point end);
+    void tryConnect();
     void lose(Clock::time_point now);
+    void stall();
     void askAndHear(Clock::time_point now, std::uint16_t universe);
+    void notAnswering();
+    void answered();
     void setState(OlaState s) { state.store(s, std::memory_order_relaxed); }
     Clock::time_point clockNow() const { return timing.clock ? timing.clock() : Clock::now(); }
+    // Any thread: the worker has been inside a connect or a send for longer than an answer may take.
+    bool stuckSince(Clock::time_point now) const
+    {
+        return inCall.load(std::memory_order_acquire) &&
+            now - Clock::time_point(Clock::duration(callSince.load(std::memory_order_relaxed))) > timing.answerLimit;
+    }
+    // A call into the client that may block as long as a hanging daemon makes it.
+    template <typename Call>
+    bool blockingCall(Call call)
+    {
+        callSince.store(clockNow().time_since_epoch().count(), std::memory_order_relaxed);
+        inCall.store(true, std::memory_order_release);
+        const bool ok = call();
+        inCall.store(false, std::memory_order_release);
+        return ok;
+    }
     // A sleep until a time of a stepped clock ends soon enough to see the next step.
     Clock::duration sleepFor(Clock::duration wanted) const
     {
@@ -61,6 +85,8 @@ struct OlaOutput::Shared {
     std::atomic<std::uint8_t> on{0};
     std::atomic<std::uint16_t> universe{DefaultUniverse};
     std::atomic<std::uint8_t> stopping{0};
+    // The stop's deadline (clock ticks), set before `stopping`.
+    std::atomic<Clock::rep> stopBy{0};
 
     // What the worker tells.
     alignas(64) std::atomic<std::uint32_t> finished{0};
@@ -72,11 +98,23 @@ struct OlaOutput::Shared {
     std::atomic<std::uint64_t> framesSent{0};
     std::atomic<std::uint32_t> connects{0};
     std::atomic<std::uint32_t> losses{0};
+    std::atomic<std::uint32_t> stalls{0};
+    std::atomic<std::uint32_t> recoveries{0};
     std::atomic<std::uint8_t> realTime{0};
+    // The worker is inside a connect or a send, since callSince (clock ticks):
+    // one that does not return is a daemon that does not answer, though the
+    // worker cannot say so itself.
+    std::atomic<bool> inCall{false};
+    std::atomic<Clock::rep> callSince{0};
     LatestSlot<PortNamesBytes> portNames;
 
     // Worker thread only.
     bool connected = false;
+    // The connection (or the one it replaces) is counted in `connects`; its end counts in `losses`.
+    bool counted = false;
+    // The daemon took no more frames, or a connect to it hung: it is there but
+    // does not answer. Frames wait until it answers a question again.
+    bool stalled = false;
     std::uint32_t sentSequence = 0;
     // The frame in the slot when the output was switched on: older than the
     // switch (publish skips frames while off), so never sent.
@@ -115,6 +153,10 @@ constexpr std::int64_t ShortestPeriodNs = 1'000'000;
 constexpr std::int64_t LongestPeriodNs = 1'000'000'000;
 // The output tick asks for 10.
 constexpr int WorkerPriority = 9;
+// The worker ends this long before a stop's deadline, so the stopper sees it end.
+constexpr std::chrono::milliseconds StopMargin{10};
+// While it waits, the stopper looks this often whether the worker is stuck.
+constexpr std::chrono::milliseconds StuckLook{10};
 
 // Where byte b of a word lies in memory.
 constexpr unsigned byteShift(std::size_t b)
@@ -175,18 +217,38 @@ bool OlaOutput::Shared::sendLatest(std::uint16_t universe)
     return true;
 }
 
-void OlaOutput::Shared::closeGently(std::uint16_t universe)
+void OlaOutput::Shared::closeGently(std::uint16_t universe, std::optional<Clock::time_point> deadline)
 {
+    // A daemon that does not answer reads nothing: holding would only keep the stop waiting.
+    const bool answering = !stalled && state.load(std::memory_order_relaxed) != OlaState::NotAnswering;
     const std::uint64_t sentBefore = framesSent.load(std::memory_order_relaxed);
-    if (connected && sendLatest(universe) && framesSent.load(std::memory_order_relaxed) != sentBefore) {
-        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timing.closeHold);
-        const timespec hold{static_cast<time_t>(seconds.count()),
-                            static_cast<long>(std::chrono::nanoseconds(timing.closeHold - seconds).count())};
-        while (clock_nanosleep(CLOCK_MONOTONIC, 0, &hold, nullptr) == EINTR) {}
+    if (connected && answering && sendLatest(universe) && framesSent.load(std::memory_order_relaxed) != sentBefore) {
+        Clock::time_point end = clockNow() + timing.closeHold;
+        if (deadline)
+            end = std::min(end, *deadline - StopMargin);
+        holdUntil(end);
     }
     client->disconnect();
     connected = false;
+    counted = false;
+    stalled = false;
     asking = false;
+}
+
+void OlaOutput::Shared::holdUntil(Clock::time_point end)
+{
+    if (timing.clock) {
+        for (Clock::time_point now = clockNow(); now < end; now = clockNow())
+            std::this_thread::sleep_for(sleepFor(end - now));
+        return;
+    }
+    const Clock::duration hold = end - Clock::now();
+    if (hold <= Clock::duration::zero())
+        return;
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(hold);
+    const timespec rest{static_cast<time_t>(seconds.count()),
+                        static_cast<long>(std::chrono::nanoseconds(hold - seconds).count())};
+    while (clock_nanosleep(CLOCK_MONOTONIC, 0, &rest, nullptr) == EINTR) {}
 }
 
 void OlaOutput::Shared::lose(Clock::time_point now)
@@ -194,10 +256,92 @@ void OlaOutput::Shared::lose(Clock::time_point now)
     client->disconnect();
     connected = false;
     asking = false;
-    losses.fetch_add(1, std::memory_order_relaxed);
+    stalled = false;
+    if (counted)
+        losses.fetch_add(1, std::memory_order_relaxed);
+    counted = false;
     ports.store(OlaPorts::Unknown, std::memory_order_relaxed);
     setState(OlaState::NoDaemon);
     nextAttempt = now + timing.retry;
+}
+
+void OlaOutput::Shared::stall()
+{
+    // The daemon's buffers are full: it is there, not gone. A new connection
+    // at once, which tells a daemon that has gone meanwhile by its refusal.
+    client->disconnect();
+    connected = false;
+    asking = false;
+    stalled = true;
+    resend = true;
+    nextAttempt = clockNow();
+}
+
+void OlaOutput::Shared::notAnswering()
+{
+    if (state.load(std::memory_order_relaxed) == OlaState::NotAnswering)
+        return;
+    stalls.fetch_add(1, std::memory_order_relaxed);
+    setState(OlaState::NotAnswering);
+}
+
+void OlaOutput::Shared::answered()
+{
+    if (stalled || state.load(std::memory_order_relaxed) == OlaState::NotAnswering)
+        recoveries.fetch_add(1, std::memory_order_relaxed);
+    if (stalled) {
+        stalled = false;
+        resend = true;
+    }
+    // A connection made while the daemon did not answer counts once it does.
+    if (!counted) {
+        counted = true;
+        connects.fetch_add(1, std::memory_order_relaxed);
+    }
+    setState(OlaState::Connected);
+}
+
+void OlaOutput::Shared::tryConnect()
+{
+    const OlaState before = state.load(std::memory_order_relaxed);
+    if (before != OlaState::NoDaemon && before != OlaState::Refused && before != OlaState::NotAnswering)
+        setState(OlaState::Connecting);
+    const Clock::time_point started = clockNow();
+    const bool ok = blockingCall([this] { return client->connect(); });
+    // A refusal comes at once; a connect that took this long met a daemon that takes no connections.
+    const bool slow = clockNow() - started > timing.answerLimit;
+    if (!ok) {
+        client->disconnect();
+        if (client->unavailable()) {
+            refused.store(true, std::memory_order_release);
+            setState(OlaState::Refused);
+        } else if (slow) {
+            notAnswering();
+        } else {
+            if (counted)
+                losses.fetch_add(1, std::memory_order_relaxed);
+            counted = false;
+            stalled = false;
+            ports.store(OlaPorts::Unknown, std::memory_order_relaxed);
+            setState(OlaState::NoDaemon);
+        }
+        nextAttempt = clockNow() + timing.retry;
+        return;
+    }
+    connected = true;
+    asking = false;
+    nextCheck = clockNow();
+    if (slow || stalled) {
+        // Connected, but to a daemon that has not answered: the frames wait for its answer.
+        stalled = true;
+        notAnswering();
+        return;
+    }
+    counted = true;
+    connects.fetch_add(1, std::memory_order_relaxed);
+    setState(OlaState::Connected);
+    // The current frame goes out at once, and the ports are asked for.
+    resend = true;
 }
 
 void OlaOutput::Shared::storePortNames(const std::vector<std::string> &names)
@@ -219,15 +363,20 @@ void OlaOutput::Shared::askAndHear(Clock::time_point now, std::uint16_t current)
     if (asking) {
         if (std::optional<OlaPortAnswer> answer = client->pollPorts()) {
             asking = false;
+            if (!answer->answered && stalled) {
+                // The connection closed under a daemon that took no frames: it has gone.
+                lose(now);
+                return;
+            }
             if (answer->answered) {
                 storePortNames(answer->outputPorts);
                 portsUniverse.store(askedUniverse, std::memory_order_relaxed);
                 ports.store(answer->outputPorts.empty() ? OlaPorts::None : OlaPorts::Present,
                             std::memory_order_relaxed);
-                setState(OlaState::Connected);
+                answered();
             }
-        } else if (now - askedAt > timing.portCheck) {
-            setState(OlaState::NotAnswering);
+        } else if (now - askedAt > timing.answerLimit) {
+            notAnswering();
         }
     }
     if (!asking && (now >= nextCheck || askedUniverse != current)) {
@@ -253,7 +402,7 @@ void OlaOutput::Shared::run()
     while (true) {
         // Said before `seen` is read: a frame published after that read wakes us.
         const bool follow = connected && following(monotonicNs());
-        const std::uint8_t waiting = connected && !follow ? 1 : 0;
+        const std::uint8_t waiting = connected && !stalled && !follow ? 1 : 0;
         if (frameWaiter.load(std::memory_order_relaxed) != waiting) {
             frameWaiter.store(waiting, std::memory_order_seq_cst);
             // After it, a tick either sees the flag or has its frame seen below.
@@ -272,7 +421,9 @@ void OlaOutput::Shared::run()
 
         if (on.load(std::memory_order_relaxed) == 0) {
             if (connected)
-                closeGently(current);
+                closeGently(current, std::nullopt);
+            counted = false;
+            stalled = false;
             setState(OlaState::Off);
             ports.store(OlaPorts::Unknown, std::memory_order_relaxed);
             wasOff = true;
@@ -291,40 +442,36 @@ void OlaOutput::Shared::run()
                 futexWait(wake, seen, sleepFor(nextAttempt - now));
                 continue;
             }
-            const OlaState before = state.load(std::memory_order_relaxed);
-            if (before != OlaState::NoDaemon && before != OlaState::Refused)
-                setState(OlaState::Connecting);
-            if (!client->connect()) {
-                client->disconnect();
-                if (client->unavailable())
-                    refused.store(true, std::memory_order_release);
-                setState(client->unavailable() ? OlaState::Refused : OlaState::NoDaemon);
-                nextAttempt = clockNow() + timing.retry;
-                continue;
-            }
-            connected = true;
-            connects.fetch_add(1, std::memory_order_relaxed);
-            setState(OlaState::Connected);
-            // The current frame goes out at once, and the ports are asked for.
-            resend = true;
-            nextCheck = now;
+            tryConnect();
             continue;
         }
 
-        if (resend || frame.sequence() != sentSequence) {
-            if (!sendLatest(current)) {
-                lose(clockNow());
+        if (!stalled && (resend || frame.sequence() != sentSequence)) {
+            if (!blockingCall([this, current] { return sendLatest(current); })) {
+                // Refused while the daemon was not answering: it stalled, and its buffers are full.
+                if (state.load(std::memory_order_relaxed) == OlaState::NotAnswering)
+                    stall();
+                else
+                    lose(clockNow());
                 continue;
             }
         }
         askAndHear(now, current);
+        if (!connected)
+            continue;
+        if (stalled) {
+            // Frames wait for the daemon's answer, which is looked for as often as any.
+            futexWait(wake, seen, sleepFor(AnswerPoll));
+            continue;
+        }
         // Sends follow the frames; an awaited answer is looked for between them.
         const Clock::duration limit = asking ? Clock::duration(AnswerPoll) : nextCheck - now;
-        if (frame.sequence() == sentSequence)
+        if (!resend && frame.sequence() == sentSequence)
             waitForFrame(seen, follow, sleepFor(limit));
     }
 
-    closeGently(universe.load(std::memory_order_relaxed));
+    closeGently(universe.load(std::memory_order_relaxed),
+                Clock::time_point(Clock::duration(stopBy.load(std::memory_order_relaxed))));
     finished.store(1, std::memory_order_release);
     futexWakeAll(finished);
 }
@@ -347,18 +494,24 @@ void OlaOutput::start()
     m_worker = std::thread([shared = m_shared] { shared->run(); });
 }
 
-void OlaOutput::stop()
+void OlaOutput::stop() { stop(m_shared->clockNow() + m_shared->timing.stopLimit); }
+
+void OlaOutput::stop(Clock::time_point deadline)
 {
     if (!m_worker.joinable())
         return;
     Shared &s = *m_shared;
+    s.stopBy.store(deadline.time_since_epoch().count(), std::memory_order_relaxed);
     s.stopping.store(1, std::memory_order_seq_cst);
     s.wake.fetch_add(1, std::memory_order_seq_cst);
     futexWakeAll(s.wake);
-    const Clock::time_point deadline = Clock::now() + m_shared->timing.stopLimit;
-    for (Clock::time_point now = Clock::now(); s.finished.load(std::memory_order_acquire) == 0 && now < deadline;
-         now = Clock::now())
-        futexWait(s.finished, 0, deadline - now);
+    for (Clock::time_point now = s.clockNow(); s.finished.load(std::memory_order_acquire) == 0 && now < deadline;
+         now = s.clockNow()) {
+        // Stuck in a call to a daemon that has not answered for so long: it will not end in time.
+        if (s.stuckSince(now))
+            break;
+        futexWait(s.finished, 0, s.sleepFor(std::min<Clock::duration>(deadline - now, StuckLook)));
+    }
     if (s.finished.load(std::memory_order_acquire) != 0) {
         m_worker.join();
     } else {
@@ -425,12 +578,23 @@ OlaStatus OlaOutput::status() const
     const Shared &s = *m_shared;
     OlaStatus status;
     status.state = s.state.load(std::memory_order_relaxed);
+    // What the switch and a hanging call say is true before the worker can say it.
+    const bool on = s.on.load(std::memory_order_relaxed) != 0 && s.stopping.load(std::memory_order_relaxed) == 0;
+    if (!on) {
+        // Switched off: the worker's Off comes once it has closed.
+    } else if (status.state == OlaState::Off) {
+        status.state = OlaState::Connecting;
+    } else if (status.state != OlaState::Refused && s.stuckSince(s.clockNow())) {
+        status.state = OlaState::NotAnswering;
+    }
     status.universe = s.universe.load(std::memory_order_relaxed);
     status.ports = s.ports.load(std::memory_order_relaxed);
     status.portsUniverse = s.portsUniverse.load(std::memory_order_relaxed);
     status.framesSent = s.framesSent.load(std::memory_order_relaxed);
     status.connects = s.connects.load(std::memory_order_relaxed);
     status.losses = s.losses.load(std::memory_order_relaxed);
+    status.stalls = s.stalls.load(std::memory_order_relaxed);
+    status.recoveries = s.recoveries.load(std::memory_order_relaxed);
     status.realTime = s.realTime.load(std::memory_order_relaxed) != 0;
     std::array<std::uint8_t, PortNamesBytes> bytes{};
     std::uint32_t sequence = 0;

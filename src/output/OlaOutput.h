@@ -6,10 +6,12 @@
 // frame into a single-slot hand-over and wakes the worker thread, which sends
 // the latest frame with the streaming client; a frame not yet sent when the
 // next one comes is replaced, never queued. The worker alone connects, sends,
-// reconnects (once a second after a failure) and every few seconds asks the
+// reconnects (once a second after a failure) and twice a second asks the
 // daemon whether the universe has an output port at all, since a frame sent
-// to a universe without one is accepted and goes nowhere. The window and
-// any other reader see the state through atomics (status()).
+// to a universe without one is accepted and goes nowhere. The answers are
+// also how the worker knows the daemon still answers: a daemon that stalls
+// keeps its connection, so nothing else shows it. The window and any other
+// reader see the state through atomics (status()).
 
 #include <atomic>
 #include <chrono>
@@ -31,7 +33,7 @@ enum class OlaState : std::uint8_t {
     Connecting,   // the first attempt is under way
     Connected,    // frames flow
     NoDaemon,     // no daemon to connect to, or it went away; tried again once a second
-    NotAnswering, // connected, but the daemon answers no question: stopped or overloaded
+    NotAnswering, // a daemon is there but answers no question, or a connect to it hangs: stopped or overloaded
     Refused,      // the client's module does not load, or is of another version of the program
 };
 
@@ -44,19 +46,27 @@ struct OlaStatus {
     std::uint16_t portsUniverse = 0; // the universe the ports answer is about
     std::string portNames;           // "device / port", comma-separated
     std::uint64_t framesSent = 0;
-    std::uint32_t connects = 0; // successful connections since start
-    std::uint32_t losses = 0;   // connections lost since start
-    bool realTime = false;      // the worker runs at a real-time priority
+    std::uint32_t connects = 0;   // successful connections since start
+    std::uint32_t losses = 0;     // connections lost since start
+    std::uint32_t stalls = 0;     // times the daemon stopped answering
+    std::uint32_t recoveries = 0; // times a daemon that had stopped answering answered again
+    bool realTime = false;        // the worker runs at a real-time priority
 };
 
 struct OlaTiming {
     std::chrono::milliseconds retry{1000};
-    std::chrono::milliseconds portCheck{3000};
+    // The ports are asked for this often while connected.
+    std::chrono::milliseconds portCheck{500};
+    // A question unanswered, or a connect or send not returned, for this
+    // long: the daemon does not answer.
+    std::chrono::milliseconds answerLimit{1000};
     // Closing right after the last send loses the last frames.
     std::chrono::milliseconds closeHold{100};
-    std::chrono::milliseconds stopLimit{1000};
-    // The clock retries and port checks are timed by; tests step their own.
-    // With one set, the worker looks at it at least every millisecond.
+    // stop() without a deadline of its own waits this long at most.
+    std::chrono::milliseconds stopLimit{150};
+    // The clock retries, port checks, the hold and stop's deadline are timed
+    // by; tests step their own. With one set, the worker and stop() look at it
+    // at least every millisecond.
     std::function<std::chrono::steady_clock::time_point()> clock;
 };
 
@@ -75,9 +85,12 @@ public:
     // Starts the worker; it connects once enabled.
     void start();
     // Sends the last frame, holds the connection for closeHold and closes.
-    // Waits for the worker no longer than stopLimit: a worker stuck in a
-    // connect to a hanging daemon is left to end on its own.
+    // Waits for the worker until `deadline` at most (the hold is cut short to
+    // end before it), and not at all once it has been stuck in a connect or a
+    // send for longer than answerLimit: such a worker is left to end on its
+    // own. Without a deadline, stopLimit from now.
     void stop();
+    void stop(std::chrono::steady_clock::time_point deadline);
     // stop() gave up on a worker stuck in OLA's library: it may still be
     // running there while the process ends, so the program ends without
     // running static destructors under it (_exit) once everything is saved.

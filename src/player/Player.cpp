@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <ctime>
 #include <string>
+#include <unistd.h>
 
 #include "core/FrameHold.h"
 #include "files/CoderTableFile.h"
-#include "files/ReadPrefix.h"
 #include "files/SettingsFile.h"
 #include "output/FrameAssembly.h"
 #include "playback/Sequencer.h"
 #include "playback/Tempo.h"
+#include "player/FileProblems.h"
 #include "player/PlayerLog.h"
 
 namespace korvanel {
@@ -19,6 +20,10 @@ namespace {
 
 // The link polls the device once a second; its changes are logged as often, the first at once.
 constexpr std::chrono::milliseconds LookInterval{1000};
+// Until the first frame has gone out, the main loop looks this often whether it has.
+constexpr std::chrono::milliseconds ReadyLook{5};
+// What a stop needs after the outputs have closed: the last lines, the interface closed, the exit.
+constexpr std::chrono::milliseconds ExitReserve{30};
 
 const char *signalName(int signal)
 {
@@ -34,27 +39,17 @@ const char *signalName(int signal)
     }
 }
 
-// A file that is there but may not be read is no more a settings file than a missing one: the
-// settings reader would take either for an empty file, and the show would play unrecoded.
-bool readableFile(const std::string &path) { return readFilePrefix(path, {}).ok(); }
-
-std::string coderProblem(const CoderFileResult &result, const PlayerWords &words)
-{
-    switch (result.kind) {
-    case CoderFileResult::Kind::Missing:
-        return words(Say::FileNotFound);
-    case CoderFileResult::Kind::TooShort:
-        return words(Say::CoderTooShort, {std::to_string(CoderFileSize)});
-    default:
-        return words(Say::CoderUnreadable, {std::to_string(result.systemError)});
-    }
-}
-
 } // namespace
 
-Player::Player(PlayerOptions options, PlayerLog &log)
-    : m_options(std::move(options)), m_log(log), m_shows(m_options.shows, log.words()), m_outputs(m_options, log)
+Player::Player(PlayerOptions options, PlayerLog &log, const char *notifySocket, const char *watchdogUsec,
+               const char *watchdogPid)
+    : m_options(std::move(options)), m_log(log), m_shows(m_options.shows, log.words()), m_outputs(m_options, log),
+      m_service(NotifySocket(notifySocket))
 {
+    const std::chrono::microseconds watchdog = watchdogInterval(watchdogUsec, watchdogPid, getpid());
+    NotifySocket pings(notifySocket);
+    if (pings.active() && watchdog.count() > 0)
+        m_watchdog = WatchdogPing(std::move(pings), watchdog, m_mainAlive);
 }
 
 Player::~Player() { m_ticker.stop(); }
@@ -76,8 +71,8 @@ int Player::loadCoderTable()
     std::string coder = m_options.coderFile;
     if (!m_options.settingsFile.empty()) {
         // Named on the command line, so a file that is not there is a mistake, not an empty settings file.
-        if (!readableFile(m_options.settingsFile)) {
-            m_log.error(Say::SettingsUnreadable, {m_options.settingsFile});
+        if (const auto problem = settingsFileProblem(m_options.settingsFile, m_log.words())) {
+            m_log.error(Say::SettingsUnreadable, {m_options.settingsFile, *problem});
             return 2;
         }
         const IniSettings settings = ReadIniFile(m_options.settingsFile);
@@ -90,7 +85,7 @@ int Player::loadCoderTable()
     const CoderFileResult result = readCoderTableFile(coder, entries);
     if (!result.ok()) {
         // Levels on the wrong channels are worse than no show: the player does not start.
-        m_log.error(Say::CoderNotLoaded, {coder, coderProblem(result, m_log.words())});
+        m_log.error(Say::CoderNotLoaded, {coder, coderFileProblem(result, m_log.words())});
         return 2;
     }
     setCoderEntries(*m_engine, entries);
@@ -157,8 +152,11 @@ void Player::step(Clock::time_point now)
                 installShow(next);
         });
     }
-    for (const std::size_t i : skipped)
-        m_log.warning(Say::ShowSkipped, {m_shows.path(i), m_shows.problem(i)});
+    // A short show goes round several times a second: each problem is told once, not at every turn.
+    for (const std::size_t i : skipped) {
+        if (m_shows.skipIsNews(i))
+            m_log.warning(Say::ShowSkipped, {m_shows.path(i), m_shows.problem(i)});
+    }
     if (loaded)
         logShow();
     if (advance == SceneAdvance::Ended) {
@@ -173,7 +171,14 @@ void Player::step(Clock::time_point now)
 
 void Player::reload(Clock::time_point now)
 {
+    m_service.reloading();
     m_log.info(Say::Rereading);
+    reloadShows(now);
+    m_service.reloaded(statusText(), now);
+}
+
+void Player::reloadShows(Clock::time_point now)
+{
     const std::vector<bool> replaced = m_shows.reread(m_log);
     if (!replaced[m_current])
         return;
@@ -193,8 +198,42 @@ void Player::reload(Clock::time_point now)
     }
 }
 
-void Player::stop(int signal)
+std::string Player::statusText() const
 {
+    const Engine &engine = *m_engine;
+    const std::string &path = m_shows.path(m_current);
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    const std::string show =
+        m_log.say(m_playing ? Say::StatusShow : Say::StatusShowOver,
+                  {name, std::to_string(engine.currentScene() + 1), std::to_string(engine.sys(SysLastScene) + 1)});
+    const std::string outputs = m_outputs.serviceStatus();
+    return outputs.empty() ? show : show + "; " + outputs;
+}
+
+Player::Clock::time_point Player::tellService(Clock::time_point now)
+{
+    // The watchdog pings only while this loop goes round too.
+    m_mainAlive.store(MonotonicClock::now(), std::memory_order_relaxed);
+    Clock::time_point next = now + LookInterval;
+    if (m_watchdog.active())
+        next = std::min(next, now + std::chrono::duration_cast<Clock::duration>(m_watchdog.interval() / 4));
+    if (!m_service.active())
+        return next;
+    if (!m_service.ready()) {
+        if (m_ticker.tickCount() == 0)
+            return std::min(next, now + ReadyLook);
+        m_service.becomeReady(statusText(), now);
+    } else {
+        m_service.setStatus(statusText(), now);
+    }
+    if (const auto due = m_service.nextSend())
+        next = std::min(next, *due);
+    return next;
+}
+
+void Player::stop(int signal, Clock::time_point received)
+{
+    m_service.stopping();
     m_log.info(Say::Stopping, {signalName(signal)});
     m_ticker.stop();
     if (m_options.blackoutOnExit) {
@@ -204,7 +243,8 @@ void Player::stop(int signal)
         m_outputs.sendFinalFrame(engine.DmxOut);
         m_log.info(Say::BlackoutSent);
     }
-    m_outputs.close();
+    // The OLA worker gets what the ticker's last period left of the budget; one stuck in OLA's library is left.
+    m_outputs.close(received + StopBudget - ExitReserve);
 }
 
 int Player::run()
@@ -222,9 +262,12 @@ int Player::run()
     m_playing = true;
 
     m_ticker.setRealTimeWanted(m_options.realTime);
+    m_mainAlive.store(MonotonicClock::now(), std::memory_order_relaxed);
     m_ticker.start([this] {
         buildFrame(*m_engine);
         m_outputs.tick(m_engine->DmxOut);
+        // After the frame is out, and never waiting: a loop that hangs stops the pings.
+        m_watchdog.tick(MonotonicClock::now());
     });
     if (m_ticker.priority() == OutputTicker::Priority::RealTime)
         m_log.info(Say::RealTimePriority);
@@ -237,16 +280,19 @@ int Player::run()
     Clock::time_point now = Clock::now();
     m_clock.start(now, tempoInterval());
     Clock::time_point nextLook = now;
+    Clock::time_point serviceWake = now;
     for (;;) {
         now = Clock::now();
-        const Clock::time_point wake = m_playing ? std::min(m_clock.deadline(), nextLook) : nextLook;
+        Clock::time_point wake = std::min(nextLook, serviceWake);
+        if (m_playing)
+            wake = std::min(wake, m_clock.deadline());
         const auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(std::max(wake - now, Clock::duration{}));
         const timespec timeout{static_cast<time_t>(wait.count() / 1'000'000'000),
                                static_cast<long>(wait.count() % 1'000'000'000)};
         const int signal = sigtimedwait(&signals, nullptr, &timeout);
         now = Clock::now();
         if (signal == SIGTERM || signal == SIGINT) {
-            stop(signal);
+            stop(signal, now);
             return 0;
         }
         if (signal == SIGHUP)
@@ -257,6 +303,7 @@ int Player::run()
             m_outputs.logEvents();
             nextLook = now + LookInterval;
         }
+        serviceWake = tellService(now);
     }
 }
 

@@ -19,7 +19,8 @@ enum class Option : std::uint8_t {
     Output,
     Universe,
     Blackout,
-    NoRealTime
+    NoRealTime,
+    Check
 };
 
 struct OptionName {
@@ -28,7 +29,7 @@ struct OptionName {
     bool takesValue;
 };
 
-constexpr std::array<OptionName, 10> Options = {{
+constexpr std::array<OptionName, 11> Options = {{
     {"help", Option::Help, false},
     {"version", Option::Version, false},
     {"tempo", Option::Tempo, true},
@@ -39,6 +40,7 @@ constexpr std::array<OptionName, 10> Options = {{
     {"universe", Option::Universe, true},
     {"blackout-on-exit", Option::Blackout, false},
     {"no-realtime", Option::NoRealTime, false},
+    {"check", Option::Check, false},
 }};
 
 // A decimal number within [low, high], nothing else around it.
@@ -170,6 +172,9 @@ PlayerCommand parsePlayerCommand(const std::vector<std::string> &arguments, bool
             break;
         case Option::NoRealTime:
             o.realTime = false;
+            break;
+        case Option::Check:
+            o.check = true;
             break;
         }
     }

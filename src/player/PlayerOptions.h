@@ -24,6 +24,7 @@ struct PlayerOptions {
     std::optional<std::uint16_t> universe; // 1..65535, OLA outputs only
     bool blackoutOnExit = false;
     bool realTime = true;
+    bool check = false; // read and report the files, send nothing
 };
 
 struct PlayerCommand {

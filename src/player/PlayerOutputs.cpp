@@ -15,6 +15,9 @@ namespace korvanel {
 
 namespace {
 
+// Looks (one a second) without a write fault after which the same fault is news again.
+constexpr int QuietLooks = 10;
+
 std::string deviceName(const UsbLinkReport &report, const PlayerWords &words)
 {
     std::string name(report.description.view());
@@ -86,6 +89,44 @@ PlayerOutputs::PlayerOutputs(const PlayerOptions &options, PlayerLog &log)
 
 PlayerOutputs::~PlayerOutputs() { close(); }
 
+std::string PlayerOutputs::serviceStatus() const
+{
+    const PlayerWords &words = m_log.words();
+    std::string text;
+    if (m_usb) {
+        text = load(m_usb->DeviceOpen) != 0 ? words(Say::StatusUsbOpen, {deviceName(m_usb->publishedReport(), words)})
+                                            : words(Say::StatusUsbNone);
+    }
+    if (m_ola) {
+        const OlaStatus status = m_ola->status();
+        const std::string universe = std::to_string(status.universe);
+        std::string ola;
+        switch (status.state) {
+        case OlaState::Unavailable:
+        case OlaState::Refused:
+            ola = words(Say::StatusOlaUnavailable);
+            break;
+        case OlaState::Off:
+        case OlaState::Connecting:
+            ola = words(Say::StatusOlaConnecting);
+            break;
+        case OlaState::NoDaemon:
+            ola = words(Say::StatusOlaNoDaemon);
+            break;
+        case OlaState::NotAnswering:
+            ola = words(Say::StatusOlaNotAnswering);
+            break;
+        case OlaState::Connected:
+            ola = status.ports == OlaPorts::None && status.portsUniverse == status.universe
+                ? words(Say::StatusOlaNoPort, {universe})
+                : words(Say::StatusOlaConnected, {universe});
+            break;
+        }
+        text += (text.empty() ? "" : "; ") + ola;
+    }
+    return text;
+}
+
 bool PlayerOutputs::open()
 {
     if (m_choice != OutputChoice::Usb && !openOla())
@@ -152,9 +193,17 @@ void PlayerOutputs::logEvents()
     const UsbLinkReport report = usb.publishedReport();
 
     // Told from the report's own count, so that the fault's facts are its own even when the report lags a tick.
+    // A device that fails again after every reopen is told once, not once a second, until it has
+    // gone quiet for a while or is lost.
     if (report.writeFaults != m_loggedWriteFaults) {
-        m_log.error(Say::WriteFault, {writeFaultPhrase(report.writeFault, m_log.words())});
+        const std::string fault = writeFaultPhrase(report.writeFault, m_log.words());
+        if (fault != m_toldWriteFault)
+            m_log.error(Say::WriteFault, {fault});
+        m_toldWriteFault = fault;
         m_loggedWriteFaults = report.writeFaults;
+        m_looksWithoutFault = 0;
+    } else if (++m_looksWithoutFault >= QuietLooks) {
+        m_toldWriteFault.clear();
     }
     if (m_wasOpen && (!open || replugs > 0)) {
         const std::string why = statusText(report, m_log.words());
@@ -164,6 +213,7 @@ void PlayerOutputs::logEvents()
             m_log.error(Say::InterfaceLostBecause, {why});
         m_toldNoDevice = true;
         m_faultReopens = 0;
+        m_toldWriteFault.clear();
     }
     if (open && (replugs > 0 || (!m_wasOpen && newOpens > 0))) {
         m_log.info(Say::InterfaceFound, {deviceName(report, m_log.words())});
@@ -184,6 +234,7 @@ void PlayerOutputs::logOlaEvents()
 {
     const OlaStatus status = m_ola->status();
     const std::string universe = std::to_string(status.universe);
+    logOlaStalls(status);
     // A loss and the reconnect after it may both fall between two looks: each gets its line, in order.
     if (status.losses != m_olaLosses) {
         m_log.error(Say::OlaLost);
@@ -222,10 +273,6 @@ void PlayerOutputs::logOlaEvents()
             break;
         }
     }
-    const bool notAnswering = status.state == OlaState::NotAnswering;
-    if (notAnswering && !m_olaToldNotAnswering)
-        m_log.warning(Say::OlaNotAnswering);
-    m_olaToldNotAnswering = notAnswering;
     // A universe with no output port takes the frames and sends them nowhere: worth a line, once a change.
     if (status.ports != OlaPorts::Unknown && status.portsUniverse == status.universe &&
         static_cast<std::uint8_t>(status.ports) != m_olaPorts) {
@@ -237,6 +284,40 @@ void PlayerOutputs::logOlaEvents()
     }
 }
 
+void PlayerOutputs::logOlaStalls(const OlaStatus &status)
+{
+    // Stalls and recoveries alternate; several may fall between two looks, and each is told in turn.
+    std::uint32_t stalls = status.stalls - m_olaStalls;
+    std::uint32_t recoveries = status.recoveries - m_olaRecoveries;
+    for (int turn = 0; turn < 4 && (stalls > 0 || recoveries > 0); ++turn) {
+        if (!m_olaToldNotAnswering && stalls > 0) {
+            m_log.warning(Say::OlaNotAnswering);
+            m_olaToldNotAnswering = true;
+            --stalls;
+        } else if (m_olaToldNotAnswering && recoveries > 0) {
+            m_log.info(Say::OlaAnswersAgain, {std::to_string(status.universe)});
+            m_olaToldNotAnswering = false;
+            --recoveries;
+        } else {
+            break; // a stall told already while the worker hung in a call, before it could count it
+        }
+    }
+    m_olaStalls = status.stalls;
+    m_olaRecoveries = status.recoveries;
+    const bool notAnswering = status.state == OlaState::NotAnswering;
+    if (notAnswering && !m_olaToldNotAnswering) {
+        m_log.warning(Say::OlaNotAnswering);
+        m_olaToldNotAnswering = true;
+    } else if (m_olaToldNotAnswering && status.state == OlaState::Connected) {
+        // A call that hung and returned: the worker counted no stall, but one was told.
+        m_log.info(Say::OlaAnswersAgain, {std::to_string(status.universe)});
+        m_olaToldNotAnswering = false;
+    } else if (!notAnswering) {
+        // Lost while not answering: the loss says the rest.
+        m_olaToldNotAnswering = false;
+    }
+}
+
 void PlayerOutputs::sendFinalFrame(const AtomicBytes<DmxFrameSize> &frame)
 {
     if (m_ola)
@@ -245,10 +326,12 @@ void PlayerOutputs::sendFinalFrame(const AtomicBytes<DmxFrameSize> &frame)
         m_usb->SendToUsb(frame);
 }
 
-void PlayerOutputs::close()
+void PlayerOutputs::close() { close(std::chrono::steady_clock::now() + OlaTiming{}.stopLimit); }
+
+void PlayerOutputs::close(std::chrono::steady_clock::time_point deadline)
 {
     if (m_ola) {
-        m_ola->stop();
+        m_ola->stop(deadline);
         m_olaLeftRunning = m_ola->workerLeftRunning();
         m_ola.reset();
         m_log.info(Say::OlaClosed);

@@ -3,8 +3,10 @@
 // or both, as --output says. The choice of outputs lives here alone. An
 // output not asked for is not opened at all: no device search, no worker.
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "core/AtomicBytes.h"
 #include "core/ShowLayout.h"
@@ -14,6 +16,7 @@ namespace korvanel {
 
 class FtdiApi;
 class OlaOutput;
+struct OlaStatus;
 class PlayerLog;
 class UsbLink;
 
@@ -32,9 +35,13 @@ public:
     void tick(const AtomicBytes<DmxFrameSize> &frame);
     // Main thread, about once a second: a log line for each change of an output.
     void logEvents();
+    // Main thread: the outputs' state in a few words, for the service's status.
+    std::string serviceStatus() const;
     // Main thread, after the output thread has stopped: one more frame, then close.
     void sendFinalFrame(const AtomicBytes<DmxFrameSize> &frame);
-    // The OLA worker sends the last frame it was given and ends, within a second.
+    // The OLA worker sends the last frame it was given and ends, by `deadline`
+    // at the latest (it is left to end on its own after that).
+    void close(std::chrono::steady_clock::time_point deadline);
     void close();
     // close() left the OLA worker stuck in OLA's library (see OlaOutput::workerLeftRunning).
     bool olaWorkerLeftRunning() const { return m_olaLeftRunning; }
@@ -42,6 +49,7 @@ public:
 private:
     bool openOla();
     void logOlaEvents();
+    void logOlaStalls(const OlaStatus &status);
 
     const OutputChoice m_choice;
     const std::uint16_t m_universe;
@@ -52,6 +60,8 @@ private:
     std::uint32_t m_olaLosses = 0;
     bool m_olaToldNoDaemon = false;
     bool m_olaToldNotAnswering = false;
+    std::uint32_t m_olaStalls = 0;
+    std::uint32_t m_olaRecoveries = 0;
     bool m_olaToldRefused = false;
     std::uint8_t m_olaPorts = 0; // OlaPorts last logged
     std::unique_ptr<FtdiApi> m_usbLibrary;
@@ -61,6 +71,8 @@ private:
     std::uint32_t m_seenOpens = 0;
     std::uint32_t m_seenWriteFaults = 0;
     std::uint32_t m_loggedWriteFaults = 0; // the report's count at the last line about a write fault
+    std::string m_toldWriteFault;          // its wording, while the faults go on
+    int m_looksWithoutFault = 0;
     std::uint32_t m_faultReopens = 0;
 };
 

@@ -29,12 +29,16 @@ constexpr std::string_view HelpRussian =
                         с --output ola или both
   --blackout-on-exit    при завершении отправить затемнение
   --no-realtime         не просить приоритет реального времени для вывода
+  --check               только проверить файлы шоу, настроек и таблицы
+                        перекодировки и сказать, что в каждом; ничего
+                        не выводить
   -h, --help            эта справка
   -V, --version         версия
 
 Сигналы: SIGTERM и SIGINT завершают работу, SIGHUP перечитывает файлы шоу.
-Код выхода: 0 — остановлен сигналом, 2 — неверные параметры или первое шоу
-не читается, 1 — другая ошибка.
+Код выхода: 0 — остановлен сигналом (с --check: все файлы в порядке),
+2 — неверные параметры или первое шоу не читается (с --check: в каком-то
+файле ошибка), 1 — другая ошибка.
 )";
 
 constexpr std::string_view HelpEnglish = R"(Plays shows without a window: steps through the scenes at each show's tempo,
@@ -56,12 +60,15 @@ turn, each once through all its scenes, then round again from the first.
                         --output ola or both
   --blackout-on-exit    send a blackout when stopping
   --no-realtime         do not ask for real-time priority for the output
+  --check               only check the show, settings and recoding table
+                        files and say what is in each; send nothing
   -h, --help            this help
   -V, --version         version
 
 Signals: SIGTERM and SIGINT stop the player, SIGHUP rereads the show files.
-Exit code: 0 stopped by a signal, 2 bad options or the first show cannot be
-read, 1 any other error.
+Exit code: 0 stopped by a signal (with --check: every file is fine), 2 bad
+options or the first show cannot be read (with --check: a file has an
+error), 1 any other error.
 )";
 
 // A switch, so that an id without its texts does not compile.
@@ -124,7 +131,7 @@ Wording wording(Say id)
     case Say::CoderUnreadable:
         return {"не читается (системная ошибка %1)", "cannot be read (system error %1)"};
     case Say::SettingsUnreadable:
-        return {"файл настроек не читается: %1", "settings file cannot be read: %1"};
+        return {"файл настроек не читается: %1: %2", "settings file cannot be read: %1: %2"};
     case Say::CoderNotLoaded:
         return {"таблица перекодировки не загружена: %1: %2", "recoding table not loaded: %1: %2"};
     case Say::CoderLoaded:
@@ -215,11 +222,14 @@ Wording wording(Say id)
     case Say::OlaRestored:
         return {"вывод OLA: связь с демоном восстановлена", "OLA output: connection to the daemon restored"};
     case Say::OlaNoDaemon:
-        return {"вывод OLA: демон не отвечает на 127.0.0.1:%1, повтор раз в секунду",
-                "OLA output: no daemon answers at 127.0.0.1:%1, retrying every second"};
+        return {"вывод OLA: демон не запущен, на 127.0.0.1:%1 никто не слушает; повтор раз в секунду",
+                "OLA output: no daemon runs, nothing listens at 127.0.0.1:%1; retrying every second"};
     case Say::OlaNotAnswering:
-        return {"вывод OLA: демон принял соединение, но не отвечает на запросы",
-                "OLA output: the daemon accepted the connection but does not answer requests"};
+        return {"вывод OLA: демон не отвечает на запросы (остановлен или перегружен)",
+                "OLA output: the daemon does not answer requests (stopped or overloaded)"};
+    case Say::OlaAnswersAgain:
+        return {"вывод OLA: демон снова отвечает, кадры идут во вселенную %1",
+                "OLA output: the daemon answers again, frames go to universe %1"};
     case Say::OlaNoPort:
         return {"вывод OLA: у вселенной %1 нет выходного порта, кадры никуда не выводятся",
                 "OLA output: universe %1 has no output port, the frames go nowhere"};
@@ -242,6 +252,41 @@ Wording wording(Say id)
     case Say::OlaModuleOtherBuild:
         return {"вывод OLA недоступен: %1 от другой сборки программы, переустановите программу",
                 "OLA output unavailable: %1 is from another build of the program, reinstall the program"};
+    case Say::CheckShow:
+        return {"%1: шоу, сцен %2, темп %3 (%4 мс), занято каналов: %5",
+                "%1: show, %2 scenes, tempo %3 (%4 ms), channels used: %5"};
+    case Say::CheckFailed:
+        return {"%1: ошибка: %2", "%1: error: %2"};
+    case Say::CheckSettings:
+        return {"%1: файл настроек, таблица перекодировки %2", "%1: settings file, recoding table %2"};
+    case Say::CheckSettingsNoCoder:
+        return {"%1: файл настроек, без таблицы перекодировки", "%1: settings file, no recoding table"};
+    case Say::CheckCoder:
+        return {"%1: таблица перекодировки в порядке", "%1: recoding table, fine"};
+    case Say::CheckAllFine:
+        return {"проверено файлов: %1, все в порядке", "%1 files checked, all fine"};
+    case Say::CheckSomeFailed:
+        return {"проверено файлов: %1, с ошибками: %2", "%1 files checked, %2 with errors"};
+    case Say::StatusShow:
+        return {"%1, сцена %2 из %3", "%1, scene %2 of %3"};
+    case Say::StatusShowOver:
+        return {"%1, сцена %2 из %3, показ окончен", "%1, scene %2 of %3, show over"};
+    case Say::StatusUsbOpen:
+        return {"USB: %1", "USB: %1"};
+    case Say::StatusUsbNone:
+        return {"USB: интерфейс не найден", "USB: no interface"};
+    case Say::StatusOlaConnecting:
+        return {"OLA: подключение", "OLA: connecting"};
+    case Say::StatusOlaConnected:
+        return {"OLA: вселенная %1", "OLA: universe %1"};
+    case Say::StatusOlaNoPort:
+        return {"OLA: у вселенной %1 нет выходного порта", "OLA: universe %1 has no output port"};
+    case Say::StatusOlaNoDaemon:
+        return {"OLA: демон не найден", "OLA: no daemon"};
+    case Say::StatusOlaNotAnswering:
+        return {"OLA: демон не отвечает", "OLA: the daemon does not answer"};
+    case Say::StatusOlaUnavailable:
+        return {"OLA: недоступен", "OLA: unavailable"};
     case Say::Count:
         break;
     }

@@ -88,6 +88,7 @@ enum class Say : std::uint8_t {
     OlaRestored,
     OlaNoDaemon,
     OlaNotAnswering,
+    OlaAnswersAgain,
     OlaNoPort,
     OlaPorts,
     OlaClosed,
@@ -95,6 +96,25 @@ enum class Say : std::uint8_t {
     OlaModuleUndescribed,
     OlaModuleOtherInterface,
     OlaModuleOtherBuild,
+    // --check.
+    CheckShow,
+    CheckFailed,
+    CheckSettings,
+    CheckSettingsNoCoder,
+    CheckCoder,
+    CheckAllFine,
+    CheckSomeFailed,
+    // The service's status line (systemd's STATUS=).
+    StatusShow,
+    StatusShowOver,
+    StatusUsbOpen,
+    StatusUsbNone,
+    StatusOlaConnecting,
+    StatusOlaConnected,
+    StatusOlaNoPort,
+    StatusOlaNoDaemon,
+    StatusOlaNotAnswering,
+    StatusOlaUnavailable,
 
     Count
 };

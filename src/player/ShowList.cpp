@@ -1,53 +1,8 @@
 #include "player/ShowList.h"
 
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
-
 #include "player/PlayerLog.h"
 
 namespace korvanel {
-
-namespace {
-
-std::string systemText(int error, const PlayerWords &words)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return words(Say::NoReadRight);
-    case EIO:
-        return words(Say::FileIoError);
-    default:
-        return words(Say::SystemError, {std::to_string(error), std::strerror(error)});
-    }
-}
-
-} // namespace
-
-std::string showFileProblem(const std::string &path, const FileResult &result, const PlayerWords &words)
-{
-    switch (result.error) {
-    case FileError::None:
-        return {};
-    case FileError::NotFound: {
-        struct stat info {};
-        if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-            return words(Say::IsFolder);
-        return words(Say::FileNotFound);
-    }
-    case FileError::NotAFile:
-        return words(Say::NotAFile);
-    case FileError::ShortFile:
-        return words(Say::ShowTooShort, {std::to_string(SceneMemorySize)});
-    case FileError::OpenFailed:
-        return words(Say::CannotOpen, {systemText(result.systemError, words)});
-    case FileError::ReadFailed:
-    case FileError::WriteFailed:
-        return words(Say::CannotRead, {systemText(result.systemError, words)});
-    }
-    return {};
-}
 
 std::string ShowList::read(std::size_t i)
 {
@@ -96,6 +51,14 @@ std::size_t ShowList::next(std::size_t current, std::vector<std::size_t> &skippe
         skipped.push_back(j);
     }
     return current;
+}
+
+bool ShowList::skipIsNews(std::size_t i)
+{
+    if (m_problems[i] == m_skipsTold[i])
+        return false;
+    m_skipsTold[i] = m_problems[i];
+    return true;
 }
 
 bool ShowList::anyPlayableAfter(std::size_t current) const

@@ -3,6 +3,7 @@
 // start-up and on reload only; while playing, a turn copies an image, so a
 // show never waits on the disk. A file that never loaded has no image and is
 // passed over at its turn; one that fails on reload keeps its old image.
+// Passing over is told once for each problem, not at every turn of the list.
 
 #include <cstddef>
 #include <memory>
@@ -11,14 +12,12 @@
 
 #include "files/FileResult.h"
 #include "files/ShowFile.h"
+#include "player/FileProblems.h"
 #include "player/PlayerWords.h"
 
 namespace korvanel {
 
 class PlayerLog;
-
-// Why a show file did not load, in one phrase.
-std::string showFileProblem(const std::string &path, const FileResult &result, const PlayerWords &words);
 
 class ShowList {
 public:
@@ -43,11 +42,14 @@ public:
     std::size_t next(std::size_t current, std::vector<std::size_t> &skipped) const;
     // Whether a show with an image follows `current` before the end of the list.
     bool anyPlayableAfter(std::size_t current) const;
+    // Whether passing over file i is news: true once for each problem it has.
+    bool skipIsNews(std::size_t i);
 
 private:
     std::vector<std::string> m_paths;
     std::vector<std::unique_ptr<ShowImage>> m_images;
     std::vector<std::string> m_problems = std::vector<std::string>(m_paths.size());
+    std::vector<std::string> m_skipsTold = std::vector<std::string>(m_paths.size());
     PlayerWords m_words;
 };
 

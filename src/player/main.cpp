@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "player/Player.h"
+#include "player/PlayerCheck.h"
 #include "player/PlayerLog.h"
 #include "player/PlayerOptions.h"
 #include "player/PlayerOutputs.h"
@@ -35,13 +36,22 @@ int main(int argc, char **argv)
         return 0;
     case PlayerCommand::Action::Refuse:
         log.line(PlayerLog::Level::Error, command.problem);
-        std::fprintf(stderr, "%s\n%s\n", log.say(Say::Usage).c_str(), log.say(Say::MoreHelp).c_str());
+        if (log.journal())
+            log.line(PlayerLog::Level::Info, log.say(Say::Usage) + "\n" + log.say(Say::MoreHelp));
+        else
+            std::fprintf(stderr, "%s\n%s\n", log.say(Say::Usage).c_str(), log.say(Say::MoreHelp).c_str());
         return 2;
     case PlayerCommand::Action::Run:
         break;
     }
+    if (command.options.check) {
+        const PlayerCheck check = checkPlayerFiles(command.options, log.words());
+        std::fputs(check.report.c_str(), stdout);
+        return check.exitCode;
+    }
     try {
-        Player player(command.options, log);
+        Player player(command.options, log, std::getenv("NOTIFY_SOCKET"), std::getenv("WATCHDOG_USEC"),
+                      std::getenv("WATCHDOG_PID"));
         const int code = player.run();
         // A worker stuck in OLA's library may still run there: the outputs are
         // closed and the log written, so end without static destructors under it.

@@ -22,12 +22,15 @@ struct SharedRecord {
 
 struct SharedHeader {
     std::uint32_t magic;
-    std::uint32_t capacity;                   // records after the header, kept as a ring
-    std::atomic<std::uint32_t> devices;       // test: devices plugged in
-    std::atomic<std::uint32_t> failNextWrite; // test: status of the next FT_Write, 0: none
-    std::atomic<std::uint32_t> openHandles;   // fake: handles opened and not closed
-    std::atomic<std::uint32_t> closes;        // fake: FT_Close calls
-    std::atomic<std::uint64_t> writes;        // fake: records written, counted after each
+    std::uint32_t capacity;                      // records after the header, kept as a ring
+    std::atomic<std::uint32_t> devices;          // test: devices plugged in
+    std::atomic<std::uint32_t> failNextWrite;    // test: status of the next FT_Write, 0: none
+    std::atomic<std::uint32_t> openHandles;      // fake: handles opened and not closed
+    std::atomic<std::uint32_t> closes;           // fake: FT_Close calls
+    std::atomic<std::uint64_t> writes;           // fake: records written, counted after each
+    std::atomic<std::uint32_t> failWritesStatus; // test: status of the next failWritesLeft FT_Writes
+    std::atomic<std::uint32_t> failWritesLeft;
+    std::atomic<std::uint32_t> holdWrites; // test: FT_Write waits while set (10 s at most), as a hung device
 };
 
 static_assert(std::atomic<std::uint32_t>::is_always_lock_free && std::atomic<std::uint64_t>::is_always_lock_free,

@@ -115,6 +115,10 @@ void syncShared(Function f, FT_STATUS &failure)
         plugLocked(devices);
     if (f == Write && failure == FT_OK)
         failure = shared->failNextWrite.exchange(0);
+    for (std::uint32_t left = shared->failWritesLeft.load(); f == Write && failure == FT_OK && left > 0;) {
+        if (shared->failWritesLeft.compare_exchange_weak(left, left - 1))
+            failure = shared->failWritesStatus.load();
+    }
 }
 
 void mapShared()
@@ -302,6 +306,11 @@ FT_STATUS FT_GetQueueStatus(FT_HANDLE handle, DWORD *rxBytes)
 
 FT_STATUS FT_Write(FT_HANDLE handle, void *buffer, DWORD size, DWORD *written)
 {
+    // Outside the call's lock: the test's other calls go on while the writer hangs.
+    for (int waited = 0; shared != nullptr && shared->holdWrites.load() != 0 && waited < 10'000; ++waited) {
+        const timespec pause{0, 1'000'000};
+        nanosleep(&pause, nullptr);
+    }
     const Call call(Write);
     *written = 0;
     if (call.failure() != FT_OK)

@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <dirent.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -181,6 +185,48 @@ TEST_F(PlayerOla, OnlyTheOutputAskedForIsOpened)
         run->process().signal(SIGTERM);
         EXPECT_EQ(run->process().waitFor(5s), 0) << run->log();
     }
+}
+
+TEST_F(PlayerOla, AStalledDaemonIsToldAsNotAnsweringNeverAsMissingAndSoIsItsReturn)
+{
+    auto run = start({"--output", "ola", show});
+    ASSERT_TRUE(run->logSays("вывод OLA: демон найден, кадры идут во вселенную 1")) << run->log();
+    daemon.pause();
+    EXPECT_TRUE(run->logSays("вывод OLA: демон не отвечает на запросы", 5s)) << run->log();
+    daemon.resume();
+    EXPECT_TRUE(run->logSays("вывод OLA: демон снова отвечает, кадры идут во вселенную 1", 5s)) << run->log();
+    run->process().signal(SIGTERM);
+    EXPECT_EQ(run->process().waitFor(5s), 0) << run->log();
+    EXPECT_EQ(run->logCount("не отвечает на запросы"), 1u) << run->log();
+    EXPECT_EQ(run->log().find("не запущен"), std::string::npos) << run->log();
+    EXPECT_EQ(run->log().find("потеряна"), std::string::npos) << run->log();
+}
+
+// A daemon that takes no connections at all: its listening socket's queue is
+// full, so a connect hangs in the kernel. The worker is stuck in OLA's library;
+// the log says so while it hangs, and the player still stops, leaving it.
+TEST(PlayerOlaHung, AConnectThatHangsIsNotAnsweringAndThePlayerStillStops)
+{
+    if (!olatest::olaTestsUnavailable().empty())
+        GTEST_SKIP() << olatest::olaTestsUnavailable();
+    ScratchFolder folder;
+    SharedFakeD2xx fake{folder / "fake"};
+    writeBytes(folder / "s.kvl", showImage({{1}}, 10));
+    const int listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int reuse = 1; // the daemons of the tests before may have left the port in TIME_WAIT
+    setsockopt(listener, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(9010);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 0), 0); // one connection queued, never taken; the next waits
+    PlayerRun run(folder, Program, {"--output", "ola", folder / "s.kvl"}, fake);
+    EXPECT_TRUE(run.logSays("вывод OLA: демон не отвечает на запросы", 5s)) << run.log();
+    run.process().signal(SIGTERM);
+    EXPECT_EQ(run.process().waitFor(5s), 0) << run.log();
+    EXPECT_EQ(run.log().find("не запущен"), std::string::npos) << run.log();
+    close(listener);
 }
 
 #endif

@@ -34,6 +34,21 @@ bool waitFor(Done done, std::chrono::milliseconds limit = 3000ms)
 
 class OlaWorker : public ::testing::Test {
 protected:
+    // On a stepped clock the stop's hold and deadline pass only as the clock is stepped.
+    ~OlaWorker() override
+    {
+        std::atomic<bool> stopped{false};
+        std::thread stepper([&] {
+            while (!stopped) {
+                m_ms += 10;
+                std::this_thread::sleep_for(1ms);
+            }
+        });
+        output.reset();
+        stopped = true;
+        stepper.join();
+    }
+
     void make(OlaTiming timing)
     {
         output = std::make_unique<OlaOutput>(std::make_unique<FakeClient>(daemon), timing);
@@ -256,7 +271,96 @@ TEST_F(OlaWorker, PortsAreAskedForAndAnUnansweredQuestionShows)
     ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Connected; }));
 }
 
-TEST_F(OlaWorker, StopSendsTheLastFrameHoldsTheConnectionAndNeverWaitsLongerThanItsLimit)
+TEST_F(OlaWorker, AHungDaemonIsNotAnsweringNeverMissingItsFramesWaitForItAndItsReturnIsTold)
+{
+    make(stepped()); // an answer is due within a second
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->hangConnect = true;
+        daemon->answerPorts = false;
+    }
+    output->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(daemon->lock);
+        return !daemon->connectTimes.empty();
+    }));
+    m_ms += 900;
+    EXPECT_EQ(output->status().state, OlaState::Connecting);
+    m_ms += 200;
+    EXPECT_EQ(output->status().state, OlaState::NotAnswering) << "a connect that hangs, told while it hangs";
+
+    // The connect returns at last, to a daemon that answers nothing: the frames wait for it.
+    daemon->release(&FakeDaemon::hangConnect);
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(daemon->lock);
+        return !daemon->asked.empty();
+    }));
+    publish(5);
+    for (int i = 0; i < 20; ++i) {
+        m_ms += 10;
+        std::this_thread::sleep_for(1ms);
+    }
+    OlaStatus status = output->status();
+    EXPECT_EQ(status.state, OlaState::NotAnswering);
+    EXPECT_EQ(daemon->sentCount(), 0u);
+    EXPECT_EQ(status.connects, 0u) << "no daemon found while none answers";
+    EXPECT_EQ(status.stalls, 1u);
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->answerPorts = true;
+    }
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 1; })) << "the frame that waited, at its answer";
+    EXPECT_EQ(sentMark(0), 5);
+    status = output->status();
+    EXPECT_EQ(status.state, OlaState::Connected);
+    EXPECT_EQ(status.connects, 1u);
+    EXPECT_EQ(status.recoveries, 1u);
+
+    // Stalled mid-stream: no answers, then its buffers are full and a send fails.
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->answerPorts = false;
+    }
+    publish(6);
+    ASSERT_TRUE(stepUntil([&] { return output->status().state == OlaState::NotAnswering; }));
+    std::size_t connectsBefore = 0;
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->failSends = 1;
+        connectsBefore = daemon->connectTimes.size();
+    }
+    publish(7);
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(daemon->lock);
+        return daemon->connectTimes.size() == connectsBefore + 1;
+    })) << "connected again at once, the clock standing";
+    const std::size_t sentBefore = daemon->sentCount();
+    publish(8);
+    for (int i = 0; i < 20; ++i) {
+        m_ms += 10;
+        std::this_thread::sleep_for(1ms);
+    }
+    status = output->status();
+    EXPECT_EQ(status.state, OlaState::NotAnswering) << "a daemon that takes no frames is not a missing one";
+    EXPECT_EQ(status.losses, 0u);
+    EXPECT_EQ(status.stalls, 2u);
+    EXPECT_EQ(daemon->sentCount(), sentBefore) << "frames wait while it does not answer";
+
+    // Then it goes: the closed connection fails the question, and connects are refused.
+    {
+        std::lock_guard guard(daemon->lock);
+        daemon->answerPorts = true;
+        daemon->failAnswers = 1;
+        daemon->refuseConnects = 1;
+    }
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::NoDaemon; }));
+    EXPECT_EQ(output->status().losses, 1u);
+    ASSERT_TRUE(stepUntil([&] { return output->status().connects == 2; }));
+    ASSERT_TRUE(waitFor([&] { return sentMark(daemon->sentCount() - 1) == 8; })) << "the latest frame, once back";
+    EXPECT_EQ(output->status().recoveries, 1u) << "a daemon found again is no recovery from a stall";
+}
+
+TEST_F(OlaWorker, StopSendsTheLastFrameHoldsTheConnectionAndNeverWaitsPastItsDeadline)
 {
     make({});
     output->setEnabled(true);
@@ -264,10 +368,8 @@ TEST_F(OlaWorker, StopSendsTheLastFrameHoldsTheConnectionAndNeverWaitsLongerThan
     publish(1);
     publish(2);
     ASSERT_TRUE(waitFor([&] { return daemon->sentCount() >= 1; }));
-    const auto before = Clock::now();
     output->stop();
-    const auto took = Clock::now() - before;
-    EXPECT_LT(took, 1000ms);
+    EXPECT_FALSE(output->workerLeftRunning());
     {
         std::lock_guard guard(daemon->lock);
         ASSERT_GE(daemon->sent.size(), 2u);
@@ -275,11 +377,39 @@ TEST_F(OlaWorker, StopSendsTheLastFrameHoldsTheConnectionAndNeverWaitsLongerThan
         EXPECT_GE(daemon->lastDisconnect - daemon->sendTimes.back(), 95ms) << "held before closing";
     }
 
-    // A daemon that hangs the connect: stop gives up on the worker after its limit.
+    // On a clock the test steps: a deadline 40 ms away cuts the 100 ms hold short, and the worker ends in time.
+    const auto stopInThread = [this](OlaOutput &target, std::int64_t deadlineMs, std::atomic<bool> &stopped) {
+        return std::thread([&target, deadlineMs, &stopped] {
+            target.stop(Clock::time_point(std::chrono::milliseconds(deadlineMs)));
+            stopped = true;
+        });
+    };
+    daemon = std::make_shared<FakeDaemon>();
+    make(stepped());
+    output->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] { return output->status().state == OlaState::Connected; }));
+    publish(3);
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 1; }));
+    std::atomic<bool> stopped{false};
+    const std::int64_t deadline = m_ms + 40;
+    std::thread stopper = stopInThread(*output, deadline, stopped);
+    ASSERT_TRUE(waitFor([&] { return daemon->sentCount() == 2; })) << "the last frame again, at the stop";
+    for (int i = 0; i < 100 && !stopped; ++i) {
+        m_ms += 1;
+        std::this_thread::sleep_for(1ms);
+    }
+    stopper.join();
+    EXPECT_FALSE(output->workerLeftRunning());
+    {
+        std::lock_guard guard(daemon->lock);
+        EXPECT_GE(daemon->lastDisconnect - daemon->sendTimes.back(), 25ms);
+        EXPECT_LT(daemon->lastDisconnect, Clock::time_point(std::chrono::milliseconds(deadline)));
+    }
+
+    // A daemon that hangs the connect: stop gives up on the worker at its deadline, not before.
     auto hung = std::make_shared<FakeDaemon>();
     hung->hangConnect = true;
-    OlaTiming timing;
-    timing.stopLimit = 300ms;
+    OlaTiming timing = stepped();
     auto stuck = std::make_unique<OlaOutput>(std::make_unique<FakeClient>(hung), timing);
     stuck->start();
     stuck->setEnabled(true);
@@ -288,12 +418,34 @@ TEST_F(OlaWorker, StopSendsTheLastFrameHoldsTheConnectionAndNeverWaitsLongerThan
         return !hung->connectTimes.empty();
     }));
     EXPECT_EQ(stuck->status().state, OlaState::Connecting);
-    EXPECT_FALSE(output->workerLeftRunning());
-    const auto stopAt = Clock::now();
-    stuck->stop();
-    EXPECT_LT(Clock::now() - stopAt, 600ms);
+    stopped = false;
+    stopper = stopInThread(*stuck, m_ms + 150, stopped);
+    m_ms += 140;
+    std::this_thread::sleep_for(20ms);
+    EXPECT_FALSE(stopped) << "the stop waits for the worker until its deadline";
+    m_ms += 20;
+    EXPECT_TRUE(waitFor([&] { return stopped.load(); }));
+    stopper.join();
     EXPECT_TRUE(stuck->workerLeftRunning()) << "the program must end without static destructors";
     stuck.reset();
+
+    // Stuck past the time an answer may take: the stop does not wait for it at all.
+    auto deaf = std::make_unique<OlaOutput>(std::make_unique<FakeClient>(hung), timing);
+    deaf->start();
+    deaf->setEnabled(true);
+    ASSERT_TRUE(waitFor([&] {
+        std::lock_guard guard(hung->lock);
+        return hung->connectTimes.size() == 2;
+    }));
+    m_ms += 1100;
+    ASSERT_EQ(deaf->status().state, OlaState::NotAnswering);
+    stopped = false;
+    stopper = stopInThread(*deaf, m_ms + 150, stopped);
+    EXPECT_TRUE(waitFor([&] { return stopped.load(); })) << "the clock standing, the stop did not wait";
+    m_ms += 200; // ends a stop that waited after all
+    stopper.join();
+    EXPECT_TRUE(deaf->workerLeftRunning());
+    deaf.reset();
     // Once the connect returns, the worker left behind ends and frees its client.
     hung->release(&FakeDaemon::hangConnect);
     EXPECT_TRUE(waitFor([&] {

@@ -33,6 +33,8 @@ TEST(PlayerOptions, LongOptionsInEitherFormAbbreviatedAndFilesAfterTheEnd)
     EXPECT_EQ(parse({"--tempo", "170", "a"}).options.tempo, 170);
     EXPECT_EQ(parse({"a", "--help", "--bogus"}).action, PlayerCommand::Action::Help);
     EXPECT_EQ(parse({"-V"}).action, PlayerCommand::Action::Version);
+    EXPECT_TRUE(parse({"--check", "a"}).options.check);
+    EXPECT_FALSE(plain.options.check);
 
     const PlayerCommand ola = parse({"--output=both", "--universe", "65535", "a"}, true);
     ASSERT_EQ(ola.action, PlayerCommand::Action::Run) << ola.problem;

@@ -27,6 +27,7 @@ struct FakeDaemon {
     bool holdSends = false;   // send waits until this is cleared
     int failSends = 0;        // so many sends fail
     bool answerPorts = true;  // pollPorts answers at once
+    int failAnswers = 0;      // so many questions fail, as when the connection closes
     std::vector<std::string> ports{"Dummy Device / Dummy Port"};
 
     std::vector<Clock::time_point> connectTimes;
@@ -106,6 +107,10 @@ public:
         std::lock_guard guard(m_daemon->lock);
         if (!m_daemon->answerPorts)
             return std::nullopt;
+        if (m_daemon->failAnswers > 0) {
+            --m_daemon->failAnswers;
+            return OlaPortAnswer{};
+        }
         return OlaPortAnswer{true, m_daemon->ports};
     }
 

@@ -74,12 +74,11 @@ private:
 
 class PlayerRun {
 public:
+    // `environment`: more "NAME=value" for the program, over the test's own.
     PlayerRun(const ScratchFolder &folder, const std::string &program, const std::vector<std::string> &arguments,
               SharedFakeD2xx &fake, const std::string &fakeFolder = FAKE_D2XX_FOLDER,
-              const std::string &locale = "ru_RU.UTF-8")
-        : m_fake(fake), m_child(argv(program, arguments),
-                                {fake.environment(), "LD_LIBRARY_PATH=" + fakeFolder,
-                                 "LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG=" + locale},
+              const std::string &locale = "ru_RU.UTF-8", const std::vector<std::string> &environment = {})
+        : m_fake(fake), m_child(argv(program, arguments), environmentOf(fake, fakeFolder, locale, environment),
                                 folder / ("player" + std::to_string(m_number) + ".log"),
                                 folder / ("player" + std::to_string(m_number) + ".out"))
     {
@@ -122,6 +121,18 @@ private:
     {
         static int n = 0;
         return n;
+    }
+    static std::vector<std::string> environmentOf(SharedFakeD2xx &fake, const std::string &fakeFolder,
+                                                  const std::string &locale, const std::vector<std::string> &more)
+    {
+        // A test run as a service itself must not hand its own systemd connection on.
+        std::vector<std::string> all{fake.environment(), "LD_LIBRARY_PATH=" + fakeFolder,
+                                     "LANGUAGE=",        "LC_ALL=",
+                                     "LC_MESSAGES=",     "LANG=" + locale,
+                                     "NOTIFY_SOCKET=",   "WATCHDOG_USEC=",
+                                     "WATCHDOG_PID=",    "JOURNAL_STREAM="};
+        all.insert(all.begin(), more.begin(), more.end());
+        return all;
     }
     static std::vector<std::string> argv(const std::string &program, const std::vector<std::string> &arguments)
     {

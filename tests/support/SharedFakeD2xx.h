@@ -43,6 +43,14 @@ public:
     void plug(unsigned devices = 1) { m_header->devices.store(devices); }
     void unplug() { plug(0); }
     void failNextWrite(unsigned status) { m_header->failNextWrite.store(status); }
+    // While held, a write does not return (10 s at most): the output loop hangs in it.
+    void holdWrites(bool hold) { m_header->holdWrites.store(hold ? 1 : 0); }
+    // The next `count` writes fail with `status`: a device that keeps failing after each reopen.
+    void failWrites(unsigned status, unsigned count)
+    {
+        m_header->failWritesStatus.store(status);
+        m_header->failWritesLeft.store(count);
+    }
     unsigned openHandles() const { return m_header->openHandles.load(); }
     unsigned closes() const { return m_header->closes.load(); }
     std::uint64_t writeCount() const { return m_header->writes.load(); }

@@ -43,7 +43,12 @@ public:
         m_select = std::make_unique<ola::io::SelectServer>();
         m_client = std::make_unique<ola::client::OlaClient>(m_socket.get());
         m_select->AddReadDescriptor(m_socket.get());
-        return m_client->Setup();
+        m_closed = false;
+        if (!m_client->Setup())
+            return false;
+        // A question outstanding when the daemon goes is never answered, not even with a failure.
+        m_client->SetCloseHandler(ola::NewSingleCallback(this, &LibOlaClient::closed));
+        return true;
     }
 
     void disconnect() override
@@ -89,12 +94,16 @@ public:
             return OlaPortAnswer{};
         if (!m_answer)
             m_select->RunOnce(ola::TimeInterval(0, 0));
+        if (!m_answer && m_closed)
+            return OlaPortAnswer{};
         std::optional<OlaPortAnswer> answer = std::move(m_answer);
         m_answer.reset();
         return answer;
     }
 
 private:
+    void closed() { m_closed = true; }
+
     void devicesArrived(const ola::client::Result &result, const std::vector<ola::client::OlaDevice> &devices)
     {
         OlaPortAnswer answer;
@@ -116,6 +125,7 @@ private:
     ola::DmxBuffer m_buffer;
     unsigned int m_askedUniverse = 0;
     std::optional<OlaPortAnswer> m_answer;
+    bool m_closed = false;
 };
 
 } // namespace

@@ -59,10 +59,9 @@ void OlaGroup::CheckBoxOlaClick(bool checked)
     const OlaStatus status = m_output.status();
     m_lossesSeen = status.losses;
     m_connectsSeen = status.connects;
-    if (checked)
-        m_timer.start();
-    else
-        m_timer.stop();
+    // Switched off, the label is looked at until the output has closed: the
+    // last frame and the hold after it still take a moment.
+    m_timer.start();
     ShowOlaStatus();
 }
 
@@ -111,6 +110,8 @@ void OlaGroup::ShowOlaStatus()
     const OlaStatus status = showStatusText();
     if (m_switch->isChecked())
         reportOnStatusLine(status);
+    else if (status.state == OlaState::Off || status.state == OlaState::Unavailable)
+        m_timer.stop();
 }
 
 OlaStatus OlaGroup::showStatusText()

@@ -1,7 +1,8 @@
 #pragma once
 // The OLA group of the options page: the switch and the universe go to the
-// OLA output; once a second, while it is on, its state comes back into
-// LabelOlaStatus, and a daemon lost or regained is said once on the status line.
+// OLA output; once a second, while it is on and until it has closed, its
+// state comes back into LabelOlaStatus, and a daemon lost or regained is said
+// once on the status line.
 
 #include <QObject>
 #include <QString>

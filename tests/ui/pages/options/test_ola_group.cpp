@@ -143,8 +143,11 @@ TEST_F(OlaGroupTest, EachStateHasItsTextAndALossAndAReturnAreSaidOnce)
     EXPECT_EQ(panel(),
               QString::fromUtf8(" OLA: связь с демоном olad потеряна  OLA: связь с демоном olad восстановлена "));
 
+    // Switched off while connected: the group's own timer follows the output until it has closed.
     click(get<QCheckBox>("CheckBoxOla"));
-    EXPECT_TRUE(labelShows(QString::fromUtf8("Вывод в OLA выключен")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label() == QString::fromUtf8("Вывод в OLA выключен"); }, 3000))
+        << label().toStdString();
+    EXPECT_FALSE(group->TimerOlaStatus().isActive());
 }
 
 TEST_F(OlaGroupTest, WithoutOlasLibraryTheGroupSaysSoAndCannotBeSwitchedOn)
