@@ -48,8 +48,10 @@ Player::Player(PlayerOptions options, PlayerLog &log, const char *notifySocket, 
 {
     const std::chrono::microseconds watchdog = watchdogInterval(watchdogUsec, watchdogPid, getpid());
     NotifySocket pings(notifySocket);
-    if (pings.active() && watchdog.count() > 0)
+    if (pings.active() && watchdog.count() > 0) {
         m_watchdog = WatchdogPing(std::move(pings), watchdog, m_mainAlive);
+        m_watchdogInterval = watchdog;
+    }
 }
 
 Player::~Player() { m_ticker.stop(); }
@@ -215,8 +217,8 @@ Player::Clock::time_point Player::tellService(Clock::time_point now)
     // The watchdog pings only while this loop goes round too.
     m_mainAlive.store(MonotonicClock::now(), std::memory_order_relaxed);
     Clock::time_point next = now + LookInterval;
-    if (m_watchdog.active())
-        next = std::min(next, now + std::chrono::duration_cast<Clock::duration>(m_watchdog.interval() / 4));
+    if (m_watchdogInterval.count() > 0)
+        next = std::min(next, now + std::chrono::duration_cast<Clock::duration>(m_watchdogInterval / 4));
     if (!m_service.active())
         return next;
     if (!m_service.ready()) {

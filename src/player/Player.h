@@ -72,8 +72,9 @@ private:
     PlayerService m_service;
     // CLOCK_MONOTONIC ns of the main loop's last pass, for the watchdog.
     std::atomic<std::int64_t> m_mainAlive{0};
-    // The output thread's alone once it runs.
+    // The output thread's alone once it runs; the main loop knows its interval.
     WatchdogPing m_watchdog;
+    std::chrono::microseconds m_watchdogInterval{0};
     // Declared last: its thread stops before what it uses goes.
     OutputTicker m_ticker;
 };

@@ -94,8 +94,12 @@ std::string PlayerOutputs::serviceStatus() const
     const PlayerWords &words = m_log.words();
     std::string text;
     if (m_usb) {
-        text = load(m_usb->DeviceOpen) != 0 ? words(Say::StatusUsbOpen, {deviceName(m_usb->publishedReport(), words)})
-                                            : words(Say::StatusUsbNone);
+        if (load(m_usb->DeviceOpen) != 0)
+            text = words(Say::StatusUsbOpen, {deviceName(m_usb->publishedReport(), words)});
+        else if (m_usb->OpenRefused.load(std::memory_order_relaxed) != ft::Ok)
+            text = words(Say::StatusUsbRefused);
+        else
+            text = words(Say::StatusUsbNone);
     }
     if (m_ola) {
         const OlaStatus status = m_ola->status();
@@ -215,9 +219,18 @@ void PlayerOutputs::logEvents()
         m_faultReopens = 0;
         m_toldWriteFault.clear();
     }
+    // A device the system will not let us open is there: "not found" would send the reader the wrong way.
+    const FtStatus refused = usb.OpenRefused.load(std::memory_order_relaxed);
     if (open && (replugs > 0 || (!m_wasOpen && newOpens > 0))) {
         m_log.info(Say::InterfaceFound, {deviceName(report, m_log.words())});
         m_toldNoDevice = false;
+        m_toldRefused = ft::Ok;
+    } else if (!open && refused != ft::Ok && refused != m_toldRefused) {
+        m_log.warning(refused == ft::AccessDenied     ? Say::InterfaceForbidden
+                          : refused == ft::DeviceBusy ? Say::InterfaceBusy
+                                                      : Say::InterfaceForbiddenOrBusy);
+        m_toldRefused = refused;
+        m_toldNoDevice = true;
     } else if (!open && !m_toldNoDevice) {
         m_log.warning(Say::InterfaceNotFound);
         m_toldNoDevice = true;

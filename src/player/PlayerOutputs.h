@@ -68,6 +68,7 @@ private:
     std::unique_ptr<UsbLink> m_usb;
     bool m_wasOpen = false;
     bool m_toldNoDevice = false;
+    std::uint32_t m_toldRefused = 0; // the open refusal last told (ft::AccessDenied, ...), 0 for none
     std::uint32_t m_seenOpens = 0;
     std::uint32_t m_seenWriteFaults = 0;
     std::uint32_t m_loggedWriteFaults = 0; // the report's count at the last line about a write fault

@@ -206,6 +206,19 @@ Wording wording(Say id)
         return {"без описания", "no description"};
     case Say::InterfaceNotFound:
         return {"интерфейс не найден, поиск раз в секунду", "interface not found, looking again every second"};
+    case Say::InterfaceForbidden:
+        return {"интерфейс есть, но нет прав на него: нужно правило udev 60-korvanel-ftdi.rules и группа plugdev; "
+                "повтор раз в секунду",
+                "the interface is there, but there is no permission to open it: the udev rule "
+                "60-korvanel-ftdi.rules and the group plugdev are needed; looking again every second"};
+    case Say::InterfaceBusy:
+        return {"интерфейс есть, но занят другой программой или драйвером; повтор раз в секунду",
+                "the interface is there, but another program or driver holds it; looking again every second"};
+    case Say::InterfaceForbiddenOrBusy:
+        return {"интерфейс есть, но не открывается: нет прав на него (правило udev 60-korvanel-ftdi.rules, группа "
+                "plugdev) или он занят другой программой; повтор раз в секунду",
+                "the interface is there, but cannot be opened: no permission (the udev rule 60-korvanel-ftdi.rules, "
+                "the group plugdev) or another program holds it; looking again every second"};
     case Say::InterfaceClosed:
         return {"интерфейс закрыт", "interface closed"};
     case Say::OlaModuleMissing:
@@ -275,6 +288,8 @@ Wording wording(Say id)
         return {"USB: %1", "USB: %1"};
     case Say::StatusUsbNone:
         return {"USB: интерфейс не найден", "USB: no interface"};
+    case Say::StatusUsbRefused:
+        return {"USB: интерфейс не открывается", "USB: the interface cannot be opened"};
     case Say::StatusOlaConnecting:
         return {"OLA: подключение", "OLA: connecting"};
     case Say::StatusOlaConnected:

@@ -79,6 +79,9 @@ enum class Say : std::uint8_t {
     SerialNumber,
     NoDescription,
     InterfaceNotFound,
+    InterfaceForbidden,
+    InterfaceBusy,
+    InterfaceForbiddenOrBusy,
     InterfaceClosed,
     // The OLA output.
     OlaModuleMissing,
@@ -109,6 +112,7 @@ enum class Say : std::uint8_t {
     StatusShowOver,
     StatusUsbOpen,
     StatusUsbNone,
+    StatusUsbRefused,
     StatusOlaConnecting,
     StatusOlaConnected,
     StatusOlaNoPort,

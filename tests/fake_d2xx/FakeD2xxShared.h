@@ -31,6 +31,7 @@ struct SharedHeader {
     std::atomic<std::uint32_t> failWritesStatus; // test: status of the next failWritesLeft FT_Writes
     std::atomic<std::uint32_t> failWritesLeft;
     std::atomic<std::uint32_t> holdWrites; // test: FT_Write waits while set (10 s at most), as a hung device
+    std::atomic<std::uint32_t> failOpens;  // test: status of every FT_Open while set, 0: none
 };
 
 static_assert(std::atomic<std::uint32_t>::is_always_lock_free && std::atomic<std::uint64_t>::is_always_lock_free,

@@ -115,6 +115,8 @@ void syncShared(Function f, FT_STATUS &failure)
         plugLocked(devices);
     if (f == Write && failure == FT_OK)
         failure = shared->failNextWrite.exchange(0);
+    if (f == Open && failure == FT_OK)
+        failure = shared->failOpens.load();
     for (std::uint32_t left = shared->failWritesLeft.load(); f == Write && failure == FT_OK && left > 0;) {
         if (shared->failWritesLeft.compare_exchange_weak(left, left - 1))
             failure = shared->failWritesStatus.load();

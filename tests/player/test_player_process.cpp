@@ -215,6 +215,16 @@ TEST_F(PlayerProcess, NoFrameWithoutAnInterfaceAndPluggingFailingAndPullingItAre
         << "frames resume after the reopen";
     EXPECT_EQ(run->logCount("ошибка записи"), 1u) << run->log();
     EXPECT_EQ(run->logCount("интерфейс потерян"), 1u) << "a write fault is not an unplug";
+
+    // Plugged in again where the system refuses it (no right, or held elsewhere): there, not missing.
+    fake.failOpens(3);
+    fake.unplug();
+    ASSERT_TRUE(ChildProcess::waitUntil([&] { return run->logCount("интерфейс потерян") == 2; }, 3s)) << run->log();
+    fake.plug();
+    EXPECT_TRUE(run->logSays("интерфейс есть, но не открывается: нет прав на него")) << run->log();
+    fake.failOpens(0);
+    EXPECT_TRUE(ChildProcess::waitUntil([&] { return run->logCount("интерфейс найден") == 3; }, 3s)) << run->log();
+    EXPECT_EQ(run->logCount("интерфейс не найден"), 1u) << run->log();
     stopWith(*run, SIGTERM);
 }
 

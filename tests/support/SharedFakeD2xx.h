@@ -43,6 +43,8 @@ public:
     void plug(unsigned devices = 1) { m_header->devices.store(devices); }
     void unplug() { plug(0); }
     void failNextWrite(unsigned status) { m_header->failNextWrite.store(status); }
+    // Every open fails with `status` until cleared with 0 (3: not opened, as for a device held or forbidden).
+    void failOpens(unsigned status) { m_header->failOpens.store(status); }
     // While held, a write does not return (10 s at most): the output loop hangs in it.
     void holdWrites(bool hold) { m_header->holdWrites.store(hold ? 1 : 0); }
     // The next `count` writes fail with `status`: a device that keeps failing after each reopen.
