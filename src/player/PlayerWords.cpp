@@ -147,7 +147,7 @@ Wording wording(Say id)
     case Say::ShowStillNotLoaded:
         return {"шоу по-прежнему не загружено: %1: %2", "show still not loaded: %1: %2"};
     case Say::ShowPlaying:
-        return {"шоу: %1, сцен %2, темп %3 (%4 мс)", "show: %1, %2 scenes, tempo %3 (%4 ms)"};
+        return {"шоу: %1, сцен %2, темп %3 (%4 мс)", "show: %1, scenes: %2, tempo %3 (%4 ms)"};
     case Say::ShowSkipped:
         return {"шоу пропущено: %1: %2", "show skipped: %1: %2"};
     case Say::ShowEnded:
@@ -267,7 +267,7 @@ Wording wording(Say id)
                 "OLA output unavailable: %1 is from another build of the program, reinstall the program"};
     case Say::CheckShow:
         return {"%1: шоу, сцен %2, темп %3 (%4 мс), занято каналов: %5",
-                "%1: show, %2 scenes, tempo %3 (%4 ms), channels used: %5"};
+                "%1: show, scenes: %2, tempo %3 (%4 ms), channels used: %5"};
     case Say::CheckFailed:
         return {"%1: ошибка: %2", "%1: error: %2"};
     case Say::CheckSettings:
@@ -277,9 +277,9 @@ Wording wording(Say id)
     case Say::CheckCoder:
         return {"%1: таблица перекодировки в порядке", "%1: recoding table, fine"};
     case Say::CheckAllFine:
-        return {"проверено файлов: %1, все в порядке", "%1 files checked, all fine"};
+        return {"проверено файлов: %1, все в порядке", "files checked: %1, all fine"};
     case Say::CheckSomeFailed:
-        return {"проверено файлов: %1, с ошибками: %2", "%1 files checked, %2 with errors"};
+        return {"проверено файлов: %1, с ошибками: %2", "files checked: %1, with errors: %2"};
     case Say::StatusShow:
         return {"%1, сцена %2 из %3", "%1, scene %2 of %3"};
     case Say::StatusShowOver:

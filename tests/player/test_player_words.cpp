@@ -51,5 +51,5 @@ TEST(PlayerWords, ValuesFillTheirNumberedPlacesAndAreNeverReadAsPlaceholders)
     const PlayerWords russian(InterfaceLanguage::Russian);
     const PlayerWords english(InterfaceLanguage::English);
     EXPECT_EQ(russian(Say::ShowSkipped, {"/a%2.kvl", "файл не найден"}), "шоу пропущено: /a%2.kvl: файл не найден");
-    EXPECT_EQ(english(Say::ShowPlaying, {"a.kvl", "3", "20", "400"}), "show: a.kvl, 3 scenes, tempo 20 (400 ms)");
+    EXPECT_EQ(english(Say::ShowPlaying, {"a.kvl", "3", "20", "400"}), "show: a.kvl, scenes: 3, tempo 20 (400 ms)");
 }

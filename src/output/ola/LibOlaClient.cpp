@@ -47,7 +47,9 @@ public:
         if (!m_client->Setup())
             return false;
         // A question outstanding when the daemon goes is never answered, not even with a failure.
-        m_client->SetCloseHandler(ola::NewSingleCallback(this, &LibOlaClient::closed));
+        // The client never deletes a handler that did not run: disconnect() does.
+        m_closeHandler = ola::NewSingleCallback(this, &LibOlaClient::closed);
+        m_client->SetCloseHandler(m_closeHandler);
         return true;
     }
 
@@ -57,6 +59,10 @@ public:
             m_client->Stop();
             m_client.reset();
         }
+        // A handler that ran has deleted itself.
+        if (!m_closed)
+            delete m_closeHandler;
+        m_closeHandler = nullptr;
         if (m_select && m_socket)
             m_select->RemoveReadDescriptor(m_socket.get());
         if (m_socket)
@@ -103,6 +109,7 @@ public:
 
 private:
     void closed() { m_closed = true; }
+    ola::SingleUseCallback0<void> *m_closeHandler = nullptr;
 
     void devicesArrived(const ola::client::Result &result, const std::vector<ola::client::OlaDevice> &devices)
     {
