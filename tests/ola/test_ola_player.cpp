@@ -108,6 +108,12 @@ TEST_F(PlayerOla, BothOutputsCarryTheSameFramesTheDaemonComesBackAndTheBlackoutS
     ASSERT_TRUE(run->logSays("вывод OLA: демон найден, кадры идут во вселенную 1")) << run->log();
     EXPECT_TRUE(run->logSays("вывод OLA: вселенная 1 выводится через")) << run->log();
 
+    // The first frame reaches the daemon a moment after the connection is logged.
+    for (const auto settle = std::chrono::steady_clock::now() + 2s; std::chrono::steady_clock::now() < settle;) {
+        if (const std::optional<Slots> first = OlaDaemon::fetch(1); first && constantChannelsMatch(*first))
+            break;
+        std::this_thread::sleep_for(10ms);
+    }
     // The universe, sampled while the show plays, passes through the same levels in the same order as the wire.
     std::vector<int> sampled;
     const auto end = std::chrono::steady_clock::now() + 1500ms;
