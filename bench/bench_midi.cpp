@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "Quantile.h"
 #include "core/Engine.h"
 #include "midi/JackServer.h"
 #include "midi/MidiController.h"
@@ -32,16 +33,6 @@ using namespace korvanel;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-double quantile(std::vector<double> values, double q)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<std::size_t>(q * static_cast<double>(values.size())))];
-}
-
-double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 } // namespace
 

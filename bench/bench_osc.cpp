@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "Quantile.h"
 #include "control/osc/OscPacket.h"
 #include "core/Engine.h"
 #include "output/FrameAssembly.h"
@@ -32,16 +33,6 @@ using namespace korvanel;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-double quantile(std::vector<double> values, double q)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<std::size_t>(q * values.size()))];
-}
-
-double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 void report(const char *what, const std::vector<double> &values)
 {

@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "Quantile.h"
 #include "core/Engine.h"
 #include "output/FrameAssembly.h"
 #include "output/OutputTicker.h"
@@ -40,14 +41,6 @@ long residentKb()
             return line.mid(6).trimmed().split(' ').first().toLong();
     }
     return -1;
-}
-
-double quantile(std::vector<double> values, double q)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<std::size_t>(q * values.size()))];
 }
 
 } // namespace
